@@ -1,0 +1,123 @@
+#include "clicker/click_engine.h"
+
+#include "clicker/text_number.h"
+#include "clicker/texts.h"
+
+namespace clicker {
+namespace {
+
+struct Row {
+  Box x;
+  Box y;
+};
+
+constexpr Row kRows[] = {
+    {Box::X1, Box::Y1}, {Box::X2, Box::Y2}, {Box::X3, Box::Y3},
+    {Box::X4, Box::Y4}, {Box::X5, Box::Y5},
+};
+
+}  // namespace
+
+int32_t ClickEngine::ReadTruncated(Box box) {
+  return TruncateToInt32(TextToReal(form_.GetText(box)));
+}
+
+int32_t ClickEngine::ReadInt(Box box) { return TextToInt(form_.GetText(box)); }
+
+int32_t ClickEngine::ReadCoordinate(Box box) {
+  switch (box) {
+    case Box::X3:
+    case Box::Y3:
+    case Box::X4:
+    case Box::Y4:
+    case Box::X5:
+    case Box::Y5:
+      return ReadInt(box);
+    default:
+      return ReadTruncated(box);
+  }
+}
+
+void ClickEngine::ClickAndWait(int32_t x, int32_t y) {
+  input_.ClickAt(x, y, LeftClick);
+  const int32_t interval = ReadTruncated(Box::LoopInterval);
+  if (interval > 0) {
+    input_.WaitPumping(interval);
+  } else {
+    // No wait, but the queue is still served so that F2 and Esc reach a run
+    // that would otherwise hold the window until its last cycle.
+    input_.PumpPending();
+  }
+}
+
+void ClickEngine::StartRun() {
+  stopRequested_ = 0;
+  if (IsEmpty(Box::LoopCount)) return input_.ShowNotice(texts::kEnterLoopCount);
+  if (IsEmpty(Box::LoopInterval)) return input_.ShowNotice(texts::kEnterLoopInterval);
+  if (IsEmpty(Box::X)) return input_.ShowNotice(texts::kEnterX);
+  if (IsEmpty(Box::Y)) return input_.ShowNotice(texts::kEnterY);
+
+  const int32_t cycles = ReadInt(Box::LoopCount);
+  for (int32_t cycle = 1; cycle <= cycles; ++cycle) {
+    if (stopRequested_ == 1) return;
+    const int32_t x = ReadCoordinate(Box::X);
+    const int32_t y = ReadCoordinate(Box::Y);
+    ClickAndWait(x, y);
+    for (const Row& row : kRows) {
+      if (IsEmpty(row.x)) continue;
+      // A row with X but no Y ends the whole run, silently. Row 5 does the
+      // same: clicking it at (x, 0) would be a guess at a point never given.
+      if (IsEmpty(row.y)) return;
+      if (stopRequested_ == 1) return;
+      const int32_t rowX = ReadCoordinate(row.x);
+      const int32_t rowY = ReadCoordinate(row.y);
+      ClickAndWait(rowX, rowY);
+    }
+    if (stopRequested_ == 1) return;
+    if (cycle == INT32_MAX) return;  // the counter must not wrap
+  }
+}
+
+void ClickEngine::RequestStop() {
+  stopRequested_ = 1;
+  if (IsEmpty(Box::X)) {
+    input_.ShowNotice(texts::kStopNeedsX);
+  } else if (IsEmpty(Box::Y)) {
+    input_.ShowNotice(texts::kStopNeedsY);
+  } else {
+    input_.ShowNotice(texts::kLoopEnded);
+  }
+}
+
+void ClickEngine::StartCursorClicking() {
+  form_.SetCursorTimerPeriod(ReadTruncated(Box::ClickFrequency));
+  if (IsEmpty(Box::ClickFrequency)) input_.ShowNotice(texts::kEnterFrequency);
+}
+
+void ClickEngine::StopCursorClicking() {
+  form_.SetCursorTimerPeriod(0);
+  input_.ShowNotice(texts::kStopped);
+}
+
+void ClickEngine::CursorClickTick() {
+  struct Choice {
+    Radio radio;
+    ClickType type;
+  };
+  static constexpr Choice kChoices[] = {
+      {Radio::Radio1, LeftClick},
+      {Radio::Radio2, RightClick},
+      {Radio::Radio3, LeftDoubleClick},
+      {Radio::Radio4, RightDoubleClick},
+  };
+  for (const Choice& choice : kChoices) {
+    if (form_.IsSelected(choice.radio)) {
+      const int32_t x = input_.CursorX();
+      const int32_t y = input_.CursorY();
+      input_.ClickAt(x, y, choice.type);
+      return;
+    }
+  }
+}
+
+}  // namespace clicker

@@ -1,0 +1,60 @@
+#include "clicker/edit_input.h"
+
+#include <cfloat>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+#include "clicker/text_number.h"
+
+namespace clicker {
+
+bool AcceptsTypedChar(EditMode mode, unsigned char c) {
+  const bool common = c < 32 || c == '-' || (c >= '0' && c <= '9');
+  switch (mode) {
+    case EditMode::Integer:
+      return common;
+    case EditMode::Decimal:
+      return common || c == '.';
+    default:
+      return true;
+  }
+}
+
+std::string FormatG6(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.6g", value);
+  std::string text(buffer);
+  const size_t e = text.find_first_of("eE");
+  if (e == std::string::npos) return text;
+  size_t digits = e + 1;
+  if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
+  const size_t count = text.size() - digits;
+  if (count < 3) text.insert(digits, 3 - count, '0');
+  return text;
+}
+
+std::string NormaliseEditText(EditMode mode, std::string_view text) {
+  std::string result;
+  if (mode == EditMode::Integer) {
+    int64_t value = TextToInt64(text);
+    if (value > INT32_MAX) value = INT32_MAX;
+    if (value < INT32_MIN) value = INT32_MIN;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%" PRId64, value);
+    result = buffer;
+  } else if (mode == EditMode::Decimal) {
+    double value = TextToReal(text);
+    // Beyond the single-precision range the box keeps the largest value it can
+    // hold rather than an infinity no reader would understand.
+    if (value > FLT_MAX) value = FLT_MAX;
+    if (value < -FLT_MAX) value = -FLT_MAX;
+    result = FormatG6(static_cast<double>(static_cast<float>(value)));
+  } else {
+    return std::string(text);
+  }
+  if (result == "0") result.clear();
+  return result;
+}
+
+}  // namespace clicker

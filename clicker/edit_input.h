@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace clicker {
+
+// How an edit box treats what the user types; fixed when the box is made.
+enum class EditMode {
+  Plain,
+  ReadOnly,
+  Integer,  // coordinates: control characters, "-" and digits
+  Decimal,  // count, interval, frequency: also "."
+};
+
+// Whether a typed character (as WM_CHAR delivers it) goes into a box of the mode.
+bool AcceptsTypedChar(EditMode mode, unsigned char c);
+
+// The "%.6g" form of a value, with the exponent written with at least three
+// digits whatever C runtime is linked: 1234567 gives "1.23457e+006".
+std::string FormatG6(double value);
+
+// What a numeric box holds after it loses the focus. Integer: the text's
+// leading integer clamped to 32 bits, in decimal. Decimal: the text's value
+// rounded to single precision, in "%.6g" form. A result of "0" becomes empty.
+// Other modes keep their text.
+std::string NormaliseEditText(EditMode mode, std::string_view text);
+
+}  // namespace clicker

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "clicker/click_type.h"
+
+namespace clicker {
+
+// The boxes the engine reads, named after their controls in the main window.
+enum class Box {
+  X,
+  Y,
+  X1,
+  Y1,
+  X2,
+  Y2,
+  X3,
+  Y3,
+  X4,
+  Y4,
+  X5,
+  Y5,
+  LoopCount,       // 编辑框3
+  LoopInterval,    // 编辑框4
+  ClickFrequency,  // 毫秒数
+};
+
+// The click-type radio buttons in screen order: 单选框1 .. 单选框4.
+enum class Radio { Radio1, Radio2, Radio3, Radio4 };
+
+// The operating system as the engine sees it.
+class InputPort {
+ public:
+  virtual ~InputPort() = default;
+  // Moves the cursor to the screen point and presses the buttons of the type.
+  virtual void ClickAt(int32_t x, int32_t y, ClickType type) = 0;
+  // Waits at least ms milliseconds while dispatching every pending message;
+  // returns at once, dispatching nothing, when ms is 0 or less.
+  virtual void WaitPumping(int32_t ms) = 0;
+  // Dispatches the messages pending now, without waiting.
+  virtual void PumpPending() = 0;
+  virtual int32_t CursorX() = 0;
+  virtual int32_t CursorY() = 0;
+  // Task-modal information box titled 青禾温馨提示; returns when it is closed.
+  virtual void ShowNotice(const char* text) = 0;
+};
+
+// The main window as the engine sees it. Texts are read at the moment of use.
+class FormPort {
+ public:
+  virtual ~FormPort() = default;
+  virtual std::string GetText(Box box) = 0;
+  virtual bool IsSelected(Radio radio) = 0;
+  // 0 or less stops the cursor-click timer; its current period changes nothing;
+  // anything else restarts it with the new period.
+  virtual void SetCursorTimerPeriod(int32_t ms) = 0;
+};
+
+}  // namespace clicker

@@ -1,0 +1,121 @@
+#!/bin/bash
+# Installs what the build and the tests need on a Debian 12 machine, as root.
+# Quick when everything is present: every step checks first and only then acts.
+set -euo pipefail
+
+log() { printf '[deps] %s\n' "$*" >&2; }
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# The mirror the machine already uses; the backports suite is added on the same URI.
+debian_mirror() {
+  local uri=""
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    uri=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources)
+  fi
+  if [ -z "$uri" ] && [ -f /etc/apt/sources.list ]; then
+    uri=$(awk '$1 == "deb" && $0 ~ /bookworm[ \t]/ {for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:\/\//) {print $i; exit}}' /etc/apt/sources.list)
+  fi
+  [ -n "$uri" ] || { log "cannot find the Debian mirror in the apt sources"; return 1; }
+  printf '%s\n' "$uri"
+}
+
+need_packages() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  printf '%s\n' "${missing[@]}"
+}
+
+apt_updated=0
+apt_update_once() {
+  if [ "$apt_updated" -eq 0 ]; then
+    as_root apt-get update -qq
+    apt_updated=1
+  fi
+}
+
+ensure_packages() {
+  local missing
+  mapfile -t missing < <(need_packages "$@" | sed '/^$/d')
+  if [ "${#missing[@]}" -gt 0 ]; then
+    log "installing ${missing[*]}"
+    apt_update_once
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+ensure_i386() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    log "adding the i386 architecture"
+    as_root dpkg --add-architecture i386
+    apt_updated=0
+  fi
+}
+
+ensure_backports() {
+  if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    local uri
+    uri=$(debian_mirror)
+    log "adding bookworm-backports from $uri"
+    printf 'Types: deb\nURIs: %s\nSuites: bookworm-backports\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$uri" |
+      as_root tee /etc/apt/sources.list.d/backports.sources >/dev/null
+    apt_updated=0
+  fi
+}
+
+ensure_qemu() {
+  local v
+  v=$(dpkg-query -W -f='${Version}' qemu-user 2>/dev/null || true)
+  case "$v" in
+    1:[0-7].* | "")
+      ensure_backports
+      apt_update_once
+      log "installing qemu-user from bookworm-backports"
+      DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user >/dev/null
+      ;;
+  esac
+}
+
+# The registration does not survive a reboot, so it is checked every time.
+ensure_binfmt() {
+  if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
+    as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+  fi
+  if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+    local conf=/usr/share/qemu/binfmt.d/qemu-i386.conf
+    [ -f "$conf" ] || conf=/usr/lib/binfmt.d/qemu-i386.conf
+    log "registering qemu-i386 with binfmt_misc"
+    if [ -x /usr/lib/systemd/systemd-binfmt ]; then
+      as_root /usr/lib/systemd/systemd-binfmt "$conf"
+    else
+      as_root sh -c "cat '$conf' > /proc/sys/fs/binfmt_misc/register"
+    fi
+  fi
+}
+
+ensure_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    log "generating the zh_CN.UTF-8 locale"
+    as_root sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+  fi
+}
+
+main() {
+  ensure_i386
+  ensure_packages cmake ninja-build g++ googletest libgtest-dev \
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+    clang libclang-rt-14-dev \
+    wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils \
+    locales fonts-wqy-microhei fonts-wqy-zenhei fonts-wine python3
+  ensure_qemu
+  ensure_binfmt
+  ensure_locale
+}
+
+main "$@"

@@ -1,0 +1,98 @@
+# Sourced by the scripts that run Windows programs under Wine.
+# One prefix per test run under build/wine/, made fresh by copying a pristine
+# template (building a prefix takes ~20 s, copying one well under a second).
+
+ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+WINE_DIR=$ROOT/build/wine
+WINE_TEMPLATE=$WINE_DIR/template
+export WINEPREFIX=${WINEPREFIX:-$WINE_DIR/prefix}
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko prompts, no menu entries; a crash must not hang in winedbg
+# (under qemu page faults surface as illegal-instruction exceptions).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+WINE32=/usr/lib/wine/wine
+WINE64=/usr/lib/wine/wine64
+
+# The CJK faces the program asks for, mapped to the WenQuanYi fonts; GDI+
+# under Wine finds none of them otherwise.
+write_font_replacements() {
+  local out=$1
+  printf '%s\r\n' \
+    'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"宋体"="WenQuanYi Zen Hei"' \
+    '"新宋体"="WenQuanYi Zen Hei"' \
+    '"SimSun"="WenQuanYi Zen Hei"' \
+    '"微软雅黑"="WenQuanYi Micro Hei"' \
+    '"Microsoft YaHei"="WenQuanYi Micro Hei"' \
+    '"楷体"="WenQuanYi Zen Hei"' \
+    '"SimSun-ExtB"="WenQuanYi Zen Hei"' '' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$out"
+}
+
+make_wine_template() {
+  local tmp=$WINE_DIR/template.tmp
+  rm -rf "$tmp"
+  mkdir -p "$WINE_DIR"
+  echo "[wine] building the template prefix (once)" >&2
+  WINEPREFIX=$tmp "$WINE64" wineboot -i >/dev/null 2>&1
+  write_font_replacements "$WINE_DIR/fonts.reg"
+  WINEPREFIX=$tmp "$WINE64" regedit /S "$(winepath_of "$WINE_DIR/fonts.reg")" >/dev/null 2>&1
+  WINEPREFIX=$tmp /usr/lib/wine/wineserver -w
+  mv "$tmp" "$WINE_TEMPLATE"
+}
+
+winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Makes sure $WINEPREFIX exists; a missing one is copied from the template.
+ensure_wine_prefix() {
+  mkdir -p "$WINE_DIR"
+  (
+    flock 9
+    [ -d "$WINE_TEMPLATE" ] || make_wine_template
+    if [ ! -d "$WINEPREFIX" ]; then
+      cp -a "$WINE_TEMPLATE" "$WINEPREFIX.tmp" && mv "$WINEPREFIX.tmp" "$WINEPREFIX"
+    fi
+  ) 9>"$WINE_DIR/.lock"
+}
+
+# Throws the current prefix away (its wineserver first), so the next run starts fresh.
+reset_wine_prefix() {
+  if [ -d "$WINEPREFIX" ]; then
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
+}
+
+XVFB_PID=""
+# Starts an Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  local n=90
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local i
+  for i in $(seq 100); do
+    [ -e /tmp/.X11-unix/X$n ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$n"
+}
+
+stop_xvfb() {
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+  fi
+}
+
+wine_for() {
+  case "$1" in
+    win32) echo "$WINE32" ;;
+    win64) echo "$WINE64" ;;
+    *) echo "unknown architecture $1" >&2; return 1 ;;
+  esac
+}

@@ -1,0 +1,261 @@
+#include "clicker/click_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "clicker/texts.h"
+#include "recording_ports.h"
+
+namespace clicker {
+namespace {
+
+using testing::ClickEvent;
+using testing::Event;
+using testing::NoticeEvent;
+using testing::PeriodEvent;
+using testing::PumpEvent;
+using testing::RecordingPorts;
+using testing::WaitEvent;
+
+class ClickEngineTest : public ::testing::Test {
+ protected:
+  RecordingPorts ports;
+  ClickEngine engine{ports, ports};
+
+  void FillRequired(const char* count, const char* interval, const char* x, const char* y) {
+    ports.Set(Box::LoopCount, count);
+    ports.Set(Box::LoopInterval, interval);
+    ports.Set(Box::X, x);
+    ports.Set(Box::Y, y);
+  }
+};
+
+TEST_F(ClickEngineTest, ValidationStopsAtTheFirstEmptyBoxInOrder) {
+  engine.StartRun();
+  EXPECT_EQ(ports.log, std::vector<Event>{NoticeEvent(texts::kEnterLoopCount)});
+
+  // Fill the boxes one by one in check order; each time the next one is reported.
+  const Box order[] = {Box::LoopCount, Box::LoopInterval, Box::X, Box::Y};
+  const char* notices[] = {texts::kEnterLoopInterval, texts::kEnterX, texts::kEnterY};
+  for (int filled = 1; filled < 4; ++filled) {
+    RecordingPorts p;
+    for (int i = 0; i < filled; ++i) p.Set(order[i], "5");
+    // Later boxes filled out of order must not change which notice comes first.
+    p.Set(Box::X1, "1");
+    ClickEngine e(p, p);
+    e.StartRun();
+    EXPECT_EQ(p.log, std::vector<Event>{NoticeEvent(notices[filled - 1])}) << filled;
+  }
+}
+
+TEST_F(ClickEngineTest, RunsMainPointThenFilledRowsInRowOrderEveryCycle) {
+  FillRequired("2", "500", "100", "200");
+  ports.Set(Box::X1, "11");
+  ports.Set(Box::Y1, "12");
+  ports.Set(Box::X3, "31");
+  ports.Set(Box::Y3, "32");
+  ports.Set(Box::Y2, "99");  // a Y without its X does not make a row
+  engine.StartRun();
+  const std::vector<Event> cycle = {ClickEvent(100, 200), WaitEvent(500), ClickEvent(11, 12),
+                                    WaitEvent(500),       ClickEvent(31, 32), WaitEvent(500)};
+  std::vector<Event> expected = cycle;
+  expected.insert(expected.end(), cycle.begin(), cycle.end());
+  EXPECT_EQ(ports.log, expected);
+}
+
+TEST_F(ClickEngineTest, CycleCountIsTruncatedFixedAtStartAndNeverNegative) {
+  FillRequired("2.5", "1", "1", "2");
+  // Raising the count during the run does not add cycles.
+  ports.duringWait[0] = [&] { ports.Set(Box::LoopCount, "9"); };
+  engine.StartRun();
+  EXPECT_EQ(ports.Clicks().size(), 2u);
+
+  for (const char* count : {"-3", "0.9", "abc", " "}) {
+    RecordingPorts p;
+    p.Set(Box::LoopCount, count);
+    p.Set(Box::LoopInterval, "1");
+    p.Set(Box::X, "1");
+    p.Set(Box::Y, "1");
+    ClickEngine e(p, p);
+    e.StartRun();
+    EXPECT_TRUE(p.log.empty()) << count;  // no cycle and no notice
+  }
+}
+
+TEST_F(ClickEngineTest, EveryBoxIsReadAtTheMomentOfUse) {
+  FillRequired("3", "10", "1", "1");
+  ports.duringWait[0] = [&] {
+    ports.Set(Box::LoopInterval, "20");
+    ports.Set(Box::X, "5");
+  };
+  ports.duringWait[1] = [&] {
+    ports.Set(Box::X1, "7");
+    ports.Set(Box::Y1, "8");
+  };
+  engine.StartRun();
+  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 1), WaitEvent(10), ClickEvent(5, 1),
+                                           WaitEvent(20), ClickEvent(7, 8), WaitEvent(20),
+                                           ClickEvent(5, 1), WaitEvent(20), ClickEvent(7, 8),
+                                           WaitEvent(20)}));
+}
+
+TEST_F(ClickEngineTest, ARowWithXButNoYEndsTheRunSilently) {
+  for (Box rowX : {Box::X1, Box::X2, Box::X3, Box::X4, Box::X5}) {
+    RecordingPorts p;
+    p.Set(Box::LoopCount, "3");
+    p.Set(Box::LoopInterval, "7");
+    p.Set(Box::X, "1");
+    p.Set(Box::Y, "2");
+    p.Set(rowX, "50");
+    ClickEngine e(p, p);
+    e.StartRun();
+    EXPECT_EQ(p.log, (std::vector<Event>{ClickEvent(1, 2), WaitEvent(7)}))
+        << static_cast<int>(rowX);
+  }
+  // A filled row before the broken one is still clicked once.
+  FillRequired("3", "7", "1", "2");
+  ports.Set(Box::X1, "10");
+  ports.Set(Box::Y1, "11");
+  ports.Set(Box::X2, "20");
+  engine.StartRun();
+  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 2), WaitEvent(7), ClickEvent(10, 11),
+                                           WaitEvent(7)}));
+}
+
+TEST_F(ClickEngineTest, OneSpaceBoxesAreFilledAndReadAsZero) {
+  // After a row's clear button: the row is clicked at (0, 0).
+  FillRequired("1", "5", "100", "200");
+  ports.Set(Box::X2, " ");
+  ports.Set(Box::Y2, " ");
+  engine.StartRun();
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200), ClickEvent(0, 0)}));
+
+  // After 初 始 化 every box holds one space: all checks pass, no cycle runs.
+  RecordingPorts p;
+  for (int b = 0; b <= static_cast<int>(Box::ClickFrequency); ++b) p.Set(static_cast<Box>(b), " ");
+  ClickEngine e(p, p);
+  e.StartRun();
+  EXPECT_TRUE(p.log.empty());
+}
+
+TEST_F(ClickEngineTest, CoordinatesAreTruncatedOrReadAsIntegersByRow) {
+  FillRequired("1", "1", "-3.9", "1e10");
+  ports.Set(Box::X1, "2.7");
+  ports.Set(Box::Y1, "-0.5");
+  ports.Set(Box::X3, "2.7");
+  ports.Set(Box::Y3, "1e10");
+  ports.Set(Box::X5, "-40x");
+  ports.Set(Box::Y5, "+41");
+  engine.StartRun();
+  // 1e10 keeps its low 32 bits when truncated; rows 3 to 5 read leading integers.
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(-3, 1410065408), ClickEvent(2, 0),
+                                                ClickEvent(2, 1), ClickEvent(-40, 41)}));
+}
+
+TEST_F(ClickEngineTest, ShortIntervalsStillServeTheQueueSoAStopArrives) {
+  FillRequired("1000", "0.9", "1", "2");
+  ports.duringWait[2] = [&] { engine.RequestStop(); };
+  engine.StartRun();
+  // No wait at all, a pump after every click, and the stop ends the run.
+  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 2), PumpEvent(), ClickEvent(1, 2),
+                                           PumpEvent(), ClickEvent(1, 2), PumpEvent(),
+                                           NoticeEvent(texts::kLoopEnded)}));
+  EXPECT_EQ(engine.stopRequested(), 1);
+}
+
+TEST_F(ClickEngineTest, StopDuringAWaitEndsTheRunAtItsNextCheck) {
+  FillRequired("5", "10", "1", "2");
+  ports.Set(Box::X1, "3");
+  ports.Set(Box::Y1, "4");
+  ports.duringWait[0] = [&] { engine.RequestStop(); };
+  engine.StartRun();
+  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10),
+                                           NoticeEvent(texts::kLoopEnded)}));
+}
+
+TEST_F(ClickEngineTest, StopNoticeDependsOnTheMainPointAndAlwaysSetsTheFlag) {
+  engine.RequestStop();
+  ports.Set(Box::X, "1");
+  engine.RequestStop();
+  ports.Set(Box::Y, "2");
+  engine.RequestStop();
+  EXPECT_EQ(ports.Notices(), (std::vector<std::string>{texts::kStopNeedsX, texts::kStopNeedsY,
+                                                       texts::kLoopEnded}));
+  EXPECT_EQ(engine.stopRequested(), 1);
+  // The next run clears the flag and runs normally.
+  FillRequired("2", "1", "1", "2");
+  engine.StartRun();
+  EXPECT_EQ(ports.Clicks().size(), 2u);
+  EXPECT_EQ(engine.stopRequested(), 0);
+}
+
+TEST_F(ClickEngineTest, NestedRunsShareTheStopFlag) {
+  FillRequired("3", "10", "1", "1");
+  // A second run starts inside the outer run's first wait; it clears a stop
+  // requested for the outer run and runs its own cycles first.
+  ports.duringWait[0] = [&] {
+    engine.RequestStop();
+    ports.Set(Box::X, "2");
+    engine.StartRun();
+  };
+  engine.StartRun();
+  std::vector<int32_t> xs;
+  for (const Event& e : ports.Clicks()) xs.push_back(e.a);
+  EXPECT_EQ(xs, (std::vector<int32_t>{1, 2, 2, 2, 2, 2}));
+
+  // One stop inside the inner run ends both.
+  RecordingPorts p;
+  ClickEngine e(p, p);
+  p.Set(Box::LoopCount, "3");
+  p.Set(Box::LoopInterval, "10");
+  p.Set(Box::X, "1");
+  p.Set(Box::Y, "1");
+  p.duringWait[0] = [&] { e.StartRun(); };
+  p.duringWait[1] = [&] { e.RequestStop(); };
+  e.StartRun();
+  EXPECT_EQ(p.Clicks().size(), 2u);
+}
+
+TEST_F(ClickEngineTest, CursorClickingSetsThePeriodFirstThenChecksTheBox) {
+  engine.StartCursorClicking();
+  ports.Set(Box::ClickFrequency, "100.7");
+  engine.StartCursorClicking();
+  ports.Set(Box::ClickFrequency, "-5");
+  engine.StartCursorClicking();
+  engine.StopCursorClicking();
+  EXPECT_EQ(ports.log, (std::vector<Event>{PeriodEvent(0), NoticeEvent(texts::kEnterFrequency),
+                                           PeriodEvent(100), PeriodEvent(-5), PeriodEvent(0),
+                                           NoticeEvent(texts::kStopped)}));
+}
+
+TEST_F(ClickEngineTest, CursorTickUsesTheFirstSelectedRadioInScreenOrder) {
+  ports.cursorX = -10;
+  ports.cursorY = 20;
+  engine.CursorClickTick();
+  EXPECT_TRUE(ports.log.empty());
+
+  const std::pair<Radio, ClickType> mapping[] = {{Radio::Radio1, LeftClick},
+                                                 {Radio::Radio2, RightClick},
+                                                 {Radio::Radio3, LeftDoubleClick},
+                                                 {Radio::Radio4, RightDoubleClick}};
+  for (const auto& [radio, type] : mapping) {
+    ports.log.clear();
+    ports.selected = {radio};
+    engine.CursorClickTick();
+    EXPECT_EQ(ports.log, std::vector<Event>{ClickEvent(-10, 20, type)});
+  }
+  ports.log.clear();
+  ports.selected = {Radio::Radio4, Radio::Radio2};
+  engine.CursorClickTick();
+  EXPECT_EQ(ports.log, std::vector<Event>{ClickEvent(-10, 20, RightClick)});
+}
+
+TEST(Texts, AreCodePage936Bytes) {
+  // 青禾温馨提示 in GBK: a build that stopped converting literals shows here.
+  EXPECT_STREQ(texts::kNoticeTitle, "\xC7\xE0\xBA\xCC\xCE\xC2\xDC\xB0\xCC\xE1\xCA\xBE");
+  // The quotes of ‘循环次数’ are A1AE and A1AF.
+  EXPECT_STREQ(texts::kEnterLoopCount,
+               "\xC7\xEB\xCA\xE4\xC8\xEB\xA1\xAE\xD1\xAD\xBB\xB7\xB4\xCE\xCA\xFD\xA1\xAF");
+}
+
+}  // namespace
+}  // namespace clicker

@@ -1,0 +1,67 @@
+#include "clicker/edit_input.h"
+
+#include <gtest/gtest.h>
+
+namespace clicker {
+namespace {
+
+TEST(AcceptsTypedChar, FiltersByMode) {
+  for (unsigned char c : {'0', '5', '9', '-', '\b', '\x01', '\r', '\x1f'}) {
+    EXPECT_TRUE(AcceptsTypedChar(EditMode::Integer, c)) << int(c);
+    EXPECT_TRUE(AcceptsTypedChar(EditMode::Decimal, c)) << int(c);
+  }
+  for (unsigned char c : {'a', 'e', '+', ' ', '/', ':', '\x7f', '\xb0', '\xc7'}) {
+    EXPECT_FALSE(AcceptsTypedChar(EditMode::Integer, c)) << int(c);
+    EXPECT_FALSE(AcceptsTypedChar(EditMode::Decimal, c)) << int(c);
+  }
+  EXPECT_FALSE(AcceptsTypedChar(EditMode::Integer, '.'));
+  EXPECT_TRUE(AcceptsTypedChar(EditMode::Decimal, '.'));
+  EXPECT_TRUE(AcceptsTypedChar(EditMode::Plain, 'a'));
+}
+
+TEST(NormaliseEditText, IntegerBoxesHoldACanonicalClampedInteger) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"0", ""},           {"00012", "12"},  {"-0", ""},
+      {"99999999999", "2147483647"},         {"-99999999999", "-2147483648"},
+      {"12-3", "12"},      {"-", ""},        {" ", ""},
+      {"", ""},            {"-45", "-45"},   {"99999999999999999999999", "2147483647"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(NormaliseEditText(EditMode::Integer, in), out) << in;
+}
+
+TEST(NormaliseEditText, DecimalBoxesHoldTheSinglePrecisionG6Form) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1234567", "1.23457e+006"},
+      {"2.50", "2.5"},
+      {"0", ""},
+      {"0.000", ""},
+      {".", ""},
+      {"100", "100"},
+      {"0.1", "0.1"},
+      {"0.0000001", "1e-007"},
+      {"-12.75", "-12.75"},
+      {"16777217", "1.67772e+007"},
+      {"123456", "123456"},
+      // Pasted text can carry any number; beyond the single-precision range
+      // the box holds the largest value it can.
+      {"1e39", "3.40282e+038"},
+      {"-1e39", "-3.40282e+038"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(NormaliseEditText(EditMode::Decimal, in), out) << in;
+}
+
+TEST(NormaliseEditText, OtherModesKeepTheirText) {
+  EXPECT_EQ(NormaliseEditText(EditMode::ReadOnly, "0"), "0");
+  EXPECT_EQ(NormaliseEditText(EditMode::Plain, " x "), " x ");
+}
+
+TEST(FormatG6, PadsTheExponentToThreeDigits) {
+  EXPECT_EQ(FormatG6(1e10), "1e+010");
+  EXPECT_EQ(FormatG6(1.5e-5), "1.5e-005");
+  EXPECT_EQ(FormatG6(1e100), "1e+100");
+  EXPECT_EQ(FormatG6(999999.0), "999999");
+  EXPECT_EQ(FormatG6(9999995.0), "1e+007");
+}
+
+}  // namespace
+}  // namespace clicker

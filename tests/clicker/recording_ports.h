@@ -1,0 +1,99 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "clicker/ports.h"
+
+namespace clicker::testing {
+
+// One log for everything the engine does through its ports, in order.
+struct Event {
+  enum Kind { Click, Wait, Pump, Notice, Period } kind;
+  int32_t a = 0;  // x, ms or period
+  int32_t b = 0;  // y
+  int32_t type = 0;
+  std::string text;
+
+  bool operator==(const Event& o) const {
+    return kind == o.kind && a == o.a && b == o.b && type == o.type && text == o.text;
+  }
+};
+
+inline void PrintTo(const Event& e, std::ostream* os) {
+  static const char* const kNames[] = {"Click", "Wait", "Pump", "Notice", "Period"};
+  *os << kNames[e.kind] << "(" << e.a << ", " << e.b << ", type " << e.type << ", \"" << e.text
+      << "\")";
+}
+
+inline Event ClickEvent(int32_t x, int32_t y, ClickType t = LeftClick) {
+  return {Event::Click, x, y, t, {}};
+}
+inline Event WaitEvent(int32_t ms) { return {Event::Wait, ms, 0, 0, {}}; }
+inline Event PumpEvent() { return {Event::Pump, 0, 0, 0, {}}; }
+inline Event NoticeEvent(const char* text) { return {Event::Notice, 0, 0, 0, text}; }
+inline Event PeriodEvent(int32_t ms) { return {Event::Period, ms, 0, 0, {}}; }
+
+class RecordingPorts : public InputPort, public FormPort {
+ public:
+  std::vector<Event> log;
+  std::map<Box, std::string> boxes;
+  std::set<Radio> selected;
+  int32_t cursorX = 0, cursorY = 0;
+  // Runs inside the n-th wait or pump (0-based), as a dispatched message would.
+  std::map<int, std::function<void()>> duringWait;
+  int waits = 0;
+
+  void Set(Box box, std::string text) { boxes[box] = std::move(text); }
+
+  void ClickAt(int32_t x, int32_t y, ClickType type) override {
+    log.push_back(ClickEvent(x, y, type));
+  }
+  void WaitPumping(int32_t ms) override {
+    log.push_back(WaitEvent(ms));
+    Dispatch();
+  }
+  void PumpPending() override {
+    log.push_back(PumpEvent());
+    Dispatch();
+  }
+  int32_t CursorX() override { return cursorX; }
+  int32_t CursorY() override { return cursorY; }
+  void ShowNotice(const char* text) override { log.push_back(NoticeEvent(text)); }
+
+  std::string GetText(Box box) override {
+    auto it = boxes.find(box);
+    return it == boxes.end() ? std::string() : it->second;
+  }
+  bool IsSelected(Radio radio) override { return selected.count(radio) != 0; }
+  void SetCursorTimerPeriod(int32_t ms) override { log.push_back(PeriodEvent(ms)); }
+
+  std::vector<Event> Clicks() const {
+    std::vector<Event> out;
+    for (const Event& e : log)
+      if (e.kind == Event::Click) out.push_back(e);
+    return out;
+  }
+  std::vector<std::string> Notices() const {
+    std::vector<std::string> out;
+    for (const Event& e : log)
+      if (e.kind == Event::Notice) out.push_back(e.text);
+    return out;
+  }
+
+ private:
+  void Dispatch() {
+    auto it = duringWait.find(waits++);
+    if (it != duringWait.end()) {
+      auto action = std::move(it->second);
+      duringWait.erase(it);
+      action();
+    }
+  }
+};
+
+}  // namespace clicker::testing
