@@ -22,6 +22,9 @@ class ClickEngine {
   // Every tick of the cursor-click timer 青禾.
   void CursorClickTick();
 
+  // The window is gone: every active run leaves at its next check, silently.
+  void AbandonRuns() { stopRequested_ = 1; }
+
   int32_t stopRequested() const { return stopRequested_; }
 
  private:

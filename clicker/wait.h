@@ -15,15 +15,17 @@ inline uint64_t TicksForMs(int32_t ms, uint64_t ticksPerSecond) {
 // Spins until at least ms milliseconds have passed on a monotonic counter,
 // pumping twice per turn. Elapsed time is the unsigned difference from the
 // start, so a counter that wraps around does not end the wait early; and the
-// counter's own resolution, not a coarse tick, decides when it ends.
+// counter's own resolution, not a coarse tick, decides when it ends. A pump
+// that returns true (the program is ending) ends the wait at once.
 template <typename Counter, typename Pump>
 void SpinWait(int32_t ms, uint64_t ticksPerSecond, Counter&& now, Pump&& pump) {
   if (ms <= 0) return;
   const uint64_t needed = TicksForMs(ms, ticksPerSecond);
   const uint64_t start = now();
   for (;;) {
-    pump();
-    pump();
+    const bool first = pump();
+    const bool second = pump();
+    if (first || second) return;
     if (static_cast<uint64_t>(now() - start) >= needed) return;
   }
 }

@@ -15,11 +15,15 @@ WINE32=/usr/lib/wine/wine
 WINE64=/usr/lib/wine/wine64
 
 # The CJK faces the program asks for, mapped to the WenQuanYi fonts; GDI+
-# under Wine finds none of them otherwise.
-write_font_replacements() {
+# under Wine finds none of them otherwise. Windows are left unmanaged: the
+# test display has no window manager, and Wine would wait two seconds for one
+# at every hide.
+write_prefix_settings() {
   local out=$1
   printf '%s\r\n' \
     'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
+    '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"宋体"="WenQuanYi Zen Hei"' \
     '"新宋体"="WenQuanYi Zen Hei"' \
@@ -37,8 +41,8 @@ make_wine_template() {
   mkdir -p "$WINE_DIR"
   echo "[wine] building the template prefix (once)" >&2
   WINEPREFIX=$tmp "$WINE64" wineboot -i >/dev/null 2>&1
-  write_font_replacements "$WINE_DIR/fonts.reg"
-  WINEPREFIX=$tmp "$WINE64" regedit /S "$(winepath_of "$WINE_DIR/fonts.reg")" >/dev/null 2>&1
+  write_prefix_settings "$WINE_DIR/settings.reg"
+  WINEPREFIX=$tmp "$WINE64" regedit /S "$(winepath_of "$WINE_DIR/settings.reg")" >/dev/null 2>&1
   WINEPREFIX=$tmp /usr/lib/wine/wineserver -w
   mv "$tmp" "$WINE_TEMPLATE"
 }

@@ -18,8 +18,14 @@ struct FakeCounter {
 TEST(SpinWait, NothingHappensForZeroOrLess) {
   int pumps = 0;
   FakeCounter counter{0, 1};
-  SpinWait(0, 1000, counter, [&] { ++pumps; });
-  SpinWait(-5, 1000, counter, [&] { ++pumps; });
+  SpinWait(0, 1000, counter, [&] {
+      ++pumps;
+      return false;
+    });
+  SpinWait(-5, 1000, counter, [&] {
+      ++pumps;
+      return false;
+    });
   EXPECT_EQ(pumps, 0);
   EXPECT_EQ(counter.value, 0u);
 }
@@ -29,11 +35,22 @@ TEST(SpinWait, WaitsAtLeastTheTimeAskedAndNoMoreThanOneRead) {
   for (uint64_t start : {uint64_t{0}, uint64_t{123456789}, ~uint64_t{0} - 5000}) {
     FakeCounter counter{start, 10};
     int pumps = 0;
-    SpinWait(10, 10'000'000, counter, [&] { ++pumps; });
+    SpinWait(10, 10'000'000, counter, [&] {
+      ++pumps;
+      return false;
+    });
     const uint64_t elapsed = counter.value - start - 10;  // the last read ended it
     EXPECT_EQ(elapsed, 100'000u) << start;  // across the wrap of the counter too
     EXPECT_EQ(pumps, 2 * 10'000) << start;
   }
+}
+
+TEST(SpinWait, AnEndingProgramEndsTheWait) {
+  FakeCounter counter{0, 1};
+  int pumps = 0;
+  SpinWait(1000, 1000, counter, [&] { return ++pumps == 3; });
+  EXPECT_EQ(pumps, 4);  // the turn in which it happened finishes its two pumps
+  EXPECT_EQ(counter.value, 2u);
 }
 
 TEST(TicksForMs, RoundsUp) {

@@ -1,0 +1,444 @@
+#include "clicker/win32/form.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace clicker::win32 {
+namespace {
+
+constexpr char kClassName[] = "ClickerForm";
+// The window leads to its Form, every control to its row in the table (1-based).
+constexpr char kFormProperty[] = "Rt_Form";
+constexpr char kIndexProperty[] = "Rt_Index";
+constexpr int kFirstControlId = 1000;
+
+std::string WindowText(HWND window) {
+  if (window == nullptr) return {};
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
+bool IsNumeric(EditMode mode) { return mode == EditMode::Integer || mode == EditMode::Decimal; }
+
+}  // namespace
+
+Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count) : spec_(window) {
+  controls_.resize(count);
+  for (size_t i = 0; i < count; ++i) controls_[i].spec = &controls[i];
+}
+
+Form::~Form() {
+  if (window_ != nullptr) DestroyWindow(window_);
+  for (ControlState& control : controls_) {
+    if (control.background != nullptr) DeleteObject(control.background);
+  }
+  for (const auto& font : fonts_) DeleteObject(font.second);
+}
+
+size_t Form::IndexOf(const char* name) const {
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    if (std::strcmp(controls_[i].spec->name, name) == 0) return i;
+  }
+  return SIZE_MAX;
+}
+
+HWND Form::Control(const char* name) const {
+  const size_t index = IndexOf(name);
+  return index == SIZE_MAX ? nullptr : controls_[index].hwnd;
+}
+
+TimerControl* Form::Timer(const char* name) {
+  const size_t index = IndexOf(name);
+  return index == SIZE_MAX ? nullptr : controls_[index].timer.get();
+}
+
+void Form::OnClick(const char* control, std::function<void()> handler) {
+  const size_t index = IndexOf(control);
+  if (index != SIZE_MAX) controls_[index].onClick = std::move(handler);
+}
+
+void Form::OnTick(const char* control, std::function<void()> handler) {
+  const size_t index = IndexOf(control);
+  if (index != SIZE_MAX) controls_[index].onTick = std::move(handler);
+}
+
+void Form::OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler) {
+  const size_t index = IndexOf(control);
+  if (index != SIZE_MAX) controls_[index].onNotify = std::move(handler);
+}
+
+Form* Form::FromWindow(HWND window) {
+  if (window == nullptr) return nullptr;
+  const HWND root = GetAncestor(window, GA_ROOT);
+  return static_cast<Form*>(GetPropA(root != nullptr ? root : window, kFormProperty));
+}
+
+Form::ControlState* Form::StateOf(HWND control) {
+  if (control == nullptr) return nullptr;
+  const auto index = reinterpret_cast<uintptr_t>(GetPropA(control, kIndexProperty));
+  if (index == 0 || index > controls_.size()) return nullptr;
+  ControlState& state = controls_[index - 1];
+  return state.hwnd == control ? &state : nullptr;
+}
+
+bool Form::Create() {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  static const bool registered = [instance] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &Form::WindowProcedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc) != 0;
+  }();
+  if (!registered) return false;
+
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - spec_.width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - spec_.height) / 2;
+  // No caption and no sizing frame: the frame is drawn by the application.
+  // Not WS_CLIPCHILDREN, so that erasing behind a transparent label works.
+  window_ = CreateWindowExA(WS_EX_APPWINDOW, kClassName, spec_.title, WS_POPUP | WS_SYSMENU, left,
+                            top, spec_.width, spec_.height, nullptr, nullptr, instance, this);
+  if (window_ == nullptr) return false;
+  if (spec_.iconResource != 0) {
+    const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(spec_.iconResource));
+    if (icon != nullptr) {
+      SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+      SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+  }
+  editBrush_ = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  for (size_t i = 0; i < controls_.size(); ++i) CreateControl(i);
+  // Group boxes frame the controls around them and go beneath all of them;
+  // the outermost, made first, ends up lowest.
+  for (size_t i = controls_.size(); i-- > 0;) {
+    if (controls_[i].spec->kind == ControlKind::GroupBox && controls_[i].hwnd != nullptr) {
+      SetWindowPos(controls_[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  if (onCreated_) onCreated_();
+  return true;
+}
+
+HFONT Form::FontFor(const FontSpec* spec) {
+  if (spec == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  for (const auto& font : fonts_) {
+    if (font.first == spec) return font.second;
+  }
+  const HFONT font =
+      CreateFontA(-spec->height, 0, 0, 0, spec->weight, spec->italic ? TRUE : FALSE, FALSE, FALSE,
+                  GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  DEFAULT_PITCH | FF_DONTCARE, spec->face);
+  fonts_.emplace_back(spec, font);
+  return font;
+}
+
+void Form::CreateControl(size_t index) {
+  ControlState& control = controls_[index];
+  const ControlSpec& spec = *control.spec;
+  if (spec.kind == ControlKind::Timer) {
+    control.timer = std::make_unique<TimerControl>(spec.timerPeriod, [this, index] {
+      if (controls_[index].onTick) controls_[index].onTick();
+    });
+    return;
+  }
+
+  HWND parent = window_;
+  int32_t left = spec.left;
+  int32_t top = spec.top;
+  if (spec.parent != nullptr) {
+    const size_t parentIndex = IndexOf(spec.parent);
+    if (parentIndex < index && controls_[parentIndex].hwnd != nullptr) {
+      parent = controls_[parentIndex].hwnd;
+      left -= controls_[parentIndex].spec->left;
+      top -= controls_[parentIndex].spec->top;
+    }
+  }
+
+  const char* className = "BUTTON";
+  // Siblings overlap (controls sit inside group boxes that are not their
+  // parents): each one paints only where no sibling lies above it.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+  DWORD exStyle = 0;
+  switch (spec.kind) {
+    case ControlKind::GroupBox:
+      style |= BS_GROUPBOX | WS_GROUP;
+      break;
+    case ControlKind::RadioButton: {
+      style |= BS_AUTORADIOBUTTON;
+      // A run of radio buttons is one group: the first one opens it.
+      const bool follows = index > 0 && controls_[index - 1].spec->kind == ControlKind::RadioButton;
+      if (!follows) style |= WS_GROUP;
+      break;
+    }
+    case ControlKind::EditBox:
+      className = "EDIT";
+      exStyle |= WS_EX_CLIENTEDGE;
+      style |= WS_GROUP | ES_AUTOHSCROLL;
+      if (spec.multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL;
+      if (spec.editMode == EditMode::ReadOnly) style |= ES_READONLY;
+      break;
+    case ControlKind::Button:
+      style |= BS_PUSHBUTTON | WS_GROUP;
+      break;
+    case ControlKind::TransparentLabel:
+    case ControlKind::Label:
+      className = "STATIC";
+      style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX | WS_GROUP;
+      break;
+    case ControlKind::Timer:
+      break;
+  }
+  if (!spec.hidden) style |= WS_VISIBLE;
+  if (spec.tabOrder > 0) style |= WS_TABSTOP;
+
+  control.hwnd = CreateWindowExA(
+      exStyle, className, spec.caption != nullptr ? spec.caption : "", style, left, top,
+      spec.width, spec.height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
+      GetModuleHandleA(nullptr), nullptr);
+  if (control.hwnd == nullptr) return;
+  SetPropA(control.hwnd, kIndexProperty, reinterpret_cast<HANDLE>(index + 1));
+  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  if (spec.kind == ControlKind::EditBox && spec.background != kNoColour) {
+    control.background = CreateSolidBrush(spec.background);
+  }
+  control.previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::ControlProcedure)));
+}
+
+std::string Form::GetText(const char* name) const { return WindowText(Control(name)); }
+
+void Form::SetText(const char* name, const char* text) {
+  const size_t index = IndexOf(name);
+  if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return;
+  ControlState& control = controls_[index];
+  if (control.spec->kind == ControlKind::TransparentLabel) {
+    if (WindowText(control.hwnd) == text) return;
+    SetWindowTextA(control.hwnd, text);
+    RepaintUnder(control.hwnd);
+    return;
+  }
+  SetWindowTextA(control.hwnd, text);
+}
+
+bool Form::IsChecked(const char* name) const {
+  const HWND control = Control(name);
+  return control != nullptr && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form::SetLabelColour(const char* name, COLORREF colour) {
+  const size_t index = IndexOf(name);
+  if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return;
+  ControlState& control = controls_[index];
+  if (control.textColour == colour) return;
+  control.textColour = colour;
+  RepaintUnder(control.hwnd);
+}
+
+COLORREF Form::LabelColour(const char* name) const {
+  const size_t index = IndexOf(name);
+  return index == SIZE_MAX ? kNoColour : controls_[index].textColour;
+}
+
+void Form::RepaintUnder(HWND control) {
+  // The label has no background of its own: what lies under it is painted
+  // again first, then the label over it.
+  RECT area;
+  GetWindowRect(control, &area);
+  MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&area), 2);
+  RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form::HandleEditFocusLost(ControlState& control) {
+  const std::string text = WindowText(control.hwnd);
+  const std::string normal = NormaliseEditText(control.spec->editMode, text);
+  if (normal == text) return;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(control.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  SetWindowTextA(control.hwnd, normal.c_str());
+  SendMessageA(control.hwnd, EM_SETSEL, start, static_cast<LPARAM>(end));
+  SendMessageA(control.hwnd, EM_SCROLLCARET, 0, 0);
+}
+
+bool Form::PreTranslate(MSG& msg) {
+  if (msg.message != WM_KEYDOWN || window_ == nullptr) return false;
+  if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) return false;
+  if (msg.wParam != VK_ESCAPE && msg.wParam != VK_TAB) return false;
+  const HWND focus = GetFocus();
+  if (focus != nullptr) {
+    const LRESULT code =
+        SendMessageA(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (code & DLGC_WANTMESSAGE) return false;  // the control takes the key itself
+  }
+  if (msg.wParam == VK_ESCAPE) {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+  } else {
+    MoveFocus(GetKeyState(VK_SHIFT) < 0);
+  }
+  return true;
+}
+
+void Form::MoveFocus(bool backwards) {
+  std::vector<const ControlState*> order;
+  for (const ControlState& control : controls_) {
+    if (control.spec->tabOrder > 0 && control.hwnd != nullptr && IsWindowVisible(control.hwnd) &&
+        IsWindowEnabled(control.hwnd)) {
+      order.push_back(&control);
+    }
+  }
+  if (order.empty()) return;
+  std::sort(order.begin(), order.end(), [](const ControlState* a, const ControlState* b) {
+    return a->spec->tabOrder < b->spec->tabOrder;
+  });
+  const HWND focus = GetFocus();
+  const auto current = std::find_if(order.begin(), order.end(),
+                                    [focus](const ControlState* c) { return c->hwnd == focus; });
+  const size_t count = order.size();
+  size_t next;
+  if (current == order.end()) {
+    next = backwards ? count - 1 : 0;
+  } else {
+    const size_t at = static_cast<size_t>(current - order.begin());
+    next = backwards ? (at + count - 1) % count : (at + 1) % count;
+  }
+  const ControlState* target = order[next];
+  SetFocus(target->hwnd);
+  if (target->spec->kind == ControlKind::EditBox) SendMessageA(target->hwnd, EM_SETSEL, 0, -1);
+}
+
+LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetPropA(window, kFormProperty, create->lpCreateParams);
+  }
+  Form* form = static_cast<Form*>(GetPropA(window, kFormProperty));
+  if (form == nullptr || (form->window_ != nullptr && form->window_ != window)) {
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  if (form->window_ == nullptr && message != WM_NCDESTROY) form->window_ = window;
+  return form->HandleWindowMessage(message, wParam, lParam);
+}
+
+LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = window_;
+  switch (message) {
+    case WM_COMMAND:
+      return HandleCommand(wParam, lParam);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return HandleColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_LBUTTONDOWN:
+      // A press on the bare client area moves the window like a title bar.
+      PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+      return 0;
+    case WM_DESTROY:
+      for (ControlState& control : controls_) {
+        if (control.timer) SetTimerPeriod(*control.timer, 0);
+      }
+      if (onDestroy_) onDestroy_();
+      break;
+    case WM_NCDESTROY:
+      RemovePropA(window, kFormProperty);
+      window_ = nullptr;
+      for (ControlState& control : controls_) control.hwnd = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT Form::HandleCommand(WPARAM wParam, LPARAM lParam) {
+  ControlState* control = StateOf(reinterpret_cast<HWND>(lParam));
+  if (control != nullptr && HIWORD(wParam) == BN_CLICKED && control->onClick) {
+    // The handler may run for a long time (a point-list run) and may end
+    // with the window gone.
+    const std::function<void()> handler = control->onClick;
+    handler();
+  }
+  return 0;
+}
+
+LRESULT Form::HandleColour(UINT message, HDC dc, HWND controlWindow) {
+  ControlState* control = StateOf(controlWindow);
+  if (control != nullptr) {
+    switch (control->spec->kind) {
+      case ControlKind::TransparentLabel:
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, control->textColour);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      case ControlKind::EditBox:
+        SetTextColor(dc, RGB(0, 0, 0));
+        if (control->background != nullptr) {
+          SetBkColor(dc, control->spec->background);
+          return reinterpret_cast<LRESULT>(control->background);
+        }
+        SetBkColor(dc, RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(editBrush_);
+      default:
+        break;
+    }
+  }
+  return DefWindowProcA(window_, message, reinterpret_cast<WPARAM>(dc),
+                        reinterpret_cast<LPARAM>(controlWindow));
+}
+
+LRESULT CALLBACK Form::ControlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* form = FromWindow(hwnd);
+  ControlState* control = form != nullptr ? form->StateOf(hwnd) : nullptr;
+  if (control == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return form->HandleControlMessage(*control, message, wParam, lParam);
+}
+
+LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM wParam,
+                                   LPARAM lParam) {
+  const HWND hwnd = control.hwnd;
+  const WNDPROC previous = control.previous;
+  switch (control.spec->kind) {
+    case ControlKind::GroupBox:
+      // Controls inside a group box report to it; the window handles them.
+      if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_CTLCOLOREDIT ||
+          message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN || message == WM_DRAWITEM) {
+        return SendMessageA(window_, message, wParam, lParam);
+      }
+      break;
+    case ControlKind::EditBox:
+      if (IsNumeric(control.spec->editMode)) {
+        if (message == WM_CHAR &&
+            !AcceptsTypedChar(control.spec->editMode, static_cast<unsigned char>(wParam))) {
+          return 0;
+        }
+        if (message == WM_KILLFOCUS) {
+          const LRESULT result = CallWindowProcA(previous, hwnd, message, wParam, lParam);
+          HandleEditFocusLost(control);
+          return result;
+        }
+      }
+      break;
+    case ControlKind::Label:
+      if (message == 0x8075) {
+        if (control.onNotify) {
+          const std::function<void(WPARAM, LPARAM)> handler = control.onNotify;
+          handler(wParam, lParam);
+        }
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  if (message == WM_NCDESTROY) RemovePropA(hwnd, kIndexProperty);
+  return CallWindowProcA(previous, hwnd, message, wParam, lParam);
+}
+
+}  // namespace clicker::win32

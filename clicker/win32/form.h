@@ -1,0 +1,127 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clicker/edit_input.h"
+#include "clicker/win32/timer_control.h"
+
+namespace clicker::win32 {
+
+// A window made from a description table: every control with its kind,
+// parent, place, caption, font and tab order, and the events bound to them.
+
+enum class ControlKind { GroupBox, RadioButton, EditBox, Button, TransparentLabel, Label, Timer };
+
+struct FontSpec {
+  const char* face;
+  int32_t height;  // character height in pixels
+  int32_t weight;
+  bool italic;
+};
+
+inline constexpr COLORREF kNoColour = CLR_INVALID;
+
+struct ControlSpec {
+  const char* name;
+  ControlKind kind;
+  const char* parent;  // nullptr: the window itself
+  int32_t left, top;   // in the window's client area, whatever the parent
+  int32_t width, height;
+  const char* caption;
+  const FontSpec* font;  // nullptr: the default GUI font
+  int32_t tabOrder;      // 0: Tab passes it by
+  bool hidden;
+  EditMode editMode;
+  bool multiLine;
+  COLORREF background;  // edit boxes; kNoColour: white
+  int32_t timerPeriod;  // timers
+};
+
+struct WindowSpec {
+  const char* title;
+  int32_t width, height;
+  int iconResource;  // 0: none
+};
+
+class Form {
+ public:
+  Form(const WindowSpec& window, const ControlSpec* controls, size_t count);
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Event binding, before Create.
+  void OnCreated(std::function<void()> handler) { onCreated_ = std::move(handler); }
+  void OnClick(const char* control, std::function<void()> handler);
+  void OnTick(const char* control, std::function<void()> handler);
+  void OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler);
+  void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
+
+  // Creates the window hidden and centred, then its controls, then runs the
+  // created handler. Returns false when the window could not be made.
+  bool Create();
+
+  HWND window() const { return window_; }
+  // Index in the description table; SIZE_MAX for an unknown name.
+  size_t IndexOf(const char* name) const;
+  HWND Control(const char* name) const;
+  TimerControl* Timer(const char* name);
+
+  std::string GetText(const char* name) const;
+  // Sets a control's text; a transparent label is only repainted when it changes.
+  void SetText(const char* name, const char* text);
+  bool IsChecked(const char* name) const;
+  // Text colour of a transparent label; repainted only when it changes.
+  void SetLabelColour(const char* name, COLORREF colour);
+  COLORREF LabelColour(const char* name) const;
+
+  // Esc and Tab for the form's window, called from the message pump.
+  bool PreTranslate(MSG& msg);
+
+  // The form a window or any of its controls belongs to.
+  static Form* FromWindow(HWND window);
+
+ private:
+  struct ControlState {
+    const ControlSpec* spec = nullptr;
+    HWND hwnd = nullptr;
+    WNDPROC previous = nullptr;
+    COLORREF textColour = RGB(0, 0, 0);
+    HBRUSH background = nullptr;
+    std::unique_ptr<TimerControl> timer;
+    std::function<void()> onClick;
+    std::function<void()> onTick;
+    std::function<void(WPARAM, LPARAM)> onNotify;
+  };
+
+  static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK ControlProcedure(HWND, UINT, WPARAM, LPARAM);
+
+  LRESULT HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleControlMessage(ControlState& control, UINT message, WPARAM wParam,
+                               LPARAM lParam);
+  LRESULT HandleCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT HandleColour(UINT message, HDC dc, HWND control);
+  void HandleEditFocusLost(ControlState& control);
+  void CreateControl(size_t index);
+  HFONT FontFor(const FontSpec* spec);
+  ControlState* StateOf(HWND control);
+  void RepaintUnder(HWND control);
+  void MoveFocus(bool backwards);
+
+  const WindowSpec& spec_;
+  std::vector<ControlState> controls_;
+  std::vector<std::pair<const FontSpec*, HFONT>> fonts_;
+  HWND window_ = nullptr;
+  HBRUSH editBrush_ = nullptr;
+  std::function<void()> onCreated_;
+  std::function<void()> onDestroy_;
+};
+
+}  // namespace clicker::win32

@@ -1,0 +1,90 @@
+#include "clicker/win32/input_ops.h"
+
+#include "clicker/texts.h"
+#include "clicker/win32/message_pump.h"
+
+namespace clicker::win32 {
+
+ClickSequence ClickSequenceOf(ClickType type) {
+  switch (type) {
+    case LeftDoubleClick:
+      return {{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
+              4};
+    case RightClick:
+      return {{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 0, 0}, 2};
+    case RightDoubleClick:
+      return {{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_RIGHTDOWN,
+               MOUSEEVENTF_RIGHTUP},
+              4};
+    default:  // LeftClick and anything unknown
+      return {{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0, 0}, 2};
+  }
+}
+
+void ClickAt(int32_t x, int32_t y, ClickType type) {
+  SetCursorPos(x, y);
+  // No move or absolute flag: the presses happen where SetCursorPos put the
+  // cursor; dx and dy only carry the point along.
+  const ClickSequence sequence = ClickSequenceOf(type);
+  for (int i = 0; i < sequence.count; ++i) {
+    mouse_event(sequence.flags[i], static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+  }
+}
+
+int32_t CursorX() {
+  POINT p{};
+  GetCursorPos(&p);
+  return p.x;
+}
+
+int32_t CursorY() {
+  POINT p{};
+  GetCursorPos(&p);
+  return p.y;
+}
+
+void ShowNotice(const char* text, NoticeIcon icon) {
+  UINT style = MB_OK | MB_TASKMODAL;
+  if (icon == NoticeIcon::Information) style |= MB_ICONINFORMATION;
+  MessageBoxA(nullptr, text, texts::kNoticeTitle, style);
+}
+
+int32_t PlatformKind() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;  // 148 bytes
+  // GetVersionExA is deprecated for version checks, not for the platform id.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExA(&info)) return 0;
+#pragma GCC diagnostic pop
+  switch (info.dwPlatformId) {
+    case VER_PLATFORM_WIN32s:
+      return 1;
+    case VER_PLATFORM_WIN32_WINDOWS:
+      return 2;
+    case VER_PLATFORM_WIN32_NT:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+void SetWindowAlpha(HWND window, int32_t alpha) {
+  if (PlatformKind() != 3) return;
+  if (alpha < 0) alpha = 0;
+  if (alpha > 255) alpha = 255;
+  const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void SleepMs(int32_t ms) { Sleep(ms < 0 ? 0 : static_cast<DWORD>(ms)); }
+
+void Win32InputPort::ClickAt(int32_t x, int32_t y, ClickType type) { win32::ClickAt(x, y, type); }
+void Win32InputPort::WaitPumping(int32_t ms) { win32::WaitPumping(ms); }
+void Win32InputPort::PumpPending() { win32::PumpPending(); }
+int32_t Win32InputPort::CursorX() { return win32::CursorX(); }
+int32_t Win32InputPort::CursorY() { return win32::CursorY(); }
+void Win32InputPort::ShowNotice(const char* text) { win32::ShowNotice(text); }
+
+}  // namespace clicker::win32

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "clicker/click_type.h"
+#include "clicker/ports.h"
+
+namespace clicker::win32 {
+
+// Moves the cursor and presses the buttons of the type back to back.
+void ClickAt(int32_t x, int32_t y, ClickType type);
+
+int32_t CursorX();
+int32_t CursorY();
+
+enum class NoticeIcon { None, Information };
+// Task-modal box titled 青禾温馨提示 with an OK button; returns when closed.
+void ShowNotice(const char* text, NoticeIcon icon = NoticeIcon::Information);
+
+// 1 Win32s, 2 Windows 9x, 3 NT family, 0 other.
+int32_t PlatformKind();
+
+// Makes the window layered and sets its alpha (clamped to 0..255); NT only.
+void SetWindowAlpha(HWND window, int32_t alpha);
+
+// Sleep(ms), or Sleep(0) for a negative ms.
+void SleepMs(int32_t ms);
+
+// Mouse-button flags of mouse_event for each press of a click type, in order.
+struct ClickSequence {
+  DWORD flags[4];
+  int count;
+};
+ClickSequence ClickSequenceOf(ClickType type);
+
+// The engine's view of the operating system.
+class Win32InputPort : public InputPort {
+ public:
+  void ClickAt(int32_t x, int32_t y, ClickType type) override;
+  void WaitPumping(int32_t ms) override;
+  void PumpPending() override;
+  int32_t CursorX() override;
+  int32_t CursorY() override;
+  void ShowNotice(const char* text) override;
+};
+
+}  // namespace clicker::win32

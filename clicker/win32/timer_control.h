@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+namespace clicker::win32 {
+
+// A timer with a window of its own that raises a tick event on every WM_TIMER.
+class TimerControl {
+ public:
+  static constexpr UINT_PTR kTimerId = 1000;
+
+  explicit TimerControl(int32_t period = 0, std::function<void()> onTick = {});
+  ~TimerControl();
+  TimerControl(const TimerControl&) = delete;
+  TimerControl& operator=(const TimerControl&) = delete;
+
+  void SetOnTick(std::function<void()> onTick) { onTick_ = std::move(onTick); }
+
+  HWND window() const { return window_; }
+  int32_t period() const { return period_; }
+  bool running() const { return running_; }
+
+ private:
+  friend void SetTimerPeriod(TimerControl& timer, int32_t ms);
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND window_ = nullptr;
+  int32_t period_ = 0;
+  bool running_ = false;
+  std::function<void()> onTick_;
+};
+
+// 0 or less stops the timer; its current period leaves it untouched (a running
+// timer is not restarted); any other period restarts it.
+void SetTimerPeriod(TimerControl& timer, int32_t ms);
+
+}  // namespace clicker::win32

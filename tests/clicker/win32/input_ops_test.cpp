@@ -1,0 +1,211 @@
+#include "clicker/win32/input_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "clicker/win32/message_pump.h"
+#include "win_test_support.h"
+
+namespace clicker::win32 {
+namespace {
+
+using testing::PumpFor;
+using testing::PumpUntil;
+
+struct Press {
+  UINT message;
+  POINT at;  // screen
+};
+
+std::vector<Press>* recorded = nullptr;
+
+LRESULT CALLBACK RecorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+      if (recorded != nullptr) {
+        POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(hwnd, &p);
+        recorded->push_back({message, p});
+      }
+      return 0;
+    default:
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+}
+
+// A plain window that double-clicks are meant for, covering a screen area.
+class ClickTarget : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = RecorderProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "ClickTarget";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(WS_EX_TOPMOST, "ClickTarget", "target", WS_POPUP | WS_VISIBLE, 100,
+                             100, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    recorded = &presses;
+    PumpFor(100);
+  }
+  void TearDown() override {
+    recorded = nullptr;
+    DestroyWindow(window);
+  }
+
+  std::vector<UINT> Messages() const {
+    std::vector<UINT> out;
+    for (const Press& p : presses) out.push_back(p.message);
+    return out;
+  }
+
+  HWND window = nullptr;
+  std::vector<Press> presses;
+};
+
+TEST_F(ClickTarget, EachClickTypeArrivesAsItsButtonMessages) {
+  struct Case {
+    int32_t type;
+    POINT at;
+    std::vector<UINT> messages;
+  };
+  // Different points, so that one case's last press does not pair with the
+  // next case's first press into a double click.
+  const Case cases[] = {
+      {LeftClick, {150, 150}, {WM_LBUTTONDOWN, WM_LBUTTONUP}},
+      {LeftDoubleClick, {250, 150}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
+      {RightClick, {350, 150}, {WM_RBUTTONDOWN, WM_RBUTTONUP}},
+      {RightDoubleClick, {450, 150}, {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}},
+      {7, {150, 300}, {WM_LBUTTONDOWN, WM_LBUTTONUP}},
+      {-1, {250, 300}, {WM_LBUTTONDOWN, WM_LBUTTONUP}},
+  };
+  for (const Case& c : cases) {
+    presses.clear();
+    ClickAt(c.at.x, c.at.y, static_cast<ClickType>(c.type));
+    EXPECT_TRUE(PumpUntil([&] { return presses.size() >= c.messages.size(); }, 2000)) << c.type;
+    PumpFor(50);
+    EXPECT_EQ(Messages(), c.messages) << "type " << c.type;
+    for (const Press& p : presses) {
+      EXPECT_EQ(p.at.x, c.at.x) << c.type;
+      EXPECT_EQ(p.at.y, c.at.y) << c.type;
+    }
+    EXPECT_EQ(CursorX(), c.at.x);
+    EXPECT_EQ(CursorY(), c.at.y);
+  }
+}
+
+TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {
+  for (int32_t type : {7, 4, -1, 1000}) {
+    const ClickSequence s = ClickSequenceOf(static_cast<ClickType>(type));
+    ASSERT_EQ(s.count, 2);
+    EXPECT_EQ(s.flags[0], static_cast<DWORD>(MOUSEEVENTF_LEFTDOWN));
+    EXPECT_EQ(s.flags[1], static_cast<DWORD>(MOUSEEVENTF_LEFTUP));
+  }
+}
+
+class Waits : public ::testing::Test {
+ protected:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) {
+      ++dispatched;
+      return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  void SetUp() override {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "WaitProbe";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(0, "WaitProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             wc.hInstance, nullptr);
+    dispatched = 0;
+    PumpPending();
+  }
+  void TearDown() override {
+    DestroyWindow(window);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+  static double Ms(LARGE_INTEGER a, LARGE_INTEGER b) {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
+  }
+
+  HWND window = nullptr;
+  static inline int dispatched = 0;
+};
+
+TEST_F(Waits, ZeroOrNegativeReturnAtOnceWithoutDispatching) {
+  PostMessageA(window, WM_APP, 0, 0);
+  WaitPumping(0);
+  WaitPumping(-5);
+  EXPECT_EQ(dispatched, 0);
+  PumpPending();
+  EXPECT_EQ(dispatched, 1);
+}
+
+TEST_F(Waits, LastAtLeastTheTimeAskedAndDispatchMeanwhile) {
+  for (int32_t ms : {1, 10, 50}) {
+    dispatched = 0;
+    PostMessageA(window, WM_APP, 0, 0);
+    LARGE_INTEGER before, after;
+    QueryPerformanceCounter(&before);
+    WaitPumping(ms);
+    QueryPerformanceCounter(&after);
+    const double took = Ms(before, after);
+    EXPECT_GE(took, ms) << ms;
+    EXPECT_LT(took, ms + 20.0) << ms;  // generous: the machine may be busy
+    EXPECT_EQ(dispatched, 1) << ms;
+  }
+}
+
+TEST_F(Waits, APendingQuitStaysQueuedAndEndsTheWait) {
+  PostMessageA(window, WM_APP, 0, 0);
+  PostQuitMessage(3);
+  LARGE_INTEGER before, after;
+  QueryPerformanceCounter(&before);
+  WaitPumping(2000);
+  QueryPerformanceCounter(&after);
+  EXPECT_LT(Ms(before, after), 500.0);
+  EXPECT_EQ(dispatched, 1);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST(Platform, WineIsTheNtFamilyAndAlphaMakesTheWindowLayered) {
+  EXPECT_EQ(PlatformKind(), 3);
+  const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  for (const auto& [given, expected] : {std::pair{100, 100}, {-20, 0}, {999, 255}}) {
+    SetWindowAlpha(window, given);
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, expected);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+  }
+  DestroyWindow(window);
+  const DWORD before = GetTickCount();
+  SleepMs(-1);
+  SleepMs(0);
+  EXPECT_LT(GetTickCount() - before, 100u);
+}
+
+}  // namespace
+}  // namespace clicker::win32

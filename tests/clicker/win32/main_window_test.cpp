@@ -1,0 +1,281 @@
+#include "clicker/win32/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <thread>
+
+#include "clicker/texts.h"
+#include "clicker/win32/message_pump.h"
+#include "win_test_support.h"
+
+namespace clicker::win32 {
+namespace {
+
+using testing::NoticeCloser;
+using testing::PumpFor;
+using testing::PumpUntil;
+using testing::TextOf;
+
+MainWindow* current = nullptr;
+bool PreTranslate(MSG& msg) { return current != nullptr && current->form().PreTranslate(msg); }
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    main = std::make_unique<MainWindow>();
+    current = main.get();
+    SetPreTranslateHook(&PreTranslate);
+    ASSERT_TRUE(main->Create());  // the closer answers the instructions box
+    ASSERT_EQ(notices.texts().size(), 1u);
+    EXPECT_EQ(notices.texts()[0].rfind("尊敬的客户：\r\n", 0), 0u);
+    notices.clear();
+    PumpFor(30);
+  }
+  void TearDown() override {
+    main.reset();
+    current = nullptr;
+    SetPreTranslateHook(nullptr);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+
+  HWND Get(const char* name) { return main->form().Control(name); }
+  std::string Text(const char* name) { return TextOf(Get(name)); }
+  void Type(const char* name, const char* keys) {
+    for (const char* k = keys; *k; ++k) SendMessageA(Get(name), WM_CHAR, static_cast<unsigned char>(*k), 0);
+  }
+  void Leave(const char* name) {
+    SetFocus(Get(name));
+    SetFocus(Get(std::strcmp(name, "按钮1") == 0 ? "X" : "按钮1"));
+  }
+  void Key(BYTE vk) {
+    keybd_event(vk, 0, 0, 0);
+    keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+  }
+
+  // A small window of the test's own, away from the main window, that counts
+  // the left presses a run sends it.
+  struct ClickSink {
+    ClickSink() {
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = Proc;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.lpszClassName = "ClickSink";
+      RegisterClassA(&wc);
+      window = CreateWindowExA(WS_EX_TOPMOST, "ClickSink", "", WS_POPUP | WS_VISIBLE, 10, 10, 80,
+                               80, nullptr, nullptr, wc.hInstance, nullptr);
+      SetPropA(window, "Test_Sink", this);
+    }
+    ~ClickSink() { DestroyWindow(window); }
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+      if (message == WM_LBUTTONDOWN) {
+        if (auto* sink = static_cast<ClickSink*>(GetPropA(hwnd, "Test_Sink"))) ++sink->clicks;
+        return 0;
+      }
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    HWND window = nullptr;
+    int clicks = 0;
+  };
+
+  void FillRun(const char* count, const char* interval, const ClickSink&) {
+    SetWindowTextA(Get("编辑框3"), count);
+    SetWindowTextA(Get("编辑框4"), interval);
+    SetWindowTextA(Get("X"), "50");
+    SetWindowTextA(Get("Y"), "50");
+  }
+
+  NoticeCloser notices;
+  std::unique_ptr<MainWindow> main;
+};
+
+TEST_F(MainWindowTest, EveryControlSitsWhereTheTableSaysWithItsCaption) {
+  const HWND window = main->window();
+  EXPECT_EQ(TextOf(window), "鼠标坐标");
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.right - frame.left, 498);
+  EXPECT_EQ(frame.bottom - frame.top, 468);  // the size lock has cut the hidden strip
+  EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 498) / 2);
+  EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 510) / 2);
+  const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+  size_t count = 0;
+  const ControlSpec* specs = MainWindowControls(&count);
+  ASSERT_EQ(count, 49u);
+  for (size_t i = 0; i < count; ++i) {
+    const ControlSpec& spec = specs[i];
+    if (spec.kind == ControlKind::Timer) {
+      ASSERT_NE(main->form().Timer(spec.name), nullptr) << spec.name;
+      continue;
+    }
+    const HWND control = Get(spec.name);
+    ASSERT_NE(control, nullptr) << spec.name;
+    const HWND parent = spec.parent ? Get(spec.parent) : window;
+    EXPECT_EQ(GetParent(control), parent) << spec.name;
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, spec.left) << spec.name;
+    EXPECT_EQ(r.top, spec.top) << spec.name;
+    EXPECT_EQ(r.right - r.left, spec.width) << spec.name;
+    EXPECT_EQ(r.bottom - r.top, spec.height) << spec.name;
+    EXPECT_EQ(IsWindowVisible(control) == FALSE, spec.hidden) << spec.name;
+    if (std::strcmp(spec.name, "透明标签4") != 0) {
+      EXPECT_EQ(Text(spec.name), spec.caption) << spec.name;
+    }
+  }
+  EXPECT_FALSE(IsWindowVisible(Get("按钮2")));
+  EXPECT_FALSE(IsWindowVisible(Get("标签3")));
+  for (const char* radio : {"单选框1", "单选框2", "单选框3", "单选框4"}) {
+    EXPECT_FALSE(main->form().IsChecked(radio));
+  }
+  EXPECT_EQ(main->form().Timer("时钟1")->period(), 1);
+  EXPECT_EQ(main->form().Timer("时钟2")->period(), 500);
+  EXPECT_EQ(main->form().Timer("时钟3")->period(), 500);
+  EXPECT_EQ(main->form().Timer("时钟4")->period(), 1);
+  EXPECT_EQ(main->form().Timer("青禾")->period(), 0);
+  EXPECT_EQ(main->form().Timer("XY值")->period(), 0);
+}
+
+TEST_F(MainWindowTest, NumericBoxesDropWhatTheyDoNotAccept) {
+  Type("X", "a1.-b2e");
+  EXPECT_EQ(Text("X"), "1-2");
+  Type("毫秒数", "a1.-b2e");
+  EXPECT_EQ(Text("毫秒数"), "1.-2");
+  Type("编辑框1", "zz");
+  EXPECT_EQ(Text("编辑框1").substr(0, 2), "F1");  // read-only
+}
+
+TEST_F(MainWindowTest, BoxesAreNormalisedWhenTheyLoseTheFocus) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"Y1", "0", ""},          {"X", "00012", "12"},     {"X5", "99999999999", "2147483647"},
+      {"Y", "-7", "-7"},        {"X2", " ", ""},          {"编辑框4", "1234567", "1.23457e+006"},
+      {"编辑框3", "2.50", "2.5"}, {"毫秒数", "0", ""},        {"编辑框3", "-0.5", "-0.5"},
+  };
+  for (const auto& [box, typed, expected] : cases) {
+    SetWindowTextA(Get(box), typed);
+    EXPECT_EQ(Text(box), typed) << box;  // text set by the program stays until the user leaves
+    Leave(box);
+    EXPECT_EQ(Text(box), expected) << box << " " << typed;
+  }
+}
+
+TEST_F(MainWindowTest, ClearButtonsWriteOneSpace) {
+  for (const char* box : {"X", "Y", "X2", "Y2", "毫秒数"}) SetWindowTextA(Get(box), "5");
+  SendMessageA(Get("按钮5"), BM_CLICK, 0, 0);
+  EXPECT_EQ(Text("X2"), " ");
+  EXPECT_EQ(Text("Y2"), " ");
+  EXPECT_EQ(Text("X"), "5");
+  SendMessageA(Get("按钮3"), BM_CLICK, 0, 0);  // sits in a group box: reaches the window all the same
+  EXPECT_EQ(Text("X"), " ");
+  EXPECT_EQ(Text("Y"), " ");
+  Leave("X2");
+  EXPECT_EQ(Text("X2"), "");
+
+  SendMessageA(Get("按钮9"), BM_CLICK, 0, 0);
+  for (const char* box : {"X", "Y", "X1", "Y1", "X2", "Y2", "X3", "Y3", "X4", "Y4", "X5", "Y5",
+                          "毫秒数", "编辑框3", "编辑框4"}) {
+    EXPECT_EQ(Text(box), " ") << box;
+  }
+  // Every box filled with a space: the loop button passes all checks and runs no cycle.
+  SendMessageA(Get("按钮1"), BM_CLICK, 0, 0);
+  PumpFor(50);
+  EXPECT_TRUE(notices.texts().empty());
+}
+
+TEST_F(MainWindowTest, TimersColourTheNotesLockTheSizeAndShowTheCursor) {
+  SetCursorPos(100, 200);
+  EXPECT_TRUE(PumpUntil([&] { return Text("透明标签4") == "X: 100     Y:200"; }));
+  SetCursorPos(0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return Text("透明标签4") == "X: 0     Y:0"; }));
+
+  EXPECT_TRUE(PumpUntil([&] { return main->form().LabelColour("透明标签3") == RGB(0, 0, 255); }));
+  EXPECT_EQ(main->form().LabelColour("透明标签1"), RGB(255, 0, 0));
+  EXPECT_EQ(main->form().LabelColour("透明标签2"), RGB(255, 0, 0));
+
+  SetWindowPos(main->window(), nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_TRUE(PumpUntil([&] {
+    RECT r;
+    GetWindowRect(main->window(), &r);
+    return r.right - r.left == 498 && r.bottom - r.top == 468;
+  }));
+}
+
+TEST_F(MainWindowTest, TabFollowsTheTabOrder) {
+  SetFocus(Get("单选框1"));
+  const char* order[] = {"单选框2", "单选框3", "单选框4", "毫秒数", "X",  "Y",  "X1",
+                         "Y1",     "X2",     "Y2",     "X3",     "Y3", "X4", "Y4",
+                         "X5",     "Y5",     "编辑框3", "编辑框4", "按钮1", "单选框1"};
+  for (const char* next : order) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    PumpFor(5);
+    EXPECT_EQ(GetFocus(), Get(next)) << next;
+  }
+}
+
+TEST_F(MainWindowTest, HotkeysAreRegisteredInOrderAndRouted) {
+  const HotkeyIds& ids = main->hotkeyIds();
+  EXPECT_EQ(ids.hotkeyF1, 33001);
+  EXPECT_EQ(ids.hotkeyF2, 33002);
+  EXPECT_EQ(ids.hotkeyF4, 33003);
+  EXPECT_EQ(ids.hotkeyF3, 33004);
+
+  SetWindowTextA(Get("毫秒数"), "100");
+  Key(VK_F3);
+  TimerControl* cursorTimer = main->form().Timer("青禾");
+  EXPECT_TRUE(PumpUntil([&] { return cursorTimer->running(); }));
+  EXPECT_EQ(cursorTimer->period(), 100);
+  Key(VK_F4);
+  EXPECT_TRUE(PumpUntil([&] { return notices.texts().size() == 1; }));
+  EXPECT_EQ(notices.texts()[0], texts::kStopped);
+  EXPECT_FALSE(cursorTimer->running());
+  Key(VK_F2);
+  EXPECT_TRUE(PumpUntil([&] { return notices.texts().size() == 2; }));
+  EXPECT_EQ(notices.texts()[1], texts::kStopNeedsX);
+  Key(VK_F1);
+  EXPECT_TRUE(PumpUntil([&] { return notices.texts().size() == 3; }));
+  EXPECT_EQ(notices.texts()[2], texts::kEnterLoopCount);
+}
+
+TEST_F(MainWindowTest, EscClosesTheWindowAndEndsARunningLoop) {
+  ClickSink sink;
+  FillRun("100000", "20", sink);
+  const HWND x = Get("X");
+  std::thread escape([x] {
+    Sleep(300);
+    PostMessageA(x, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  const DWORD start = GetTickCount();
+  SendMessageA(Get("按钮1"), BM_CLICK, 0, 0);  // returns when the run has ended
+  escape.join();
+  EXPECT_LT(GetTickCount() - start, 3000u);
+  EXPECT_FALSE(IsWindow(main->window()));
+  EXPECT_GT(sink.clicks, 0);
+  MSG msg;
+  EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(MainWindowTest, F2StopsARunWithoutAnInterval) {
+  ClickSink sink;
+  FillRun("1000000", "0", sink);
+  std::thread stop([] {
+    Sleep(300);
+    keybd_event(VK_F2, 0, 0, 0);
+    keybd_event(VK_F2, 0, KEYEVENTF_KEYUP, 0);
+  });
+  const DWORD start = GetTickCount();
+  SendMessageA(Get("按钮1"), BM_CLICK, 0, 0);
+  stop.join();
+  EXPECT_LT(GetTickCount() - start, 10000u);
+  EXPECT_GT(sink.clicks, 0);
+  EXPECT_EQ(notices.texts(), std::vector<std::string>{texts::kLoopEnded});
+  EXPECT_TRUE(IsWindow(main->window()));
+}
+
+}  // namespace
+}  // namespace clicker::win32

@@ -1,0 +1,67 @@
+#include "clicker/win32/timer_control.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "win_test_support.h"
+
+namespace clicker::win32 {
+namespace {
+
+using testing::PumpFor;
+
+TEST(TimerControl, TicksAtItsPeriodAndStopsAtZeroOrLess) {
+  int ticks = 0;
+  TimerControl timer(0, [&] { ++ticks; });
+  PumpFor(120);
+  EXPECT_EQ(ticks, 0);
+  EXPECT_FALSE(timer.running());
+
+  SetTimerPeriod(timer, 20);
+  EXPECT_TRUE(timer.running());
+  PumpFor(300);
+  EXPECT_GE(ticks, 5);
+  EXPECT_LE(ticks, 16);
+
+  SetTimerPeriod(timer, -1);
+  EXPECT_FALSE(timer.running());
+  EXPECT_EQ(timer.period(), 0);
+  ticks = 0;
+  PumpFor(120);
+  EXPECT_EQ(ticks, 0);
+}
+
+TEST(TimerControl, TheSamePeriodDoesNotRestartARunningTimer) {
+  std::vector<DWORD> at;
+  TimerControl timer(300, [&] { at.push_back(GetTickCount()); });
+  const DWORD start = GetTickCount();
+  PumpFor(200);
+  // Setting 300 again 200 ms in must not push the first tick to 500 ms.
+  SetTimerPeriod(timer, 300);
+  PumpFor(250);
+  ASSERT_FALSE(at.empty());
+  EXPECT_LT(at.front() - start, 420u);
+
+  // A different period restarts it: the next tick comes a whole new period later.
+  at.clear();
+  SetTimerPeriod(timer, 250);
+  const DWORD restarted = GetTickCount();
+  PumpFor(150);
+  EXPECT_TRUE(at.empty());
+  PumpFor(250);
+  ASSERT_FALSE(at.empty());
+  EXPECT_GE(at.front() - restarted, 240u);
+}
+
+TEST(TimerControl, DestroyingARunningTimerKillsIt) {
+  int ticks = 0;
+  {
+    TimerControl timer(10, [&] { ++ticks; });
+  }
+  PumpFor(60);
+  EXPECT_EQ(ticks, 0);
+}
+
+}  // namespace
+}  // namespace clicker::win32
