@@ -1,0 +1,84 @@
+// A window of the tests' own that records every button press it receives:
+//   click_recorder OUTPUT LEFT TOP WIDTH HEIGHT
+// Each press is one line "<kind> <screen x> <screen y> <microseconds>", kind L
+// for a left press, l for the second press of a left double click, R and r
+// likewise for the right button. "ready" is written once the window is up.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+FILE* output = nullptr;
+LARGE_INTEGER frequency;
+
+void Record(HWND window, char kind, LPARAM lParam) {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(window, &p);
+  const long long micros = now.QuadPart * 1000000 / frequency.QuadPart;
+  std::fprintf(output, "%c %ld %ld %lld\n", kind, p.x, p.y, micros);
+  std::fflush(output);
+}
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      Record(window, 'L', lParam);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      Record(window, 'l', lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      Record(window, 'R', lParam);
+      return 0;
+    case WM_RBUTTONDBLCLK:
+      Record(window, 'r', lParam);
+      return 0;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;  // stay out of the way of the keyboard focus
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: click_recorder OUTPUT LEFT TOP WIDTH HEIGHT\n");
+    return 2;
+  }
+  output = std::fopen(argv[1], "w");
+  if (output == nullptr) return 1;
+  QueryPerformanceFrequency(&frequency);
+  SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = Procedure;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS));
+  wc.hbrBackground = CreateSolidBrush(RGB(40, 70, 90));
+  wc.lpszClassName = "ClickRecorder";
+  RegisterClassA(&wc);
+  const HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "ClickRecorder",
+                                      "click recorder", WS_POPUP | WS_VISIBLE, std::atoi(argv[2]),
+                                      std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                                      nullptr, nullptr, wc.hInstance, nullptr);
+  if (window == nullptr) return 1;
+  std::fprintf(output, "ready\n");
+  std::fflush(output);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  std::fclose(output);
+  return 0;
+}

@@ -1,0 +1,169 @@
+#!/bin/bash
+# End to end, under Xvfb: start the program, dismiss the instructions box,
+# type a main point, rows, count and interval into the real boxes, press F1
+# and check where the clicks land; then F3/F4 with a radio selected; then Esc.
+#   e2e.sh ARCH BINDIR RESULTS_XML ARTEFACT_DIR
+set -uo pipefail
+arch=$1
+bindir=$2
+results=$3
+artefacts=$4
+here=$(cd "$(dirname "$0")" && pwd)
+ROOT=$(cd "$here/../../.." && pwd)
+source "$ROOT/scripts/lib/wine-env.sh"
+source "$ROOT/scripts/lib/checks.sh"
+
+ensure_wine_prefix
+own_display=0
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb
+  own_display=1
+fi
+wine=$(wine_for "$arch")
+work=$(mktemp -d)
+mkdir -p "$artefacts"
+recorder_pid=""
+clicker_pid=""
+
+cleanup() {
+  [ -n "$clicker_pid" ] && kill "$clicker_pid" 2>/dev/null
+  [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null
+  wait 2>/dev/null
+  [ "$own_display" = 1 ] && stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+now_ms() { date +%s%3N; }
+# wait_until SECONDS COMMAND...: polls until the command succeeds.
+wait_until() {
+  local end=$(($(now_ms) + $1 * 1000))
+  shift
+  until "$@"; do
+    [ "$(now_ms)" -ge "$end" ] && return 1
+    sleep 0.05
+  done
+}
+window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+no_window() { [ -z "$(window_named "$1")" ]; }
+presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
+at_least_presses() { [ "$(presses)" -ge "$1" ]; }
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+
+# The recorder covers the left strip of the screen, clear of the centred window.
+"$wine" "$bindir/click_recorder.exe" "$(winepath_of "$work/clicks.txt")" 0 0 360 "$screen_h" \
+  >"$work/recorder.log" 2>&1 &
+recorder_pid=$!
+wait_until 30 grep -qs ready "$work/clicks.txt" || fail "recorder starts" "no ready line"
+
+"$wine" "$bindir/clicker.exe" >"$work/clicker.log" 2>&1 &
+clicker_pid=$!
+
+if wait_until 30 has_window "青禾温馨提示"; then
+  pass "instructions box shows at start"
+  sleep 0.5
+  import -display "$DISPLAY" -window root "$artefacts/e2e-$arch-instructions.png"
+  # F1 does nothing while the box is open.
+  xdotool key F1
+  sleep 0.3
+  xdotool key Return
+else
+  fail "instructions box shows at start" "no box titled 青禾温馨提示"
+fi
+
+if wait_until 20 has_window "鼠标坐标"; then
+  pass "main window shows after the box"
+else
+  fail "main window shows after the box" "no window 鼠标坐标"
+  write_checks "$results" e2e
+  exit 1
+fi
+sleep 1  # the fade-in
+eval "$(xdotool getwindowgeometry --shell "$(window_named "鼠标坐标")")"
+wx=$X
+wy=$Y
+check "window centred and locked to 498 x 468" \
+  test "$WIDTH" = 498 -a "$HEIGHT" = 468 -a "$wx" = $(((screen_w - 498) / 2)) -a "$wy" = $(((screen_h - 510) / 2))
+
+# type_into LEFT TOP TEXT: click the box at its place in the window, type per key.
+type_into() {
+  xdotool mousemove $((wx + $1 + 12)) $((wy + $2 + 12)) click 1
+  sleep 0.15
+  local i c
+  for ((i = 0; i < ${#3}; i++)); do
+    c=${3:i:1}
+    case $c in
+      .) c=period ;;
+      -) c=minus ;;
+    esac
+    xdotool key "$c"
+  done
+}
+
+type_into 32 192 3      # 编辑框3: loop count
+type_into 32 248 50     # 编辑框4: loop interval
+type_into 160 88 60     # X
+type_into 296 88 100    # Y
+type_into 160 128 160   # X1
+type_into 296 128 200   # Y1
+type_into 160 208 260   # X3
+type_into 296 208 300   # Y3
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+import -display "$DISPLAY" -window root "$artefacts/e2e-$arch-filled.png"
+check "no click before F1" test "$(presses)" = 0
+
+xdotool key F1
+wait_until 15 at_least_presses 9
+sleep 0.5
+expected=$'L 60 100\nL 160 200\nL 260 300\nL 60 100\nL 160 200\nL 260 300\nL 60 100\nL 160 200\nL 260 300'
+got=$(grep '^[LlRr] ' "$work/clicks.txt" | cut -d' ' -f1-3)
+if [ "$got" = "$expected" ]; then
+  pass "F1 clicks main point and rows in row order, 3 cycles"
+else
+  fail "F1 clicks main point and rows in row order, 3 cycles" "got: $(echo "$got" | tr '\n' ',')"
+fi
+before_f3=$(presses)
+
+# Cursor clicking: left double click every 100 ms at the cursor.
+xdotool mousemove $((wx + 40)) $((wy + 122)) click 1   # 单选框3
+type_into 32 328 100                                   # 毫秒数
+xdotool mousemove 200 600
+sleep 0.2
+xdotool key F3
+sleep 0.75
+xdotool key F4
+if wait_until 10 has_window "青禾温馨提示"; then
+  pass "F4 shows its notice"
+else
+  fail "F4 shows its notice" "no notice"
+fi
+after_f4=$(presses)
+sleep 0.4
+check "no click after F4" test "$(presses)" = "$after_f4"
+tail -n +$((before_f3 + 2)) "$work/clicks.txt" | grep '^[LlRr] ' | cut -d' ' -f1-3 >"$work/cursor.txt"
+pairs=$(grep -c '^l 200 600$' "$work/cursor.txt" || true)
+odd=$(grep -vcE '^[Ll] 200 600$' "$work/cursor.txt" || true)
+if [ "$pairs" -ge 4 ] && [ "$odd" = 0 ]; then
+  pass "F3 double-clicks at the cursor every 100 ms"
+else
+  fail "F3 double-clicks at the cursor every 100 ms" "pairs=$pairs other=$odd: $(tr '\n' ',' <"$work/cursor.txt")"
+fi
+xdotool key Return
+wait_until 5 no_window "青禾温馨提示"
+
+# Esc in a box closes the window and ends the program.
+xdotool mousemove $((wx + 172)) $((wy + 100)) click 1
+sleep 0.2
+xdotool key Escape
+if wait_until 10 process_gone "$clicker_pid"; then
+  pass "Esc closes the program"
+  clicker_pid=""
+else
+  fail "Esc closes the program" "still running"
+fi
+
+write_checks "$results" e2e
