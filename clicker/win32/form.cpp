@@ -204,6 +204,7 @@ void Form::CreateControl(size_t index) {
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
       GetModuleHandleA(nullptr), nullptr);
   if (control.hwnd == nullptr) return;
+  control.text = WindowText(control.hwnd);
   SetPropA(control.hwnd, kIndexProperty, reinterpret_cast<HANDLE>(index + 1));
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
   if (spec.kind == ControlKind::EditBox && spec.background != kNoColour) {
@@ -213,7 +214,13 @@ void Form::CreateControl(size_t index) {
       control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::ControlProcedure)));
 }
 
-std::string Form::GetText(const char* name) const { return WindowText(Control(name)); }
+std::string Form::GetText(const char* name) const {
+  const size_t index = IndexOf(name);
+  if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return {};
+  const ControlState& control = controls_[index];
+  if (control.spec->kind == ControlKind::EditBox) return control.text;
+  return WindowText(control.hwnd);
+}
 
 void Form::SetText(const char* name, const char* text) {
   const size_t index = IndexOf(name);
@@ -226,6 +233,8 @@ void Form::SetText(const char* name, const char* text) {
     return;
   }
   SetWindowTextA(control.hwnd, text);
+  // A multi-line box sends no change notification for a text set this way.
+  if (control.spec->kind == ControlKind::EditBox) control.text = WindowText(control.hwnd);
 }
 
 bool Form::IsChecked(const char* name) const {
@@ -265,6 +274,7 @@ void Form::HandleEditFocusLost(ControlState& control) {
   SendMessageA(control.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   SetWindowTextA(control.hwnd, normal.c_str());
+  control.text = WindowText(control.hwnd);
   SendMessageA(control.hwnd, EM_SETSEL, start, static_cast<LPARAM>(end));
   SendMessageA(control.hwnd, EM_SCROLLCARET, 0, 0);
 }
@@ -360,6 +370,10 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Form::HandleCommand(WPARAM wParam, LPARAM lParam) {
   ControlState* control = StateOf(reinterpret_cast<HWND>(lParam));
+  if (control != nullptr && control->spec->kind == ControlKind::EditBox) {
+    if (HIWORD(wParam) == EN_CHANGE) control->text = WindowText(control->hwnd);
+    return 0;
+  }
   if (control != nullptr && HIWORD(wParam) == BN_CLICKED && control->onClick) {
     // The handler may run for a long time (a point-list run) and may end
     // with the window gone.

@@ -73,6 +73,9 @@ class Form {
   HWND Control(const char* name) const;
   TimerControl* Timer(const char* name);
 
+  // A control's current text. An edit box answers from the copy its change
+  // notifications keep, so reading it costs no window message: a run reads
+  // its boxes before every click.
   std::string GetText(const char* name) const;
   // Sets a control's text; a transparent label is only repainted when it changes.
   void SetText(const char* name, const char* text);
@@ -93,6 +96,8 @@ class Form {
     HWND hwnd = nullptr;
     WNDPROC previous = nullptr;
     COLORREF textColour = RGB(0, 0, 0);
+    // An edit box's text as of its last change notification.
+    std::string text;
     HBRUSH background = nullptr;
     std::unique_ptr<TimerControl> timer;
     std::function<void()> onClick;

@@ -22,7 +22,10 @@ ClickSequence ClickSequenceOf(ClickType type) {
 }
 
 void ClickAt(int32_t x, int32_t y, ClickType type) {
-  SetCursorPos(x, y);
+  // Moving the cursor is the slow part of a click (a pointer warp on X); a run
+  // that clicks one point again and again finds it there already.
+  POINT cursor;
+  if (!GetCursorPos(&cursor) || cursor.x != x || cursor.y != y) SetCursorPos(x, y);
   // No move or absolute flag: the presses happen where SetCursorPos put the
   // cursor; dx and dy only carry the point along.
   const ClickSequence sequence = ClickSequenceOf(type);

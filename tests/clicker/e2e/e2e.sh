@@ -12,6 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$here/../../.." && pwd)
 source "$ROOT/scripts/lib/wine-env.sh"
 source "$ROOT/scripts/lib/checks.sh"
+source "$ROOT/scripts/lib/drive.sh"
 
 ensure_wine_prefix
 own_display=0
@@ -26,41 +27,21 @@ recorder_pid=""
 clicker_pid=""
 
 cleanup() {
-  [ -n "$clicker_pid" ] && kill "$clicker_pid" 2>/dev/null
-  [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null
-  wait 2>/dev/null
+  local pid
+  for pid in $clicker_pid $recorder_pid; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
   [ "$own_display" = 1 ] && stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-now_ms() { date +%s%3N; }
-# wait_until SECONDS COMMAND...: polls until the command succeeds.
-wait_until() {
-  local end=$(($(now_ms) + $1 * 1000))
-  shift
-  until "$@"; do
-    [ "$(now_ms)" -ge "$end" ] && return 1
-    sleep 0.05
-  done
-}
-window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
-no_window() { [ -z "$(window_named "$1")" ]; }
-presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
-at_least_presses() { [ "$(presses)" -ge "$1" ]; }
-process_gone() { ! kill -0 "$1" 2>/dev/null; }
-
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 
 # The recorder covers the left strip of the screen, clear of the centred window.
-"$wine" "$bindir/click_recorder.exe" "$(winepath_of "$work/clicks.txt")" 0 0 360 "$screen_h" \
-  >"$work/recorder.log" 2>&1 &
-recorder_pid=$!
-wait_until 30 grep -qs ready "$work/clicks.txt" || fail "recorder starts" "no ready line"
-
-"$wine" "$bindir/clicker.exe" >"$work/clicker.log" 2>&1 &
-clicker_pid=$!
+start_recorder "$wine" "$bindir" 0 0 360 "$screen_h" || fail "recorder starts" "no ready line"
+start_clicker "$wine" "$bindir"
 
 if wait_until 30 has_window "青禾温馨提示"; then
   pass "instructions box shows at start"
@@ -82,26 +63,9 @@ else
   exit 1
 fi
 sleep 1  # the fade-in
-eval "$(xdotool getwindowgeometry --shell "$(window_named "鼠标坐标")")"
-wx=$X
-wy=$Y
+locate_main_window
 check "window centred and locked to 498 x 468" \
-  test "$WIDTH" = 498 -a "$HEIGHT" = 468 -a "$wx" = $(((screen_w - 498) / 2)) -a "$wy" = $(((screen_h - 510) / 2))
-
-# type_into LEFT TOP TEXT: click the box at its place in the window, type per key.
-type_into() {
-  xdotool mousemove $((wx + $1 + 12)) $((wy + $2 + 12)) click 1
-  sleep 0.15
-  local i c
-  for ((i = 0; i < ${#3}; i++)); do
-    c=${3:i:1}
-    case $c in
-      .) c=period ;;
-      -) c=minus ;;
-    esac
-    xdotool key "$c"
-  done
-}
+  test "$ww" = 498 -a "$wh" = 468 -a "$wx" = $(((screen_w - 498) / 2)) -a "$wy" = $(((screen_h - 510) / 2))
 
 type_into 32 192 3      # 编辑框3: loop count
 type_into 32 248 50     # 编辑框4: loop interval

@@ -151,6 +151,34 @@ TEST_F(MainWindowTest, NumericBoxesDropWhatTheyDoNotAccept) {
   EXPECT_EQ(Text("编辑框1").substr(0, 2), "F1");  // read-only
 }
 
+TEST_F(MainWindowTest, TheEngineSeesEveryWayABoxChanges) {
+  Type("X", "12");
+  EXPECT_EQ(main->GetText(Box::X), "12");
+  SendMessageA(Get("X"), EM_SETSEL, 0, -1);
+  SendMessageA(Get("X"), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("7"));
+  EXPECT_EQ(main->GetText(Box::X), "7");
+  SendMessageA(Get("X"), EM_UNDO, 0, 0);
+  EXPECT_EQ(main->GetText(Box::X), Text("X"));
+  SetWindowTextA(Get("Y5"), "-3");
+  EXPECT_EQ(main->GetText(Box::Y5), "-3");
+  SendMessageA(Get("Y5"), EM_SETSEL, 2, 2);
+  SendMessageA(Get("Y5"), WM_CHAR, VK_BACK, 0);
+  EXPECT_EQ(main->GetText(Box::Y5), "-");
+  main->form().SetText("编辑框4", "40");
+  EXPECT_EQ(main->GetText(Box::LoopInterval), "40");
+  // Through the clipboard, as a paste with Ctrl+V would do.
+  SetWindowTextA(Get("编辑框3"), "123");
+  SendMessageA(Get("编辑框3"), EM_SETSEL, 0, -1);
+  SendMessageA(Get("编辑框3"), WM_COPY, 0, 0);
+  SendMessageA(Get("毫秒数"), WM_PASTE, 0, 0);
+  EXPECT_EQ(main->GetText(Box::ClickFrequency), Text("毫秒数"));
+  for (int b = 0; b <= static_cast<int>(Box::ClickFrequency); ++b) {
+    static constexpr const char* kNames[] = {"X",  "Y",  "X1", "Y1", "X2", "Y2", "X3", "Y3",
+                                             "X4", "Y4", "X5", "Y5", "编辑框3", "编辑框4", "毫秒数"};
+    EXPECT_EQ(main->GetText(static_cast<Box>(b)), Text(kNames[b])) << kNames[b];
+  }
+}
+
 TEST_F(MainWindowTest, BoxesAreNormalisedWhenTheyLoseTheFocus) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"Y1", "0", ""},          {"X", "00012", "12"},     {"X5", "99999999999", "2147483647"},

@@ -1,0 +1,67 @@
+# Sourced by the end-to-end test and the benchmarks: drive the real program
+# on an X display with xdotool and watch a click recorder's log.
+# Needs: wine-env.sh sourced, DISPLAY set, $work (a scratch folder).
+
+now_ms() { date +%s%3N; }
+
+# wait_until SECONDS COMMAND...: polls until the command succeeds.
+wait_until() {
+  local end=$(($(now_ms) + $1 * 1000))
+  shift
+  until "$@"; do
+    [ "$(now_ms)" -ge "$end" ] && return 1
+    sleep 0.05
+  done
+}
+
+window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+no_window() { [ -z "$(window_named "$1")" ]; }
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Presses in the recorder's log so far.
+presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
+at_least_presses() { [ "$(presses)" -ge "$1" ]; }
+
+# start_recorder WINE BINDIR LEFT TOP WIDTH HEIGHT: sets recorder_pid.
+start_recorder() {
+  "$1" "$2/click_recorder.exe" "$(winepath_of "$work/clicks.txt")" "$3" "$4" "$5" "$6" \
+    >"$work/recorder.log" 2>&1 &
+  recorder_pid=$!
+  wait_until 30 grep -qs ready "$work/clicks.txt"
+}
+
+# start_clicker WINE BINDIR: sets clicker_pid.
+start_clicker() {
+  "$1" "$2/clicker.exe" >"$work/clicker.log" 2>&1 &
+  clicker_pid=$!
+}
+
+# Once the main window shows: its screen position in wx, wy.
+locate_main_window() {
+  local id
+  id=$(window_named "鼠标坐标")
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  wx=$X
+  wy=$Y
+  ww=$WIDTH
+  wh=$HEIGHT
+}
+
+# type_into LEFT TOP TEXT: clicks the box at its place in the window and types
+# the text one key at a time (Wine's edit boxes do not take xdotool type).
+type_into() {
+  xdotool mousemove $((wx + $1 + 12)) $((wy + $2 + 12)) click 1
+  sleep 0.15
+  xdotool key End shift+Home BackSpace
+  local i c
+  for ((i = 0; i < ${#3}; i++)); do
+    c=${3:i:1}
+    case $c in
+      .) c=period ;;
+      -) c=minus ;;
+    esac
+    xdotool key "$c"
+  done
+}
