@@ -22,7 +22,9 @@ int32_t ClickEngine::ReadTruncated(Box box) {
   return TruncateToInt32(TextToReal(form_.GetText(box)));
 }
 
-int32_t ClickEngine::ReadInt(Box box) { return TextToInt(form_.GetText(box)); }
+int32_t ClickEngine::ReadInt(Box box) {
+  return TextToInt(form_.GetText(box));
+}
 
 int32_t ClickEngine::ReadCoordinate(Box box) {
   switch (box) {

@@ -5,6 +5,7 @@
 
 namespace clicker::texts {
 
+// clang-format off
 inline constexpr char kInstructions[] =
     "尊敬的客户：\r\n"
     "\r\n"
@@ -30,5 +31,6 @@ inline constexpr char kInstructions[] =
     "\r\n"
     "                                                                          作者：青禾\r\n"
     "                                                                          联系方式：本软件发布页的留言板（问题与建议都在那里回复）";
+// clang-format on
 
 }  // namespace clicker::texts

@@ -22,7 +22,9 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-bool IsNumeric(EditMode mode) { return mode == EditMode::Integer || mode == EditMode::Decimal; }
+bool IsNumeric(EditMode mode) {
+  return mode == EditMode::Integer || mode == EditMode::Decimal;
+}
 
 }  // namespace
 
@@ -199,8 +201,8 @@ void Form::CreateControl(size_t index) {
   if (spec.tabOrder > 0) style |= WS_TABSTOP;
 
   control.hwnd = CreateWindowExA(
-      exStyle, className, spec.caption != nullptr ? spec.caption : "", style, left, top,
-      spec.width, spec.height, parent,
+      exStyle, className, spec.caption != nullptr ? spec.caption : "", style, left, top, spec.width,
+      spec.height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
       GetModuleHandleA(nullptr), nullptr);
   if (control.hwnd == nullptr) return;

@@ -109,8 +109,7 @@ class Form {
   static LRESULT CALLBACK ControlProcedure(HWND, UINT, WPARAM, LPARAM);
 
   LRESULT HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleControlMessage(ControlState& control, UINT message, WPARAM wParam,
-                               LPARAM lParam);
+  LRESULT HandleControlMessage(ControlState& control, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleCommand(WPARAM wParam, LPARAM lParam);
   LRESULT HandleColour(UINT message, HDC dc, HWND control);
   void HandleEditFocusLost(ControlState& control);

@@ -43,8 +43,7 @@ int32_t HotkeyRouter::Register(HWND window, HWND receiver, int32_t modifiers, in
   return id;
 }
 
-LRESULT CALLBACK HotkeyRouter::Procedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK HotkeyRouter::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* router = static_cast<HotkeyRouter*>(GetPropA(window, kRouterProperty));
   if (router == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   const WNDPROC previous = router->previous_;

@@ -13,9 +13,9 @@ ClickSequence ClickSequenceOf(ClickType type) {
     case RightClick:
       return {{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 0, 0}, 2};
     case RightDoubleClick:
-      return {{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_RIGHTDOWN,
-               MOUSEEVENTF_RIGHTUP},
-              4};
+      return {
+          {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP},
+          4};
     default:  // LeftClick and anything unknown
       return {{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0, 0}, 2};
   }
@@ -77,17 +77,32 @@ void SetWindowAlpha(HWND window, int32_t alpha) {
   if (alpha < 0) alpha = 0;
   if (alpha > 255) alpha = 255;
   const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
-  if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  if ((exStyle & WS_EX_LAYERED) == 0)
+    SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
-void SleepMs(int32_t ms) { Sleep(ms < 0 ? 0 : static_cast<DWORD>(ms)); }
+void SleepMs(int32_t ms) {
+  Sleep(ms < 0 ? 0 : static_cast<DWORD>(ms));
+}
 
-void Win32InputPort::ClickAt(int32_t x, int32_t y, ClickType type) { win32::ClickAt(x, y, type); }
-void Win32InputPort::WaitPumping(int32_t ms) { win32::WaitPumping(ms); }
-void Win32InputPort::PumpPending() { win32::PumpPending(); }
-int32_t Win32InputPort::CursorX() { return win32::CursorX(); }
-int32_t Win32InputPort::CursorY() { return win32::CursorY(); }
-void Win32InputPort::ShowNotice(const char* text) { win32::ShowNotice(text); }
+void Win32InputPort::ClickAt(int32_t x, int32_t y, ClickType type) {
+  win32::ClickAt(x, y, type);
+}
+void Win32InputPort::WaitPumping(int32_t ms) {
+  win32::WaitPumping(ms);
+}
+void Win32InputPort::PumpPending() {
+  win32::PumpPending();
+}
+int32_t Win32InputPort::CursorX() {
+  return win32::CursorX();
+}
+int32_t Win32InputPort::CursorY() {
+  return win32::CursorY();
+}
+void Win32InputPort::ShowNotice(const char* text) {
+  win32::ShowNotice(text);
+}
 
 }  // namespace clicker::win32

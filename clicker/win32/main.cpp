@@ -8,7 +8,9 @@ namespace {
 
 clicker::win32::MainWindow* mainWindow = nullptr;
 
-bool PreTranslate(MSG& msg) { return mainWindow != nullptr && mainWindow->form().PreTranslate(msg); }
+bool PreTranslate(MSG& msg) {
+  return mainWindow != nullptr && mainWindow->form().PreTranslate(msg);
+}
 
 }  // namespace
 

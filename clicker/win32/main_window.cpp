@@ -31,6 +31,7 @@ constexpr COLORREF kNone = kNoColour;
 
 // name, kind, parent, left, top, width, height, caption, font, tab order,
 // hidden, edit mode, multi-line, background, timer period
+// clang-format off
 constexpr ControlSpec kControls[] = {
     {"分组框4", K::GroupBox, nullptr, 16, 24, 464, 432, "全局设置", nullptr, 0, false, M::Plain, false, kNone, 0},
     {"选择类型", K::GroupBox, nullptr, 24, 48, 112, 120, "现鼠类型", nullptr, 0, false, M::Plain, false, kNone, 0},
@@ -82,12 +83,14 @@ constexpr ControlSpec kControls[] = {
     {"青禾", K::Timer, nullptr, 0, 504, 0, 0, nullptr, nullptr, 0, true, M::Plain, false, kNone, 0},
     {"XY值", K::Timer, nullptr, 0, 504, 0, 0, nullptr, nullptr, 0, true, M::Plain, false, kNone, 0},
 };
+// clang-format on
 
 constexpr WindowSpec kWindow{"鼠标坐标", kDesignWidth, kDesignHeight, 129};
 
 const char* BoxName(Box box) {
-  static constexpr const char* kNames[] = {"X",  "Y",  "X1", "Y1", "X2", "Y2", "X3",     "Y3",
-                                           "X4", "Y4", "X5", "Y5", "编辑框3", "编辑框4", "毫秒数"};
+  static constexpr const char* kNames[] = {"X",  "Y",  "X1",      "Y1",      "X2",
+                                           "Y2", "X3", "Y3",      "X4",      "Y4",
+                                           "X5", "Y5", "编辑框3", "编辑框4", "毫秒数"};
   return kNames[static_cast<int>(box)];
 }
 
@@ -108,11 +111,12 @@ const ControlSpec* MainWindowControls(size_t* count) {
   return kControls;
 }
 
-const WindowSpec& MainWindowSpec() { return kWindow; }
+const WindowSpec& MainWindowSpec() {
+  return kWindow;
+}
 
 MainWindow::MainWindow()
-    : form_(kWindow, kControls, sizeof kControls / sizeof kControls[0]),
-      engine_(input_, *this) {
+    : form_(kWindow, kControls, sizeof kControls / sizeof kControls[0]), engine_(input_, *this) {
   BindEvents();
 }
 
@@ -140,11 +144,17 @@ void MainWindow::BindEvents() {
   form_.OnTick("青禾", [this] { engine_.CursorClickTick(); });
 }
 
-bool MainWindow::Create() { return form_.Create(); }
+bool MainWindow::Create() {
+  return form_.Create();
+}
 
-std::string MainWindow::GetText(Box box) { return form_.GetText(BoxName(box)); }
+std::string MainWindow::GetText(Box box) {
+  return form_.GetText(BoxName(box));
+}
 
-bool MainWindow::IsSelected(Radio radio) { return form_.IsChecked(RadioName(radio)); }
+bool MainWindow::IsSelected(Radio radio) {
+  return form_.IsChecked(RadioName(radio));
+}
 
 void MainWindow::SetCursorTimerPeriod(int32_t ms) {
   if (TimerControl* timer = form_.Timer("青禾")) SetTimerPeriod(*timer, ms);
@@ -189,27 +199,44 @@ void MainWindow::RegisterAppHotkeys() {
   const HWND receiver = form_.Control("标签3");
   int32_t* const ids[] = {&hotkeyIds_.hotkeyF1, &hotkeyIds_.hotkeyF2, &hotkeyIds_.hotkeyF4,
                           &hotkeyIds_.hotkeyF3};
-  for (int i = 0; i < 4; ++i) *ids[i] = router_.Register(form_.window(), receiver, 0, kHotkeyKeys[i]);
+  for (int i = 0; i < 4; ++i)
+    *ids[i] = router_.Register(form_.window(), receiver, 0, kHotkeyKeys[i]);
 }
 
 void MainWindow::AttachSkin() {
   hosting::AttachSkin(hosting::SkinData(), hosting::SkinDataSize(), "", 0, 0, 0);
 }
 
-void MainWindow::ShowInstructions(const char* text) { ShowNotice(text, NoticeIcon::None); }
+void MainWindow::ShowInstructions(const char* text) {
+  ShowNotice(text, NoticeIcon::None);
+}
 
-void MainWindow::DetachSkin() { hosting::DetachSkin(); }
+void MainWindow::DetachSkin() {
+  hosting::DetachSkin();
+}
 
-void MainWindow::HideWindow() { ::ShowWindow(form_.window(), SW_HIDE); }
+void MainWindow::HideWindow() {
+  ::ShowWindow(form_.window(), SW_HIDE);
+}
 
-void MainWindow::ShowWindow() { ::ShowWindow(form_.window(), SW_SHOW); }
+void MainWindow::ShowWindow() {
+  ::ShowWindow(form_.window(), SW_SHOW);
+}
 
-int32_t MainWindow::PlatformKind() { return win32::PlatformKind(); }
+int32_t MainWindow::PlatformKind() {
+  return win32::PlatformKind();
+}
 
-void MainWindow::SetWindowAlpha(int32_t alpha) { win32::SetWindowAlpha(form_.window(), alpha); }
+void MainWindow::SetWindowAlpha(int32_t alpha) {
+  win32::SetWindowAlpha(form_.window(), alpha);
+}
 
-void MainWindow::PumpPending() { win32::PumpPending(); }
+void MainWindow::PumpPending() {
+  win32::PumpPending();
+}
 
-void MainWindow::SleepMs(int32_t ms) { win32::SleepMs(ms); }
+void MainWindow::SleepMs(int32_t ms) {
+  win32::SleepMs(ms);
+}
 
 }  // namespace clicker::win32

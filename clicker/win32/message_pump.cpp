@@ -24,7 +24,9 @@ uint64_t CounterNow() {
 
 }  // namespace
 
-void SetPreTranslateHook(PreTranslateHook hook) { preTranslate = hook; }
+void SetPreTranslateHook(PreTranslateHook hook) {
+  preTranslate = hook;
+}
 
 void DispatchOne(MSG& msg) {
   if (preTranslate != nullptr && preTranslate(msg)) return;

@@ -55,7 +55,7 @@ TEST_F(ClickEngineTest, RunsMainPointThenFilledRowsInRowOrderEveryCycle) {
   ports.Set(Box::Y3, "32");
   ports.Set(Box::Y2, "99");  // a Y without its X does not make a row
   engine.StartRun();
-  const std::vector<Event> cycle = {ClickEvent(100, 200), WaitEvent(500), ClickEvent(11, 12),
+  const std::vector<Event> cycle = {ClickEvent(100, 200), WaitEvent(500),     ClickEvent(11, 12),
                                     WaitEvent(500),       ClickEvent(31, 32), WaitEvent(500)};
   std::vector<Event> expected = cycle;
   expected.insert(expected.end(), cycle.begin(), cycle.end());
@@ -92,10 +92,10 @@ TEST_F(ClickEngineTest, EveryBoxIsReadAtTheMomentOfUse) {
     ports.Set(Box::Y1, "8");
   };
   engine.StartRun();
-  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 1), WaitEvent(10), ClickEvent(5, 1),
-                                           WaitEvent(20), ClickEvent(7, 8), WaitEvent(20),
-                                           ClickEvent(5, 1), WaitEvent(20), ClickEvent(7, 8),
-                                           WaitEvent(20)}));
+  EXPECT_EQ(ports.log,
+            (std::vector<Event>{ClickEvent(1, 1), WaitEvent(10), ClickEvent(5, 1), WaitEvent(20),
+                                ClickEvent(7, 8), WaitEvent(20), ClickEvent(5, 1), WaitEvent(20),
+                                ClickEvent(7, 8), WaitEvent(20)}));
 }
 
 TEST_F(ClickEngineTest, ARowWithXButNoYEndsTheRunSilently) {
@@ -117,8 +117,8 @@ TEST_F(ClickEngineTest, ARowWithXButNoYEndsTheRunSilently) {
   ports.Set(Box::Y1, "11");
   ports.Set(Box::X2, "20");
   engine.StartRun();
-  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 2), WaitEvent(7), ClickEvent(10, 11),
-                                           WaitEvent(7)}));
+  EXPECT_EQ(ports.log,
+            (std::vector<Event>{ClickEvent(1, 2), WaitEvent(7), ClickEvent(10, 11), WaitEvent(7)}));
 }
 
 TEST_F(ClickEngineTest, OneSpaceBoxesAreFilledAndReadAsZero) {
@@ -156,9 +156,9 @@ TEST_F(ClickEngineTest, ShortIntervalsStillServeTheQueueSoAStopArrives) {
   ports.duringWait[2] = [&] { engine.RequestStop(); };
   engine.StartRun();
   // No wait at all, a pump after every click, and the stop ends the run.
-  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 2), PumpEvent(), ClickEvent(1, 2),
-                                           PumpEvent(), ClickEvent(1, 2), PumpEvent(),
-                                           NoticeEvent(texts::kLoopEnded)}));
+  EXPECT_EQ(ports.log,
+            (std::vector<Event>{ClickEvent(1, 2), PumpEvent(), ClickEvent(1, 2), PumpEvent(),
+                                ClickEvent(1, 2), PumpEvent(), NoticeEvent(texts::kLoopEnded)}));
   EXPECT_EQ(engine.stopRequested(), 1);
 }
 
@@ -168,8 +168,8 @@ TEST_F(ClickEngineTest, StopDuringAWaitEndsTheRunAtItsNextCheck) {
   ports.Set(Box::Y1, "4");
   ports.duringWait[0] = [&] { engine.RequestStop(); };
   engine.StartRun();
-  EXPECT_EQ(ports.log, (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10),
-                                           NoticeEvent(texts::kLoopEnded)}));
+  EXPECT_EQ(ports.log,
+            (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10), NoticeEvent(texts::kLoopEnded)}));
 }
 
 TEST_F(ClickEngineTest, StopNoticeDependsOnTheMainPointAndAlwaysSetsTheFlag) {
@@ -178,8 +178,8 @@ TEST_F(ClickEngineTest, StopNoticeDependsOnTheMainPointAndAlwaysSetsTheFlag) {
   engine.RequestStop();
   ports.Set(Box::Y, "2");
   engine.RequestStop();
-  EXPECT_EQ(ports.Notices(), (std::vector<std::string>{texts::kStopNeedsX, texts::kStopNeedsY,
-                                                       texts::kLoopEnded}));
+  EXPECT_EQ(ports.Notices(),
+            (std::vector<std::string>{texts::kStopNeedsX, texts::kStopNeedsY, texts::kLoopEnded}));
   EXPECT_EQ(engine.stopRequested(), 1);
   // The next run clears the flag and runs normally.
   FillRequired("2", "1", "1", "2");

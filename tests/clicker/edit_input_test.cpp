@@ -21,12 +21,20 @@ TEST(AcceptsTypedChar, FiltersByMode) {
 
 TEST(NormaliseEditText, IntegerBoxesHoldACanonicalClampedInteger) {
   const std::pair<const char*, const char*> cases[] = {
-      {"0", ""},           {"00012", "12"},  {"-0", ""},
-      {"99999999999", "2147483647"},         {"-99999999999", "-2147483648"},
-      {"12-3", "12"},      {"-", ""},        {" ", ""},
-      {"", ""},            {"-45", "-45"},   {"99999999999999999999999", "2147483647"},
+      {"0", ""},
+      {"00012", "12"},
+      {"-0", ""},
+      {"99999999999", "2147483647"},
+      {"-99999999999", "-2147483648"},
+      {"12-3", "12"},
+      {"-", ""},
+      {" ", ""},
+      {"", ""},
+      {"-45", "-45"},
+      {"99999999999999999999999", "2147483647"},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(NormaliseEditText(EditMode::Integer, in), out) << in;
+  for (const auto& [in, out] : cases)
+    EXPECT_EQ(NormaliseEditText(EditMode::Integer, in), out) << in;
 }
 
 TEST(NormaliseEditText, DecimalBoxesHoldTheSinglePrecisionG6Form) {
@@ -47,7 +55,8 @@ TEST(NormaliseEditText, DecimalBoxesHoldTheSinglePrecisionG6Form) {
       {"1e39", "3.40282e+038"},
       {"-1e39", "-3.40282e+038"},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(NormaliseEditText(EditMode::Decimal, in), out) << in;
+  for (const auto& [in, out] : cases)
+    EXPECT_EQ(NormaliseEditText(EditMode::Decimal, in), out) << in;
 }
 
 TEST(NormaliseEditText, OtherModesKeepTheirText) {

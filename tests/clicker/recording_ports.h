@@ -33,10 +33,18 @@ inline void PrintTo(const Event& e, std::ostream* os) {
 inline Event ClickEvent(int32_t x, int32_t y, ClickType t = LeftClick) {
   return {Event::Click, x, y, t, {}};
 }
-inline Event WaitEvent(int32_t ms) { return {Event::Wait, ms, 0, 0, {}}; }
-inline Event PumpEvent() { return {Event::Pump, 0, 0, 0, {}}; }
-inline Event NoticeEvent(const char* text) { return {Event::Notice, 0, 0, 0, text}; }
-inline Event PeriodEvent(int32_t ms) { return {Event::Period, ms, 0, 0, {}}; }
+inline Event WaitEvent(int32_t ms) {
+  return {Event::Wait, ms, 0, 0, {}};
+}
+inline Event PumpEvent() {
+  return {Event::Pump, 0, 0, 0, {}};
+}
+inline Event NoticeEvent(const char* text) {
+  return {Event::Notice, 0, 0, 0, text};
+}
+inline Event PeriodEvent(int32_t ms) {
+  return {Event::Period, ms, 0, 0, {}};
+}
 
 class RecordingPorts : public InputPort, public FormPort {
  public:

@@ -46,9 +46,9 @@ class RecordingStartup : public StartupPort {
 TEST(Startup, SkinsOnlyTheInstructionsBoxThenRegistersAndFades) {
   RecordingStartup port;
   RunCreatedHandler(port);
-  EXPECT_EQ(port.steps, (std::vector<std::string>{"attach", "instructions", "detach", "hotkeys",
-                                                  "framework", "groups", "hide", "alpha", "show",
-                                                  "alpha"}));
+  EXPECT_EQ(port.steps,
+            (std::vector<std::string>{"attach", "instructions", "detach", "hotkeys", "framework",
+                                      "groups", "hide", "alpha", "show", "alpha"}));
   ASSERT_EQ(port.alphas.size(), 38u);  // 0, 36 steps, 255
   EXPECT_EQ(port.alphas.front(), 0);
   const std::vector<int32_t> first(port.alphas.begin() + 1, port.alphas.begin() + 10);

@@ -19,13 +19,13 @@ TEST(SpinWait, NothingHappensForZeroOrLess) {
   int pumps = 0;
   FakeCounter counter{0, 1};
   SpinWait(0, 1000, counter, [&] {
-      ++pumps;
-      return false;
-    });
+    ++pumps;
+    return false;
+  });
   SpinWait(-5, 1000, counter, [&] {
-      ++pumps;
-      return false;
-    });
+    ++pumps;
+    return false;
+  });
   EXPECT_EQ(pumps, 0);
   EXPECT_EQ(counter.value, 0u);
 }
@@ -40,7 +40,7 @@ TEST(SpinWait, WaitsAtLeastTheTimeAskedAndNoMoreThanOneRead) {
       return false;
     });
     const uint64_t elapsed = counter.value - start - 10;  // the last read ended it
-    EXPECT_EQ(elapsed, 100'000u) << start;  // across the wrap of the counter too
+    EXPECT_EQ(elapsed, 100'000u) << start;                // across the wrap of the counter too
     EXPECT_EQ(pumps, 2 * 10'000) << start;
   }
 }

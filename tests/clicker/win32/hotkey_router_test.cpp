@@ -51,7 +51,8 @@ class HotkeyRouterTest : public ::testing::Test {
   }
   void TearDown() override {
     seen = nullptr;
-    for (int id = HotkeyRouter::kFirstId; id <= router.lastIssuedId(); ++id) UnregisterHotKey(owner, id);
+    for (int id = HotkeyRouter::kFirstId; id <= router.lastIssuedId(); ++id)
+      UnregisterHotKey(owner, id);
     DestroyWindow(owner);
     DestroyWindow(receiver);
   }
@@ -64,8 +65,8 @@ class HotkeyRouterTest : public ::testing::Test {
 
 TEST_F(HotkeyRouterTest, IdsCountEveryAttemptAndAFailureGivesZero) {
   // Someone else holds F2 already: that registration fails, the next still gets 33003.
-  const HWND other = CreateWindowExA(0, "HotkeyOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                     nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND other = CreateWindowExA(0, "HotkeyOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
   ASSERT_TRUE(RegisterHotKey(other, 1, 0, VK_F2));
   EXPECT_EQ(router.Register(owner, receiver, 0, VK_F1), 33001);
   EXPECT_EQ(router.Register(owner, receiver, 0, VK_F2), 0);

@@ -84,7 +84,9 @@ TEST_F(ClickTarget, EachClickTypeArrivesAsItsButtonMessages) {
       {LeftClick, {150, 150}, {WM_LBUTTONDOWN, WM_LBUTTONUP}},
       {LeftDoubleClick, {250, 150}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
       {RightClick, {350, 150}, {WM_RBUTTONDOWN, WM_RBUTTONUP}},
-      {RightDoubleClick, {450, 150}, {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}},
+      {RightDoubleClick,
+       {450, 150},
+       {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}},
       {7, {150, 300}, {WM_LBUTTONDOWN, WM_LBUTTONUP}},
       {-1, {250, 300}, {WM_LBUTTONDOWN, WM_LBUTTONUP}},
   };
@@ -127,8 +129,8 @@ class Waits : public ::testing::Test {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "WaitProbe";
     RegisterClassA(&wc);
-    window = CreateWindowExA(0, "WaitProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             wc.hInstance, nullptr);
+    window = CreateWindowExA(0, "WaitProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                             nullptr);
     dispatched = 0;
     PumpPending();
   }
@@ -189,8 +191,8 @@ TEST_F(Waits, APendingQuitStaysQueuedAndEndsTheWait) {
 
 TEST(Platform, WineIsTheNtFamilyAndAlphaMakesTheWindowLayered) {
   EXPECT_EQ(PlatformKind(), 3);
-  const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
   for (const auto& [given, expected] : {std::pair{100, 100}, {-20, 0}, {999, 255}}) {
     SetWindowAlpha(window, given);
     EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED);

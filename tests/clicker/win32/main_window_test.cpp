@@ -19,7 +19,9 @@ using testing::PumpUntil;
 using testing::TextOf;
 
 MainWindow* current = nullptr;
-bool PreTranslate(MSG& msg) { return current != nullptr && current->form().PreTranslate(msg); }
+bool PreTranslate(MSG& msg) {
+  return current != nullptr && current->form().PreTranslate(msg);
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -45,7 +47,8 @@ class MainWindowTest : public ::testing::Test {
   HWND Get(const char* name) { return main->form().Control(name); }
   std::string Text(const char* name) { return TextOf(Get(name)); }
   void Type(const char* name, const char* keys) {
-    for (const char* k = keys; *k; ++k) SendMessageA(Get(name), WM_CHAR, static_cast<unsigned char>(*k), 0);
+    for (const char* k = keys; *k; ++k)
+      SendMessageA(Get(name), WM_CHAR, static_cast<unsigned char>(*k), 0);
   }
   void Leave(const char* name) {
     SetFocus(Get(name));
@@ -173,17 +176,24 @@ TEST_F(MainWindowTest, TheEngineSeesEveryWayABoxChanges) {
   SendMessageA(Get("毫秒数"), WM_PASTE, 0, 0);
   EXPECT_EQ(main->GetText(Box::ClickFrequency), Text("毫秒数"));
   for (int b = 0; b <= static_cast<int>(Box::ClickFrequency); ++b) {
-    static constexpr const char* kNames[] = {"X",  "Y",  "X1", "Y1", "X2", "Y2", "X3", "Y3",
-                                             "X4", "Y4", "X5", "Y5", "编辑框3", "编辑框4", "毫秒数"};
+    static constexpr const char* kNames[] = {"X",  "Y",  "X1",      "Y1",      "X2",
+                                             "Y2", "X3", "Y3",      "X4",      "Y4",
+                                             "X5", "Y5", "编辑框3", "编辑框4", "毫秒数"};
     EXPECT_EQ(main->GetText(static_cast<Box>(b)), Text(kNames[b])) << kNames[b];
   }
 }
 
 TEST_F(MainWindowTest, BoxesAreNormalisedWhenTheyLoseTheFocus) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"Y1", "0", ""},          {"X", "00012", "12"},     {"X5", "99999999999", "2147483647"},
-      {"Y", "-7", "-7"},        {"X2", " ", ""},          {"编辑框4", "1234567", "1.23457e+006"},
-      {"编辑框3", "2.50", "2.5"}, {"毫秒数", "0", ""},        {"编辑框3", "-0.5", "-0.5"},
+      {"Y1", "0", ""},
+      {"X", "00012", "12"},
+      {"X5", "99999999999", "2147483647"},
+      {"Y", "-7", "-7"},
+      {"X2", " ", ""},
+      {"编辑框4", "1234567", "1.23457e+006"},
+      {"编辑框3", "2.50", "2.5"},
+      {"毫秒数", "0", ""},
+      {"编辑框3", "-0.5", "-0.5"},
   };
   for (const auto& [box, typed, expected] : cases) {
     SetWindowTextA(Get(box), typed);
@@ -199,7 +209,8 @@ TEST_F(MainWindowTest, ClearButtonsWriteOneSpace) {
   EXPECT_EQ(Text("X2"), " ");
   EXPECT_EQ(Text("Y2"), " ");
   EXPECT_EQ(Text("X"), "5");
-  SendMessageA(Get("按钮3"), BM_CLICK, 0, 0);  // sits in a group box: reaches the window all the same
+  SendMessageA(Get("按钮3"), BM_CLICK, 0,
+               0);  // sits in a group box: reaches the window all the same
   EXPECT_EQ(Text("X"), " ");
   EXPECT_EQ(Text("Y"), " ");
   Leave("X2");
@@ -234,11 +245,18 @@ TEST_F(MainWindowTest, TimersColourTheNotesLockTheSizeAndShowTheCursor) {
   }));
 }
 
+TEST_F(MainWindowTest, APressOnTheBareWindowMovesItLikeATitleBar) {
+  SendMessageA(main->window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, main->window(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
+}
+
 TEST_F(MainWindowTest, TabFollowsTheTabOrder) {
   SetFocus(Get("单选框1"));
-  const char* order[] = {"单选框2", "单选框3", "单选框4", "毫秒数", "X",  "Y",  "X1",
-                         "Y1",     "X2",     "Y2",     "X3",     "Y3", "X4", "Y4",
-                         "X5",     "Y5",     "编辑框3", "编辑框4", "按钮1", "单选框1"};
+  const char* order[] = {"单选框2", "单选框3", "单选框4", "毫秒数",  "X",     "Y",      "X1",
+                         "Y1",      "X2",      "Y2",      "X3",      "Y3",    "X4",     "Y4",
+                         "X5",      "Y5",      "编辑框3", "编辑框4", "按钮1", "单选框1"};
   for (const char* next : order) {
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
     PumpFor(5);
