@@ -17,35 +17,57 @@ constexpr uint32_t kOptionalHeaderOffset = 24;
 
 const char* LoadErrorText(LoadError error) {
   switch (error) {
-    case LoadError::kNone: return "no error";
-    case LoadError::kTooSmall: return "shorter than a DOS header";
-    case LoadError::kNoDosSignature: return "no MZ signature";
-    case LoadError::kTruncatedHeaders: return "ends inside the NT headers";
-    case LoadError::kNoPeSignature: return "no PE signature";
-    case LoadError::kWrongMachine: return "built for another machine";
-    case LoadError::kBadOptionalHeader: return "optional header does not fit the machine";
-    case LoadError::kNotExecutable: return "not an executable image";
-    case LoadError::kTruncatedSectionTable: return "ends inside the section table";
-    case LoadError::kBadSection: return "section outside the file or the image";
-    case LoadError::kBadImageSize: return "bad image size";
-    case LoadError::kNoRegion: return "no memory region for the image";
-    case LoadError::kBadRelocations: return "bad base relocations";
-    case LoadError::kBadImports: return "bad import table";
-    case LoadError::kUnresolvedImport: return "unresolved import";
-    case LoadError::kBadEntryPoint: return "entry point outside the image";
-    case LoadError::kEntryPointRefused: return "entry point refused the attach";
-    case LoadError::kBadExports: return "bad export directory";
+    case LoadError::kNone:
+      return "no error";
+    case LoadError::kTooSmall:
+      return "shorter than a DOS header";
+    case LoadError::kNoDosSignature:
+      return "no MZ signature";
+    case LoadError::kTruncatedHeaders:
+      return "ends inside the NT headers";
+    case LoadError::kNoPeSignature:
+      return "no PE signature";
+    case LoadError::kWrongMachine:
+      return "built for another machine";
+    case LoadError::kBadOptionalHeader:
+      return "optional header does not fit the machine";
+    case LoadError::kNotExecutable:
+      return "not an executable image";
+    case LoadError::kTruncatedSectionTable:
+      return "ends inside the section table";
+    case LoadError::kBadSection:
+      return "section outside the file or the image";
+    case LoadError::kBadImageSize:
+      return "bad image size";
+    case LoadError::kNoRegion:
+      return "no memory region for the image";
+    case LoadError::kBadRelocations:
+      return "bad base relocations";
+    case LoadError::kBadImports:
+      return "bad import table";
+    case LoadError::kUnresolvedImport:
+      return "unresolved import";
+    case LoadError::kBadEntryPoint:
+      return "entry point outside the image";
+    case LoadError::kEntryPointRefused:
+      return "entry point refused the attach";
+    case LoadError::kBadExports:
+      return "bad export directory";
   }
   return "unknown error";
 }
 
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t Read16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 uint32_t Read32(const uint8_t* p) {
   return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
 }
 
-uint64_t Read64(const uint8_t* p) { return uint64_t{Read32(p)} | (uint64_t{Read32(p + 4)} << 32); }
+uint64_t Read64(const uint8_t* p) {
+  return uint64_t{Read32(p)} | (uint64_t{Read32(p + 4)} << 32);
+}
 
 void Write32(uint8_t* p, uint32_t value) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(value >> (8 * i));

@@ -214,8 +214,7 @@ bool PeModule::Unload(ModuleSystem& system) {
   if (base_ == nullptr) return true;
   ImageHeaders headers;
   if (ReadHeaders(base_, size_, machine_, headers) != LoadError::kNone) return false;
-  if (headers.IsDll() && headers.addressOfEntryPoint != 0 &&
-      headers.addressOfEntryPoint < size_) {
+  if (headers.IsDll() && headers.addressOfEntryPoint != 0 && headers.addressOfEntryPoint < size_) {
     system.CallEntryPoint(Handle() + headers.addressOfEntryPoint, kReasonDetach);
   }
   if (!system.ReleaseRegion(base_)) return false;

@@ -25,12 +25,20 @@ int32_t gSkinArguments[3];
 
 }  // namespace
 
-bool LoadSkinEngine() { return gEngine.Load(kSkinEngineImage, kSkinEngineImageSize); }
+bool LoadSkinEngine() {
+  return gEngine.Load(kSkinEngineImage, kSkinEngineImageSize);
+}
 
-bool LoadSkinEngine(const uint8_t* image, uint32_t size) { return gEngine.Load(image, size); }
+bool LoadSkinEngine(const uint8_t* image, uint32_t size) {
+  return gEngine.Load(image, size);
+}
 
-const uint8_t* SkinData() { return kSkinData; }
-uint32_t SkinDataSize() { return kSkinDataSize; }
+const uint8_t* SkinData() {
+  return kSkinData;
+}
+uint32_t SkinDataSize() {
+  return kSkinDataSize;
+}
 
 int32_t AttachSkin(const uint8_t* skin, uint32_t size, const char* password, int32_t a, int32_t b,
                    int32_t c) {
@@ -64,7 +72,14 @@ void ShutdownSkinHosting() {
   gEngine = MemoryModule();
 }
 
-uint32_t KeptSkinSize() { return static_cast<uint32_t>(gKeptSkin.size()); }
-const uint8_t* KeptSkinBytes() { return gKeptSkin.data(); }
+uint32_t KeptSkinSize() {
+  return static_cast<uint32_t>(gKeptSkin.size());
+}
+const uint8_t* KeptSkinBytes() {
+  return gKeptSkin.data();
+}
+uintptr_t EngineExport(const char* name) {
+  return gEngine.FindExport(name);
+}
 
 }  // namespace hosting

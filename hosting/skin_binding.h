@@ -31,5 +31,6 @@ void ShutdownSkinHosting();
 bool LoadSkinEngine(const uint8_t* image, uint32_t size);
 uint32_t KeptSkinSize();
 const uint8_t* KeptSkinBytes();
+uintptr_t EngineExport(const char* name);
 
 }  // namespace hosting

@@ -30,8 +30,12 @@ bool WriteWhole(const std::string& path, const uint8_t* bytes, uint32_t size) {
 
 }  // namespace
 
-const uint8_t* UtilityImage() { return kEmptyUtilityImage; }
-uint32_t UtilityImageSize() { return kEmptyUtilityImageSize; }
+const uint8_t* UtilityImage() {
+  return kEmptyUtilityImage;
+}
+uint32_t UtilityImageSize() {
+  return kEmptyUtilityImageSize;
+}
 
 std::string UtilityPath() {
   const char* dir = std::getenv("windir");

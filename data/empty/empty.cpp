@@ -35,13 +35,16 @@ DWORD ParsePid(const char* p) {
 
 }  // namespace
 
+extern "C" void WINAPI EmptyMain();
+
 extern "C" void WINAPI EmptyMain() {
   DWORD pid = ParsePid(SkipProgramName(GetCommandLineA()));
   if (pid == 0) ExitProcess(2);
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_SET_QUOTA, FALSE, pid);
   if (process == nullptr) ExitProcess(3);
   // Both limits at -1: the documented way to take every page out of the set.
-  BOOL trimmed = SetProcessWorkingSetSize(process, static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+  BOOL trimmed =
+      SetProcessWorkingSetSize(process, static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
   CloseHandle(process);
   ExitProcess(trimmed ? 0 : 4);
 }

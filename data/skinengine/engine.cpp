@@ -21,11 +21,18 @@ Skin gSkin;
 bool gAttached;
 HHOOK gHook;
 
-COLORREF Colour(Rgb c) { return RGB(c.r, c.g, c.b); }
+COLORREF Colour(Rgb c) {
+  return RGB(c.r, c.g, c.b);
+}
 
-void PaintGradient(HWND hwnd, HDC dc) {
+// The dialog's gradient, drawn into `dc` of `target`: the dialog itself, or a
+// child whose background must continue the dialog's.
+void PaintGradient(HWND dialog, HWND target, HDC dc) {
   RECT rc;
-  GetClientRect(hwnd, &rc);
+  GetClientRect(dialog, &rc);
+  POINT origin = {0, 0};
+  MapWindowPoints(target, dialog, &origin, 1);
+  OffsetRect(&rc, -origin.x, -origin.y);
   TRIVERTEX v[2];
   v[0].x = rc.left;
   v[0].y = rc.top;
@@ -103,12 +110,16 @@ LRESULT CALLBACK SkinnedDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       return result;
     }
     case WM_ERASEBKGND:
-      PaintGradient(hwnd, reinterpret_cast<HDC>(wParam));
+      PaintGradient(hwnd, hwnd, reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       HDC dc = reinterpret_cast<HDC>(wParam);
+      // Text goes onto the gradient itself, never onto what an earlier
+      // painting of the control left there.
+      HWND control = reinterpret_cast<HWND>(lParam);
+      if (control != hwnd) PaintGradient(hwnd, control, dc);
       SetTextColor(dc, Colour(gSkin.text));
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
@@ -133,8 +144,8 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && gAttached) {
     HWND hwnd = reinterpret_cast<HWND>(wParam);
     if (IsClass(hwnd, "#32770") && GetPropA(hwnd, kOldProcProperty) == nullptr) {
-      LONG_PTR old = SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
-                                       reinterpret_cast<LONG_PTR>(SkinnedDialogProc));
+      LONG_PTR old =
+          SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinnedDialogProc));
       SetPropA(hwnd, kOldProcProperty, reinterpret_cast<HANDLE>(old));
     }
   }
@@ -146,11 +157,13 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 extern "C" {
 
 BOOL WINAPI EngineEntry(HINSTANCE, DWORD, LPVOID);
-__declspec(dllexport) int WINAPI SkinH_AttachRes(const unsigned char* data, int size,
-                                                 const char* password, int a, int b, int c);
+__declspec(dllexport) int WINAPI
+    SkinH_AttachRes(const unsigned char* data, int size, const char* password, int a, int b, int c);
 __declspec(dllexport) int WINAPI SkinH_Detach();
 
-BOOL WINAPI EngineEntry(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+BOOL WINAPI EngineEntry(HINSTANCE, DWORD, LPVOID) {
+  return TRUE;
+}
 
 // Attaches `size` bytes of skin data for the calling thread; 1 when the skin
 // is in force, 0 when the data is not a skin. The password and the three

@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
   }
   std::ifstream in(argv[1], std::ios::binary);
   if (!in) return Refuse(argv[1], "cannot read the file");
-  std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
 
   uint16_t machine = hosting::PeekMachine(image.data(), image.size());
   if (machine != hosting::kMachineAmd64) machine = hosting::kMachineI386;

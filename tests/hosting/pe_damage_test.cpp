@@ -64,8 +64,7 @@ std::vector<Damage> Damages() {
       {"raw data past the file",
        [](Image& i) { Put32(i, Layout(i).Section(0) + 20, static_cast<uint32_t>(i.size())); },
        LoadError::kBadSection},
-      {"raw data offset wraps",
-       [](Image& i) { Put32(i, Layout(i).Section(0) + 20, 0xFFFFFF00u); },
+      {"raw data offset wraps", [](Image& i) { Put32(i, Layout(i).Section(0) + 20, 0xFFFFFF00u); },
        LoadError::kBadSection},
       {"section alignment 0", [](Image& i) { Put32(i, Layout(i).optional + 32, 0); },
        LoadError::kBadSection},
@@ -74,8 +73,7 @@ std::vector<Damage> Damages() {
       {"image too large for any region",
        [](Image& i) { Put32(i, Layout(i).optional + 56, 0xFFFF0000u); }, LoadError::kNoRegion},
       {"relocation directory past the image",
-       [](Image& i) { Put32(i, Layout(i).Directory(5), 0x7FFFFFF0); },
-       LoadError::kBadRelocations},
+       [](Image& i) { Put32(i, Layout(i).Directory(5), 0x7FFFFFF0); }, LoadError::kBadRelocations},
       {"relocation block shorter than its header",
        [](Image& i) { Put32(i, FirstRelocBlock(i) + 4, 4); }, LoadError::kBadRelocations},
       {"relocation block past the directory",
@@ -94,8 +92,8 @@ std::vector<Damage> Damages() {
          Put32(i, l.RvaToFile(Get32(i, FirstImport(i) + 16)), 0x7FFFFFF0);
        },
        LoadError::kBadImports},
-      {"entry point past the image", [](Image& i) { Put32(i, Layout(i).optional + 16, 0x7FFFFFF0); },
-       LoadError::kBadEntryPoint},
+      {"entry point past the image",
+       [](Image& i) { Put32(i, Layout(i).optional + 16, 0x7FFFFFF0); }, LoadError::kBadEntryPoint},
   };
 }
 
@@ -106,7 +104,8 @@ class DamageTest : public ::testing::TestWithParam<TestImage> {
   bool Load(const Image& img) { return module.Load(system, img.data(), img.size()); }
   uint64_t Stored(uintptr_t address) const {
     uint64_t value = 0;
-    std::memcpy(&value, reinterpret_cast<const void*>(address), GetParam().machine == 0x8664 ? 8 : 4);
+    std::memcpy(&value, reinterpret_cast<const void*>(address),
+                GetParam().machine == 0x8664 ? 8 : 4);
     return value;
   }
   TableSystem system{GetParam().machine};

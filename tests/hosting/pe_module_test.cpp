@@ -103,8 +103,8 @@ TEST_P(SampleTest, AsksTheResolverFirstThenTheSystem) {
   // Ordinals reach the resolver as decimal text and the system as a number.
   std::vector<std::string> asked = system.resolverCalls;
   std::sort(asked.begin(), asked.end());
-  EXPECT_EQ(asked, (std::vector<std::string>{"KERNEL32.dll!GetCurrentThreadId",
-                                             "hosthelp.dll!7", "hosthelp.dll!RecordEntry"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"KERNEL32.dll!GetCurrentThreadId", "hosthelp.dll!7",
+                                             "hosthelp.dll!RecordEntry"}));
   std::vector<std::string> fallbacks = system.procedureCalls;
   std::sort(fallbacks.begin(), fallbacks.end());
   EXPECT_EQ(fallbacks, (std::vector<std::string>{"#7", "GetCurrentThreadId"}));

@@ -69,9 +69,8 @@ class TableSystem : public ModuleSystem {
 
   // Every import of the sample images answered.
   void AnswerAll() {
-    procedures = {{"RecordEntry", 0x11110000},
-                  {"#7", 0x22220000},
-                  {"GetCurrentThreadId", 0x33330000}};
+    procedures = {
+        {"RecordEntry", 0x11110000}, {"#7", 0x22220000}, {"GetCurrentThreadId", 0x33330000}};
   }
 
   static constexpr uint32_t kLargest = 64u << 20;

@@ -21,7 +21,9 @@ static int gArgs[3];
 static int gAttachCalls;
 static int gDetachCalls;
 
-int __stdcall FakeEntry(void*, unsigned long, void*) { return 1; }
+int __stdcall FakeEntry(void*, unsigned long, void*) {
+  return 1;
+}
 
 __declspec(dllexport) int __stdcall SkinH_AttachRes(const unsigned char* skin, int size,
                                                     const char* password, int a, int b, int c) {
@@ -40,11 +42,23 @@ __declspec(dllexport) int __stdcall SkinH_Detach() {
   return 0x5252;
 }
 
-__declspec(dllexport) const unsigned char* LastSkin() { return gSkin; }
-__declspec(dllexport) int LastSize() { return gSize; }
-__declspec(dllexport) const char* LastPassword() { return gPassword; }
-__declspec(dllexport) int LastArg(int i) { return gArgs[i]; }
-__declspec(dllexport) int AttachCalls() { return gAttachCalls; }
-__declspec(dllexport) int DetachCalls() { return gDetachCalls; }
+__declspec(dllexport) const unsigned char* LastSkin() {
+  return gSkin;
+}
+__declspec(dllexport) int LastSize() {
+  return gSize;
+}
+__declspec(dllexport) const char* LastPassword() {
+  return gPassword;
+}
+__declspec(dllexport) int LastArg(int i) {
+  return gArgs[i];
+}
+__declspec(dllexport) int AttachCalls() {
+  return gAttachCalls;
+}
+__declspec(dllexport) int DetachCalls() {
+  return gDetachCalls;
+}
 
 }  // extern "C"

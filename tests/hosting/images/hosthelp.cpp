@@ -7,13 +7,17 @@ int __stdcall HelperEntry(void*, unsigned long, void*);
 int RecordEntry(unsigned reason);
 int HelperValue();
 
-int __stdcall HelperEntry(void*, unsigned long, void*) { return 1; }
+int __stdcall HelperEntry(void*, unsigned long, void*) {
+  return 1;
+}
 
 int RecordEntry(unsigned reason) {
   (void)reason;
   return 1;
 }
 
-int HelperValue() { return 0x7007; }
+int HelperValue() {
+  return 0x7007;
+}
 
 }  // extern "C"

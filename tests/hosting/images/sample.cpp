@@ -4,8 +4,8 @@
 
 extern "C" {
 
-__declspec(dllimport) int RecordEntry(unsigned reason);          // by name
-__declspec(dllimport) int HelperValue();                         // by ordinal 7
+__declspec(dllimport) int RecordEntry(unsigned reason);              // by name
+__declspec(dllimport) int HelperValue();                             // by ordinal 7
 __declspec(dllimport) unsigned long __stdcall GetCurrentThreadId();  // kernel32
 
 int __stdcall SampleEntry(void*, unsigned long reason, void*);
@@ -22,14 +22,30 @@ extern int counter;
 const char* const Words[] = {"alpha", "beta", "gamma"};
 int counter = 41;
 
-int __stdcall SampleEntry(void*, unsigned long reason, void*) { return RecordEntry(reason); }
+int __stdcall SampleEntry(void*, unsigned long reason, void*) {
+  return RecordEntry(reason);
+}
 
-int Add(int a, int b) { return a + b; }
-const char* Word(int i) { return Words[i]; }
-int CallHelperByOrdinal() { return HelperValue(); }
-unsigned long ThreadIdThroughImport() { return GetCurrentThreadId(); }
-int NextCount() { return ++counter; }
-int Hidden() { return 5; }
-int Zeta() { return 26; }
+int Add(int a, int b) {
+  return a + b;
+}
+const char* Word(int i) {
+  return Words[i];
+}
+int CallHelperByOrdinal() {
+  return HelperValue();
+}
+unsigned long ThreadIdThroughImport() {
+  return GetCurrentThreadId();
+}
+int NextCount() {
+  return ++counter;
+}
+int Hidden() {
+  return 5;
+}
+int Zeta() {
+  return 26;
+}
 
 }  // extern "C"
