@@ -4,6 +4,7 @@
 # of both machines; the engine's tables checked for what a mapped-from-memory
 # module may use; a damaged file refused with exit 1 and a one-line reason.
 set -uo pipefail
+export LC_ALL=C  # objdump's headings in English
 peexports=$1 images=$2 engines=$3
 objdump=x86_64-w64-mingw32-objdump
 failures=0

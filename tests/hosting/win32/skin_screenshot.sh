@@ -40,16 +40,29 @@ fail() {
   exit 1
 }
 
+# Screenshots of window $1 into $2 until the check $3 passes (it may still be
+# painting on a busy machine), at most 20 s.
+shoot_until() {
+  local i
+  for i in $(seq 40); do
+    sleep 0.5
+    import -display "$DISPLAY" -window "$1" "$2" 2>/dev/null || continue
+    "$3" "$2" && return 0
+  done
+  return 1
+}
+skinned() { [ "$(count_colour "$1" '#2E7D52')" -gt 500 ] && [ "$(count_colour "$1" '#F1FAF3')" -gt 100 ]; }
+painted() { [ "$(convert "$1" -format '%k' info:)" -gt 2 ]; }
+
 first=$(wait_for_box) || fail "the instructions box did not appear"
-sleep 1.5  # let it paint
-import -display "$DISPLAY" -window "$first" "$out/skin_attached_$arch.png" || fail "screenshot"
+shoot_until "$first" "$out/skin_attached_$arch.png" skinned ||
+  echo "the instructions box never showed the skin"
 import -display "$DISPLAY" -window root "$out/skin_attached_${arch}_screen.png"
 xdotool windowactivate --sync "$first" 2>/dev/null
 xdotool key --window "$first" Return
 
 second=$(wait_for_box "$first") || fail "the box after the detach did not appear"
-sleep 1.5
-import -display "$DISPLAY" -window "$second" "$out/skin_detached_$arch.png" || fail "screenshot"
+shoot_until "$second" "$out/skin_detached_$arch.png" painted || fail "the second box never painted"
 xdotool windowactivate --sync "$second" 2>/dev/null
 xdotool key --window "$second" Return
 
