@@ -161,7 +161,9 @@ __declspec(dllexport) int WINAPI
     SkinH_AttachRes(const unsigned char* data, int size, const char* password, int a, int b, int c);
 __declspec(dllexport) int WINAPI SkinH_Detach();
 
-BOOL WINAPI EngineEntry(HINSTANCE, DWORD, LPVOID) {
+// Unmapped while a skin is attached: the hook must not outlive the code.
+BOOL WINAPI EngineEntry(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_DETACH) SkinH_Detach();
   return TRUE;
 }
 
