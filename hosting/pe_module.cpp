@@ -267,6 +267,16 @@ const char* PeModule::ExportName(const ExportDirectory& exports, uint32_t index)
   return reinterpret_cast<const char*>(base_ + rva);
 }
 
+// Compares no further than the key: a name without an end inside the image
+// costs no more than a short one.
+bool PeModule::NameIs(uint32_t rva, const char* key) const {
+  for (uint64_t at = rva;; ++at, ++key) {
+    if (at >= size_) return false;
+    if (base_[at] != static_cast<uint8_t>(*key)) return false;
+    if (*key == '\0') return true;
+  }
+}
+
 uintptr_t PeModule::FindExport(const char* key) const {
   ExportDirectory exports;
   LoadError error;
@@ -284,10 +294,9 @@ uintptr_t PeModule::FindExport(const char* key) const {
   }
   // Each name is read through its own entry of the name-pointer table.
   for (uint32_t i = 0; i < exports.numberOfNames; ++i) {
-    const char* current = ExportName(exports, i);
+    uint32_t nameRva = Read32(base_ + exports.addressOfNames + 4 * uint64_t{i});
     uint16_t ordinal = Read16(base_ + exports.addressOfNameOrdinals + 2 * uint64_t{i});
-    if (current == nullptr || ordinal >= exports.numberOfFunctions) continue;
-    if (std::strcmp(current, key) != 0) continue;
+    if (ordinal >= exports.numberOfFunctions || !NameIs(nameRva, key)) continue;
     uintptr_t found = address(ordinal);
     if (found != 0) return found;
   }

@@ -70,6 +70,8 @@ class PeModule {
   const char* ExportName(const ExportDirectory& exports, uint32_t index) const;
 
  private:
+  bool NameIs(uint32_t rva, const char* key) const;
+
   uint8_t* base_ = nullptr;
   uint32_t size_ = 0;
   uint16_t machine_ = 0;
