@@ -1,0 +1,264 @@
+// Images damaged field by field: each is refused with its own reason and
+// leaves no region behind; the few changes a sound image may carry are mapped.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "hosting/pe_module.h"
+#include "tests/hosting/table_system.h"
+#include "tests/hosting/test_images.h"
+
+namespace hosting {
+namespace {
+
+using Image = std::vector<uint8_t>;
+
+struct Damage {
+  const char* what;
+  std::function<void(Image&)> apply;
+  LoadError expected;
+};
+
+uint32_t ExportTable(const Image& img, int field) {  // field offset inside the directory
+  Layout l(img);
+  return l.RvaToFile(Get32(img, l.Directory(0))) + field;
+}
+
+uint32_t FirstImport(const Image& img) {
+  Layout l(img);
+  return l.RvaToFile(Get32(img, l.Directory(1)));
+}
+
+uint32_t FirstRelocBlock(const Image& img) {
+  Layout l(img);
+  return l.RvaToFile(Get32(img, l.Directory(5)));
+}
+
+std::vector<Damage> Damages() {
+  return {
+      {"63 bytes", [](Image& i) { i.resize(63); }, LoadError::kTooSmall},
+      {"no MZ", [](Image& i) { i[1] = 'X'; }, LoadError::kNoDosSignature},
+      {"negative e_lfanew", [](Image& i) { Put32(i, 60, 0x80000000u); },
+       LoadError::kTruncatedHeaders},
+      {"e_lfanew past the end", [](Image& i) { Put32(i, 60, static_cast<uint32_t>(i.size())); },
+       LoadError::kTruncatedHeaders},
+      {"ends inside the NT headers",
+       [](Image& i) { i.resize(Layout(i).nt + (Layout(i).pe32Plus ? 263 : 247)); },
+       LoadError::kTruncatedHeaders},
+      {"PE signature", [](Image& i) { i[Layout(i).nt + 1] = 'F'; }, LoadError::kNoPeSignature},
+      {"optional header magic", [](Image& i) { Put16(i, Layout(i).optional, 0x107); },
+       LoadError::kBadOptionalHeader},
+      {"optional header size", [](Image& i) { Put16(i, Layout(i).nt + 20, 0xE2); },
+       LoadError::kBadOptionalHeader},
+      {"not executable",
+       [](Image& i) { Put16(i, Layout(i).nt + 22, Get16(i, Layout(i).nt + 22) & ~2); },
+       LoadError::kNotExecutable},
+      {"section count", [](Image& i) { Put16(i, Layout(i).nt + 6, 0xFFFF); },
+       LoadError::kTruncatedSectionTable},
+      {"ends inside the section table", [](Image& i) { i.resize(Layout(i).Section(1) + 10); },
+       LoadError::kTruncatedSectionTable},
+      {"raw data past the file",
+       [](Image& i) { Put32(i, Layout(i).Section(0) + 20, static_cast<uint32_t>(i.size())); },
+       LoadError::kBadSection},
+      {"raw data offset wraps", [](Image& i) { Put32(i, Layout(i).Section(0) + 20, 0xFFFFFF00u); },
+       LoadError::kBadSection},
+      {"section alignment 0", [](Image& i) { Put32(i, Layout(i).optional + 32, 0); },
+       LoadError::kBadSection},
+      {"section beyond 4 GiB", [](Image& i) { Put32(i, Layout(i).Section(0) + 12, 0xFFFFF000u); },
+       LoadError::kBadImageSize},
+      {"image too large for any region",
+       [](Image& i) { Put32(i, Layout(i).optional + 56, 0xFFFF0000u); }, LoadError::kNoRegion},
+      {"relocation directory past the image",
+       [](Image& i) { Put32(i, Layout(i).Directory(5), 0x7FFFFFF0); }, LoadError::kBadRelocations},
+      {"relocation block shorter than its header",
+       [](Image& i) { Put32(i, FirstRelocBlock(i) + 4, 4); }, LoadError::kBadRelocations},
+      {"relocation block past the directory",
+       [](Image& i) { Put32(i, FirstRelocBlock(i) + 4, 0x100000); }, LoadError::kBadRelocations},
+      {"relocation target past the image",
+       [](Image& i) { Put32(i, FirstRelocBlock(i), 0x7FFFF000); }, LoadError::kBadRelocations},
+      {"import directory past the image",
+       [](Image& i) { Put32(i, Layout(i).Directory(1), 0x7FFFFFF0); }, LoadError::kBadImports},
+      {"import module name past the image",
+       [](Image& i) { Put32(i, FirstImport(i) + 12, 0x7FFFFFF0); }, LoadError::kBadImports},
+      {"import thunk array past the image",
+       [](Image& i) { Put32(i, FirstImport(i) + 16, 0x7FFFFFF0); }, LoadError::kBadImports},
+      {"import name past the image",
+       [](Image& i) {
+         Layout l(i);
+         Put32(i, l.RvaToFile(Get32(i, FirstImport(i) + 16)), 0x7FFFFFF0);
+       },
+       LoadError::kBadImports},
+      {"entry point past the image",
+       [](Image& i) { Put32(i, Layout(i).optional + 16, 0x7FFFFFF0); }, LoadError::kBadEntryPoint},
+  };
+}
+
+class DamageTest : public ::testing::TestWithParam<TestImage> {
+ protected:
+  void SetUp() override { system.AnswerAll(); }
+  Image Copy() const { return GetParam().bytes; }
+  bool Load(const Image& img) { return module.Load(system, img.data(), img.size()); }
+  uint64_t Stored(uintptr_t address) const {
+    uint64_t value = 0;
+    std::memcpy(&value, reinterpret_cast<const void*>(address),
+                GetParam().machine == 0x8664 ? 8 : 4);
+    return value;
+  }
+  TableSystem system{GetParam().machine};
+  PeModule module;
+};
+
+TEST_P(DamageTest, EveryDamagedFieldIsRefusedAndLeavesNoRegion) {
+  for (const Damage& damage : Damages()) {
+    SCOPED_TRACE(damage.what);
+    Image img = Copy();
+    damage.apply(img);
+    TableSystem fresh(GetParam().machine);
+    fresh.AnswerAll();
+    PeModule m;
+    EXPECT_FALSE(m.Load(fresh, img.data(), img.size()));
+    EXPECT_EQ(m.LastError(), damage.expected) << LoadErrorText(m.LastError());
+    EXPECT_EQ(m.Handle(), 0u);
+    EXPECT_TRUE(fresh.regions.empty());
+    EXPECT_TRUE(fresh.entryCalls.empty() || damage.expected == LoadError::kEntryPointRefused);
+  }
+}
+
+TEST_P(DamageTest, ASmallSizeOfImageIsWidenedToTheLastSection) {
+  Image img = Copy();
+  uint32_t declared = Get32(img, Layout(img).optional + 56);
+  Put32(img, Layout(img).optional + 56, 0x1000);
+  ASSERT_TRUE(Load(img));
+  EXPECT_EQ(module.Size(), declared);
+  // The headers in the region keep the file's own value.
+  EXPECT_EQ(Get32(Image(reinterpret_cast<uint8_t*>(module.Handle()),
+                        reinterpret_cast<uint8_t*>(module.Handle()) + 0x400),
+                  Layout(img).optional + 56),
+            0x1000u);
+}
+
+TEST_P(DamageTest, RelocationsEndAtABlockOfAddressZero) {
+  Image img = Copy();
+  Put32(img, FirstRelocBlock(img), 0);
+  ASSERT_TRUE(Load(img));
+  uintptr_t words = module.FindExport("Words");
+  ASSERT_NE(words, 0u);
+  // Nothing was relocated: the pointer still holds its preferred-base value.
+  uint64_t stored = Stored(words);
+  EXPECT_GE(stored, GetParam().preferredBase);
+  EXPECT_LT(stored, GetParam().preferredBase + module.Size());
+}
+
+TEST_P(DamageTest, RelocationEntriesOfOtherTypesAreLeftAlone) {
+  Image img = Copy();
+  ASSERT_TRUE(Load(img));
+  uint32_t wordsRva = static_cast<uint32_t>(module.FindExport("Words") - module.Handle());
+  // Find the relocation of Words[0] and make it an entry of type 0.
+  Layout l(img);
+  uint32_t dir = Get32(img, l.Directory(5));
+  uint32_t dirSize = Get32(img, l.Directory(5) + 4);
+  uint32_t file = l.RvaToFile(dir);
+  bool changed = false;
+  for (uint32_t off = 0; off < dirSize && !changed;) {
+    uint32_t page = Get32(img, file + off);
+    uint32_t size = Get32(img, file + off + 4);
+    if (page == 0 || size < 8) break;
+    for (uint32_t k = 8; k + 2 <= size; k += 2) {
+      uint16_t e = Get16(img, file + off + k);
+      if (page + (e & 0xFFF) == wordsRva) {
+        Put16(img, file + off + k, static_cast<uint16_t>(e & 0x0FFF));
+        changed = true;
+      }
+    }
+    off += size;
+  }
+  ASSERT_TRUE(changed);
+  ASSERT_TRUE(Load(img));
+  uintptr_t words = module.FindExport("Words");
+  size_t width = GetParam().machine == 0x8664 ? 8 : 4;
+  EXPECT_LT(Stored(words) - GetParam().preferredBase, module.Size());  // left alone
+  uint64_t second = Stored(words + width);
+  EXPECT_FALSE(second >= GetParam().preferredBase &&
+               second < GetParam().preferredBase + module.Size());  // relocated
+}
+
+TEST_P(DamageTest, NamesAreReadThroughEveryEntryOfTheNameTable) {
+  Image img = Copy();
+  ASSERT_TRUE(Load(img));
+  std::vector<std::pair<std::string, uintptr_t>> before;
+  for (const char* name : {"Add", "CallHelperByOrdinal", "NextCount", "Sum", "Word", "Zeta"}) {
+    before.emplace_back(name, module.FindExport(name) - module.Handle());
+  }
+  // Reverse the name-pointer and name-ordinal tables together: every name
+  // still names the same function, but they no longer follow each other.
+  uint32_t count = Get32(img, ExportTable(img, 24));
+  Layout l(img);
+  uint32_t names = l.RvaToFile(Get32(img, ExportTable(img, 32)));
+  uint32_t ordinals = l.RvaToFile(Get32(img, ExportTable(img, 36)));
+  for (uint32_t a = 0, b = count - 1; a < b; ++a, --b) {
+    uint32_t n = Get32(img, names + 4 * a);
+    Put32(img, names + 4 * a, Get32(img, names + 4 * b));
+    Put32(img, names + 4 * b, n);
+    uint16_t o = Get16(img, ordinals + 2 * a);
+    Put16(img, ordinals + 2 * a, Get16(img, ordinals + 2 * b));
+    Put16(img, ordinals + 2 * b, o);
+  }
+  ASSERT_TRUE(Load(img));
+  for (const auto& [name, rva] : before) {
+    EXPECT_EQ(module.FindExport(name.c_str()) - module.Handle(), rva) << name;
+  }
+}
+
+TEST_P(DamageTest, ANameWhoseAddressIsZeroIsPassedOver) {
+  Image img = Copy();
+  ASSERT_TRUE(Load(img));
+  uintptr_t addRva = module.FindExport("Add") - module.Handle();
+  Layout l(img);
+  uint32_t functions = l.RvaToFile(Get32(img, ExportTable(img, 28)));
+  uint32_t names = l.RvaToFile(Get32(img, ExportTable(img, 32)));
+  uint32_t ordinals = l.RvaToFile(Get32(img, ExportTable(img, 36)));
+  uint32_t count = Get32(img, ExportTable(img, 24));
+  // Names are sorted: find "Add" and "Sum", give Sum's entry the text "Add"
+  // and clear the address of the first "Add".
+  int add = -1, sum = -1;
+  for (uint32_t i = 0; i < count; ++i) {
+    std::string name(reinterpret_cast<const char*>(&img[l.RvaToFile(Get32(img, names + 4 * i))]));
+    if (name == "Add") add = static_cast<int>(i);
+    if (name == "Sum") sum = static_cast<int>(i);
+  }
+  ASSERT_GE(add, 0);
+  ASSERT_GE(sum, 0);
+  Put32(img, names + 4 * sum, Get32(img, names + 4 * add));
+  Put32(img, functions + 4 * Get16(img, ordinals + 2 * add), 0);
+  ASSERT_TRUE(Load(img));
+  EXPECT_EQ(module.FindExport("Add") - module.Handle(), addRva);  // through Sum's entry
+  EXPECT_EQ(module.FindExport("1"), 0u);
+  EXPECT_EQ(module.FindExport("Sum"), 0u);
+}
+
+TEST_P(DamageTest, ADamagedExportDirectoryAnswersNothing) {
+  for (int field : {28, 32, 36}) {
+    Image img = Copy();
+    Put32(img, ExportTable(img, field), 0x7FFFFFF0);
+    ASSERT_TRUE(Load(img));
+    EXPECT_EQ(module.FindExport("Add"), 0u) << field;
+    ExportDirectory exports;
+    LoadError error;
+    EXPECT_FALSE(module.ReadExports(exports, error));
+    EXPECT_EQ(error, LoadError::kBadExports);
+  }
+  Image img = Copy();
+  Put32(img, ExportTable(img, 20), 0x40000000);  // NumberOfFunctions
+  ASSERT_TRUE(Load(img));
+  EXPECT_EQ(module.FindExport("1"), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMachines, DamageTest, ::testing::ValuesIn(SampleImages()),
+                         [](const auto& p) { return p.param.arch; });
+
+}  // namespace
+}  // namespace hosting
