@@ -1,0 +1,259 @@
+#!/usr/bin/python3
+"""Draws the program's pictures into this directory.
+
+Run it again only to change a picture (Debian's python3-pil); the files it
+writes are kept in the repository and the build embeds them as byte arrays.
+
+One palette for all of them: a calm steel blue, white glyphs on the title bar,
+near-black arrows on the controls.
+"""
+import math
+import random
+import struct
+from pathlib import Path
+
+from PIL import Image, ImageDraw, ImageFilter
+
+HERE = Path(__file__).resolve().parent
+SCALE = 8  # supersampling factor for the antialiased shapes
+
+BLUE_DARK = (38, 78, 122)
+BLUE_MID = (86, 134, 178)
+BLUE_LIGHT = (222, 233, 242)
+ACCENT = (43, 92, 138)
+ARROW = (32, 32, 32, 255)
+GLYPH = (255, 255, 255, 255)
+SHADOW = (0, 0, 0, 110)
+
+
+def lerp(a, b, t):
+    return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
+
+
+def save_png(image, name):
+    image.save(HERE / name, "PNG", optimize=True)
+
+
+def supersampled(width, height, draw_fn):
+    """Draws at SCALE times the size (coordinates given in output pixels) and
+    scales down, which antialiases slanted and round edges."""
+    big = Image.new("RGBA", (width * SCALE, height * SCALE), (0, 0, 0, 0))
+    draw_fn(ImageDraw.Draw(big), lambda v: round(v * SCALE))
+    return big.resize((width, height), Image.LANCZOS)
+
+
+def with_shadow(glyph):
+    """The title glyphs sit on the background picture: a soft dark copy one
+    pixel lower keeps them legible on light parts of it."""
+    alpha = glyph.getchannel("A")
+    shadow = Image.new("RGBA", glyph.size, SHADOW[:3] + (0,))
+    shadow.putalpha(alpha.point(lambda a: a * SHADOW[3] // 255))
+    out = Image.new("RGBA", glyph.size, (0, 0, 0, 0))
+    out.alpha_composite(shadow, (0, 1))
+    out.alpha_composite(glyph)
+    return out
+
+
+# Background: 1440 x 900 JPEG, stretched over the whole client area.
+
+def background():
+    width, height = 1440, 900
+    image = Image.new("RGB", (width, height))
+    pixels = image.load()
+    for y in range(height):
+        t = y / (height - 1)
+        # Deeper at the top where the title bar sits, light below for the controls.
+        if t < 0.12:
+            colour = lerp(BLUE_DARK, BLUE_MID, t / 0.12)
+        else:
+            colour = lerp(BLUE_MID, BLUE_LIGHT, min(1.0, (t - 0.12) / 0.45))
+        for x in range(width):
+            # A faint diagonal drift keeps large areas from looking flat.
+            d = math.sin((x * 0.6 + y) / 260.0) * 4
+            pixels[x, y] = tuple(max(0, min(255, round(c + d))) for c in colour)
+    # Soft light circles, blurred well out of focus.
+    glow = Image.new("L", (width, height), 0)
+    draw = ImageDraw.Draw(glow)
+    rng = random.Random(1440900)
+    for _ in range(14):
+        r = rng.randint(60, 220)
+        cx = rng.randint(0, width)
+        cy = rng.randint(140, height)
+        draw.ellipse((cx - r, cy - r, cx + r, cy + r), fill=rng.randint(18, 42))
+    glow = glow.filter(ImageFilter.GaussianBlur(40))
+    white = Image.new("RGB", (width, height), (255, 255, 255))
+    image = Image.composite(white, image, glow)
+    image.save(HERE / "background.jpg", "JPEG", quality=86, optimize=True)
+
+
+# Window icon: 128 x 128, 32 bits, one BMP-format entry in an icon file.
+
+def icon_image():
+    size = 128
+
+    def draw(d, s):
+        # Rounded tile with a vertical blue gradient.
+        tile = Image.new("RGBA", (size * SCALE, size * SCALE), (0, 0, 0, 0))
+        grad = Image.new("RGBA", tile.size)
+        gd = ImageDraw.Draw(grad)
+        for y in range(tile.size[1]):
+            gd.line([(0, y), (tile.size[0], y)],
+                    fill=lerp((74, 144, 217), (30, 78, 140), y / tile.size[1]) + (255,))
+        mask = Image.new("L", tile.size, 0)
+        ImageDraw.Draw(mask).rounded_rectangle((s(4), s(4), s(124), s(124)), radius=s(26), fill=255)
+        tile.paste(grad, (0, 0), mask)
+        d._image.alpha_composite(tile)
+        # Click ripples around the pointer's tip.
+        tip = (50, 42)
+        for radius, alpha in ((16, 200), (27, 130), (38, 70)):
+            d.arc((s(tip[0] - radius), s(tip[1] - radius), s(tip[0] + radius), s(tip[1] + radius)),
+                  start=190, end=350, fill=(190, 235, 255, alpha), width=s(4))
+        # The pointer: a white arrow with a dark outline.
+        arrow = [(50, 42), (50, 100), (63, 87), (73, 110), (83, 105), (73, 83), (91, 83)]
+        points = [(s(x), s(y)) for x, y in arrow]
+        d.polygon(points, fill=(255, 255, 255, 255))
+        d.line(points + [points[0]], fill=(20, 40, 70, 255), width=s(3), joint="curve")
+
+    return supersampled(size, size, draw)
+
+
+def write_icon(image):
+    width, height = image.size
+    rgba = image.convert("RGBA")
+    xor = bytearray()
+    for y in range(height - 1, -1, -1):  # bottom-up rows
+        for x in range(width):
+            r, g, b, a = rgba.getpixel((x, y))
+            xor += bytes((b, g, r, a))
+    mask_stride = ((width + 31) // 32) * 4
+    mask = bytearray()
+    for y in range(height - 1, -1, -1):
+        row = bytearray(mask_stride)
+        for x in range(width):
+            if rgba.getpixel((x, y))[3] == 0:
+                row[x // 8] |= 0x80 >> (x % 8)
+        mask += row
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 32, 0, len(xor) + len(mask),
+                         0, 0, 0, 0)
+    image_bytes = header + xor + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(image_bytes),
+                        6 + 16)
+    data = directory + entry + image_bytes
+    assert len(data) == 67646, len(data)
+    (HERE / "icon.ico").write_bytes(data)
+
+
+# Title-bar buttons: white glyphs with a soft shadow on a transparent ground.
+
+def title_button(width, height, draw_fn, name):
+    glyph = supersampled(width, height, draw_fn)
+    save_png(with_shadow(glyph), name)
+
+
+def title_buttons():
+    w, h = 26, 18
+    cx, cy = w / 2, h / 2 - 0.5
+
+    def minimise(d, s):
+        d.rectangle((s(cx - 5), s(cy + 3), s(cx + 5), s(cy + 4.6)), fill=GLYPH)
+
+    def maximise(d, s):
+        d.rectangle((s(cx - 5), s(cy - 5), s(cx + 5), s(cy + 5)), outline=GLYPH, width=s(1.5))
+        d.rectangle((s(cx - 5), s(cy - 5), s(cx + 5), s(cy - 3)), fill=GLYPH)
+
+    def restore(d, s):
+        d.rectangle((s(cx - 2), s(cy - 6), s(cx + 6), s(cy + 2)), outline=GLYPH, width=s(1.4))
+        d.rectangle((s(cx - 6), s(cy - 2), s(cx + 2), s(cy + 6)), fill=(0, 0, 0, 0))
+        d.rectangle((s(cx - 6), s(cy - 2), s(cx + 2), s(cy + 6)), outline=GLYPH, width=s(1.4))
+        d.rectangle((s(cx - 6), s(cy - 2), s(cx + 2), s(cy - 0.5)), fill=GLYPH)
+
+    def main_menu(d, s):
+        for dy in (-4, 0, 4):
+            d.rounded_rectangle((s(cx - 6), s(cy + dy - 0.8), s(cx + 6), s(cy + dy + 0.8)),
+                                radius=s(0.8), fill=GLYPH)
+
+    def help_mark(d, s):
+        # A question mark: an open arc, a short stem and a dot.
+        d.arc((s(cx - 4), s(cy - 6.5), s(cx + 4), s(cy + 1)), start=160, end=400, fill=GLYPH,
+              width=s(1.8))
+        d.line((s(cx + 2.9), s(cy - 1.1), s(cx), s(cy + 1.2)), fill=GLYPH, width=s(1.8))
+        d.line((s(cx), s(cy + 0.8), s(cx), s(cy + 2.6)), fill=GLYPH, width=s(1.8))
+        d.ellipse((s(cx - 1.2), s(cy + 4), s(cx + 1.2), s(cy + 6.4)), fill=GLYPH)
+
+    title_button(w, h, help_mark, "help_button.png")
+    title_button(w, h, main_menu, "main_menu_button.png")
+    title_button(w, h, minimise, "minimise_button.png")
+    title_button(w, h, maximise, "maximise_button.png")
+    title_button(w, h, restore, "restore_button.png")
+
+    cw = 38
+    ccx = cw / 2
+
+    def close(d, s):
+        r = 4.6
+        for a, b in (((-r, -r), (r, r)), ((-r, r), (r, -r))):
+            d.line((s(ccx + a[0]), s(cy + a[1]), s(ccx + b[0]), s(cy + b[1])), fill=GLYPH,
+                   width=s(1.8))
+
+    title_button(cw, h, close, "close_button.png")
+
+
+# Check box: the empty box and the mark drawn over it when checked.
+
+def check_box():
+    size = 13
+    box = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(box)
+    for y in range(1, size - 1):
+        colour = lerp((255, 255, 255), (226, 234, 242), (y - 1) / (size - 3)) + (255,)
+        d.line([(1, y), (size - 2, y)], fill=colour)
+    border = (112, 134, 158, 255)
+    corner = (112, 134, 158, 120)
+    d.line([(1, 0), (size - 2, 0)], fill=border)
+    d.line([(1, size - 1), (size - 2, size - 1)], fill=border)
+    d.line([(0, 1), (0, size - 2)], fill=border)
+    d.line([(size - 1, 1), (size - 1, size - 2)], fill=border)
+    for x, y in ((0, 0), (size - 1, 0), (0, size - 1), (size - 1, size - 1)):
+        box.putpixel((x, y), corner)
+    save_png(box, "check_box.png")
+
+    def mark(d2, s):
+        d2.line([(s(3.2), s(6.6)), (s(5.6), s(9.2)), (s(10), s(3.6))], fill=ACCENT + (255,),
+                width=s(2), joint="curve")
+
+    save_png(supersampled(size, size, mark), "check_mark.png")
+
+
+# Arrows: near-black triangles on a transparent ground, pixel exact.
+
+def arrows():
+    def triangle(width, height, rows, name):
+        image = Image.new("RGBA", (width, height), (0, 0, 0, 0))
+        for y, row in enumerate(rows):
+            for x, c in enumerate(row):
+                if c == "#":
+                    image.putpixel((x, y), ARROW)
+        save_png(image, name)
+
+    down = ["#######", ".#####.", "..###..", "...#..."]
+    up = list(reversed(down))
+    right = ["#...", "##..", "###.", "####", "###.", "##..", "#..."]
+    left = [row[::-1] for row in right]
+    triangle(7, 4, down, "combo_arrow.png")
+    triangle(7, 4, up, "arrow_up.png")
+    triangle(7, 4, down, "arrow_down.png")
+    triangle(4, 7, left, "arrow_left.png")
+    triangle(4, 7, right, "arrow_right.png")
+
+
+def main():
+    background()
+    write_icon(icon_image())
+    title_buttons()
+    check_box()
+    arrows()
+
+
+if __name__ == "__main__":
+    main()
