@@ -124,6 +124,12 @@ bool Form::Create() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
+  // Timers of one period started together expire together, and one wake-up
+  // serves them all: the two millisecond timers would otherwise each wake the
+  // program on their own.
+  for (ControlState& control : controls_) {
+    if (control.timer) RestartTimer(*control.timer);
+  }
   if (onCreated_) onCreated_();
   return true;
 }
@@ -353,6 +359,9 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A press on the bare client area moves the window like a title bar.
       PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
       return 0;
+    case WM_WINDOWPOSCHANGED:
+      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0) sizeChanged_ = true;
+      break;
     case WM_DESTROY:
       for (ControlState& control : controls_) {
         if (control.timer) SetTimerPeriod(*control.timer, 0);

@@ -84,6 +84,14 @@ class Form {
   void SetLabelColour(const char* name, COLORREF colour);
   COLORREF LabelColour(const char* name) const;
 
+  // True once after each change of the window's outer size (and at first):
+  // a size check every millisecond need not ask the system in between.
+  bool TakeSizeChange() {
+    const bool changed = sizeChanged_;
+    sizeChanged_ = false;
+    return changed;
+  }
+
   // Esc and Tab for the form's window, called from the message pump.
   bool PreTranslate(MSG& msg);
 
@@ -124,6 +132,7 @@ class Form {
   std::vector<std::pair<const FontSpec*, HFONT>> fonts_;
   HWND window_ = nullptr;
   HBRUSH editBrush_ = nullptr;
+  bool sizeChanged_ = true;
   std::function<void()> onCreated_;
   std::function<void()> onDestroy_;
 };

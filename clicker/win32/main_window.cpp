@@ -182,7 +182,7 @@ void MainWindow::SetLabelColours() {
 
 void MainWindow::LockSize() {
   const HWND hwnd = form_.window();
-  if (hwnd == nullptr) return;
+  if (hwnd == nullptr || !form_.TakeSizeChange()) return;
   RECT r;
   GetWindowRect(hwnd, &r);
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;

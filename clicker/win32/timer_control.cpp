@@ -57,4 +57,9 @@ void SetTimerPeriod(TimerControl& timer, int32_t ms) {
   }
 }
 
+void RestartTimer(TimerControl& timer) {
+  if (timer.running_)
+    SetTimer(timer.window_, TimerControl::kTimerId, static_cast<UINT>(timer.period_), nullptr);
+}
+
 }  // namespace clicker::win32

@@ -25,6 +25,10 @@ class TimerControl {
 
  private:
   friend void SetTimerPeriod(TimerControl& timer, int32_t ms);
+
+// Starts a running timer's period afresh from now.
+void RestartTimer(TimerControl& timer);
+  friend void RestartTimer(TimerControl& timer);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
@@ -36,5 +40,8 @@ class TimerControl {
 // 0 or less stops the timer; its current period leaves it untouched (a running
 // timer is not restarted); any other period restarts it.
 void SetTimerPeriod(TimerControl& timer, int32_t ms);
+
+// Starts a running timer's period afresh from now.
+void RestartTimer(TimerControl& timer);
 
 }  // namespace clicker::win32

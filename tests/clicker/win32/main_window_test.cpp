@@ -95,6 +95,18 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> main;
 };
 
+TEST_F(MainWindowTest, TheSizeLockUndoesEveryLaterResize) {
+  const HWND window = main->window();
+  for (const SIZE size : {SIZE{300, 200}, SIZE{498, 510}, SIZE{700, 468}}) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    RECT frame{};
+    EXPECT_TRUE(PumpUntil([&] {
+      GetWindowRect(window, &frame);
+      return frame.right - frame.left == 498 && frame.bottom - frame.top == 468;
+    })) << size.cx << " x " << size.cy;
+  }
+}
+
 TEST_F(MainWindowTest, EveryControlSitsWhereTheTableSaysWithItsCaption) {
   const HWND window = main->window();
   EXPECT_EQ(TextOf(window), "鼠标坐标");
