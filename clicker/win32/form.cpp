@@ -360,7 +360,8 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
       return 0;
     case WM_WINDOWPOSCHANGED:
-      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0) sizeChanged_ = true;
+      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0)
+        sizeChanged_ = true;
       break;
     case WM_DESTROY:
       for (ControlState& control : controls_) {

@@ -103,7 +103,8 @@ TEST_F(MainWindowTest, TheSizeLockUndoesEveryLaterResize) {
     EXPECT_TRUE(PumpUntil([&] {
       GetWindowRect(window, &frame);
       return frame.right - frame.left == 498 && frame.bottom - frame.top == 468;
-    })) << size.cx << " x " << size.cy;
+    })) << size.cx
+        << " x " << size.cy;
   }
 }
 
