@@ -23,11 +23,7 @@ start_xvfb
 recorder_pid=""
 clicker_pid=""
 cleanup() {
-  local pid
-  for pid in $clicker_pid $recorder_pid; do
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
+  stop_programs
   /usr/lib/wine/wineserver -k 2>/dev/null
   stop_xvfb
 }

@@ -65,3 +65,12 @@ type_into() {
     xdotool key "$c"
   done
 }
+
+# stop_programs: ends the clicker and the recorder started above, if running.
+stop_programs() {
+  local pid
+  for pid in ${clicker_pid:-} ${recorder_pid:-}; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+}

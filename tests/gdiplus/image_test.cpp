@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "canvas.h"
+#include "carried_pngs.h"
 #include "data/pictures/pictures.h"
 
 namespace {
+
+using gdiplus_test::CarriedPng;
 
 using namespace gdiplus;
 using gdiplus_test::Alpha;
@@ -15,31 +18,8 @@ using gdiplus_test::Blue;
 using gdiplus_test::Green;
 using gdiplus_test::Red;
 
-struct Picture {
-  const char* name;
-  const unsigned char* bytes;
-  unsigned size;
-  UINT width;
-  UINT height;
-};
-
 TEST(ImageTest, DecodesEveryCarriedPngWithItsSize) {
-  const Picture pictures[] = {
-      {"help", kHelpButtonPng, kHelpButtonPngSize, 26, 18},
-      {"main menu", kMainMenuButtonPng, kMainMenuButtonPngSize, 26, 18},
-      {"minimise", kMinimiseButtonPng, kMinimiseButtonPngSize, 26, 18},
-      {"maximise", kMaximiseButtonPng, kMaximiseButtonPngSize, 26, 18},
-      {"restore", kRestoreButtonPng, kRestoreButtonPngSize, 26, 18},
-      {"close", kCloseButtonPng, kCloseButtonPngSize, 38, 18},
-      {"check box", kCheckBoxPng, kCheckBoxPngSize, 13, 13},
-      {"check mark", kCheckMarkPng, kCheckMarkPngSize, 13, 13},
-      {"combo arrow", kComboArrowPng, kComboArrowPngSize, 7, 4},
-      {"up", kArrowUpPng, kArrowUpPngSize, 7, 4},
-      {"down", kArrowDownPng, kArrowDownPngSize, 7, 4},
-      {"left", kArrowLeftPng, kArrowLeftPngSize, 4, 7},
-      {"right", kArrowRightPng, kArrowRightPngSize, 4, 7},
-  };
-  for (const Picture& picture : pictures) {
+  for (const CarriedPng& picture : gdiplus_test::kCarriedPngs) {
     SCOPED_TRACE(picture.name);
     Bitmap bitmap;
     ASSERT_TRUE(bitmap.CreateFromBytes(picture.bytes, picture.size));

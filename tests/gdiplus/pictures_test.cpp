@@ -5,9 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "carried_pngs.h"
 #include "data/pictures/pictures.h"
 
 namespace {
+
+using gdiplus_test::CarriedPng;
 
 uint32_t BigEndian32(const unsigned char* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
@@ -19,32 +22,9 @@ uint32_t Little32(const unsigned char* p) {
   return Little16(p) | (Little16(p + 2) << 16);
 }
 
-struct Png {
-  const char* name;
-  const unsigned char* bytes;
-  unsigned size;
-  uint32_t width;
-  uint32_t height;
-};
-
 TEST(PicturesTest, PngsAreRgbaOfTheirSizes) {
-  const Png pngs[] = {
-      {"help", kHelpButtonPng, kHelpButtonPngSize, 26, 18},
-      {"main menu", kMainMenuButtonPng, kMainMenuButtonPngSize, 26, 18},
-      {"minimise", kMinimiseButtonPng, kMinimiseButtonPngSize, 26, 18},
-      {"maximise", kMaximiseButtonPng, kMaximiseButtonPngSize, 26, 18},
-      {"restore", kRestoreButtonPng, kRestoreButtonPngSize, 26, 18},
-      {"close", kCloseButtonPng, kCloseButtonPngSize, 38, 18},
-      {"check box", kCheckBoxPng, kCheckBoxPngSize, 13, 13},
-      {"check mark", kCheckMarkPng, kCheckMarkPngSize, 13, 13},
-      {"combo arrow", kComboArrowPng, kComboArrowPngSize, 7, 4},
-      {"up", kArrowUpPng, kArrowUpPngSize, 7, 4},
-      {"down", kArrowDownPng, kArrowDownPngSize, 7, 4},
-      {"left", kArrowLeftPng, kArrowLeftPngSize, 4, 7},
-      {"right", kArrowRightPng, kArrowRightPngSize, 4, 7},
-  };
   const unsigned char signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  for (const Png& png : pngs) {
+  for (const CarriedPng& png : gdiplus_test::kCarriedPngs) {
     SCOPED_TRACE(png.name);
     ASSERT_GT(png.size, 33u);
     EXPECT_EQ(0, memcmp(png.bytes, signature, 8));

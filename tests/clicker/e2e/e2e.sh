@@ -27,11 +27,7 @@ recorder_pid=""
 clicker_pid=""
 
 cleanup() {
-  local pid
-  for pid in $clicker_pid $recorder_pid; do
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
+  stop_programs
   [ "$own_display" = 1 ] && stop_xvfb
   rm -rf "$work"
 }
