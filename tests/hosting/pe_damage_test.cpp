@@ -33,6 +33,21 @@ uint32_t FirstImport(const Image& img) {
   return l.RvaToFile(Get32(img, l.Directory(1)));
 }
 
+// File offset of the first import thunk that names its function; the linker
+// does not keep the order of the imported modules from one build to the next.
+uint32_t FirstNamedThunk(const Image& img) {
+  Layout l(img);
+  const uint32_t width = l.pe32Plus ? 8 : 4;
+  for (uint32_t d = FirstImport(img); Get32(img, d + 12) != 0; d += 20) {
+    for (uint32_t t = l.RvaToFile(Get32(img, d + 16));
+         Get32(img, t) != 0 || Get32(img, t + width - 4) != 0; t += width) {
+      if ((Get32(img, t + width - 4) & 0x80000000u) == 0) return t;
+    }
+  }
+  ADD_FAILURE() << "the image imports nothing by name";
+  return 0;
+}
+
 uint32_t FirstRelocBlock(const Image& img) {
   Layout l(img);
   return l.RvaToFile(Get32(img, l.Directory(5)));
@@ -86,11 +101,7 @@ std::vector<Damage> Damages() {
        [](Image& i) { Put32(i, FirstImport(i) + 12, 0x7FFFFFF0); }, LoadError::kBadImports},
       {"import thunk array past the image",
        [](Image& i) { Put32(i, FirstImport(i) + 16, 0x7FFFFFF0); }, LoadError::kBadImports},
-      {"import name past the image",
-       [](Image& i) {
-         Layout l(i);
-         Put32(i, l.RvaToFile(Get32(i, FirstImport(i) + 16)), 0x7FFFFFF0);
-       },
+      {"import name past the image", [](Image& i) { Put32(i, FirstNamedThunk(i), 0x7FFFFFF0); },
        LoadError::kBadImports},
       {"entry point past the image",
        [](Image& i) { Put32(i, Layout(i).optional + 16, 0x7FFFFFF0); }, LoadError::kBadEntryPoint},
