@@ -6,9 +6,7 @@ namespace gdiplus {
 
 bool Brush::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeleteBrush(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
+  return Deleted(GdipDeleteBrush(native_));
 }
 
 int Brush::GetType() {
@@ -25,24 +23,8 @@ bool Brush::CloneInto(Brush* target) const {
 
 // Solid.
 
-SolidBrush& SolidBrush::operator=(SolidBrush&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-SolidBrush SolidBrush::Share() const {
-  SolidBrush copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool SolidBrush::Create(ARGB color) {
-  LastStatus = GdipCreateSolidFill(color, &fill_);
-  SetNativeBase(fill_);
-  return LastStatus == kOk;
+  return Created(GdipCreateSolidFill(color, &fill_), fill_);
 }
 
 bool SolidBrush::SetColor(ARGB color) {
@@ -56,41 +38,22 @@ ARGB SolidBrush::GetColor() {
 
 // Linear gradient.
 
-LinearGradientBrush& LinearGradientBrush::operator=(LinearGradientBrush&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-LinearGradientBrush LinearGradientBrush::Share() const {
-  LinearGradientBrush copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
-bool LinearGradientBrush::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(line_);
-  return status == kOk;
-}
-
 bool LinearGradientBrush::Create(const PointF& point1, const PointF& point2, ARGB color1,
                                  ARGB color2, int wrapMode) {
-  return Created(GdipCreateLineBrush(&point1, &point2, color1, color2, wrapMode, &line_));
+  return Created(GdipCreateLineBrush(&point1, &point2, color1, color2, wrapMode, &line_), line_);
 }
 bool LinearGradientBrush::Create(const Point& point1, const Point& point2, ARGB color1, ARGB color2,
                                  int wrapMode) {
-  return Created(GdipCreateLineBrushI(&point1, &point2, color1, color2, wrapMode, &line_));
+  return Created(GdipCreateLineBrushI(&point1, &point2, color1, color2, wrapMode, &line_), line_);
 }
 bool LinearGradientBrush::CreateFromRect(const RectF& rect, ARGB color1, ARGB color2, int mode,
                                          int wrapMode) {
-  return Created(GdipCreateLineBrushFromRect(&rect, color1, color2, mode, wrapMode, &line_));
+  return Created(GdipCreateLineBrushFromRect(&rect, color1, color2, mode, wrapMode, &line_), line_);
 }
 bool LinearGradientBrush::CreateFromRect(const Rect& rect, ARGB color1, ARGB color2, int mode,
                                          int wrapMode) {
-  return Created(GdipCreateLineBrushFromRectI(&rect, color1, color2, mode, wrapMode, &line_));
+  return Created(GdipCreateLineBrushFromRectI(&rect, color1, color2, mode, wrapMode, &line_),
+                 line_);
 }
 bool LinearGradientBrush::SetColors(ARGB color1, ARGB color2) {
   return Check(GdipSetLineColors(line_, color1, color2));
@@ -151,34 +114,14 @@ bool LinearGradientBrush::RotateAt(REAL angle, const PointF& centre, int order) 
 
 // Path gradient.
 
-PathGradientBrush& PathGradientBrush::operator=(PathGradientBrush&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-PathGradientBrush PathGradientBrush::Share() const {
-  PathGradientBrush copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
-bool PathGradientBrush::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(path_);
-  return status == kOk;
-}
-
 bool PathGradientBrush::Create(const PointF* points, int count, int wrapMode) {
-  return Created(GdipCreatePathGradient(points, count, wrapMode, &path_));
+  return Created(GdipCreatePathGradient(points, count, wrapMode, &path_), path_);
 }
 bool PathGradientBrush::Create(const Point* points, int count, int wrapMode) {
-  return Created(GdipCreatePathGradientI(points, count, wrapMode, &path_));
+  return Created(GdipCreatePathGradientI(points, count, wrapMode, &path_), path_);
 }
 bool PathGradientBrush::CreateFromPath(const GraphicsPath& path) {
-  return Created(GdipCreatePathGradientFromPath(NativeOf<GpPath>(path), &path_));
+  return Created(GdipCreatePathGradientFromPath(NativeOf<GpPath>(path), &path_), path_);
 }
 bool PathGradientBrush::SetCenterColor(ARGB color) {
   return Check(GdipSetPathGradientCenterColor(path_, color));

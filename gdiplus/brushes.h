@@ -37,8 +37,8 @@ class SolidBrush : public Brush {
  public:
   SolidBrush() = default;
   SolidBrush(SolidBrush&& other) noexcept { Adopt(other); }
-  SolidBrush& operator=(SolidBrush&& other) noexcept;
-  SolidBrush Share() const;
+  SolidBrush& operator=(SolidBrush&& other) noexcept { return MoveFrom(other); }
+  SolidBrush Share() const { return ShareOf(*this); }
 
   bool Clone(SolidBrush* target) const { return CloneInto(target); }
   bool Create(ARGB color);
@@ -56,8 +56,8 @@ class LinearGradientBrush : public Brush {
  public:
   LinearGradientBrush() = default;
   LinearGradientBrush(LinearGradientBrush&& other) noexcept { Adopt(other); }
-  LinearGradientBrush& operator=(LinearGradientBrush&& other) noexcept;
-  LinearGradientBrush Share() const;
+  LinearGradientBrush& operator=(LinearGradientBrush&& other) noexcept { return MoveFrom(other); }
+  LinearGradientBrush Share() const { return ShareOf(*this); }
 
   bool Clone(LinearGradientBrush* target) const { return CloneInto(target); }
   // Colour 1 at point 1, colour 2 at point 2.
@@ -93,8 +93,6 @@ class LinearGradientBrush : public Brush {
   void SetNativeDerived(void* handle) override { line_ = static_cast<GpLineGradient*>(handle); }
 
  private:
-  bool Created(GpStatus status);
-
   GpLineGradient* line_ = nullptr;
 };
 
@@ -102,8 +100,8 @@ class PathGradientBrush : public Brush {
  public:
   PathGradientBrush() = default;
   PathGradientBrush(PathGradientBrush&& other) noexcept { Adopt(other); }
-  PathGradientBrush& operator=(PathGradientBrush&& other) noexcept;
-  PathGradientBrush Share() const;
+  PathGradientBrush& operator=(PathGradientBrush&& other) noexcept { return MoveFrom(other); }
+  PathGradientBrush Share() const { return ShareOf(*this); }
 
   bool Clone(PathGradientBrush* target) const { return CloneInto(target); }
   bool Create(const PointF* points, int count, int wrapMode = kWrapModeTile);
@@ -134,8 +132,6 @@ class PathGradientBrush : public Brush {
   void SetNativeDerived(void* handle) override { path_ = static_cast<GpPathGradient*>(handle); }
 
  private:
-  bool Created(GpStatus status);
-
   GpPathGradient* path_ = nullptr;
 };
 

@@ -13,23 +13,9 @@ FontFamily& FontFamily::operator=(FontFamily&& other) noexcept {
   return *this;
 }
 
-FontFamily FontFamily::Share() const {
-  FontFamily copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool FontFamily::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeleteFontFamily(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
-}
-
-bool FontFamily::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(native_);
-  return status == kOk;
+  return Deleted(GdipDeleteFontFamily(native_));
 }
 
 bool FontFamily::Create(const char* name, const FontCollection* collection) {
@@ -38,16 +24,17 @@ bool FontFamily::Create(const char* name, const FontCollection* collection) {
 }
 bool FontFamily::Create(const WCHAR* name, const FontCollection* collection) {
   return Created(
-      GdipCreateFontFamilyFromName(name, NativeOf<GpFontCollection>(collection), &native_));
+      GdipCreateFontFamilyFromName(name, NativeOf<GpFontCollection>(collection), &native_),
+      native_);
 }
 bool FontFamily::GenericSansSerif() {
-  return Created(GdipGetGenericFontFamilySansSerif(&native_));
+  return Created(GdipGetGenericFontFamilySansSerif(&native_), native_);
 }
 bool FontFamily::GenericSerif() {
-  return Created(GdipGetGenericFontFamilySerif(&native_));
+  return Created(GdipGetGenericFontFamilySerif(&native_), native_);
 }
 bool FontFamily::GenericMonospace() {
-  return Created(GdipGetGenericFontFamilyMonospace(&native_));
+  return Created(GdipGetGenericFontFamilyMonospace(&native_), native_);
 }
 
 bool FontFamily::Clone(FontFamily* target) const {
@@ -93,16 +80,8 @@ FontCollection& FontCollection::operator=(FontCollection&& other) noexcept {
   return *this;
 }
 
-FontCollection FontCollection::Share() const {
-  FontCollection copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool FontCollection::NewInstalled() {
-  LastStatus = GdipNewInstalledFontCollection(&native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(GdipNewInstalledFontCollection(&native_), native_);
 }
 
 int FontCollection::GetFamilyCount() {
@@ -121,35 +100,14 @@ bool FontCollection::GetFamilyList(FontFamily* families, int wanted, int* found)
 
 // Font.
 
-Font& Font::operator=(Font&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-Font Font::Share() const {
-  Font copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool Font::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeleteFont(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
-}
-
-bool Font::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(native_);
-  return status == kOk;
+  return Deleted(GdipDeleteFont(native_));
 }
 
 bool Font::Create(const FontFamily& family, REAL emSize, int style, int unit) {
-  return Created(GdipCreateFont(NativeOf<GpFontFamily>(family), emSize, style, unit, &native_));
+  return Created(GdipCreateFont(NativeOf<GpFontFamily>(family), emSize, style, unit, &native_),
+                 native_);
 }
 
 bool Font::CreateFromName(const WCHAR* familyName, REAL emSize, int style, int unit) {
@@ -162,7 +120,7 @@ bool Font::CreateFromName(const WCHAR* familyName, REAL emSize, int style, int u
   // The font keeps its own reference to the family; without this every font
   // made by name would leave one family behind.
   GdipDeleteFontFamily(family);
-  return Created(status);
+  return Created(status, native_);
 }
 
 bool Font::Create(const char* familyName, REAL emSize, int style, int unit) {
@@ -179,27 +137,27 @@ bool Font::CreateFromDefaultGuiFont() {
   ZeroMemory(logFont, sizeof(LOGFONTA));
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTA), logFont);
   HDC screen = ::GetDC(nullptr);
-  const bool result = Created(GdipCreateFontFromLogfontA(screen, logFont, &native_));
+  const bool result = Created(GdipCreateFontFromLogfontA(screen, logFont, &native_), native_);
   ::ReleaseDC(nullptr, screen);
   Free(logFont);
   return result;
 }
 
 bool Font::FromDC(HDC hdc) {
-  return Created(GdipCreateFontFromDC(hdc, &native_));
+  return Created(GdipCreateFontFromDC(hdc, &native_), native_);
 }
 
 bool Font::FromHFont(HDC hdc, HFONT font) {
   LOGFONTA logFont{};
   GetObjectA(font, sizeof(logFont), &logFont);
-  return Created(GdipCreateFontFromLogfontA(hdc, &logFont, &native_));
+  return Created(GdipCreateFontFromLogfontA(hdc, &logFont, &native_), native_);
 }
 
 bool Font::FromLogFont(HDC hdc, const LOGFONTA& logFont) {
-  return Created(GdipCreateFontFromLogfontA(hdc, &logFont, &native_));
+  return Created(GdipCreateFontFromLogfontA(hdc, &logFont, &native_), native_);
 }
 bool Font::FromLogFont(HDC hdc, const LOGFONTW& logFont) {
-  return Created(GdipCreateFontFromLogfontW(hdc, &logFont, &native_));
+  return Created(GdipCreateFontFromLogfontW(hdc, &logFont, &native_), native_);
 }
 
 bool Font::Clone(Font* target) const {

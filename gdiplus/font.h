@@ -17,7 +17,7 @@ class FontFamily : public GdiplusObject {
   ~FontFamily() override = default;
   FontFamily(FontFamily&& other) noexcept { Adopt(other); }
   FontFamily& operator=(FontFamily&& other) noexcept;
-  FontFamily Share() const;
+  FontFamily Share() const { return ShareOf(*this); }
 
   GpFontFamily* native() const { return native_; }
 
@@ -43,8 +43,6 @@ class FontFamily : public GdiplusObject {
   void SetNative(void* handle) override { native_ = static_cast<GpFontFamily*>(handle); }
 
  private:
-  bool Created(GpStatus status);
-
   GpFontFamily* native_ = nullptr;
 };
 
@@ -55,7 +53,7 @@ class FontCollection : public GdiplusObject {
   ~FontCollection() override = default;
   FontCollection(FontCollection&& other) noexcept { Adopt(other); }
   FontCollection& operator=(FontCollection&& other) noexcept;
-  FontCollection Share() const;
+  FontCollection Share() const { return ShareOf(*this); }
 
   GpFontCollection* native() const { return native_; }
 
@@ -78,8 +76,8 @@ class Font : public GdiplusObject {
   Font() = default;
   ~Font() override { Delete(); }
   Font(Font&& other) noexcept { Adopt(other); }
-  Font& operator=(Font&& other) noexcept;
-  Font Share() const;
+  Font& operator=(Font&& other) noexcept { return MoveFrom(other); }
+  Font Share() const { return ShareOf(*this); }
 
   GpFont* native() const { return native_; }
 
@@ -116,7 +114,6 @@ class Font : public GdiplusObject {
   void SetNative(void* handle) override { native_ = static_cast<GpFont*>(handle); }
 
  private:
-  bool Created(GpStatus status);
   bool CreateFromName(const WCHAR* familyName, REAL emSize, int style, int unit);
 
   GpFont* native_ = nullptr;

@@ -73,6 +73,39 @@ class GdiplusObject {
   // Takes other's object over, leaving other empty.
   void Adopt(GdiplusObject& other);
 
+  // The copy and the move every owning wrapper class has: a second wrapper of
+  // the same pointer, and a move that deletes this wrapper's object first.
+  template <class W>
+  static W ShareOf(const W& wrapper) {
+    W copy;
+    copy.SetNativeBase(wrapper.GetNativeBase());
+    return copy;
+  }
+  template <class W>
+  W& MoveFrom(W& other) {
+    W& self = static_cast<W&>(*this);
+    if (&self != &other) {
+      self.Delete();
+      Adopt(other);
+    }
+    return self;
+  }
+
+  // The creation shape: the status, then every level set to what GDI+ left
+  // in `handle` (taken by reference, so read after the call that writes it).
+  template <class T>
+  bool Created(GpStatus status, T* const& handle) {
+    LastStatus = status;
+    SetNativeBase(handle);
+    return status == kOk;
+  }
+  // The delete shape after the call: the status, then every level emptied,
+  // also when the call failed.
+  bool Deleted(GpStatus status) {
+    LastStatus = status;
+    SetNativeBase(nullptr);
+    return status == kOk;
+  }
   // Records a status; the result of setters and actions.
   static bool Check(GpStatus status) {
     LastStatus = status;

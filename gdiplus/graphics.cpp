@@ -12,25 +12,9 @@
 
 namespace gdiplus {
 
-Graphics& Graphics::operator=(Graphics&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-Graphics Graphics::Share() const {
-  Graphics copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool Graphics::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeleteGraphics(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
+  return Deleted(GdipDeleteGraphics(native_));
 }
 
 bool Graphics::Flush(int intention) {
@@ -38,9 +22,8 @@ bool Graphics::Flush(int intention) {
 }
 
 bool Graphics::FromHWND(HWND hwnd, int icm) {
-  LastStatus = icm ? GdipCreateFromHWNDICM(hwnd, &native_) : GdipCreateFromHWND(hwnd, &native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(icm ? GdipCreateFromHWNDICM(hwnd, &native_) : GdipCreateFromHWND(hwnd, &native_),
+                 native_);
 }
 
 bool Graphics::FromHDC(HDC hdc, HANDLE device) {
@@ -51,9 +34,7 @@ bool Graphics::FromHDC(HDC hdc, HANDLE device) {
 }
 
 bool Graphics::FromImage(const Image& image) {
-  LastStatus = GdipGetImageGraphicsContext(NativeOf<GpImage>(image), &native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(GdipGetImageGraphicsContext(NativeOf<GpImage>(image), &native_), native_);
 }
 
 HDC Graphics::GetDC() {

@@ -25,9 +25,9 @@ class Graphics : public GdiplusObject {
   Graphics() = default;
   ~Graphics() override { Delete(); }
   Graphics(Graphics&& other) noexcept { Adopt(other); }
-  Graphics& operator=(Graphics&& other) noexcept;
+  Graphics& operator=(Graphics&& other) noexcept { return MoveFrom(other); }
   // A second wrapper over the same GDI+ object (see GdiplusObject).
-  Graphics Share() const;
+  Graphics Share() const { return ShareOf(*this); }
 
   GpGraphics* native() const { return native_; }
 

@@ -7,31 +7,13 @@
 
 namespace gdiplus {
 
-GraphicsPath& GraphicsPath::operator=(GraphicsPath&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-GraphicsPath GraphicsPath::Share() const {
-  GraphicsPath copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool GraphicsPath::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeletePath(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
+  return Deleted(GdipDeletePath(native_));
 }
 
 bool GraphicsPath::Create(int fillMode) {
-  LastStatus = GdipCreatePath(fillMode, &native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(GdipCreatePath(fillMode, &native_), native_);
 }
 
 bool GraphicsPath::Clone(GraphicsPath* target) const {

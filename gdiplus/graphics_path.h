@@ -15,8 +15,8 @@ class GraphicsPath : public GdiplusObject {
   GraphicsPath() = default;
   ~GraphicsPath() override { Delete(); }
   GraphicsPath(GraphicsPath&& other) noexcept { Adopt(other); }
-  GraphicsPath& operator=(GraphicsPath&& other) noexcept;
-  GraphicsPath Share() const;
+  GraphicsPath& operator=(GraphicsPath&& other) noexcept { return MoveFrom(other); }
+  GraphicsPath Share() const { return ShareOf(*this); }
 
   GpPath* native() const { return native_; }
 

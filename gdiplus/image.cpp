@@ -42,24 +42,20 @@ bool Image::Delete() {
   return LastStatus == kOk;
 }
 
-bool Image::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(native_);
-  return status == kOk;
-}
-
 bool Image::LoadFromFile(const char* path, int icm) {
   const WideText wide(path);
   return LoadFromFile(wide.Get(), icm);
 }
 bool Image::LoadFromFile(const WCHAR* path, int icm) {
-  return Created(icm ? GdipLoadImageFromFileICM(path, &native_)
-                     : GdipLoadImageFromFile(path, &native_));
+  return Created(
+      icm ? GdipLoadImageFromFileICM(path, &native_) : GdipLoadImageFromFile(path, &native_),
+      native_);
 }
 bool Image::LoadFromBytes(const void* bytes, unsigned length, int icm) {
   IStream* source = stream_.FromBytes(bytes, length);
   return Created(icm ? GdipLoadImageFromStreamICM(source, &native_)
-                     : GdipLoadImageFromStream(source, &native_));
+                     : GdipLoadImageFromStream(source, &native_),
+                 native_);
 }
 
 bool Image::Clone(Image* target) const {
@@ -216,40 +212,38 @@ bool Bitmap::Delete() {
   return LastStatus == kOk;
 }
 
-bool Bitmap::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(bitmap_);
-  return status == kOk;
-}
-
 bool Bitmap::CreateFromFile(const char* path, int icm) {
   const WideText wide(path);
   return CreateFromFile(wide.Get(), icm);
 }
 bool Bitmap::CreateFromFile(const WCHAR* path, int icm) {
-  return Created(icm ? GdipCreateBitmapFromFileICM(path, &bitmap_)
-                     : GdipCreateBitmapFromFile(path, &bitmap_));
+  return Created(
+      icm ? GdipCreateBitmapFromFileICM(path, &bitmap_) : GdipCreateBitmapFromFile(path, &bitmap_),
+      bitmap_);
 }
 bool Bitmap::CreateFromBytes(const void* bytes, unsigned length, int icm) {
   IStream* source = bitmapStream_.FromBytes(bytes, length);
   return Created(icm ? GdipCreateBitmapFromStreamICM(source, &bitmap_)
-                     : GdipCreateBitmapFromStream(source, &bitmap_));
+                     : GdipCreateBitmapFromStream(source, &bitmap_),
+                 bitmap_);
 }
 bool Bitmap::CreateFromScan0(int width, int height, int format) {
-  return Created(GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap_));
+  return Created(GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap_), bitmap_);
 }
 bool Bitmap::CreateFromScan0(int width, int height, int stride, int format, BYTE* scan0) {
-  return Created(GdipCreateBitmapFromScan0(width, height, stride, format, scan0, &bitmap_));
+  return Created(GdipCreateBitmapFromScan0(width, height, stride, format, scan0, &bitmap_),
+                 bitmap_);
 }
 bool Bitmap::CreateFromGraphics(int width, int height, const Graphics& graphics) {
   return Created(
-      GdipCreateBitmapFromGraphics(width, height, NativeOf<GpGraphics>(graphics), &bitmap_));
+      GdipCreateBitmapFromGraphics(width, height, NativeOf<GpGraphics>(graphics), &bitmap_),
+      bitmap_);
 }
 bool Bitmap::CreateFromHBITMAP(HBITMAP hbitmap, HPALETTE palette) {
-  return Created(GdipCreateBitmapFromHBITMAP(hbitmap, palette, &bitmap_));
+  return Created(GdipCreateBitmapFromHBITMAP(hbitmap, palette, &bitmap_), bitmap_);
 }
 bool Bitmap::CreateFromHICON(HICON icon) {
-  return Created(GdipCreateBitmapFromHICON(icon, &bitmap_));
+  return Created(GdipCreateBitmapFromHICON(icon, &bitmap_), bitmap_);
 }
 HBITMAP Bitmap::CreateHBITMAP(ARGB background) {
   HBITMAP value = nullptr;

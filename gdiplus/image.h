@@ -65,7 +65,6 @@ class Image : public GdiplusObject {
   const MemoryStream& stream() const { return stream_; }
 
  private:
-  bool Created(GpStatus status);
   bool SaveWith(const char* mimeType, IStream* stream, const WCHAR* path);
 
   GpImage* native_ = nullptr;
@@ -109,8 +108,6 @@ class Bitmap : public Image {
   void SetNativeDerived(void* handle) override { bitmap_ = static_cast<GpBitmap*>(handle); }
 
  private:
-  bool Created(GpStatus status);
-
   GpBitmap* bitmap_ = nullptr;
   // The stream the bitmap was decoded from (the inherited one serves the
   // Image loader).

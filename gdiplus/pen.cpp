@@ -4,37 +4,17 @@
 
 namespace gdiplus {
 
-Pen& Pen::operator=(Pen&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-Pen Pen::Share() const {
-  Pen copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool Pen::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeletePen(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
+  return Deleted(GdipDeletePen(native_));
 }
 
 bool Pen::Create(ARGB color, REAL width, int unit) {
-  LastStatus = GdipCreatePen1(color, width, unit, &native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(GdipCreatePen1(color, width, unit, &native_), native_);
 }
 
 bool Pen::Create(const Brush& brush, REAL width, int unit) {
-  LastStatus = GdipCreatePen2(NativeOf<GpBrush>(brush), width, unit, &native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(GdipCreatePen2(NativeOf<GpBrush>(brush), width, unit, &native_), native_);
 }
 
 bool Pen::Clone(Pen* target) const {

@@ -12,8 +12,8 @@ class Pen : public GdiplusObject {
   Pen() = default;
   ~Pen() override { Delete(); }
   Pen(Pen&& other) noexcept { Adopt(other); }
-  Pen& operator=(Pen&& other) noexcept;
-  Pen Share() const;
+  Pen& operator=(Pen&& other) noexcept { return MoveFrom(other); }
+  Pen Share() const { return ShareOf(*this); }
 
   GpPen* native() const { return native_; }
 

@@ -5,47 +5,25 @@
 
 namespace gdiplus {
 
-Region& Region::operator=(Region&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-Region Region::Share() const {
-  Region copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool Region::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeleteRegion(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
-}
-
-bool Region::Created(GpStatus status) {
-  LastStatus = status;
-  SetNativeBase(native_);
-  return status == kOk;
+  return Deleted(GdipDeleteRegion(native_));
 }
 
 bool Region::Create() {
-  return Created(GdipCreateRegion(&native_));
+  return Created(GdipCreateRegion(&native_), native_);
 }
 bool Region::Create(const RectF& rect) {
-  return Created(GdipCreateRegionRect(&rect, &native_));
+  return Created(GdipCreateRegionRect(&rect, &native_), native_);
 }
 bool Region::Create(const Rect& rect) {
-  return Created(GdipCreateRegionRectI(&rect, &native_));
+  return Created(GdipCreateRegionRectI(&rect, &native_), native_);
 }
 bool Region::Create(const GraphicsPath& path) {
-  return Created(GdipCreateRegionPath(NativeOf<GpPath>(path), &native_));
+  return Created(GdipCreateRegionPath(NativeOf<GpPath>(path), &native_), native_);
 }
 bool Region::Create(HRGN hrgn) {
-  return Created(GdipCreateRegionHrgn(hrgn, &native_));
+  return Created(GdipCreateRegionHrgn(hrgn, &native_), native_);
 }
 
 bool Region::Clone(Region* target) const {

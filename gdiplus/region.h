@@ -13,8 +13,8 @@ class Region : public GdiplusObject {
   Region() = default;
   ~Region() override { Delete(); }
   Region(Region&& other) noexcept { Adopt(other); }
-  Region& operator=(Region&& other) noexcept;
-  Region Share() const;
+  Region& operator=(Region&& other) noexcept { return MoveFrom(other); }
+  Region Share() const { return ShareOf(*this); }
 
   GpRegion* native() const { return native_; }
 
@@ -49,8 +49,6 @@ class Region : public GdiplusObject {
   void SetNative(void* handle) override { native_ = static_cast<GpRegion*>(handle); }
 
  private:
-  bool Created(GpStatus status);
-
   GpRegion* native_ = nullptr;
 };
 

@@ -2,31 +2,13 @@
 
 namespace gdiplus {
 
-StringFormat& StringFormat::operator=(StringFormat&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    Adopt(other);
-  }
-  return *this;
-}
-
-StringFormat StringFormat::Share() const {
-  StringFormat copy;
-  copy.SetNativeBase(GetNativeBase());
-  return copy;
-}
-
 bool StringFormat::Delete() {
   if (native_ == nullptr) return false;
-  LastStatus = GdipDeleteStringFormat(native_);
-  SetNativeBase(nullptr);
-  return LastStatus == kOk;
+  return Deleted(GdipDeleteStringFormat(native_));
 }
 
 bool StringFormat::Create(int flags, LANGID language) {
-  LastStatus = GdipCreateStringFormat(flags, language, &native_);
-  SetNativeBase(native_);
-  return LastStatus == kOk;
+  return Created(GdipCreateStringFormat(flags, language, &native_), native_);
 }
 
 bool StringFormat::Clone(StringFormat* target) const {

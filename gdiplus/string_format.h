@@ -10,8 +10,8 @@ class StringFormat : public GdiplusObject {
   StringFormat() = default;
   ~StringFormat() override { Delete(); }
   StringFormat(StringFormat&& other) noexcept { Adopt(other); }
-  StringFormat& operator=(StringFormat&& other) noexcept;
-  StringFormat Share() const;
+  StringFormat& operator=(StringFormat&& other) noexcept { return MoveFrom(other); }
+  StringFormat Share() const { return ShareOf(*this); }
 
   GpStringFormat* native() const { return native_; }
 
