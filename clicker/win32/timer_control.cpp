@@ -49,12 +49,8 @@ void SetTimerPeriod(TimerControl& timer, int32_t ms) {
   if (period == timer.period_) return;
   timer.period_ = period;
   if (timer.running_) KillTimer(timer.window_, TimerControl::kTimerId);
-  if (period > 0) {
-    SetTimer(timer.window_, TimerControl::kTimerId, static_cast<UINT>(period), nullptr);
-    timer.running_ = true;
-  } else {
-    timer.running_ = false;
-  }
+  timer.running_ = period > 0;
+  RestartTimer(timer);
 }
 
 void RestartTimer(TimerControl& timer) {

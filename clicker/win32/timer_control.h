@@ -25,9 +25,6 @@ class TimerControl {
 
  private:
   friend void SetTimerPeriod(TimerControl& timer, int32_t ms);
-
-  // Starts a running timer's period afresh from now.
-  void RestartTimer(TimerControl& timer);
   friend void RestartTimer(TimerControl& timer);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
