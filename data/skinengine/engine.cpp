@@ -25,6 +25,15 @@ COLORREF Colour(Rgb c) {
   return RGB(c.r, c.g, c.b);
 }
 
+TRIVERTEX Vertex(LONG x, LONG y, Rgb c) {
+  return TRIVERTEX{x,
+                   y,
+                   static_cast<COLOR16>(c.r << 8),
+                   static_cast<COLOR16>(c.g << 8),
+                   static_cast<COLOR16>(c.b << 8),
+                   0};
+}
+
 // The dialog's gradient, drawn into `dc` of `target`: the dialog itself, or a
 // child whose background must continue the dialog's.
 void PaintGradient(HWND dialog, HWND target, HDC dc) {
@@ -33,19 +42,8 @@ void PaintGradient(HWND dialog, HWND target, HDC dc) {
   POINT origin = {0, 0};
   MapWindowPoints(target, dialog, &origin, 1);
   OffsetRect(&rc, -origin.x, -origin.y);
-  TRIVERTEX v[2];
-  v[0].x = rc.left;
-  v[0].y = rc.top;
-  v[0].Red = static_cast<COLOR16>(gSkin.backgroundTop.r << 8);
-  v[0].Green = static_cast<COLOR16>(gSkin.backgroundTop.g << 8);
-  v[0].Blue = static_cast<COLOR16>(gSkin.backgroundTop.b << 8);
-  v[0].Alpha = 0;
-  v[1].x = rc.right;
-  v[1].y = rc.bottom;
-  v[1].Red = static_cast<COLOR16>(gSkin.backgroundBottom.r << 8);
-  v[1].Green = static_cast<COLOR16>(gSkin.backgroundBottom.g << 8);
-  v[1].Blue = static_cast<COLOR16>(gSkin.backgroundBottom.b << 8);
-  v[1].Alpha = 0;
+  TRIVERTEX v[2] = {Vertex(rc.left, rc.top, gSkin.backgroundTop),
+                    Vertex(rc.right, rc.bottom, gSkin.backgroundBottom)};
   GRADIENT_RECT gr = {0, 1};
   GdiGradientFill(dc, v, 2, &gr, 1, GRADIENT_FILL_RECT_V);
 }
