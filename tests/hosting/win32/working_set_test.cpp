@@ -206,6 +206,7 @@ TEST_F(WorkingSetTest, NoTemporaryOutlivesAFailedWriteOrItsWriter) {
   TrimWorkingSet();
   EXPECT_EQ(LeftoverTemporaries(path).size(), 1u);
   DeleteFileA(working.c_str());
+  DeleteFileA(abandoned.c_str());
 }
 
 TEST_F(WorkingSetTest, AFileThatIsNoProgramEndsTheTrimQuietly) {
