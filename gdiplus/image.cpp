@@ -75,9 +75,11 @@ bool Image::LoadFromBytes(const void* bytes, unsigned length, int icm) {
   // through a share of that image.
   SharedStream fresh = std::make_shared<MemoryStream>();
   IStream* source = fresh->FromBytes(bytes, length);
+  // An image held before is not deleted here, so its stream stays open too.
+  const bool keep = native_ != nullptr;
   const GpStatus status = icm ? GdipLoadImageFromStreamICM(source, &native_)
                               : GdipLoadImageFromStream(source, &native_);
-  Release(stream_, false);
+  Release(stream_, keep);
   stream_ = std::move(fresh);
   return Created(status, native_);
 }
@@ -257,9 +259,10 @@ bool Bitmap::CreateFromBytes(const void* bytes, unsigned length, int icm) {
   // A fresh stream, as for Image::LoadFromBytes.
   SharedStream fresh = std::make_shared<MemoryStream>();
   IStream* source = fresh->FromBytes(bytes, length);
+  const bool keep = bitmap_ != nullptr;
   const GpStatus status = icm ? GdipCreateBitmapFromStreamICM(source, &bitmap_)
                               : GdipCreateBitmapFromStream(source, &bitmap_);
-  Release(bitmapStream_, false);
+  Release(bitmapStream_, keep);
   bitmapStream_ = std::move(fresh);
   return Created(status, bitmap_);
 }

@@ -14,9 +14,10 @@ class Graphics;
 // A GDI+ image. An image made from bytes keeps the MemoryStream it was
 // decoded from (GDI+ reads the stream lazily) until it is deleted. The stream
 // is held jointly by the wrapper and its shares and lives as long as the
-// image: Delete closes it for all of them, a wrapper that loads another image
-// or lets go of a share leaves it to the others, and an image handed out with
-// Detach() by its last holder keeps its stream for good.
+// image: Delete closes it for all of them; a share that lets go leaves it to
+// the others; an image that is left alive without a holder (handed out with
+// Detach(), or replaced by a second decode without a Delete) keeps its stream
+// for good, as the image itself is kept.
 class Image : public GdiplusObject {
  public:
   Image() = default;

@@ -83,6 +83,17 @@ TEST(ImageShareTest, ASecondDecodeLeavesTheFirstImageItsStreamForItsShare) {
   EXPECT_TRUE(HoldsBytes(image.SourceStream(), kCheckBoxPng, kCheckBoxPngSize));
   EXPECT_EQ(image.GetWidth(), 13u);
 
+  // Handed out raw by a share and then replaced: the image is alive, and so
+  // is its stream.
+  ASSERT_TRUE(image.LoadFromBytes(kArrowUpPng, kArrowUpPngSize));
+  const HGLOBAL block = image.SourceStream()->HGlobal();
+  void* handedOut = image.Share().Detach();
+  ASSERT_TRUE(image.LoadFromBytes(kCheckBoxPng, kCheckBoxPngSize));
+  EXPECT_GE(GlobalSize(block), kArrowUpPngSize);
+  Image adopted;
+  adopted.SetNativeBase(handedOut);
+  ExpectDrawsTheUpArrow(adopted);
+
   Bitmap bitmap;
   ASSERT_TRUE(bitmap.CreateFromBytes(kArrowUpPng, kArrowUpPngSize));
   Bitmap firstBitmap = bitmap.Share();
