@@ -84,11 +84,12 @@ uint32_t UtilityImageSize() {
 
 std::string UtilityPath() {
   const char* dir = std::getenv("windir");
-  if (dir != nullptr) return std::string(dir) + "\\empty.exe";
-  // Not the root of whatever drive is current.
+  if (dir != nullptr && *dir != '\0') return std::string(dir) + "\\empty.exe";
+  // Not the root of whatever drive is current: without a Windows folder
+  // there is no path at all.
   char windows[MAX_PATH + 1] = {};
   const UINT length = GetWindowsDirectoryA(windows, MAX_PATH + 1);
-  if (length == 0 || length > MAX_PATH) return "\\empty.exe";
+  if (length == 0 || length > MAX_PATH) return std::string();
   return std::string(windows, length) + "\\empty.exe";
 }
 
@@ -133,6 +134,7 @@ bool RunHiddenAndWait(const std::string& commandLine) {
 
 void TrimWorkingSet() {
   std::string path = UtilityPath();
+  if (path.empty()) return;
   EnsureFile(path, kEmptyUtilityImage, kEmptyUtilityImageSize);
   RunHiddenAndWait(UtilityCommandLine(path, GetCurrentProcessId()));
 }

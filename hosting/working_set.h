@@ -11,7 +11,8 @@ namespace hosting {
 void TrimWorkingSet();
 
 // The pieces, for tests.
-// "<windir>\empty.exe"; without the variable the system's Windows directory.
+// "<windir>\empty.exe"; without the variable (or with an empty one) in the
+// system's Windows directory; "" when even that is not known.
 std::string UtilityPath();
 // The utility's command line: the path in quotes (a folder may have a space
 // in its name), one space, the decimal process id.

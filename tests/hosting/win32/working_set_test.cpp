@@ -152,9 +152,11 @@ class WindirOverride {
 TEST_F(WorkingSetTest, WithoutWindirTheWindowsFolderIsTheSystemsOwn) {
   char windows[MAX_PATH];
   ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
-  WindirOverride unset(nullptr);
-  ASSERT_EQ(std::getenv("windir"), nullptr);
-  EXPECT_EQ(UtilityPath(), std::string(windows) + "\\empty.exe");
+  {
+    WindirOverride unset(nullptr);
+    ASSERT_EQ(std::getenv("windir"), nullptr);
+    EXPECT_EQ(UtilityPath(), std::string(windows) + "\\empty.exe");
+  }
 }
 
 // Unquoted, "C:\trim test\win dir\empty.exe 12" would start C:\trim test\win.exe.
