@@ -45,7 +45,7 @@ std::string ToAnsi(const WCHAR* text);
 // a second wrapper holding the same GDI+ pointer, not a clone; only one of the
 // two may be destroyed while the object is still wanted, so the other one is
 // usually ended with Detach(). Moving hands the object over and leaves the
-// source empty.
+// source empty; moving a share onto the wrapper it came from keeps the object.
 class GdiplusObject {
  public:
   GdiplusObject(const GdiplusObject&) = delete;
@@ -81,14 +81,22 @@ class GdiplusObject {
     copy.SetNativeBase(wrapper.GetNativeBase());
     return copy;
   }
+  // A move from a share of this wrapper's own object keeps the object: the
+  // source only lets go of it.
   template <class W>
   W& MoveFrom(W& other) {
     W& self = static_cast<W&>(*this);
-    if (&self != &other) {
-      self.Delete();
-      Adopt(other);
+    if (&self == &other) return self;
+    if (SameObject(other)) {
+      other.Detach();
+      return self;
     }
+    self.Delete();
+    Adopt(other);
     return self;
+  }
+  bool SameObject(const GdiplusObject& other) const {
+    return nativeBase_ != nullptr && nativeBase_ == other.nativeBase_;
   }
 
   // The creation shape: the status, then every level set to what GDI+ left

@@ -9,27 +9,46 @@ namespace gdiplus {
 // Image.
 
 Image& Image::operator=(Image&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    AdoptImage(other);
+  if (this == &other) return *this;
+  if (SameObject(other)) {
+    AbsorbShare(other);
+    return *this;
   }
+  Delete();
+  AdoptImage(other);
   return *this;
 }
 
 void Image::AdoptImage(Image& other) {
+  Release(stream_, false);
   stream_ = std::move(other.stream_);
   Adopt(other);
 }
 
+void Image::AbsorbShare(Image& other) {
+  if (!stream_) stream_ = std::move(other.stream_);
+  other.Detach();
+}
+
+void Image::Release(SharedStream& stream, bool keep) {
+  if (stream && keep && stream.use_count() == 1) stream->Forget();
+  stream.reset();  // the last holder's reset closes it
+}
+
+void Image::Close(SharedStream& stream) {
+  if (stream) stream->Close();
+  stream.reset();
+}
+
 Image Image::Share() const {
   Image copy;
-  copy.stream_ = stream_.Share();
+  copy.stream_ = stream_;
   copy.SetNativeBase(GetNativeBase());
   return copy;
 }
 
 void* Image::Detach() {
-  stream_.Forget();
+  Release(stream_, true);
   return GdiplusObject::Detach();
 }
 
@@ -37,7 +56,7 @@ bool Image::Delete() {
   if (native_ == nullptr) return false;
   // Disposed first: GDI+ may still read from the stream while it lets go.
   LastStatus = GdipDisposeImage(native_);
-  stream_.Close();
+  Close(stream_);
   SetNativeBase(nullptr);
   return LastStatus == kOk;
 }
@@ -52,10 +71,17 @@ bool Image::LoadFromFile(const WCHAR* path, int icm) {
       native_);
 }
 bool Image::LoadFromBytes(const void* bytes, unsigned length, int icm) {
-  IStream* source = stream_.FromBytes(bytes, length);
-  return Created(icm ? GdipLoadImageFromStreamICM(source, &native_)
-                     : GdipLoadImageFromStream(source, &native_),
-                 native_);
+  // A fresh stream: the one of an image held before may still be read
+  // through a share of that image.
+  SharedStream fresh = std::make_shared<MemoryStream>();
+  IStream* source = fresh->FromBytes(bytes, length);
+  // An image held before is not deleted here, so its stream stays open too.
+  const bool keep = native_ != nullptr;
+  const GpStatus status = icm ? GdipLoadImageFromStreamICM(source, &native_)
+                              : GdipLoadImageFromStream(source, &native_);
+  Release(stream_, keep);
+  stream_ = std::move(fresh);
+  return Created(status, native_);
 }
 
 bool Image::Clone(Image* target) const {
@@ -116,9 +142,12 @@ bool Image::SaveToStream(IStream* stream, const char* mimeType) {
 std::vector<unsigned char> Image::SaveToBytes(const char* mimeType) {
   IStream* target = nullptr;
   if (FAILED(CreateStreamOnHGlobal(nullptr, FALSE, &target))) return {};
+  const bool saved = SaveToStream(target, mimeType);
+  // The block is taken only now: the stream may have moved to another one
+  // while it grew. Attached either way, so that it is freed.
   MemoryStream buffer;
   buffer.Attach(target);
-  if (!SaveToStream(target, mimeType)) return {};
+  if (!saved) return {};
   std::vector<unsigned char> bytes = buffer.ToBytes();
   // The block may be larger than what was written; keep the encoded image only.
   STATSTG stat{};
@@ -182,32 +211,37 @@ Bitmap::Bitmap(Bitmap&& other) noexcept : bitmapStream_(std::move(other.bitmapSt
 }
 
 Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    bitmapStream_ = std::move(other.bitmapStream_);
-    AdoptImage(other);
+  if (this == &other) return *this;
+  if (SameObject(other)) {
+    if (!bitmapStream_) bitmapStream_ = std::move(other.bitmapStream_);
+    AbsorbShare(other);
+    return *this;
   }
+  Delete();
+  Release(bitmapStream_, false);
+  bitmapStream_ = std::move(other.bitmapStream_);
+  AdoptImage(other);
   return *this;
 }
 
 Bitmap Bitmap::Share() const {
   Bitmap copy;
-  copy.stream() = stream().Share();
-  copy.bitmapStream_ = bitmapStream_.Share();
+  copy.sharedStream() = sharedStream();
+  copy.bitmapStream_ = bitmapStream_;
   copy.SetNativeBase(GetNativeBase());
   return copy;
 }
 
 void* Bitmap::Detach() {
-  bitmapStream_.Forget();
+  Release(bitmapStream_, true);
   return Image::Detach();
 }
 
 bool Bitmap::Delete() {
   if (bitmap_ == nullptr) return false;
   LastStatus = GdipDisposeImage(native());
-  stream().Close();
-  bitmapStream_.Close();
+  Close(sharedStream());
+  Close(bitmapStream_);
   SetNativeBase(nullptr);
   return LastStatus == kOk;
 }
@@ -222,10 +256,15 @@ bool Bitmap::CreateFromFile(const WCHAR* path, int icm) {
       bitmap_);
 }
 bool Bitmap::CreateFromBytes(const void* bytes, unsigned length, int icm) {
-  IStream* source = bitmapStream_.FromBytes(bytes, length);
-  return Created(icm ? GdipCreateBitmapFromStreamICM(source, &bitmap_)
-                     : GdipCreateBitmapFromStream(source, &bitmap_),
-                 bitmap_);
+  // A fresh stream, as for Image::LoadFromBytes.
+  SharedStream fresh = std::make_shared<MemoryStream>();
+  IStream* source = fresh->FromBytes(bytes, length);
+  const bool keep = bitmap_ != nullptr;
+  const GpStatus status = icm ? GdipCreateBitmapFromStreamICM(source, &bitmap_)
+                              : GdipCreateBitmapFromStream(source, &bitmap_);
+  Release(bitmapStream_, keep);
+  bitmapStream_ = std::move(fresh);
+  return Created(status, bitmap_);
 }
 bool Bitmap::CreateFromScan0(int width, int height, int format) {
   return Created(GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap_), bitmap_);

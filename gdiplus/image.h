@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,12 @@ namespace gdiplus {
 class Graphics;
 
 // A GDI+ image. An image made from bytes keeps the MemoryStream it was
-// decoded from (GDI+ reads the stream lazily) until it is deleted.
+// decoded from (GDI+ reads the stream lazily) until it is deleted. The stream
+// is held jointly by the wrapper and its shares and lives as long as the
+// image: Delete closes it for all of them; a share that lets go leaves it to
+// the others; an image that is left alive without a holder (handed out with
+// Detach(), or replaced by a second decode without a Delete) keeps its stream
+// for good, as the image itself is kept.
 class Image : public GdiplusObject {
  public:
   Image() = default;
@@ -28,8 +34,11 @@ class Image : public GdiplusObject {
   virtual bool Delete();
   bool LoadFromFile(const char* path, int icm = 0);
   bool LoadFromFile(const WCHAR* path, int icm = 0);
-  // Decodes an image (PNG, JPEG, BMP, ICO, ...) from bytes.
+  // Decodes an image (PNG, JPEG, BMP, ICO, ...) from bytes, through a new
+  // stream; an image held before keeps its own stream for its shares.
   bool LoadFromBytes(const void* bytes, unsigned length, int icm = 0);
+  // The stream the image was decoded from; null when it was not.
+  const MemoryStream* SourceStream() const { return stream_.get(); }
   bool Clone(Image* target) const;
 
   // The class identifier of the encoder for a MIME type ("image/png"), as
@@ -61,14 +70,27 @@ class Image : public GdiplusObject {
   }
   virtual void SetNativeDerived(void* /*handle*/) {}
   void AdoptImage(Image& other);
-  MemoryStream& stream() { return stream_; }
-  const MemoryStream& stream() const { return stream_; }
+  // Moving a share back onto its own wrapper: the object and its stream stay.
+  void AbsorbShare(Image& other);
+  // The stream slot shared with the shares of this wrapper.
+  using SharedStream = std::shared_ptr<MemoryStream>;
+  // Lets go of a shared stream: closes it when this was its last holder,
+  // unless the image lives on elsewhere (`keep`), when it is left open.
+  static void Release(SharedStream& stream, bool keep);
+  // The image is gone: its stream is closed for every holder.
+  static void Close(SharedStream& stream);
+  SharedStream& sharedStream() { return stream_; }
+  const SharedStream& sharedStream() const { return stream_; }
+  MemoryStream& stream() {
+    if (!stream_) stream_ = std::make_shared<MemoryStream>();
+    return *stream_;
+  }
 
  private:
   bool SaveWith(const char* mimeType, IStream* stream, const WCHAR* path);
 
   GpImage* native_ = nullptr;
-  MemoryStream stream_;
+  SharedStream stream_;
 };
 
 // A raster image with pixel access.
@@ -82,6 +104,8 @@ class Bitmap : public Image {
   void* Detach() override;
 
   GpBitmap* bitmap() const { return bitmap_; }
+  // The stream the bitmap was decoded from by CreateFromBytes; null when none.
+  const MemoryStream* BitmapSourceStream() const { return bitmapStream_.get(); }
 
   bool Delete() override;
   bool CreateFromFile(const char* path, int icm = 0);
@@ -110,8 +134,8 @@ class Bitmap : public Image {
  private:
   GpBitmap* bitmap_ = nullptr;
   // The stream the bitmap was decoded from (the inherited one serves the
-  // Image loader).
-  MemoryStream bitmapStream_;
+  // Image loader), held like the inherited one.
+  SharedStream bitmapStream_;
 };
 
 }  // namespace gdiplus

@@ -64,6 +64,11 @@ bool MemoryModule::Load(const uint8_t* image, size_t size, ImportResolver resolv
   return module_.Load(system, image, size);
 }
 
+uintptr_t MemoryModule::FindExport(const char* key) const {
+  Win32System system(nullptr, 0);
+  return module_.FindExport(system, key);
+}
+
 bool MemoryModule::Unload() {
   Win32System system(nullptr, 0);
   return module_.Unload(system);

@@ -35,10 +35,12 @@ class MemoryModule {
   bool Load(const uint8_t* image, size_t size, ImportResolver resolver = nullptr,
             uintptr_t context = 0);
   bool Unload();
-  uintptr_t FindExport(const char* key) const { return module_.FindExport(key); }
+  // Exports forwarded to another module are looked up in that module.
+  uintptr_t FindExport(const char* key) const;
   uintptr_t EntryPoint() const { return module_.EntryPoint(); }
   uintptr_t Handle() const { return module_.Handle(); }
   LoadError LastError() const { return module_.LastError(); }
+  LoadError LookupError() const { return module_.LookupError(); }
 
  private:
   PeModule module_;

@@ -53,6 +53,14 @@ const char* LoadErrorText(LoadError error) {
       return "entry point refused the attach";
     case LoadError::kBadExports:
       return "bad export directory";
+    case LoadError::kThreadLocalStorage:
+      return "has thread-local storage, which is not set up";
+    case LoadError::kNoSuchExport:
+      return "no such export";
+    case LoadError::kForwardedExport:
+      return "export forwarded to another module";
+    case LoadError::kUnresolvedForwarder:
+      return "forwarded export not found in its module";
   }
   return "unknown error";
 }

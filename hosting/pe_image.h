@@ -20,6 +20,7 @@ constexpr uint32_t kNtHeadersSize64 = 264;  // the same with a 240-byte optional
 constexpr uint32_t kDirectoryExport = 0;
 constexpr uint32_t kDirectoryImport = 1;
 constexpr uint32_t kDirectoryBaseReloc = 5;
+constexpr uint32_t kDirectoryTls = 9;
 constexpr uint32_t kDirectoryCount = 16;
 
 constexpr uint16_t kFileExecutable = 0x0002;
@@ -45,6 +46,10 @@ enum class LoadError {
   kBadEntryPoint,
   kEntryPointRefused,
   kBadExports,
+  kThreadLocalStorage,
+  kNoSuchExport,
+  kForwardedExport,
+  kUnresolvedForwarder,
 };
 
 // One short English line for tools and test messages.

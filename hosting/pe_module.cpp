@@ -1,7 +1,9 @@
 #include "hosting/pe_module.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace hosting {
 
@@ -28,18 +30,17 @@ struct Region {
 };
 
 // Adds the load delta to every HIGHLOW (and, in PE32+, DIR64) target. The
-// walk stays inside the directory and ends at a block of address 0.
+// walk ends at the first block of address 0; the directory's size only says
+// whether there are relocations at all, since linkers may round it up past
+// the last block. Every block must still lie inside the image.
 LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t delta) {
-  const DataDirectory& dir = headers.directories[kDirectoryBaseReloc];
-  if (!Inside(dir.virtualAddress, dir.size, region.size)) return LoadError::kBadRelocations;
-  uint64_t off = dir.virtualAddress;
-  const uint64_t end = off + dir.size;
-  while (off < end) {
-    if (end - off < 8) return LoadError::kBadRelocations;
+  uint64_t off = headers.directories[kDirectoryBaseReloc].virtualAddress;
+  for (;;) {
+    if (!Inside(off, 8, region.size)) return LoadError::kBadRelocations;
     uint32_t page = Read32(region.base + off);
     uint32_t blockSize = Read32(region.base + off + 4);
     if (page == 0) break;
-    if (blockSize < 8 || blockSize > end - off) return LoadError::kBadRelocations;
+    if (blockSize < 8 || !Inside(off, blockSize, region.size)) return LoadError::kBadRelocations;
     uint32_t count = (blockSize - 8) / 2;
     for (uint32_t k = 0; k < count; ++k) {
       uint16_t entry = Read16(region.base + off + 8 + 2 * k);
@@ -148,6 +149,10 @@ LoadError MapImage(ModuleSystem& system, const uint8_t* image, size_t size, Regi
   ImageHeaders headers;
   LoadError error = ReadHeaders(image, size, system.Machine(), headers);
   if (error != LoadError::kNone) return error;
+  // Its thread-local storage would not be set up, and its code would use
+  // slots it does not own: refused before anything is reserved.
+  const DataDirectory& tls = headers.directories[kDirectoryTls];
+  if (tls.virtualAddress != 0 || tls.size != 0) return LoadError::kThreadLocalStorage;
 
   // The region must hold every section's aligned end, whatever SizeOfImage says.
   uint64_t imageSize = headers.sizeOfImage;
@@ -243,6 +248,8 @@ bool PeModule::ReadExports(ExportDirectory& out, LoadError& error) const {
   error = LoadError::kBadExports;
   if (!Inside(dir.virtualAddress, kExportDirectorySize, size_)) return false;
   const uint8_t* d = base_ + dir.virtualAddress;
+  out.directoryRva = dir.virtualAddress;
+  out.directorySize = dir.size;
   out.base = Read32(d + 16);
   out.numberOfFunctions = Read32(d + 20);
   out.numberOfNames = Read32(d + 24);
@@ -278,13 +285,59 @@ bool PeModule::NameIs(uint32_t rva, const char* key) const {
 }
 
 uintptr_t PeModule::FindExport(const char* key) const {
+  return Lookup(nullptr, key);
+}
+
+uintptr_t PeModule::FindExport(ModuleSystem& system, const char* key) const {
+  return Lookup(&system, key);
+}
+
+// An address entry inside the export directory is the text "module.name" or
+// "module.#ordinal" of a function another module supplies, not code here.
+uintptr_t PeModule::Forwarded(ModuleSystem* system, uint32_t rva) const {
+  if (system == nullptr) return Fail(LoadError::kForwardedExport);
+  if (!TextInside(base_, size_, rva)) return Fail(LoadError::kBadExports);
+  const char* text = reinterpret_cast<const char*>(base_ + rva);
+  const char* dot = std::strrchr(text, '.');
+  if (dot == nullptr || dot == text || dot[1] == '\0') return Fail(LoadError::kBadExports);
+  std::string module(text, static_cast<size_t>(dot - text));
+  module += ".dll";
+  const char* function = dot + 1;
+  void* handle = system->LoadModule(module.c_str());
+  uint64_t address = 0;
+  if (handle != nullptr && function[0] == '#') {
+    char* end = nullptr;
+    unsigned long ordinal = std::strtoul(function + 1, &end, 10);
+    if (end != function + 1 && *end == '\0' && ordinal <= 0xFFFF) {
+      address = system->FindProcedureByOrdinal(handle, static_cast<uint16_t>(ordinal));
+    }
+  } else if (handle != nullptr) {
+    address = system->FindProcedure(handle, function);
+  }
+  if (address == 0 || static_cast<uintptr_t>(address) != address) {
+    return Fail(LoadError::kUnresolvedForwarder);
+  }
+  lookupError_ = LoadError::kNone;
+  return static_cast<uintptr_t>(address);
+}
+
+uintptr_t PeModule::Lookup(ModuleSystem* system, const char* key) const {
   ExportDirectory exports;
   LoadError error;
-  if (key == nullptr || !ReadExports(exports, error)) return 0;
+  if (key == nullptr || !ReadExports(exports, error)) {
+    return Fail(error != LoadError::kNone ? error : LoadError::kNoSuchExport);
+  }
+  // 0 for an empty entry, which a name lookup passes over.
   auto address = [&](uint64_t index) -> uintptr_t {
     uint32_t rva = Read32(base_ + exports.addressOfFunctions + 4 * index);
-    return rva != 0 && rva < size_ ? Handle() + rva : 0;
+    if (rva == 0 || rva >= size_) return 0;
+    if (rva >= exports.directoryRva && rva - exports.directoryRva < exports.directorySize) {
+      return Forwarded(system, rva);
+    }
+    lookupError_ = LoadError::kNone;
+    return Handle() + rva;
   };
+  lookupError_ = LoadError::kNoSuchExport;
 
   int64_t value = 0;
   if (OrdinalKey(key, value)) {
@@ -299,6 +352,8 @@ uintptr_t PeModule::FindExport(const char* key) const {
     if (ordinal >= exports.numberOfFunctions || !NameIs(nameRva, key)) continue;
     uintptr_t found = address(ordinal);
     if (found != 0) return found;
+    // A forwarder that does not resolve ends the search with its reason.
+    if (lookupError_ != LoadError::kNoSuchExport) return 0;
   }
   return 0;
 }

@@ -43,6 +43,9 @@ struct ExportDirectory {
   uint32_t addressOfFunctions = 0;
   uint32_t addressOfNames = 0;
   uint32_t addressOfNameOrdinals = 0;
+  // Where the directory lies: an address entry inside it is a forwarder.
+  uint32_t directoryRva = 0;
+  uint32_t directorySize = 0;
 };
 
 // A mapped image: the region and its size.
@@ -54,8 +57,15 @@ class PeModule {
   // Detaches and releases the image; true when nothing is mapped afterwards.
   bool Unload(ModuleSystem& system);
   // Address of an export by name, or by ordinal written in decimal; 0 when
-  // there is none or nothing is mapped.
+  // there is none or nothing is mapped. An export forwarded to another module
+  // ("module.function") has no address here: 0, with kForwardedExport as the
+  // LookupError.
   uintptr_t FindExport(const char* key) const;
+  // The same, with forwarded exports looked up in their module through
+  // `system`.
+  uintptr_t FindExport(ModuleSystem& system, const char* key) const;
+  // Why the last FindExport answered 0 (kNone after a found address).
+  LoadError LookupError() const { return lookupError_; }
   uintptr_t EntryPoint() const;
   uintptr_t Handle() const { return reinterpret_cast<uintptr_t>(base_); }
   uint32_t Size() const { return size_; }
@@ -71,11 +81,18 @@ class PeModule {
 
  private:
   bool NameIs(uint32_t rva, const char* key) const;
+  uintptr_t Lookup(ModuleSystem* system, const char* key) const;
+  uintptr_t Forwarded(ModuleSystem* system, uint32_t rva) const;
+  uintptr_t Fail(LoadError error) const {
+    lookupError_ = error;
+    return 0;
+  }
 
   uint8_t* base_ = nullptr;
   uint32_t size_ = 0;
   uint16_t machine_ = 0;
   LoadError lastError_ = LoadError::kNone;
+  mutable LoadError lookupError_ = LoadError::kNone;
 };
 
 }  // namespace hosting

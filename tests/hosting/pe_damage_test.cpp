@@ -91,8 +91,8 @@ std::vector<Damage> Damages() {
        [](Image& i) { Put32(i, Layout(i).Directory(5), 0x7FFFFFF0); }, LoadError::kBadRelocations},
       {"relocation block shorter than its header",
        [](Image& i) { Put32(i, FirstRelocBlock(i) + 4, 4); }, LoadError::kBadRelocations},
-      {"relocation block past the directory",
-       [](Image& i) { Put32(i, FirstRelocBlock(i) + 4, 0x100000); }, LoadError::kBadRelocations},
+      {"relocation block past the image",
+       [](Image& i) { Put32(i, FirstRelocBlock(i) + 4, 0x7FFFFFF0); }, LoadError::kBadRelocations},
       {"relocation target past the image",
        [](Image& i) { Put32(i, FirstRelocBlock(i), 0x7FFFF000); }, LoadError::kBadRelocations},
       {"import directory past the image",
@@ -267,6 +267,104 @@ TEST_P(DamageTest, ADamagedExportDirectoryAnswersNothing) {
   ASSERT_TRUE(Load(img));
   EXPECT_EQ(module.FindExport("1"), 0u);
 }
+
+// Linkers may round the directory up past its last block; the bytes after it
+// are the section's zero padding, a block of address 0 that ends the walk.
+TEST_P(DamageTest, ADirectoryLongerThanItsBlocksIsWalkedToTheZeroBlock) {
+  for (uint32_t tail = 1; tail <= 7; ++tail) {
+    SCOPED_TRACE(tail);
+    Image img = Copy();
+    const uint32_t sizeField = Layout(img).Directory(5) + 4;
+    Put32(img, sizeField, Get32(img, sizeField) + tail);
+    ASSERT_TRUE(Load(img)) << LoadErrorText(module.LastError());
+    uintptr_t words = module.FindExport("Words");
+    ASSERT_NE(words, 0u);
+    // Relocated: the pointer names the mapped copy (in 32 bits on i686),
+    // not the preferred base.
+    const uint64_t width = GetParam().machine == 0x8664 ? ~uint64_t{0} : 0xFFFFFFFFu;
+    EXPECT_LT((Stored(words) - module.Handle()) & width, module.Size());
+  }
+}
+
+TEST_P(DamageTest, AnImageWithThreadLocalStorageIsRefusedBeforeAnyRegion) {
+  for (auto [rva, size] : {std::pair<uint32_t, uint32_t>{0x1000, 0x18}, {0x1000, 0}, {0, 0x18}}) {
+    Image img = Copy();
+    Put32(img, Layout(img).Directory(9), rva);
+    Put32(img, Layout(img).Directory(9) + 4, size);
+    TableSystem fresh(GetParam().machine);
+    fresh.AnswerAll();
+    PeModule m;
+    EXPECT_FALSE(m.Load(fresh, img.data(), img.size()));
+    EXPECT_EQ(m.LastError(), LoadError::kThreadLocalStorage) << LoadErrorText(m.LastError());
+    EXPECT_TRUE(fresh.reserveCalls.empty());
+    EXPECT_TRUE(fresh.entryCalls.empty());
+  }
+}
+
+// Zeta's address entry is made to point at a text inside the export
+// directory: the image's own name, overwritten with a forwarder.
+class ForwarderTest : public DamageTest {
+ protected:
+  Image Forwarding(const char* text) {
+    Image img = Copy();
+    Layout l(img);
+    const uint32_t nameRva = Get32(img, ExportTable(img, 12));
+    EXPECT_LE(std::strlen(text), std::strlen("sample.dll"));
+    std::memcpy(&img[l.RvaToFile(nameRva)], text, std::strlen(text) + 1);
+    const uint32_t functions = l.RvaToFile(Get32(img, ExportTable(img, 28)));
+    const uint32_t base = Get32(img, ExportTable(img, 16));
+    Put32(img, functions + 4 * (9 - base), nameRva);  // Zeta is ordinal 9
+    return img;
+  }
+};
+
+TEST_P(ForwarderTest, AForwarderIsNoAddressOfTheImage) {
+  Image img = Forwarding("help.Sum");
+  ASSERT_TRUE(Load(img));
+  for (const char* key : {"Zeta", "9"}) {
+    EXPECT_EQ(module.FindExport(key), 0u) << key;
+    EXPECT_EQ(module.LookupError(), LoadError::kForwardedExport) << key;
+  }
+  EXPECT_NE(module.FindExport("Add"), 0u);
+  EXPECT_EQ(module.LookupError(), LoadError::kNone);
+  EXPECT_EQ(module.FindExport("Nothing"), 0u);
+  EXPECT_EQ(module.LookupError(), LoadError::kNoSuchExport);
+}
+
+TEST_P(ForwarderTest, AForwarderIsLookedUpInItsModule) {
+  Image img = Forwarding("help.Sum");
+  ASSERT_TRUE(Load(img));
+  system.procedures["Sum"] = 0x44440000;
+  system.loadedModules.clear();
+  EXPECT_EQ(module.FindExport(system, "Zeta"), 0x44440000u);
+  EXPECT_EQ(module.FindExport(system, "9"), 0x44440000u);
+  EXPECT_EQ(system.loadedModules, (std::vector<std::string>{"help.dll", "help.dll"}));
+  // Exports of the image itself are unchanged by the system's presence.
+  EXPECT_EQ(module.FindExport(system, "Add"), module.FindExport("Add"));
+
+  img = Forwarding("help.#7");
+  ASSERT_TRUE(Load(img));
+  EXPECT_EQ(module.FindExport(system, "Zeta"), 0x22220000u);
+  EXPECT_EQ(system.procedureCalls.back(), "#7");
+}
+
+TEST_P(ForwarderTest, AForwarderThatDoesNotResolveAnswersNothingWithItsReason) {
+  for (const char* text : {"help.Gone", "h.#99999", "help.#x"}) {
+    Image img = Forwarding(text);
+    ASSERT_TRUE(Load(img));
+    EXPECT_EQ(module.FindExport(system, "Zeta"), 0u) << text;
+    EXPECT_EQ(module.LookupError(), LoadError::kUnresolvedForwarder) << text;
+  }
+  for (const char* text : {"helpSum", ".Sum", "help."}) {
+    Image img = Forwarding(text);
+    ASSERT_TRUE(Load(img));
+    EXPECT_EQ(module.FindExport(system, "Zeta"), 0u) << text;
+    EXPECT_EQ(module.LookupError(), LoadError::kBadExports) << text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMachines, ForwarderTest, ::testing::ValuesIn(SampleImages()),
+                         [](const auto& p) { return p.param.arch; });
 
 INSTANTIATE_TEST_SUITE_P(BothMachines, DamageTest, ::testing::ValuesIn(SampleImages()),
                          [](const auto& p) { return p.param.arch; });

@@ -59,9 +59,12 @@ void Exercise(uint16_t machine, const uint8_t* data, size_t size) {
     for (uint32_t i = 0; i < exports.numberOfNames && i < 16; ++i) {
       const char* name = module.ExportName(exports, i);
       if (name) module.FindExport(name);
+      if (name) module.FindExport(system, name);  // forwarders resolved too
     }
     for (uint32_t i = 0; i < exports.numberOfFunctions && i < 256; ++i) {
-      module.FindExport(std::to_string(uint64_t{exports.base} + i).c_str());
+      const std::string ordinal = std::to_string(uint64_t{exports.base} + i);
+      module.FindExport(ordinal.c_str());
+      module.FindExport(system, ordinal.c_str());
     }
   }
   module.FindExport("SkinH_AttachRes");

@@ -172,5 +172,33 @@ TEST_F(MemoryModuleTest, ARefusedHeaderReservesNothing) {
   EXPECT_TRUE(RegionFree(kPreferredBase));
 }
 
+// Zeta's address entry made a forwarder to kernel32 in the mapped image: the
+// text goes over the image's own name inside the export directory.
+TEST_F(MemoryModuleTest, AForwardedExportIsTheAddressInItsModule) {
+  ASSERT_TRUE(Load()) << LoadErrorText(module.LastError());
+  auto* base = reinterpret_cast<uint8_t*>(module.Handle());
+  const uint8_t* nt = base + Read32(base + 60);
+  const uint8_t* directories = nt + 24 + (sizeof(void*) == 8 ? 112 : 96);
+  const uint32_t exportRva = Read32(directories);
+  const uint32_t exportSize = Read32(directories + 4);
+  uint8_t* exports = base + exportRva;
+  const uint32_t nameRva = Read32(exports + 12);
+  const char forwarder[] = "kernel32.Sleep";
+  ASSERT_LE(nameRva + sizeof forwarder, exportRva + exportSize);
+  std::memcpy(base + nameRva, forwarder, sizeof forwarder);
+  uint8_t* functions = base + Read32(exports + 28);
+  Write32(functions + 4 * (9 - Read32(exports + 16)), nameRva);  // Zeta is ordinal 9
+
+  const auto sleep =
+      reinterpret_cast<uintptr_t>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "Sleep"));
+  ASSERT_NE(sleep, 0u);
+  EXPECT_EQ(module.FindExport("9"), sleep);
+  EXPECT_EQ(module.LookupError(), LoadError::kNone);
+  EXPECT_EQ(module.FindExport("Zeta"), sleep);
+  std::memcpy(base + nameRva, "kernel32.None", sizeof "kernel32.None");
+  EXPECT_EQ(module.FindExport("9"), 0u);
+  EXPECT_EQ(module.LookupError(), LoadError::kUnresolvedForwarder);
+}
+
 }  // namespace
 }  // namespace hosting

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -123,13 +124,91 @@ TEST_F(WorkingSetTest, TrimWritesTheUtilityOnceAndRunsIt) {
   EXPECT_TRUE(LeftoverTemporaries(path).empty());
 }
 
-TEST_F(WorkingSetTest, AnExistingFileIsRunUnchangedWithPathSpaceAndPidHidden) {
+TEST_F(WorkingSetTest, AnExistingFileIsRunUnchangedWithQuotedPathSpaceAndPidHidden) {
   WriteWhole(path, kArgsProbeImage, kArgsProbeImageSize);
   TrimWorkingSet();
   EXPECT_EQ(ReadWhole(path).size(), kArgsProbeImageSize);  // not rewritten
   std::string seen = ReadWhole(path + ".txt");
-  std::string expected = path + " " + std::to_string(GetCurrentProcessId()) + "\n1 0\n";
+  std::string expected = "\"" + path + "\" " + std::to_string(GetCurrentProcessId()) + "\n1 0\n";
   EXPECT_EQ(seen, expected);  // STARTF_USESHOWWINDOW with SW_HIDE
+}
+
+// Sets "windir" for one test and puts the old value back.
+class WindirOverride {
+ public:
+  explicit WindirOverride(const char* value) {
+    const char* old = std::getenv("windir");
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    _putenv((std::string("windir=") + (value ? value : "")).c_str());
+  }
+  ~WindirOverride() { _putenv((std::string("windir=") + (had_ ? old_ : "")).c_str()); }
+
+ private:
+  bool had_ = false;
+  std::string old_;
+};
+
+TEST_F(WorkingSetTest, WithoutWindirTheWindowsFolderIsTheSystemsOwn) {
+  char windows[MAX_PATH];
+  ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+  {
+    WindirOverride unset(nullptr);
+    ASSERT_EQ(std::getenv("windir"), nullptr);
+    EXPECT_EQ(UtilityPath(), std::string(windows) + "\\empty.exe");
+  }
+}
+
+// Unquoted, "C:\trim test\win dir\empty.exe 12" would start C:\trim test\win.exe.
+TEST_F(WorkingSetTest, AWindowsFolderWithASpaceRunsOurFileNotAPrefixOfItsPath) {
+  const std::string root = "C:\\trim test";
+  const std::string folder = root + "\\win dir";
+  CreateDirectoryA(root.c_str(), nullptr);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string ours = folder + "\\empty.exe";
+  const std::string prefix = root + "\\win.exe";
+  WriteWhole(ours, kArgsProbeImage, kArgsProbeImageSize);
+  WriteWhole(prefix, kArgsProbeImage, kArgsProbeImageSize);
+  {
+    WindirOverride windir(folder.c_str());
+    ASSERT_EQ(UtilityPath(), ours);
+    EXPECT_EQ(UtilityCommandLine(ours, 12), "\"" + ours + "\" 12");
+    TrimWorkingSet();
+  }
+  EXPECT_EQ(ReadWhole(ours + ".txt"),
+            "\"" + ours + "\" " + std::to_string(GetCurrentProcessId()) + "\n1 0\n");
+  EXPECT_EQ(ReadWhole(prefix + ".txt"), "");
+  for (const std::string& file : {ours, ours + ".txt", prefix, prefix + ".txt"}) {
+    DeleteFileA(file.c_str());
+  }
+  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryA(root.c_str());
+}
+
+TEST_F(WorkingSetTest, NoTemporaryOutlivesAFailedWriteOrItsWriter) {
+  // A write that fails removes its temporary at once.
+  EXPECT_FALSE(EnsureFile(path, nullptr, 4096));
+  EXPECT_TRUE(LeftoverTemporaries(path).empty());
+  EXPECT_EQ(ReadWhole(path), "");
+
+  // One of a writer that ended midway goes with the next trim; one of a
+  // writer still at work stays.
+  const std::string abandoned = path + ".4294967292.7.tmp";
+  const std::string working = path + "." + std::to_string(GetCurrentProcessId()) + ".1.tmp";
+  WriteWhole(abandoned, "MZ", 2);
+  WriteWhole(working, "MZ", 2);
+  ASSERT_EQ(LeftoverTemporaries(path).size(), 2u);
+  TrimWorkingSet();
+  EXPECT_EQ(
+      LeftoverTemporaries(path),
+      std::vector<std::string>{"empty.exe." + std::to_string(GetCurrentProcessId()) + ".1.tmp"});
+  EXPECT_EQ(ReadWhole(path).size(), UtilityImageSize());
+  // Also when the utility is there already.
+  WriteWhole(abandoned, "MZ", 2);
+  TrimWorkingSet();
+  EXPECT_EQ(LeftoverTemporaries(path).size(), 1u);
+  DeleteFileA(working.c_str());
+  DeleteFileA(abandoned.c_str());
 }
 
 TEST_F(WorkingSetTest, AFileThatIsNoProgramEndsTheTrimQuietly) {

@@ -1,0 +1,157 @@
+// The built executable's application manifest and version resource, read back
+// through the system's own functions, and the program starting with them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ExecutablePath() {
+  std::string path = CLICKER_EXE;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+// The manifest as the system loader finds it: RT_MANIFEST, resource 1.
+std::string ManifestOf(const std::string& path) {
+  HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return "";
+  std::string text;
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  if (found != nullptr) {
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (bytes != nullptr)
+      text.assign(static_cast<const char*>(bytes), SizeofResource(module, found));
+  }
+  FreeLibrary(module);
+  return text;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(ProgramInfoTest, TheManifestAsksForWhatTheProgramNeedsAndNothingElse) {
+  const std::string manifest = ManifestOf(ExecutablePath());
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_TRUE(Contains(manifest, "<requestedExecutionLevel level=\"asInvoker\""));
+  for (const char* os : {"{e2011457-1546-43c5-a5fe-008deee3d3f0}",     // Vista
+                         "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",     // 7
+                         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",     // 8
+                         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",     // 8.1
+                         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {  // 10 and 11
+    EXPECT_TRUE(Contains(manifest, std::string("<supportedOS Id=\"") + os + "\"/>")) << os;
+  }
+  EXPECT_TRUE(Contains(manifest, ">true/pm</dpiAware>"));
+  EXPECT_TRUE(Contains(manifest, ">PerMonitorV2, PerMonitor</dpiAwareness>"));
+  EXPECT_TRUE(Contains(manifest, "http://schemas.microsoft.com/SMI/2016/WindowsSettings"));
+  EXPECT_FALSE(Contains(manifest, "Microsoft.Windows.Common-Controls"));
+  EXPECT_FALSE(Contains(manifest, "<dependency"));
+}
+
+// A value of the version resource's Simplified Chinese string table.
+std::string VersionString(const std::vector<char>& info, const char* name) {
+  void* value = nullptr;
+  UINT length = 0;
+  const std::string key = std::string("\\StringFileInfo\\080404b0\\") + name;
+  if (!VerQueryValueA(info.data(), key.c_str(), &value, &length) || value == nullptr) return "";
+  return static_cast<const char*>(value);
+}
+
+TEST(ProgramInfoTest, TheVersionResourceCarriesTheBuildsVersionAndTheProductName) {
+  const std::string path = ExecutablePath();
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
+  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+  EXPECT_EQ(fixed->dwFileVersionMS, DWORD{CLICKER_VERSION_MAJOR << 16 | CLICKER_VERSION_MINOR});
+  EXPECT_EQ(fixed->dwFileVersionLS, DWORD{CLICKER_VERSION_PATCH << 16});
+  EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+  EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
+  EXPECT_EQ(fixed->dwFileType, DWORD{VFT_APP});
+
+  WORD* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
+  ASSERT_GE(length, 4u);
+  EXPECT_EQ(translation[0], 0x0804);
+  EXPECT_EQ(translation[1], 1200);
+
+  // The ANSI forms answer in the system code page, 936 here.
+  EXPECT_EQ(VersionString(info, "ProductName"), "鼠标坐标");
+  EXPECT_EQ(VersionString(info, "FileDescription"), "鼠标连点工具");
+  EXPECT_EQ(VersionString(info, "FileVersion"), CLICKER_VERSION_TEXT);
+  EXPECT_EQ(VersionString(info, "ProductVersion"), CLICKER_VERSION_TEXT);
+  EXPECT_EQ(VersionString(info, "OriginalFilename"), "clicker.exe");
+}
+
+// This test program carries the same manifest: the system took its DPI
+// setting, so the program's coordinates are physical pixels.
+TEST(ProgramInfoTest, TheManifestMakesTheProcessPerMonitorDpiAware) {
+  using GetContext = HANDLE(WINAPI*)();
+  using AwarenessOf = int(WINAPI*)(HANDLE);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  auto getContext = reinterpret_cast<GetContext>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  auto awarenessOf = reinterpret_cast<AwarenessOf>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  ASSERT_NE(getContext, nullptr);
+  ASSERT_NE(awarenessOf, nullptr);
+  EXPECT_EQ(awarenessOf(getContext()), 2);  // DPI_AWARENESS_PER_MONITOR_AWARE
+  EXPECT_TRUE(IsProcessDPIAware());
+}
+
+struct WindowSearch {
+  DWORD process;
+  bool found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->process && IsWindowVisible(window)) {
+    search->found = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+TEST(ProgramInfoTest, TheProgramStartsWithItsManifestAndShowsAWindow) {
+  std::string line = "\"" + ExecutablePath() + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process))
+      << GetLastError();
+  // The first window is the instructions box; under emulation it takes a while.
+  WindowSearch search{process.dwProcessId, false};
+  for (int i = 0; i < 1200 && !search.found; ++i) {
+    if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) break;
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+  }
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process.hProcess, &code);
+  EXPECT_TRUE(search.found);
+  EXPECT_EQ(code, DWORD{STILL_ACTIVE});
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+}  // namespace
