@@ -104,14 +104,23 @@ TEST_F(HotkeyRouterTest, AKeyPressReachesTheReceiverWithItsId) {
 TEST_F(HotkeyRouterTest, AHeldKeyIsOnePressUntilItIsLetGo) {
   const int32_t f6 = router.Register(owner, receiver, 0, VK_F6);
   ASSERT_NE(f6, 0);
-  // Auto-repeat: key-downs without a key-up between them.
-  for (int i = 0; i < 4; ++i) {
-    keybd_event(VK_F6, 0, 0, 0);
-    PumpFor(40);
+  // Auto-repeat: key-downs without a key-up between them. Wine may reset its
+  // key state from the X server's (where the injected key is not down) when
+  // the focus moves, so the hold is tried again when that cut it short.
+  std::vector<WPARAM> held;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    record.notifications.clear();
+    for (int i = 0; i < 4; ++i) {
+      keybd_event(VK_F6, 0, 0, 0);
+      PumpFor(40);
+    }
+    keybd_event(VK_F6, 0, KEYEVENTF_KEYUP, 0);
+    PumpFor(100);
+    held = record.notifications;
+    if (held.size() == 1) break;
   }
-  keybd_event(VK_F6, 0, KEYEVENTF_KEYUP, 0);
-  PumpFor(100);
-  EXPECT_EQ(record.notifications, std::vector<WPARAM>{static_cast<WPARAM>(f6)});
+  EXPECT_EQ(held, std::vector<WPARAM>{static_cast<WPARAM>(f6)});
+  record.notifications = held;
   // Let go and pressed again: a new press.
   keybd_event(VK_F6, 0, 0, 0);
   keybd_event(VK_F6, 0, KEYEVENTF_KEYUP, 0);

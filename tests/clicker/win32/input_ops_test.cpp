@@ -253,18 +253,19 @@ TEST_F(Waits, AWaitSleepsAndSpinsOnlyItsLastStretch) {
     };
     return static_cast<double>(value(kernel) + value(user)) / 10'000.0;
   };
-  // The meter is live: a spin of 300 ms shows as most of it.
+  // The meter is live: a spin of 300 ms shows (on a busy machine the spin
+  // gets only part of a core, so the wait is judged by the same share).
   double start = threadMs();
   const DWORD spinEnd = GetTickCount() + 300;
   while (static_cast<LONG>(GetTickCount() - spinEnd) < 0) {
   }
   const double spun = threadMs() - start;
-  EXPECT_GT(spun, 150.0);
-  // A wait of 1 s costs a small part of that.
+  EXPECT_GT(spun, 30.0);
+  // A wait of 1 s costs a small part of what spinning it would.
   start = threadMs();
   WaitPumping(1000);
   const double waited = threadMs() - start;
-  EXPECT_LT(waited, 150.0) << "spun " << spun;
+  EXPECT_LT(waited, spun / 300.0 * 1000.0 * 0.15) << "spun " << spun;
 }
 
 int begun = 0;
