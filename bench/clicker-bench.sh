@@ -140,9 +140,9 @@ run_xdotool() {  # COUNT DELAY
 stats() { python3 bench/press_stats.py "$1" "$2"; }
 field() { python3 -c "import json,sys; print(json.loads(sys.argv[1])['$2'])" "$1"; }
 declare -A run_stats xdo_stats
-for spec in 301:10 101:50 31:200; do
-  presses_wanted=${spec%%:*}
-  interval=${spec##*:}
+for plan in 301:10 101:50 31:200; do
+  presses_wanted=${plan%%:*}
+  interval=${plan##*:}
   run_points "$presses_wanted" "$interval"
   [ "$interval" = 50 ] && cpu_tool=$run_cpu_tool cpu_server=$run_cpu_server
   run_xdotool "$presses_wanted" "$interval"
