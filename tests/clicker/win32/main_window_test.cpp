@@ -1,6 +1,7 @@
 #include "clicker/win32/main_window.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -399,6 +400,26 @@ TEST_F(MainWindowTest, InputMethodCharactersFollowTheBoxRules) {
   EXPECT_EQ(Text("编辑框4"), "-1.2");
   EXPECT_EQ(main->GetText(Box::X), "-12");
   EXPECT_EQ(main->GetText(Box::LoopInterval), "-1.2");
+}
+
+TEST_F(MainWindowTest, ACompositionResultFollowsTheBoxRules) {
+  // A composition finished through the input method context: "１２中．" goes
+  // to the coordinate box as its ASCII digits only. (Wine hands the result on
+  // as WM_IME_CHAR; the edit control of Windows takes it from the
+  // composition message itself, which the box filters too.)
+  const HWND box = Get("X");
+  SetFocus(box);
+  const HIMC context = ImmGetContext(box);
+  ASSERT_NE(context, nullptr);
+  char composed[] = "\xA3\xB1\xA3\xB2\xD6\xD0\xA3\xAE";
+  ImmSetOpenStatus(context, TRUE);
+  ASSERT_TRUE(
+      ImmSetCompositionStringA(context, SCS_SETSTR, composed, sizeof composed - 1, nullptr, 0));
+  ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+  ImmReleaseContext(box, context);
+  PumpFor(100);
+  EXPECT_EQ(Text("X"), "12");
+  EXPECT_EQ(main->GetText(Box::X), "12");
 }
 
 int begun = 0;
