@@ -53,9 +53,10 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int main(int argc, char** argv) {
   if (argc != 6 && argc != 10) {
-    std::fprintf(stderr,
-                 "usage: click_recorder OUTPUT LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_WIDTH "
-                 "HOLE_HEIGHT]\n");
+    std::fprintf(
+        stderr,
+        "usage: click_recorder OUTPUT LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_WIDTH "
+        "HOLE_HEIGHT]\n");
     return 2;
   }
   output = std::fopen(argv[1], "w");
