@@ -31,6 +31,17 @@ trap cleanup EXIT
 
 log() { echo "[bench] $*" >&2; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+# our_pid PATTERN: the process of this prefix (other Wine users may run the same names).
+our_pid() {
+  local pid
+  for pid in $(pgrep -f "$1"); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+      return
+    fi
+  done
+}
+percent() { python3 -c "print(round(100.0 * ($2 - $1) / $hz / ($3), 1))"; }
 opacity_gone_and_viewable() {
   local id
   id=$(window_named "鼠标坐标")
@@ -70,12 +81,12 @@ startup_median=$(printf '%s\n' "${startup[@]}" | sort -n | sed -n 3p)
 log "box closed -> fully shown: $startup_sorted ms"
 
 # 2. Idle cost over 10 s, window shown, nothing running.
-start_recorder "$wine" "$bindir" 0 0 360 1024 || { log "recorder did not start"; exit 1; }
+recorder_around_main_window "$wine" "$bindir" || { log "recorder did not start"; exit 1; }
 start_clicker "$wine" "$bindir"
 dismiss_box
 sleep 3
-pid=$(pgrep -f 'clicker\.exe' | head -1)
-server=$(pgrep -f 'wineserver' | head -1)
+pid=$(our_pid 'clicker\.exe')
+server=$(our_pid 'wineserver')
 hz=$(getconf CLK_TCK)
 a=$(cpu_ticks "$pid")
 b=$(cpu_ticks "$server")
@@ -86,21 +97,34 @@ idle_tool=$(python3 -c "print(round(100.0 * ($c - $a) / $hz / 10, 2))")
 idle_server=$(python3 -c "print(round(100.0 * ($d - $b) / $hz / 10, 2))")
 log "idle CPU: tool $idle_tool %, wineserver $idle_server %"
 
-# 3. Point-list runs at 10 ms and 50 ms, and xdotool the same way.
+# 3. Point-list runs over three points spread across the screen, and xdotool
+# the same number of clicks at the same delay.
 locate_main_window
-run_points() {  # COUNT INTERVAL
-  local before
-  before=$(presses)
-  type_into 32 192 "$1"
+type_into 160 88 100    # main point
+type_into 296 88 100
+type_into 160 128 1100  # row 1
+type_into 296 128 150
+type_into 160 208 150   # row 3
+type_into 296 208 950
+run_points() {  # PRESSES INTERVAL
+  local before t0 s0 t1 s1 started ended
+  type_into 32 192 $((($1 + 2) / 3))
   type_into 32 248 "$2"
-  type_into 160 88 100
-  type_into 296 88 500
   xdotool mousemove $((wx + 250)) $((wy + 440))
   sleep 0.3
   before=$(presses)
+  t0=$(cpu_ticks "$pid")
+  s0=$(cpu_ticks "$server")
+  started=$(now_ms)
   xdotool key F1
-  wait_until 60 at_least_presses $((before + $1))
-  sleep 0.3
+  wait_until 120 at_least_presses $((before + $1))
+  t1=$(cpu_ticks "$pid")
+  s1=$(cpu_ticks "$server")
+  ended=$(now_ms)
+  run_cpu_tool=$(percent "$t0" "$t1" "$(((ended - started)))/1000.0")
+  run_cpu_server=$(percent "$s0" "$s1" "$(((ended - started)))/1000.0")
+  wait_until 30 at_least_presses $((before + ($1 + 2) / 3 * 3))
+  sleep 0.5
   slice "$before" $((before + $1)) "$work/run-$2.txt"
 }
 run_xdotool() {  # COUNT DELAY
@@ -113,20 +137,21 @@ run_xdotool() {  # COUNT DELAY
   sleep 0.3
   slice "$before" $((before + $1)) "$work/xdotool-$2.txt"
 }
-run_points 301 10
-run_points 101 50
-run_xdotool 301 10
-run_xdotool 101 50
 stats() { python3 bench/press_stats.py "$1" "$2"; }
 field() { python3 -c "import json,sys; print(json.loads(sys.argv[1])['$2'])" "$1"; }
-p10=$(stats "$work/run-10.txt" 10)
-p50=$(stats "$work/run-50.txt" 50)
-x10=$(stats "$work/xdotool-10.txt" 10)
-x50=$(stats "$work/xdotool-50.txt" 50)
-log "run 10 ms: $p10"
-log "run 50 ms: $p50"
-log "xdotool 10 ms: $x10"
-log "xdotool 50 ms: $x50"
+declare -A run_stats xdo_stats
+for plan in 301:10 101:50 31:200; do
+  presses_wanted=${plan%%:*}
+  interval=${plan##*:}
+  run_points "$presses_wanted" "$interval"
+  [ "$interval" = 50 ] && cpu_tool=$run_cpu_tool cpu_server=$run_cpu_server
+  run_xdotool "$presses_wanted" "$interval"
+  run_stats[$interval]=$(stats "$work/run-$interval.txt" "$interval")
+  xdo_stats[$interval]=$(stats "$work/xdotool-$interval.txt" "$interval")
+  log "run $interval ms: ${run_stats[$interval]}"
+  log "xdotool $interval ms: ${xdo_stats[$interval]}"
+done
+log "CPU during the 50 ms run: tool $cpu_tool %, wineserver $cpu_server %"
 
 # 4. Cursor clicking at a 10 ms period, left single clicks, for 3 s.
 xdotool mousemove $((wx + 40)) $((wy + 76)) click 1  # 单选框1
@@ -148,17 +173,18 @@ log "cursor clicking at 10 ms: $rate clicks/s"
 close_clicker
 
 machine="$(lscpu | sed -n 's/^Model name: *//p' | head -1), $(nproc) cores, $(uname -r), $(wine --version 2>/dev/null)"
-row() { printf '| %s | %s | %s | %s | %s |\n' "$1" "$(field "$2" intervals)" "$(field "$2" median_error_ms)" "$(field "$2" p99_error_ms)" "$(field "$2" p99_abs_error_ms)"; }
+row() { printf '| %s | %s | %s | %s | %s |\n' "$1" "$(field "$2" intervals)" "$(field "$2" median_abs_error_ms)" "$(field "$2" p99_abs_error_ms)" "$(field "$2" mean_interval_ms)"; }
 {
   echo "Build: $arch under Wine, $(date -u +%Y-%m-%d). Machine: $machine."
   echo
-  echo "| Clicks | Intervals | Median error (ms) | p99 error (ms) | p99 of abs. error (ms) |"
+  echo "| Clicks | Intervals | Median abs. error (ms) | p99 abs. error (ms) | Mean interval (ms) |"
   echo "|---|---|---|---|---|"
-  row "point-list run, 10 ms" "$p10"
-  row "xdotool click --delay 10" "$x10"
-  row "point-list run, 50 ms" "$p50"
-  row "xdotool click --delay 50" "$x50"
+  for interval in 10 50 200; do
+    row "point-list run over three points, $interval ms" "${run_stats[$interval]}"
+    row "xdotool click --delay $interval" "${xdo_stats[$interval]}"
+  done
   echo
+  echo "- CPU during the 50 ms run: $cpu_tool % of one core in the tool, $cpu_server % in wineserver."
   echo "- Cursor clicking at a 10 ms period: $rate clicks/s."
   echo "- Idle CPU over 10 s: $idle_tool % of one core in the tool, $idle_server % in wineserver."
   echo "- Instructions box closed to window fully shown: median $startup_median ms (runs: $startup_sorted ms)."

@@ -40,11 +40,14 @@ int32_t ClickEngine::ReadCoordinate(Box box) {
   }
 }
 
-void ClickEngine::ClickAndWait(int32_t x, int32_t y) {
+void ClickEngine::ClickAndWait(int32_t x, int32_t y, StopSignal stop) {
+  // The interval runs from the start of the click, so what the click itself
+  // costs does not add to every interval.
+  const WaitMark start = input_.MarkNow();
   input_.ClickAt(x, y, LeftClick);
   const int32_t interval = ReadTruncated(Box::LoopInterval);
   if (interval > 0) {
-    input_.WaitPumping(interval);
+    input_.WaitPumpingFrom(start, interval, stop);
   } else {
     // No wait, but the queue is still served so that F2 and Esc reach a run
     // that would otherwise hold the window until its last cycle.
@@ -53,6 +56,7 @@ void ClickEngine::ClickAndWait(int32_t x, int32_t y) {
 }
 
 void ClickEngine::StartRun() {
+  if (runDepth_ >= kMaxRunDepth) return;
   stopRequested_ = 0;
   if (IsEmpty(Box::LoopCount)) return input_.ShowNotice(texts::kEnterLoopCount);
   if (IsEmpty(Box::LoopInterval)) return input_.ShowNotice(texts::kEnterLoopInterval);
@@ -60,28 +64,47 @@ void ClickEngine::StartRun() {
   if (IsEmpty(Box::Y)) return input_.ShowNotice(texts::kEnterY);
 
   const int32_t cycles = ReadInt(Box::LoopCount);
+  if (cycles < 1) return;
+  struct Active {
+    ClickEngine& engine;
+    explicit Active(ClickEngine& e) : engine(e) {
+      ++engine.runDepth_;
+      engine.input_.BeginFineTiming();
+    }
+    ~Active() {
+      engine.input_.EndFineTiming();
+      --engine.runDepth_;
+    }
+    Active(const Active&) = delete;
+    Active& operator=(const Active&) = delete;
+  } active(*this);
+  RunCycles(cycles, StopSignal{&stops_, stops_});
+}
+
+void ClickEngine::RunCycles(int32_t cycles, StopSignal stop) {
   for (int32_t cycle = 1; cycle <= cycles; ++cycle) {
-    if (stopRequested_ == 1) return;
+    if (stop.Raised()) return;
     const int32_t x = ReadCoordinate(Box::X);
     const int32_t y = ReadCoordinate(Box::Y);
-    ClickAndWait(x, y);
+    ClickAndWait(x, y, stop);
     for (const Row& row : kRows) {
       if (IsEmpty(row.x)) continue;
       // A row with X but no Y ends the whole run, silently. Row 5 does the
       // same: clicking it at (x, 0) would be a guess at a point never given.
       if (IsEmpty(row.y)) return;
-      if (stopRequested_ == 1) return;
+      if (stop.Raised()) return;
       const int32_t rowX = ReadCoordinate(row.x);
       const int32_t rowY = ReadCoordinate(row.y);
-      ClickAndWait(rowX, rowY);
+      ClickAndWait(rowX, rowY, stop);
     }
-    if (stopRequested_ == 1) return;
+    if (stop.Raised()) return;
     if (cycle == INT32_MAX) return;  // the counter must not wrap
   }
 }
 
 void ClickEngine::RequestStop() {
   stopRequested_ = 1;
+  ++stops_;
   if (IsEmpty(Box::X)) {
     input_.ShowNotice(texts::kStopNeedsX);
   } else if (IsEmpty(Box::Y)) {
@@ -91,13 +114,32 @@ void ClickEngine::RequestStop() {
   }
 }
 
+void ClickEngine::AbandonRuns() {
+  stopRequested_ = 1;
+  ++stops_;
+  SetCursorFineTiming(false);
+}
+
+void ClickEngine::SetCursorFineTiming(bool on) {
+  if (on == cursorFineTiming_) return;
+  cursorFineTiming_ = on;
+  if (on) {
+    input_.BeginFineTiming();
+  } else {
+    input_.EndFineTiming();
+  }
+}
+
 void ClickEngine::StartCursorClicking() {
-  form_.SetCursorTimerPeriod(ReadTruncated(Box::ClickFrequency));
+  const int32_t period = ReadTruncated(Box::ClickFrequency);
+  form_.SetCursorTimerPeriod(period);
+  SetCursorFineTiming(period > 0);
   if (IsEmpty(Box::ClickFrequency)) input_.ShowNotice(texts::kEnterFrequency);
 }
 
 void ClickEngine::StopCursorClicking() {
   form_.SetCursorTimerPeriod(0);
+  SetCursorFineTiming(false);
   input_.ShowNotice(texts::kStopped);
 }
 

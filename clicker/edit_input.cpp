@@ -21,6 +21,32 @@ bool AcceptsTypedChar(EditMode mode, unsigned char c) {
   }
 }
 
+char ImeCharForBox(EditMode mode, unsigned code) {
+  // Full-width forms in code page 936: ０..９ A3B0..A3B9, － A3AD, ． A3AE.
+  if (code >= 0xA3B0 && code <= 0xA3B9) code = '0' + (code - 0xA3B0);
+  if (code == 0xA3AD) code = '-';
+  if (code == 0xA3AE) code = '.';
+  if (code > 0xFF) return 0;
+  const unsigned char c = static_cast<unsigned char>(code);
+  // Nothing but ASCII: a lone byte above 127 is half of a character.
+  if (c >= 0x80 || c == 0 || !AcceptsTypedChar(mode, c)) return 0;
+  return static_cast<char>(c);
+}
+
+std::string ComposedTextForBox(EditMode mode, std::string_view text) {
+  std::string taken;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned code = static_cast<unsigned char>(text[i]);
+    // A lead byte (0x81..0xFE) and its trail make one character.
+    if (code >= 0x81 && code <= 0xFE && i + 1 < text.size()) {
+      code = (code << 8) | static_cast<unsigned char>(text[++i]);
+    }
+    const char c = ImeCharForBox(mode, code);
+    if (c != 0) taken.push_back(c);
+  }
+  return taken;
+}
+
 std::string FormatG6(double value) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.6g", value);

@@ -16,6 +16,16 @@ enum class EditMode {
 // Whether a typed character (as WM_CHAR delivers it) goes into a box of the mode.
 bool AcceptsTypedChar(EditMode mode, unsigned char c);
 
+// A character that reached a box through an input method (WM_IME_CHAR), as a
+// code-page 936 code: a single byte, or a double-byte character with its lead
+// byte in bits 8..15. Returns the character the box takes: the same rule as
+// for typed characters, with the full-width digits, minus and point taken as
+// their ASCII twins; 0 when the box drops it.
+char ImeCharForBox(EditMode mode, unsigned code);
+
+// What a box takes of a composition result (code-page 936 text), by the same rule.
+std::string ComposedTextForBox(EditMode mode, std::string_view text);
+
 // The "%.6g" form of a value, with the exponent written with at least three
 // digits whatever C runtime is linked: 1234567 gives "1.23457e+006".
 std::string FormatG6(double value);

@@ -29,6 +29,17 @@ enum class Box {
 // The click-type radio buttons in screen order: 单选框1 .. 单选框4.
 enum class Radio { Radio1, Radio2, Radio3, Radio4 };
 
+// A point on the wait clock of an InputPort, in the port's own units.
+using WaitMark = uint64_t;
+
+// Tells a wait that the run it serves has been stopped: the engine's count of
+// stops has moved on from the value the run began with.
+struct StopSignal {
+  const uint32_t* stops = nullptr;
+  uint32_t atStart = 0;
+  bool Raised() const { return stops != nullptr && *stops != atStart; }
+};
+
 // The operating system as the engine sees it.
 class InputPort {
  public:
@@ -38,6 +49,17 @@ class InputPort {
   // Waits at least ms milliseconds while dispatching every pending message;
   // returns at once, dispatching nothing, when ms is 0 or less.
   virtual void WaitPumping(int32_t ms) = 0;
+  // Now on the wait clock.
+  virtual WaitMark MarkNow() = 0;
+  // Waits, dispatching every message meanwhile, until ms milliseconds after
+  // the mark, or less when the stop signal is raised: it ends as soon as the
+  // signal is seen after a dispatch. A deadline already past still serves the
+  // queue once. ms of 0 or less returns at once, dispatching nothing.
+  virtual void WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) = 0;
+  // A run or cursor clicking needs the system timer at its finest; the calls
+  // come in pairs and may nest.
+  virtual void BeginFineTiming() = 0;
+  virtual void EndFineTiming() = 0;
   // Dispatches the messages pending now, without waiting.
   virtual void PumpPending() = 0;
   virtual int32_t CursorX() = 0;

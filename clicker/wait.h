@@ -12,21 +12,31 @@ inline uint64_t TicksForMs(int32_t ms, uint64_t ticksPerSecond) {
   return (m * ticksPerSecond + 999) / 1000;
 }
 
-// Spins until at least ms milliseconds have passed on a monotonic counter,
-// pumping twice per turn. Elapsed time is the unsigned difference from the
-// start, so a counter that wraps around does not end the wait early; and the
-// counter's own resolution, not a coarse tick, decides when it ends. A pump
-// that returns true (the program is ending) ends the wait at once.
-template <typename Counter, typename Pump>
-void SpinWait(int32_t ms, uint64_t ticksPerSecond, Counter&& now, Pump&& pump) {
-  if (ms <= 0) return;
-  const uint64_t needed = TicksForMs(ms, ticksPerSecond);
-  const uint64_t start = now();
+// Waits until a monotonic counter reaches deadline, serving the queue
+// meanwhile without keeping a core busy:
+// - every turn dispatches what is pending (pump), then ends the wait when the
+//   pump reports the program ending or stopped() holds;
+// - while more than spinTicks are left it sleeps in block(ticks) for the time
+//   up to that last stretch; block returns early when a message arrives;
+// - the last stretch is spun on the counter alone, since waking from a sleep
+//   is less exact than that; a message arriving then waits for the next pump.
+// A deadline already reached still gets one pump.
+template <typename Counter, typename Pump, typename Stopped, typename Block>
+void WaitUntil(uint64_t deadline, uint64_t spinTicks, Counter&& now, Pump&& pump, Stopped&& stopped,
+               Block&& block) {
   for (;;) {
-    const bool first = pump();
-    const bool second = pump();
-    if (first || second) return;
-    if (static_cast<uint64_t>(now() - start) >= needed) return;
+    if (pump()) return;
+    if (stopped()) return;
+    const uint64_t at = now();
+    if (at >= deadline) return;
+    const uint64_t left = deadline - at;
+    if (left > spinTicks) {
+      block(left - spinTicks);
+      continue;
+    }
+    while (now() < deadline) {
+    }
+    return;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "clicker/win32/form.h"
 
+#include <imm.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -273,6 +275,26 @@ void Form::RepaintUnder(HWND control) {
   RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+LRESULT Form::HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam) {
+  std::string result;
+  if (const HIMC context = ImmGetContext(control.hwnd)) {
+    const LONG bytes = ImmGetCompositionStringA(context, GCS_RESULTSTR, nullptr, 0);
+    if (bytes > 0) {
+      result.resize(static_cast<size_t>(bytes));
+      ImmGetCompositionStringA(context, GCS_RESULTSTR, result.data(), static_cast<DWORD>(bytes));
+    }
+    ImmReleaseContext(control.hwnd, context);
+  }
+  for (const char c : ComposedTextForBox(control.spec->editMode, result)) {
+    CallWindowProcA(control.previous, control.hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+  }
+  // The result is in; what remains of the message (a new composition) goes on.
+  const LPARAM rest = lParam & ~static_cast<LPARAM>(GCS_RESULTSTR | GCS_RESULTREADSTR |
+                                                    GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
+  if (rest == 0) return 0;
+  return CallWindowProcA(control.previous, control.hwnd, WM_IME_COMPOSITION, wParam, rest);
+}
+
 void Form::HandleEditFocusLost(ControlState& control) {
   const std::string text = WindowText(control.hwnd);
   const std::string normal = NormaliseEditText(control.spec->editMode, text);
@@ -292,17 +314,27 @@ bool Form::PreTranslate(MSG& msg) {
   if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) return false;
   if (msg.wParam != VK_ESCAPE && msg.wParam != VK_TAB) return false;
   const HWND focus = GetFocus();
-  if (focus != nullptr) {
-    const LRESULT code =
-        SendMessageA(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-    if (code & DLGC_WANTMESSAGE) return false;  // the control takes the key itself
-  }
+  if (focus != nullptr && TakesKeyItself(focus, msg)) return false;
   if (msg.wParam == VK_ESCAPE) {
     PostMessageA(window_, WM_CLOSE, 0, 0);
   } else {
     MoveFocus(GetKeyState(VK_SHIFT) < 0);
   }
   return true;
+}
+
+bool Form::TakesKeyItself(HWND focus, MSG& msg) {
+  // An edit box answers DLGC_WANTALLKEYS (the bit of DLGC_WANTMESSAGE) for
+  // Esc as well, but has no use for it: a multi-line box would only post
+  // WM_CLOSE to its parent. Esc belongs to the window in every box.
+  const ControlState* control = StateOf(focus);
+  if (msg.wParam == VK_ESCAPE && control != nullptr &&
+      control->spec->kind == ControlKind::EditBox) {
+    return false;
+  }
+  const LRESULT code =
+      SendMessageA(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+  return (code & DLGC_WANTMESSAGE) != 0;
 }
 
 void Form::MoveFocus(bool backwards) {
@@ -430,6 +462,9 @@ LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM w
                                    LPARAM lParam) {
   const HWND hwnd = control.hwnd;
   const WNDPROC previous = control.previous;
+  // Closing is the window's business: a WM_CLOSE reaching a control (a
+  // multi-line box posts one to its parent on Esc) must not destroy it.
+  if (message == WM_CLOSE) return 0;
   switch (control.spec->kind) {
     case ControlKind::GroupBox:
       // Controls inside a group box report to it; the window handles them.
@@ -443,6 +478,17 @@ LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM w
         if (message == WM_CHAR &&
             !AcceptsTypedChar(control.spec->editMode, static_cast<unsigned char>(wParam))) {
           return 0;
+        }
+        // Input methods bring characters their own ways; the same rule holds.
+        if (message == WM_IME_CHAR) {
+          const char c = ImeCharForBox(control.spec->editMode, static_cast<unsigned>(wParam));
+          if (c != 0) {
+            CallWindowProcA(previous, hwnd, WM_CHAR, static_cast<unsigned char>(c), lParam);
+          }
+          return 0;
+        }
+        if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTSTR) != 0) {
+          return HandleComposedText(control, wParam, lParam);
         }
         if (message == WM_KILLFOCUS) {
           const LRESULT result = CallWindowProcA(previous, hwnd, message, wParam, lParam);

@@ -92,7 +92,8 @@ class Form {
     return changed;
   }
 
-  // Esc and Tab for the form's window, called from the message pump.
+  // Esc and Tab for the form's window, called from the message pump. Esc
+  // closes the window wherever the focus is in it.
   bool PreTranslate(MSG& msg);
 
   // The form a window or any of its controls belongs to.
@@ -121,6 +122,9 @@ class Form {
   LRESULT HandleCommand(WPARAM wParam, LPARAM lParam);
   LRESULT HandleColour(UINT message, HDC dc, HWND control);
   void HandleEditFocusLost(ControlState& control);
+  LRESULT HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam);
+  // Whether the focused control handles the key (Esc or Tab) on its own.
+  bool TakesKeyItself(HWND focus, MSG& msg);
   void CreateControl(size_t index);
   HFONT FontFor(const FontSpec* spec);
   ControlState* StateOf(HWND control);

@@ -1,6 +1,7 @@
 #include "clicker/win32/input_ops.h"
 
 #include "clicker/texts.h"
+#include "clicker/win32/fine_timer.h"
 #include "clicker/win32/message_pump.h"
 
 namespace clicker::win32 {
@@ -22,10 +23,7 @@ ClickSequence ClickSequenceOf(ClickType type) {
 }
 
 void ClickAt(int32_t x, int32_t y, ClickType type) {
-  // Moving the cursor is the slow part of a click (a pointer warp on X); a run
-  // that clicks one point again and again finds it there already.
-  POINT cursor;
-  if (!GetCursorPos(&cursor) || cursor.x != x || cursor.y != y) SetCursorPos(x, y);
+  SetCursorPos(x, y);
   // No move or absolute flag: the presses happen where SetCursorPos put the
   // cursor; dx and dy only carry the point along.
   const ClickSequence sequence = ClickSequenceOf(type);
@@ -91,6 +89,18 @@ void Win32InputPort::ClickAt(int32_t x, int32_t y, ClickType type) {
 }
 void Win32InputPort::WaitPumping(int32_t ms) {
   win32::WaitPumping(ms);
+}
+WaitMark Win32InputPort::MarkNow() {
+  return CounterNow();
+}
+void Win32InputPort::WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) {
+  win32::WaitPumpingFrom(start, ms, stop);
+}
+void Win32InputPort::BeginFineTiming() {
+  HoldFineTimer();
+}
+void Win32InputPort::EndFineTiming() {
+  ReleaseFineTimer();
 }
 void Win32InputPort::PumpPending() {
   win32::PumpPending();

@@ -9,7 +9,9 @@
 
 namespace clicker::win32 {
 
-// Moves the cursor and presses the buttons of the type back to back.
+// Puts the cursor on the point, then presses the buttons of the type back to
+// back. The cursor is always moved: after a long wait Wine's GetCursorPos can
+// report a place the cursor is no longer at.
 void ClickAt(int32_t x, int32_t y, ClickType type);
 
 int32_t CursorX();
@@ -40,6 +42,10 @@ class Win32InputPort : public InputPort {
  public:
   void ClickAt(int32_t x, int32_t y, ClickType type) override;
   void WaitPumping(int32_t ms) override;
+  WaitMark MarkNow() override;
+  void WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) override;
+  void BeginFineTiming() override;
+  void EndFineTiming() override;
   void PumpPending() override;
   int32_t CursorX() override;
   int32_t CursorY() override;

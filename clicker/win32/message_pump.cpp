@@ -7,6 +7,11 @@ namespace {
 
 PreTranslateHook preTranslate = nullptr;
 
+// Waking from a sleep is exact to about a millisecond (less under Wine, whose
+// server wakes on a millisecond poll); the stretch before the deadline is
+// spun so that the wait still ends on time.
+constexpr int64_t kSpinMicroseconds = 2000;
+
 uint64_t CounterFrequency() {
   static const uint64_t frequency = [] {
     LARGE_INTEGER f;
@@ -16,13 +21,58 @@ uint64_t CounterFrequency() {
   return frequency;
 }
 
+// One waitable timer for all waits, high resolution where the system has one.
+HANDLE WaitTimer() {
+  static const HANDLE timer = [] {
+    using CreateEx = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD);
+    constexpr DWORD kHighResolution = 0x2;  // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    const auto createEx = reinterpret_cast<CreateEx>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "CreateWaitableTimerExW")));
+    HANDLE made = nullptr;
+    if (createEx != nullptr) made = createEx(nullptr, nullptr, kHighResolution, TIMER_ALL_ACCESS);
+    if (made == nullptr) made = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+    return made;
+  }();
+  return timer;
+}
+
+// Counter ticks in units of 1/perSecond s, without overflow for any wait.
+uint64_t TicksIn(uint64_t ticks, uint64_t perSecond) {
+  const uint64_t frequency = CounterFrequency();
+  return ticks / frequency * perSecond + ticks % frequency * perSecond / frequency;
+}
+
+// Sleeps until a message arrives or the ticks have passed.
+void SleepForMessage(uint64_t ticks) {
+  const HANDLE timer = WaitTimer();
+  if (timer != nullptr) {
+    LARGE_INTEGER due;
+    due.QuadPart = -static_cast<LONGLONG>(TicksIn(ticks, 10'000'000));  // relative, 100 ns
+    if (SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
+      MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      CancelWaitableTimer(timer);
+      return;
+    }
+  }
+  const uint64_t ms = TicksIn(ticks, 1000);
+  MsgWaitForMultipleObjectsEx(0, nullptr, ms < INFINITE ? static_cast<DWORD>(ms) : INFINITE - 1,
+                              QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+void WaitUntilDeadline(uint64_t deadline, StopSignal stop) {
+  const uint64_t spin = CounterFrequency() * kSpinMicroseconds / 1'000'000;
+  WaitUntil(
+      deadline, spin, CounterNow, PumpPending, [&stop] { return stop.Raised(); }, SleepForMessage);
+}
+
+}  // namespace
+
 uint64_t CounterNow() {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   return static_cast<uint64_t>(now.QuadPart);
 }
-
-}  // namespace
 
 void SetPreTranslateHook(PreTranslateHook hook) {
   preTranslate = hook;
@@ -45,7 +95,13 @@ bool PumpPending() {
 }
 
 void WaitPumping(int32_t ms) {
-  SpinWait(ms, CounterFrequency(), CounterNow, PumpPending);
+  if (ms <= 0) return;
+  WaitUntilDeadline(CounterNow() + TicksForMs(ms, CounterFrequency()), StopSignal{});
+}
+
+void WaitPumpingFrom(uint64_t start, int32_t ms, StopSignal stop) {
+  if (ms <= 0) return;
+  WaitUntilDeadline(start + TicksForMs(ms, CounterFrequency()), stop);
 }
 
 int RunMessageLoop() {

@@ -19,13 +19,22 @@ has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { [ -z "$(window_named "$1")" ]; }
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
+# recorder_around_main_window WINE BINDIR: a recorder over the whole screen
+# but for where the main window will be (centred, 498 x 510 as created).
+recorder_around_main_window() {
+  local sw sh
+  read -r sw sh < <(xdotool getdisplaygeometry)
+  start_recorder "$1" "$2" 0 0 "$sw" "$sh" $(((sw - 498) / 2)) $(((sh - 510) / 2)) 498 510
+}
+
 # Presses in the recorder's log so far.
 presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
 at_least_presses() { [ "$(presses)" -ge "$1" ]; }
 
-# start_recorder WINE BINDIR LEFT TOP WIDTH HEIGHT: sets recorder_pid.
+# start_recorder WINE BINDIR LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_W HOLE_H]:
+# sets recorder_pid. Clicks in the hole pass to the windows beneath.
 start_recorder() {
-  "$1" "$2/click_recorder.exe" "$(winepath_of "$work/clicks.txt")" "$3" "$4" "$5" "$6" \
+  "$1" "$2/click_recorder.exe" "$(winepath_of "$work/clicks.txt")" "${@:3}" \
     >"$work/recorder.log" 2>&1 &
   recorder_pid=$!
   wait_until 30 grep -qs ready "$work/clicks.txt"

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "clicker/texts.h"
 #include "recording_ports.h"
 
@@ -188,10 +191,10 @@ TEST_F(ClickEngineTest, StopNoticeDependsOnTheMainPointAndAlwaysSetsTheFlag) {
   EXPECT_EQ(engine.stopRequested(), 0);
 }
 
-TEST_F(ClickEngineTest, NestedRunsShareTheStopFlag) {
-  FillRequired("3", "10", "1", "1");
-  // A second run starts inside the outer run's first wait; it clears a stop
-  // requested for the outer run and runs its own cycles first.
+TEST_F(ClickEngineTest, AStopEndsEveryRunActiveWhenItCameEvenAfterANestedRunClearsTheFlag) {
+  FillRequired("3", "5000", "1", "1");
+  // F2, then F1 while the outer run waits: the new run clears the flag and
+  // runs its own cycles; the outer run must not come back after it.
   ports.duringWait[0] = [&] {
     engine.RequestStop();
     ports.Set(Box::X, "2");
@@ -200,9 +203,13 @@ TEST_F(ClickEngineTest, NestedRunsShareTheStopFlag) {
   engine.StartRun();
   std::vector<int32_t> xs;
   for (const Event& e : ports.Clicks()) xs.push_back(e.a);
-  EXPECT_EQ(xs, (std::vector<int32_t>{1, 2, 2, 2, 2, 2}));
+  EXPECT_EQ(xs, (std::vector<int32_t>{1, 2, 2, 2}));
+  // The stopped wait ended at the stop: the clock holds the new run's three
+  // intervals only.
+  EXPECT_EQ(ports.now, 3u * 5'000'000);
+  EXPECT_EQ(engine.stopRequested(), 0);
 
-  // One stop inside the inner run ends both.
+  // One stop inside the inner run ends both, each in the wait it is in.
   RecordingPorts p;
   ClickEngine e(p, p);
   p.Set(Box::LoopCount, "3");
@@ -213,6 +220,81 @@ TEST_F(ClickEngineTest, NestedRunsShareTheStopFlag) {
   p.duringWait[1] = [&] { e.RequestStop(); };
   e.StartRun();
   EXPECT_EQ(p.Clicks().size(), 2u);
+  EXPECT_EQ(p.now, 0u);
+}
+
+TEST_F(ClickEngineTest, IntervalsRunFromTheStartOfEachClickAndNeverEndBeforeIt) {
+  FillRequired("2", "10", "1", "2");
+  ports.Set(Box::X1, "3");
+  ports.Set(Box::Y1, "4");
+  ports.clickCost = 3000;  // a click that takes 3 ms does not stretch the 10 ms
+  engine.StartRun();
+  EXPECT_EQ(ports.clickTimes, (std::vector<uint64_t>{0, 10'000, 20'000, 30'000}));
+
+  RecordingPorts slow;
+  ClickEngine e(slow, slow);
+  slow.Set(Box::LoopCount, "3");
+  slow.Set(Box::LoopInterval, "10");
+  slow.Set(Box::X, "1");
+  slow.Set(Box::Y, "1");
+  slow.clickCost = 15'000;  // longer than the interval: the next click follows at once
+  e.StartRun();
+  EXPECT_EQ(slow.clickTimes, (std::vector<uint64_t>{0, 15'000, 30'000}));
+}
+
+TEST_F(ClickEngineTest, RunsNestOnlyToTheirBound) {
+  FillRequired("2", "10", "1", "1");
+  // Every wait starts another run, as a held key or a point on the loop
+  // button would.
+  int deepest = 0;
+  std::function<void()> nest = [&] {
+    deepest = std::max(deepest, engine.runDepth());
+    engine.StartRun();
+  };
+  for (int i = 0; i < 200; ++i) ports.duringWait[i] = nest;
+  engine.StartRun();
+  EXPECT_EQ(deepest, ClickEngine::kMaxRunDepth);
+  EXPECT_EQ(engine.runDepth(), 0);
+  EXPECT_EQ(ports.fineTiming, 0);
+  // Once the nesting unwinds, runs start again.
+  ports.log.clear();
+  engine.StartRun();
+  EXPECT_EQ(ports.Clicks().size(), 2u);
+}
+
+TEST_F(ClickEngineTest, TheFineTimerIsHeldWhileARunOrCursorClickingIsOnAndAlwaysReleased) {
+  FillRequired("2", "10", "1", "1");
+  int heldInWait = -1;
+  ports.duringWait[0] = [&] { heldInWait = ports.fineTiming; };
+  engine.StartRun();
+  EXPECT_EQ(heldInWait, 1);
+  EXPECT_EQ(ports.fineTiming, 0);
+
+  ports.Set(Box::LoopCount, "0.5");  // no cycle: nothing to hold it for
+  engine.StartRun();
+  EXPECT_EQ(ports.fineTimingPeak, 1);
+
+  ports.Set(Box::ClickFrequency, "10");
+  engine.StartCursorClicking();
+  engine.StartCursorClicking();  // the same period again holds it once
+  EXPECT_EQ(ports.fineTiming, 1);
+  ports.Set(Box::LoopCount, "1");
+  engine.StartRun();  // a run during cursor clicking holds it once more
+  EXPECT_EQ(ports.fineTimingPeak, 2);
+  EXPECT_EQ(ports.fineTiming, 1);
+  engine.StopCursorClicking();
+  EXPECT_EQ(ports.fineTiming, 0);
+  engine.StopCursorClicking();  // F4 twice ends nothing twice
+  EXPECT_EQ(ports.fineTiming, 0);
+
+  engine.StartCursorClicking();
+  ports.Set(Box::ClickFrequency, "");
+  engine.StartCursorClicking();  // an empty box stops it
+  EXPECT_EQ(ports.fineTiming, 0);
+  ports.Set(Box::ClickFrequency, "10");
+  engine.StartCursorClicking();
+  engine.AbandonRuns();  // the window closes while cursor clicking is on
+  EXPECT_EQ(ports.fineTiming, 0);
 }
 
 TEST_F(ClickEngineTest, CursorClickingSetsThePeriodFirstThenChecksTheBox) {

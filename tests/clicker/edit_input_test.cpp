@@ -74,3 +74,33 @@ TEST(FormatG6, PadsTheExponentToThreeDigits) {
 
 }  // namespace
 }  // namespace clicker
+
+namespace clicker {
+namespace {
+
+TEST(ImeCharForBox, TakesTheTypedRuleAndTheFullWidthTwins) {
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, '7'), '7');
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3B0), '0');
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3B9), '9');
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3AD), '-');
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xA3AE), '.');
+  // The point is for decimal boxes only, letters and Chinese for none.
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3AE), 0);
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, '.'), 0);
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 'a'), 0);
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xA3C1), 0);  // full-width A
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xD6D0), 0);  // 中
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xA3), 0);    // half a character
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xB0), 0);
+}
+
+TEST(ComposedTextForBox, KeepsOnlyWhatTheBoxTakes) {
+  // "１２中.3ａ－" in code page 936
+  const std::string composed = "\xA3\xB1\xA3\xB2\xD6\xD0.3\xA3\xE1\xA3\xAD";
+  EXPECT_EQ(ComposedTextForBox(EditMode::Decimal, composed), "12.3-");
+  EXPECT_EQ(ComposedTextForBox(EditMode::Integer, composed), "123-");
+  EXPECT_EQ(ComposedTextForBox(EditMode::Integer, "\xA3"), "");  // a cut-off lead byte
+}
+
+}  // namespace
+}  // namespace clicker

@@ -55,15 +55,42 @@ class RecordingPorts : public InputPort, public FormPort {
   // Runs inside the n-th wait or pump (0-based), as a dispatched message would.
   std::map<int, std::function<void()>> duringWait;
   int waits = 0;
+  // A clock in microseconds: a click costs clickCost, a wait ends at its
+  // deadline, or at once when the stop signal is raised after its dispatch.
+  uint64_t now = 0;
+  uint64_t clickCost = 0;
+  std::vector<uint64_t> clickTimes;
+  // The fine timer: begun minus ended, and the most ever held at once.
+  int fineTiming = 0;
+  int fineTimingPeak = 0;
+  int fineTimingEnds = 0;
 
   void Set(Box box, std::string text) { boxes[box] = std::move(text); }
 
   void ClickAt(int32_t x, int32_t y, ClickType type) override {
     log.push_back(ClickEvent(x, y, type));
+    clickTimes.push_back(now);
+    now += clickCost;
+  }
+  WaitMark MarkNow() override { return now; }
+  void WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) override {
+    log.push_back(WaitEvent(ms));
+    Dispatch();
+    if (stop.Raised()) return;
+    const uint64_t end = start + static_cast<uint64_t>(ms) * 1000;
+    if (end > now) now = end;
+  }
+  void BeginFineTiming() override {
+    if (++fineTiming > fineTimingPeak) fineTimingPeak = fineTiming;
+  }
+  void EndFineTiming() override {
+    --fineTiming;
+    ++fineTimingEnds;
   }
   void WaitPumping(int32_t ms) override {
     log.push_back(WaitEvent(ms));
     Dispatch();
+    if (ms > 0) now += static_cast<uint64_t>(ms) * 1000;
   }
   void PumpPending() override {
     log.push_back(PumpEvent());

@@ -2,58 +2,94 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace clicker {
 namespace {
 
-struct FakeCounter {
-  uint64_t value;
-  uint64_t step;  // advance per read
-  uint64_t operator()() {
+// A clock that moves by step on every read and by what a sleep asks for; a
+// message may cut a sleep short.
+struct FakeClock {
+  uint64_t value = 0;
+  uint64_t step = 1;
+  uint64_t Read() {
     const uint64_t v = value;
     value += step;
     return v;
   }
 };
 
-TEST(SpinWait, NothingHappensForZeroOrLess) {
-  int pumps = 0;
-  FakeCounter counter{0, 1};
-  SpinWait(0, 1000, counter, [&] {
-    ++pumps;
-    return false;
-  });
-  SpinWait(-5, 1000, counter, [&] {
-    ++pumps;
-    return false;
-  });
-  EXPECT_EQ(pumps, 0);
-  EXPECT_EQ(counter.value, 0u);
-}
+struct Recorder {
+  FakeClock clock;
+  std::vector<uint64_t> sleeps;  // ticks asked for
+  std::vector<uint64_t> pumpsAt;
+  uint64_t wakeEarlyBy = 0;  // a message shortens every sleep by this much
+  bool quitAtPump = false;
+  int stopAfterPumps = -1;
 
-TEST(SpinWait, WaitsAtLeastTheTimeAskedAndNoMoreThanOneRead) {
-  // A 10 MHz counter read every 1 µs: a 10 ms wait is 10000 reads after start.
-  for (uint64_t start : {uint64_t{0}, uint64_t{123456789}, ~uint64_t{0} - 5000}) {
-    FakeCounter counter{start, 10};
-    int pumps = 0;
-    SpinWait(10, 10'000'000, counter, [&] {
-      ++pumps;
-      return false;
-    });
-    const uint64_t elapsed = counter.value - start - 10;  // the last read ended it
-    EXPECT_EQ(elapsed, 100'000u) << start;                // across the wrap of the counter too
-    EXPECT_EQ(pumps, 2 * 10'000) << start;
+  void Wait(uint64_t deadline, uint64_t spin) {
+    WaitUntil(
+        deadline, spin, [this] { return clock.Read(); },
+        [this] {
+          pumpsAt.push_back(clock.value);
+          return quitAtPump;
+        },
+        [this] { return stopAfterPumps >= 0 && static_cast<int>(pumpsAt.size()) > stopAfterPumps; },
+        [this](uint64_t ticks) {
+          sleeps.push_back(ticks);
+          clock.value += ticks > wakeEarlyBy ? ticks - wakeEarlyBy : 0;
+        });
   }
+};
+
+TEST(WaitUntil, SleepsUpToTheLastStretchThenSpinsWithoutPumpingToTheDeadline) {
+  Recorder r;
+  r.Wait(10'000, 1'500);
+  // One sleep covers all but the last stretch; the pump after it finds the
+  // stretch, which is spun to the end.
+  EXPECT_EQ(r.sleeps, (std::vector<uint64_t>{8'500}));
+  EXPECT_EQ(r.pumpsAt.size(), 2u);
+  EXPECT_GE(r.clock.value, 10'000u);
+  EXPECT_LE(r.clock.value, 10'002u);  // no more than the read that saw it
 }
 
-TEST(SpinWait, AnEndingProgramEndsTheWait) {
-  FakeCounter counter{0, 1};
-  int pumps = 0;
-  SpinWait(1000, 1000, counter, [&] { return ++pumps == 3; });
-  EXPECT_EQ(pumps, 4);  // the turn in which it happened finishes its two pumps
-  EXPECT_EQ(counter.value, 2u);
+TEST(WaitUntil, MessagesCutSleepsShortAndAreServedEachTime) {
+  Recorder r;
+  r.wakeEarlyBy = 6'000;  // messages keep arriving
+  r.Wait(20'000, 1'000);
+  ASSERT_GE(r.sleeps.size(), 3u);
+  EXPECT_EQ(r.pumpsAt.size(), r.sleeps.size() + 1);
+  for (uint64_t s : r.sleeps) EXPECT_LE(s, 19'000u);
+  EXPECT_GE(r.clock.value, 20'000u);
+}
+
+TEST(WaitUntil, AStopOrAnEndingProgramEndsItAfterThePumpThatBroughtIt) {
+  Recorder stop;
+  stop.wakeEarlyBy = 9'000;
+  stop.stopAfterPumps = 2;
+  stop.Wait(1'000'000, 1'000);
+  EXPECT_EQ(stop.pumpsAt.size(), 3u);
+  EXPECT_EQ(stop.sleeps.size(), 2u);
+  EXPECT_LT(stop.clock.value, 1'000'000u);
+
+  Recorder quit;
+  quit.quitAtPump = true;
+  quit.Wait(1'000'000, 1'000);
+  EXPECT_EQ(quit.pumpsAt.size(), 1u);
+  EXPECT_TRUE(quit.sleeps.empty());
+}
+
+TEST(WaitUntil, APassedDeadlineStillServesTheQueueOnce) {
+  Recorder r;
+  r.clock.value = 5'000;
+  r.Wait(4'000, 1'000);
+  EXPECT_EQ(r.pumpsAt.size(), 1u);
+  EXPECT_TRUE(r.sleeps.empty());
 }
 
 TEST(TicksForMs, RoundsUp) {
+  EXPECT_EQ(TicksForMs(0, 1000), 0u);
+  EXPECT_EQ(TicksForMs(-5, 1000), 0u);
   EXPECT_EQ(TicksForMs(1, 1000), 1u);
   EXPECT_EQ(TicksForMs(1, 3), 1u);  // 0.003 ticks still needs one
   EXPECT_EQ(TicksForMs(10, 10'000'000), 100'000u);

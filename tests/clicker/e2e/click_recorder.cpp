@@ -1,5 +1,7 @@
 // A window of the tests' own that records every button press it receives:
-//   click_recorder OUTPUT LEFT TOP WIDTH HEIGHT
+//   click_recorder OUTPUT LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_WIDTH HOLE_HEIGHT]
+// The optional hole (screen coordinates) is left out of the window, so that
+// the window under test there stays reachable and visible.
 // Each press is one line "<kind> <screen x> <screen y> <microseconds>", kind L
 // for a left press, l for the second press of a left double click, R and r
 // likewise for the right button. "ready" is written once the window is up.
@@ -50,8 +52,11 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: click_recorder OUTPUT LEFT TOP WIDTH HEIGHT\n");
+  if (argc != 6 && argc != 10) {
+    std::fprintf(
+        stderr,
+        "usage: click_recorder OUTPUT LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_WIDTH "
+        "HOLE_HEIGHT]\n");
     return 2;
   }
   output = std::fopen(argv[1], "w");
@@ -72,6 +77,18 @@ int main(int argc, char** argv) {
                                       std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                                       nullptr, nullptr, wc.hInstance, nullptr);
   if (window == nullptr) return 1;
+  if (argc == 10) {
+    const int left = std::atoi(argv[2]);
+    const int top = std::atoi(argv[3]);
+    const int holeLeft = std::atoi(argv[6]) - left;
+    const int holeTop = std::atoi(argv[7]) - top;
+    const HRGN whole = CreateRectRgn(0, 0, std::atoi(argv[4]), std::atoi(argv[5]));
+    const HRGN hole = CreateRectRgn(holeLeft, holeTop, holeLeft + std::atoi(argv[8]),
+                                    holeTop + std::atoi(argv[9]));
+    CombineRgn(whole, whole, hole, RGN_DIFF);
+    DeleteObject(hole);
+    SetWindowRgn(window, whole, TRUE);  // the window owns the region now
+  }
   std::fprintf(output, "ready\n");
   std::fflush(output);
   MSG msg;

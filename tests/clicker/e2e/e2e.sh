@@ -1,7 +1,8 @@
 #!/bin/bash
 # End to end, under Xvfb: start the program, dismiss the instructions box,
 # type a main point, rows, count and interval into the real boxes, press F1
-# and check where the clicks land; then F3/F4 with a radio selected; then Esc.
+# and check where the clicks land, at 200 and 1000 ms; F3/F4 with a radio
+# selected; F2 then F1 inside a long interval; then Esc from the hotkey list.
 #   e2e.sh ARCH BINDIR RESULTS_XML ARTEFACT_DIR
 set -uo pipefail
 arch=$1
@@ -35,8 +36,8 @@ trap cleanup EXIT
 
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 
-# The recorder covers the left strip of the screen, clear of the centred window.
-start_recorder "$wine" "$bindir" 0 0 360 "$screen_h" || fail "recorder starts" "no ready line"
+# The recorder covers the screen but for a hole where the centred window goes.
+recorder_around_main_window "$wine" "$bindir" || fail "recorder starts" "no ready line"
 start_clicker "$wine" "$bindir"
 
 if wait_until 30 has_window "青禾温馨提示"; then
@@ -63,29 +64,37 @@ locate_main_window
 check "window centred and locked to 498 x 468" \
   test "$ww" = 498 -a "$wh" = 468 -a "$wx" = $(((screen_w - 498) / 2)) -a "$wy" = $(((screen_h - 510) / 2))
 
+# Points spread across the screen, clicked in row order, three cycles.
 type_into 32 192 3      # 编辑框3: loop count
-type_into 32 248 50     # 编辑框4: loop interval
-type_into 160 88 60     # X
+type_into 32 248 200    # 编辑框4: loop interval
+type_into 160 88 100    # X
 type_into 296 88 100    # Y
-type_into 160 128 160   # X1
-type_into 296 128 200   # Y1
-type_into 160 208 260   # X3
-type_into 296 208 300   # Y3
+type_into 160 128 1100  # X1
+type_into 296 128 150   # Y1
+type_into 160 208 150   # X3
+type_into 296 208 950   # Y3
 xdotool mousemove $((wx + 250)) $((wy + 440))
 sleep 0.3
 import -display "$DISPLAY" -window root "$artefacts/e2e-$arch-filled.png"
 check "no click before F1" test "$(presses)" = 0
 
-xdotool key F1
-wait_until 15 at_least_presses 9
-sleep 0.5
-expected=$'L 60 100\nL 160 200\nL 260 300\nL 60 100\nL 160 200\nL 260 300\nL 60 100\nL 160 200\nL 260 300'
-got=$(grep '^[LlRr] ' "$work/clicks.txt" | cut -d' ' -f1-3)
-if [ "$got" = "$expected" ]; then
-  pass "F1 clicks main point and rows in row order, 3 cycles"
-else
-  fail "F1 clicks main point and rows in row order, 3 cycles" "got: $(echo "$got" | tr '\n' ',')"
-fi
+cycle=$'L 100 100\nL 1100 150\nL 150 950'
+expected="$cycle"$'\n'"$cycle"$'\n'"$cycle"
+for interval in 200 1000; do
+  [ "$interval" = 200 ] || type_into 32 248 "$interval"
+  xdotool mousemove $((wx + 250)) $((wy + 440))
+  sleep 0.3
+  before=$(presses)
+  xdotool key F1
+  wait_until $((5 + 9 * interval / 1000)) at_least_presses $((before + 9))
+  sleep $((interval / 1000 + 1))
+  got=$(grep '^[LlRr] ' "$work/clicks.txt" | tail -n +$((before + 1)) | cut -d' ' -f1-3)
+  if [ "$got" = "$expected" ]; then
+    pass "F1 at $interval ms clicks the three points in row order, 3 cycles"
+  else
+    fail "F1 at $interval ms clicks the three points in row order, 3 cycles" "got: $(echo "$got" | tr '\n' ',')"
+  fi
+done
 before_f3=$(presses)
 
 # Cursor clicking: left double click every 100 ms at the cursor.
@@ -115,15 +124,42 @@ fi
 xdotool key Return
 wait_until 5 no_window "青禾温馨提示"
 
-# Esc in a box closes the window and ends the program.
-xdotool mousemove $((wx + 172)) $((wy + 100)) click 1
+# F2, then F1 while the stop's notice is open, inside a 5 s interval: the new
+# run clicks its two cycles, and the stopped run never comes back.
+type_into 160 128 ""    # rows 1 and 3 emptied: the main point alone
+type_into 296 128 ""
+type_into 160 208 ""
+type_into 296 208 ""
+type_into 32 192 2
+type_into 32 248 5000
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+before=$(presses)
+xdotool key F1
+wait_until 5 at_least_presses $((before + 1))
+sleep 0.5
+xdotool key F2
+wait_until 10 has_window "青禾温馨提示"
+sleep 0.3
+xdotool key F1
+wait_until 10 at_least_presses $((before + 3))
+sleep 5.5
+xdotool key Return
+wait_until 5 no_window "青禾温馨提示"
+sleep 1.5
+got=$(grep '^[LlRr] ' "$work/clicks.txt" | tail -n +$((before + 1)) | cut -d' ' -f1-3 | tr '\n' ',')
+check "F2 then F1 in a 5 s interval: the new run's clicks and nothing after" \
+  test "$got" = "L 100 100,L 100 100,L 100 100,"
+
+# Esc in the hotkey list closes the window and ends the program.
+xdotool mousemove $((wx + 364)) $((wy + 404)) click 1
 sleep 0.2
 xdotool key Escape
 if wait_until 10 process_gone "$clicker_pid"; then
-  pass "Esc closes the program"
+  pass "Esc in the hotkey list closes the program"
   clicker_pid=""
 else
-  fail "Esc closes the program" "still running"
+  fail "Esc in the hotkey list closes the program" "still running"
 fi
 
 write_checks "$results" e2e

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "clicker/win32/fine_timer.h"
 #include "clicker/win32/message_pump.h"
 #include "win_test_support.h"
 
@@ -105,6 +106,23 @@ TEST_F(ClickTarget, EachClickTypeArrivesAsItsButtonMessages) {
   }
 }
 
+TEST_F(ClickTarget, EveryClickLandsOnItsPointAfterLongWaitsToo) {
+  // Wine may report a stale cursor position after a wait of this length; a
+  // click that trusted it would land on the previous point.
+  const POINT points[] = {{150, 150}, {450, 350}, {150, 350}};
+  for (int cycle = 0; cycle < 2; ++cycle) {
+    for (const POINT& at : points) {
+      presses.clear();
+      ClickAt(at.x, at.y, LeftClick);
+      EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 2; }, 2000));
+      ASSERT_FALSE(presses.empty());
+      EXPECT_EQ(presses[0].at.x, at.x) << cycle;
+      EXPECT_EQ(presses[0].at.y, at.y) << cycle;
+      WaitPumping(250);
+    }
+  }
+}
+
 TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {
   for (int32_t type : {7, 4, -1, 1000}) {
     const ClickSequence s = ClickSequenceOf(static_cast<ClickType>(type));
@@ -119,6 +137,11 @@ class Waits : public ::testing::Test {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_APP) {
       ++dispatched;
+      return 0;
+    }
+    if (message == WM_TIMER && stopsToRaise != nullptr) {
+      ++*stopsToRaise;
+      KillTimer(hwnd, wParam);
       return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -148,6 +171,7 @@ class Waits : public ::testing::Test {
 
   HWND window = nullptr;
   static inline int dispatched = 0;
+  static inline uint32_t* stopsToRaise = nullptr;
 };
 
 TEST_F(Waits, ZeroOrNegativeReturnAtOnceWithoutDispatching) {
@@ -187,6 +211,89 @@ TEST_F(Waits, APendingQuitStaysQueuedAndEndsTheWait) {
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST_F(Waits, AWaitFromAMarkEndsThatLongAfterItOrAtTheStop) {
+  // The time before the wait counts: 30 ms spent, 50 ms asked, 20 ms waited.
+  LARGE_INTEGER before, after;
+  QueryPerformanceCounter(&before);
+  const uint64_t mark = CounterNow();
+  Sleep(30);
+  WaitPumpingFrom(mark, 50, StopSignal{});
+  QueryPerformanceCounter(&after);
+  EXPECT_GE(Ms(before, after), 50.0);
+  EXPECT_LT(Ms(before, after), 70.0);
+
+  // A past deadline still serves the queue once.
+  dispatched = 0;
+  PostMessageA(window, WM_APP, 0, 0);
+  WaitPumpingFrom(mark, 10, StopSignal{});
+  EXPECT_EQ(dispatched, 1);
+
+  // A stop arriving in a dispatch ends a long wait right after it.
+  uint32_t stops = 0;
+  stopsToRaise = &stops;
+  SetTimer(window, 1, 100, nullptr);
+  QueryPerformanceCounter(&before);
+  WaitPumpingFrom(CounterNow(), 5000, StopSignal{&stops, 0});
+  QueryPerformanceCounter(&after);
+  KillTimer(window, 1);
+  stopsToRaise = nullptr;
+  EXPECT_EQ(stops, 1u);
+  EXPECT_GE(Ms(before, after), 90.0);
+  EXPECT_LT(Ms(before, after), 1000.0);
+}
+
+TEST_F(Waits, AWaitSleepsAndSpinsOnlyItsLastStretch) {
+  const auto threadMs = [] {
+    FILETIME created, exited, kernel, user;
+    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+    const auto value = [](FILETIME t) {
+      return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(value(kernel) + value(user)) / 10'000.0;
+  };
+  // The meter is live: a spin of 300 ms shows (on a busy machine the spin
+  // gets only part of a core, so the wait is judged by the same share).
+  double start = threadMs();
+  const DWORD spinEnd = GetTickCount() + 300;
+  while (static_cast<LONG>(GetTickCount() - spinEnd) < 0) {
+  }
+  const double spun = threadMs() - start;
+  EXPECT_GT(spun, 30.0);
+  // A wait of 1 s costs a small part of what spinning it would.
+  start = threadMs();
+  WaitPumping(1000);
+  const double waited = threadMs() - start;
+  EXPECT_LT(waited, spun / 300.0 * 1000.0 * 0.15) << "spun " << spun;
+}
+
+int begun = 0;
+int ended = 0;
+UINT WINAPI CountBegin(UINT ms) {
+  if (ms == 1) ++begun;
+  return 0;
+}
+UINT WINAPI CountEnd(UINT ms) {
+  if (ms == 1) ++ended;
+  return 0;
+}
+
+TEST(FineTimer, HoldsPairTheSystemCallsAcrossNesting) {
+  begun = ended = 0;
+  const TimerPeriodCalls before = SetTimerPeriodCalls({&CountBegin, &CountEnd});
+  Win32InputPort port;
+  port.BeginFineTiming();
+  port.BeginFineTiming();
+  EXPECT_EQ(begun, 1);
+  port.EndFineTiming();
+  EXPECT_EQ(ended, 0);
+  port.EndFineTiming();
+  EXPECT_EQ(ended, 1);
+  port.EndFineTiming();  // an extra release ends nothing
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(FineTimerHolds(), 0);
+  SetTimerPeriodCalls(before);
 }
 
 TEST(Platform, WineIsTheNtFamilyAndAlphaMakesTheWindowLayered) {

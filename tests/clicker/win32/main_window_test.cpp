@@ -1,12 +1,16 @@
 #include "clicker/win32/main_window.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <thread>
 
 #include "clicker/texts.h"
+#include "clicker/win32/fine_timer.h"
 #include "clicker/win32/message_pump.h"
 #include "win_test_support.h"
 
@@ -334,6 +338,164 @@ TEST_F(MainWindowTest, F2StopsARunWithoutAnInterval) {
   EXPECT_GT(sink.clicks, 0);
   EXPECT_EQ(notices.texts(), std::vector<std::string>{texts::kLoopEnded});
   EXPECT_TRUE(IsWindow(main->window()));
+}
+
+}  // namespace
+}  // namespace clicker::win32
+
+namespace clicker::win32 {
+namespace {
+
+TEST_F(MainWindowTest, EscClosesTheWindowWhereverTheFocusIs) {
+  // One control of every kind that takes the focus, the read-only multi-line
+  // hotkey list and the controls inside group boxes among them.
+  const char* const focusIn[] = {nullptr,   "单选框2", "X",     "编辑框4",
+                                 "编辑框1", "按钮1",   "按钮9", "按钮3"};
+  for (const char* name : focusIn) {
+    if (main == nullptr) {
+      main = std::make_unique<MainWindow>();
+      current = main.get();
+      ASSERT_TRUE(main->Create());
+      PumpFor(30);
+    }
+    const HWND target = name != nullptr ? Get(name) : main->window();
+    SetFocus(target);
+    ASSERT_EQ(GetFocus(), target) << (name ? name : "window");
+    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(main->window()); }, 3000))
+        << (name ? name : "window");
+    main.reset();
+    current = nullptr;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+}
+
+TEST_F(MainWindowTest, AControlThatIsToldToCloseStays) {
+  // Esc handed to the hotkey list itself: in dialog mode it posts WM_CLOSE to
+  // its parent group box; and WM_CLOSE sent to controls directly.
+  SendMessageA(Get("编辑框1"), WM_KEYDOWN, VK_ESCAPE, 0);
+  SendMessageA(Get("编辑框1"), WM_CHAR, VK_ESCAPE, 0);
+  PumpFor(50);
+  for (const char* name : {"分组框4", "分组框6", "X", "按钮1", "编辑框1"}) {
+    SendMessageA(Get(name), WM_CLOSE, 0, 0);
+  }
+  PumpFor(50);
+  for (const char* name :
+       {"分组框4", "分组框6", "分组框7", "按钮3", "按钮9", "编辑框1", "透明标签3", "X", "按钮1"}) {
+    EXPECT_TRUE(IsWindow(Get(name))) << name;
+    EXPECT_TRUE(IsWindowVisible(Get(name))) << name;
+  }
+  EXPECT_TRUE(IsWindow(main->window()));
+}
+
+TEST_F(MainWindowTest, InputMethodCharactersFollowTheBoxRules) {
+  // Code page 936: ０ A3B0, １ A3B1, － A3AD, ． A3AE, 中 D6D0, full-width a A3E1.
+  for (const UINT code : {0xA3ADu, 0xA3B1u, 0xA3AEu, 0xD6D0u, 0xA3E1u, 0x32u, 0x61u}) {
+    SendMessageA(Get("X"), WM_IME_CHAR, code, 1);
+    SendMessageA(Get("编辑框4"), WM_IME_CHAR, code, 1);
+  }
+  EXPECT_EQ(Text("X"), "-12");
+  EXPECT_EQ(Text("编辑框4"), "-1.2");
+  EXPECT_EQ(main->GetText(Box::X), "-12");
+  EXPECT_EQ(main->GetText(Box::LoopInterval), "-1.2");
+}
+
+TEST_F(MainWindowTest, ACompositionResultFollowsTheBoxRules) {
+  // A composition finished through the input method context: "１２中．" goes
+  // to the coordinate box as its ASCII digits only. (Wine hands the result on
+  // as WM_IME_CHAR; the edit control of Windows takes it from the
+  // composition message itself, which the box filters too.)
+  const HWND box = Get("X");
+  SetFocus(box);
+  const HIMC context = ImmGetContext(box);
+  ASSERT_NE(context, nullptr);
+  char composed[] = "\xA3\xB1\xA3\xB2\xD6\xD0\xA3\xAE";
+  ImmSetOpenStatus(context, TRUE);
+  ASSERT_TRUE(
+      ImmSetCompositionStringA(context, SCS_SETSTR, composed, sizeof composed - 1, nullptr, 0));
+  ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+  ImmReleaseContext(box, context);
+  PumpFor(100);
+  EXPECT_EQ(Text("X"), "12");
+  EXPECT_EQ(main->GetText(Box::X), "12");
+}
+
+int begun = 0;
+int ended = 0;
+UINT WINAPI CountBegin(UINT ms) {
+  if (ms == 1) ++begun;
+  return 0;
+}
+UINT WINAPI CountEnd(UINT ms) {
+  if (ms == 1) ++ended;
+  return 0;
+}
+
+TEST_F(MainWindowTest, TheFineTimerIsHeldForRunsAndCursorClickingAndReleasedOnClose) {
+  begun = ended = 0;
+  const TimerPeriodCalls before = SetTimerPeriodCalls({&CountBegin, &CountEnd});
+  ClickSink sink;
+  FillRun("2", "20", sink);
+  int heldDuringRun = -1;
+  main->form().OnTick("时钟2", [&] {
+    if (main->engine().runDepth() > 0) heldDuringRun = FineTimerHolds();
+  });
+  FillRun("30", "20", sink);
+  SendMessageA(Get("按钮1"), BM_CLICK, 0, 0);
+  EXPECT_EQ(heldDuringRun, 1);
+  EXPECT_EQ(begun, 1);
+  EXPECT_EQ(ended, 1);
+
+  SetWindowTextA(Get("毫秒数"), "50");
+  Key(VK_F3);
+  EXPECT_TRUE(PumpUntil([&] { return main->form().Timer("青禾")->running(); }));
+  EXPECT_EQ(begun, 2);
+  EXPECT_EQ(FineTimerHolds(), 1);
+  main.reset();  // closed while cursor clicking is on
+  EXPECT_EQ(ended, 2);
+  EXPECT_EQ(FineTimerHolds(), 0);
+  SetTimerPeriodCalls(before);
+}
+
+TEST_F(MainWindowTest, RunsNestOnlyToTheirBoundWellInsideTheStack) {
+  // Every tick presses F1 again inside the running run, as a point on the
+  // loop button would; the stack address of each level shows its cost.
+  ClickSink sink;
+  FillRun("2", "30", sink);
+  std::vector<uintptr_t> stackAt(ClickEngine::kMaxRunDepth + 2, 0);
+  int deepest = 0;
+  bool refused = false;
+  main->form().OnTick("时钟1", [&] {
+    const int depth = main->engine().runDepth();
+    if (depth == 0) return;
+    volatile char probe = 0;
+    stackAt[static_cast<size_t>(depth)] = reinterpret_cast<uintptr_t>(&probe);
+    deepest = std::max(deepest, depth);
+    if (refused) return;
+    // Once at the bound, one more press that must not start a run.
+    refused = depth == ClickEngine::kMaxRunDepth;
+    PostMessageA(main->window(), WM_HOTKEY, static_cast<WPARAM>(main->hotkeyIds().hotkeyF1), 0);
+  });
+  SendMessageA(Get("按钮1"), BM_CLICK, 0, 0);
+  EXPECT_EQ(deepest, ClickEngine::kMaxRunDepth);
+  EXPECT_EQ(main->engine().runDepth(), 0);
+  const uintptr_t top = stackAt[1];
+  const uintptr_t bottom = stackAt[static_cast<size_t>(ClickEngine::kMaxRunDepth)];
+  ASSERT_GT(top, bottom);
+  const uintptr_t perLevel = (top - bottom) / (ClickEngine::kMaxRunDepth - 1);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(GetModuleHandleA(nullptr));
+  const auto* nt =
+      reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(dos) + dos->e_lfanew);
+  const uintptr_t reserve = static_cast<uintptr_t>(nt->OptionalHeader.SizeOfStackReserve);
+  std::printf(
+      "stack per nested run: %lu bytes; stack reserve %lu bytes: exhausted near %lu levels\n",
+      static_cast<unsigned long>(perLevel), static_cast<unsigned long>(reserve),
+      static_cast<unsigned long>(reserve / perLevel));
+  // The deepest allowed nesting leaves most of the stack for what runs in it
+  // (a notice box's modal loop, painting).
+  EXPECT_LT(perLevel * ClickEngine::kMaxRunDepth, reserve / 4);
 }
 
 }  // namespace
