@@ -155,6 +155,7 @@ void SkinFramework::SetSizingCursor(int n, LPARAM lParam, const RECT& client) {
 
 void SkinFramework::OnMouseMove(int n, HWND window, LPARAM lParam) {
   WindowRecord* record = Window(n);
+  if (record == nullptr) return;
   if (!record->mouseTracking) {
     TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, window, 1};
     TrackMouseEvent(&track);
@@ -187,6 +188,7 @@ void SkinFramework::OnMouseMove(int n, HWND window, LPARAM lParam) {
 
 void SkinFramework::OnMouseLeave(int n, HWND) {
   WindowRecord* record = Window(n);
+  if (record == nullptr) return;
   record->mouseTracking = 0;
   if (!record->titleBar || record->lastHotButton == 0) return;
   if (record->fadeIn.button != 0 && record->fadeIn.step < kFadeSteps)
@@ -200,6 +202,7 @@ void SkinFramework::OnMouseLeave(int n, HWND) {
 
 void SkinFramework::OnFadeTick(int n, HWND window) {
   WindowRecord* record = Window(n);
+  if (record == nullptr) return;
   if (record->fadeIn.button != 0 && record->fadeIn.step < kFadeSteps) {
     ++record->fadeIn.step;
     DrawTitleButton(n, record->fadeIn.button, nullptr, false, false,
@@ -219,6 +222,7 @@ void SkinFramework::OnFadeTick(int n, HWND window) {
 
 void SkinFramework::OnGetMinMaxInfo(int n, LPARAM lParam) {
   WindowRecord* record = Window(n);
+  if (record == nullptr) return;
   MINMAXINFO info{};
   SIZE_T done = 0;
   if (!ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &info,
@@ -237,6 +241,7 @@ void SkinFramework::OnGetMinMaxInfo(int n, LPARAM lParam) {
 
 void SkinFramework::OnWindowPosChanged(int n, HWND window) {
   WindowRecord* record = Window(n);
+  if (record == nullptr) return;
   if (record->maximiseButton) {
     RECT client{};
     GetClientRect(window, &client);
