@@ -1,7 +1,8 @@
 // The drawn frame's costs at the main window's size: a full rendering, and
 // the GDI objects and private bytes over many hover fades and renderings.
-#include <psapi.h>
 #include <windows.h>
+// After windows.h.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +26,15 @@ SIZE_T PrivateBytes() {
   counters.cb = sizeof counters;
   GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                        sizeof counters);
-  return counters.PrivateUsage;
+  if (counters.PrivateUsage != 0) return counters.PrivateUsage;
+  // Wine leaves PrivateUsage at 0: add up the committed private regions.
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION info{};
+  for (char* address = nullptr; VirtualQuery(address, &info, sizeof info) == sizeof info;
+       address = static_cast<char*>(info.BaseAddress) + info.RegionSize) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+  }
+  return total;
 }
 
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,7 +78,9 @@ int main() {
   std::printf("render_median_ms=%.3f\nrender_p90_ms=%.3f\n", times[times.size() / 2],
               times[times.size() * 9 / 10]);
 
-  const framework::TitleButton& close = skin.Window(1)->titleButtons[1];
+  framework::WindowRecord* record = skin.Window(1);
+  if (record == nullptr) return 1;
+  const framework::TitleButton& close = record->titleButtons[1];
   const LPARAM onClose =
       MAKELPARAM(static_cast<int>(close.x + close.w / 2), static_cast<int>(close.y + 9));
   auto fade = [&] {
@@ -82,6 +93,8 @@ int main() {
       SendMessageA(window, WM_TIMER, reinterpret_cast<WPARAM>(window), 0);
   };
   for (int i = 0; i < 20; ++i) fade();  // warm-up
+  std::printf("gui_resources_reported=%lu\n",
+              static_cast<unsigned long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)));
   const int gdiBefore = LiveGdiObjects();
   const SIZE_T bytesBefore = PrivateBytes();
   for (int i = 0; i < 1000; ++i) fade();

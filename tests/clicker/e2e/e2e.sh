@@ -155,6 +155,18 @@ fi
 if wait_until 20 has_window "鼠标坐标"; then
   sleep 1
   locate_main_window
+  # Sizing by the bottom-right corner is undone by the size lock.
+  xdotool mousemove $((wx + ww - 5)) $((wy + wh - 5)) mousedown 1
+  sleep 0.2
+  xdotool mousemove $((wx + ww + 45)) $((wy + wh + 45))
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$(window_named "鼠标坐标")")"
+  during="${WIDTH}x$HEIGHT"
+  xdotool mouseup 1
+  sleep 0.5
+  locate_main_window
+  check "a corner drag (${during} while dragging) ends locked at 498 x 468" \
+    test "$ww" = 498 -a "$wh" = 468
   xdotool mousemove $((wx + ww - 19)) $((wy + 10))
   sleep 0.5
   import -display "$DISPLAY" -window root "$work/hover.png"
