@@ -234,7 +234,6 @@ void SkinFramework::OnGetMinMaxInfo(int n, LPARAM lParam) {
     record->workHeight = GetSystemMetrics(SM_CYSCREEN) - TaskbarHeight();
     info.ptMaxSize = POINT{record->workWidth, record->workHeight};
     info.ptMaxPosition = POINT{0, 0};
-    info.ptMaxTrackSize = info.ptMaxSize;
   }
   info.ptMinTrackSize = POINT{record->minTrackWidth, record->minTrackHeight};
   *reinterpret_cast<MINMAXINFO*>(lParam) = info;
