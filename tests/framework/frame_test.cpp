@@ -5,7 +5,10 @@
 #include "framework/frame.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
+#include "gdiplus/brushes.h"
+#include "gdiplus/graphics.h"
 #include "gdiplus/image.h"
+#include "gdiplus/memory_stream.h"
 #include "tests/framework/framework_test_support.h"
 
 namespace framework::testing {
@@ -260,6 +263,114 @@ TEST_F(FramePixelTest, OnScreenTheCornersShowWhatLiesBehind) {
   const COLORREF inside = ScreenPixel(origin.x + 250, origin.y + 250);
   EXPECT_EQ(inside, GetPixel(Record(n).cacheDc1, 250, 250));
   (void)backdrop;
+}
+
+// A 40 x 20 PNG: red on the left half, blue on the right.
+Bytes TwoColourPng() {
+  gdiplus::Bitmap bitmap;
+  bitmap.CreateFromScan0(40, 20);
+  {
+    gdiplus::Graphics graphics;
+    graphics.FromImage(bitmap);
+    gdiplus::SolidBrush red, blue;
+    red.Create(0xFFFF0000u);
+    blue.Create(0xFF0000FFu);
+    graphics.FillRectangleI(red, 0, 0, 20, 20);
+    graphics.FillRectangleI(blue, 20, 0, 20, 20);
+  }
+  IStream* stream = nullptr;
+  CreateStreamOnHGlobal(nullptr, TRUE, &stream);
+  bitmap.SaveToStream(stream, "image/png");
+  gdiplus::MemoryStream memory;
+  memory.Attach(stream);
+  std::vector<unsigned char> bytes = memory.ToBytes();
+  return Bytes(bytes.begin(), bytes.end());
+}
+
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+TEST_F(FrameworkTest, TheRepresentativeColourIsTheMeanOfTheSamples) {
+  std::shared_ptr<gdiplus::Bitmap> picture = DecodePicture(TwoColourPng());
+  ASSERT_NE(picture, nullptr);
+  const COLORREF mean = RepresentativeColour(*picture);
+  EXPECT_NEAR(Channel(mean, 0), 127, 12);
+  EXPECT_EQ(Channel(mean, 8), 0);
+  EXPECT_NEAR(Channel(mean, 16), 127, 12);
+  EXPECT_NEAR(Channel(mean, 0) + Channel(mean, 16), 255, 1);
+}
+
+TEST_F(FrameworkTest, BackgroundModesPlaceTheWindowsOwnImage) {
+  const Bytes png = TwoColourPng();
+  struct Case {
+    int mode;
+    POINT red, blue, fill;
+  } cases[] = {
+      {0, {5, 10}, {30, 10}, {100, 100}},  {1, {165, 10}, {190, 10}, {20, 100}},
+      {2, {85, 75}, {110, 75}, {20, 100}}, {3, {50, 75}, {150, 75}, {-1, -1}},
+      {4, {5, 10}, {30, 10}, {100, 100}},
+  };
+  for (const Case& c : cases) {
+    HWND window = MakeWindow(0, 50, 50, 200, 150);
+    AttachOptions options;
+    options.backgroundImage = png;
+    options.backgroundMode = c.mode;
+    options.caption = 0;  // the image lies under the caption's place
+    skin->AttachWindow(window, options);
+    const int n = FindWindowNumber(*skin, window);
+    ASSERT_GT(n, 0);
+    skin->RenderFrame(n, nullptr, false);
+    HDC cache = Record(n).cacheDc1;
+    EXPECT_EQ(GetPixel(cache, c.red.x, c.red.y), kRed) << "mode " << c.mode;
+    EXPECT_EQ(GetPixel(cache, c.blue.x, c.blue.y), kBlue) << "mode " << c.mode;
+    if (c.fill.x >= 0) {
+      EXPECT_EQ(GetPixel(cache, c.fill.x, c.fill.y), Record(n).representativeColour)
+          << "mode " << c.mode;
+    }
+    DestroyWindow(window);
+  }
+}
+
+TEST_F(FrameworkTest, SettingTheBackgroundRepaintsEveryWindowAndCanTakeItsAccentFromTheImage) {
+  HWND first = MakeWindow();
+  HWND second = MakeWindow(0, 150, 150);
+  Attach(first);
+  Attach(second);
+  skin->RenderFrame(1, nullptr, false);
+  skin->RenderFrame(2, nullptr, false);
+  const Bytes png = TwoColourPng();
+  skin->SetBackground(nullptr, png.data(), static_cast<uint32_t>(png.size()), COLORREF{0}, LONG{-1},
+                      2);
+  EXPECT_EQ(Record(1).redrawNeeded, 1);
+  EXPECT_EQ(Record(2).redrawNeeded, 1);
+  EXPECT_EQ(skin->accentColour, skin->defaultBackgroundColour);
+  EXPECT_NEAR(Channel(skin->defaultBackgroundColour, 0), 127, 12);
+  EXPECT_EQ(skin->defaultBackgroundMode, 2);
+  // Without an image the given colour becomes the background colour.
+  skin->SetBackground(nullptr, nullptr, 0, COLORREF{RGB(1, 2, 3)}, LONG{0x00C0C0C0}, 0);
+  EXPECT_EQ(skin->defaultBackgroundColour, RGB(1, 2, 3));
+  EXPECT_EQ(skin->accentColour, 0x00C0C0C0u);
+  skin->RenderFrame(1, nullptr, false);
+  EXPECT_EQ(GetPixel(Record(1).cacheDc1, 200, 150), RGB(1, 2, 3));
+}
+
+TEST_F(FrameworkTest, TranslucentEditChangesRepaintTheEdit) {
+  HWND window = MakeWindow();
+  HWND edit = MakeChild(window, "Edit", 20, 60, 120, 24);
+  Attach(window);
+  auto invalidAfter = [&](WORD code) {
+    Pump();
+    ValidateRect(edit, nullptr);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(1, code), reinterpret_cast<LPARAM>(edit));
+    RECT update{};
+    return GetUpdateRect(edit, &update, FALSE) != 0;
+  };
+  skin->Settings(1, std::nullopt);
+  EXPECT_FALSE(invalidAfter(EN_CHANGE));
+  skin->Settings(1, 32);
+  EXPECT_TRUE(invalidAfter(EN_CHANGE));
+  EXPECT_TRUE(invalidAfter(EN_UPDATE));
+  EXPECT_FALSE(invalidAfter(EN_SETFOCUS));
 }
 
 }  // namespace
