@@ -282,7 +282,8 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
         Press(n, lParam, client);
       }
       record = Window(ReadIntProp(window, kWindowNumberKey));
-      if (record == nullptr || record->window != window) return *result = 0, true;
+      *result = 0;
+      if (record == nullptr || record->window != window) return true;
       hotTitleButton = HitTestTitleButtons(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       if (hotTitleButton != 0)
         DrawTitleButton(n, hotTitleButton, nullptr, true, true, std::nullopt);
@@ -294,7 +295,10 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
           record->titleBar) {
         RunTitleButton(n, hotTitleButton);
         // The button may have closed the window.
-        if (!IsWindow(window)) return *result = 0, true;
+        if (!IsWindow(window)) {
+          *result = 0;
+          return true;
+        }
       }
       return false;
     case WM_LBUTTONDBLCLK:
