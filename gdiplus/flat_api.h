@@ -426,6 +426,8 @@ GpStatus WINAPI GdipGetFontCollectionFamilyList(GpFontCollection* collection, IN
 // String formats.
 GpStatus WINAPI GdipCreateStringFormat(INT attributes, LANGID language, GpStringFormat** format);
 GpStatus WINAPI GdipDeleteStringFormat(GpStringFormat* format);
+GpStatus WINAPI GdipStringFormatGetGenericDefault(GpStringFormat** format);
+GpStatus WINAPI GdipStringFormatGetGenericTypographic(GpStringFormat** format);
 GpStatus WINAPI GdipCloneStringFormat(const GpStringFormat* format, GpStringFormat** clone);
 GpStatus WINAPI GdipSetStringFormatFlags(GpStringFormat* format, INT flags);
 GpStatus WINAPI GdipGetStringFormatFlags(const GpStringFormat* format, INT* flags);

@@ -18,6 +18,22 @@ bool StringFormat::Clone(StringFormat* target) const {
   return LastStatus == kOk;
 }
 
+bool StringFormat::CreateGenericDefault() {
+  GpStringFormat* shared = nullptr;
+  LastStatus = GdipStringFormatGetGenericDefault(&shared);
+  if (LastStatus != kOk) return false;
+  GpStringFormat* clone = nullptr;
+  return Created(GdipCloneStringFormat(shared, &clone), clone);
+}
+
+bool StringFormat::CreateGenericTypographic() {
+  GpStringFormat* shared = nullptr;
+  LastStatus = GdipStringFormatGetGenericTypographic(&shared);
+  if (LastStatus != kOk) return false;
+  GpStringFormat* clone = nullptr;
+  return Created(GdipCloneStringFormat(shared, &clone), clone);
+}
+
 bool StringFormat::SetFlags(int flags) {
   return Check(GdipSetStringFormatFlags(native_, flags));
 }

@@ -18,6 +18,9 @@ class StringFormat : public GdiplusObject {
   bool Delete();
   bool Create(int flags = 0, LANGID language = LANG_NEUTRAL);
   bool Clone(StringFormat* target) const;
+  // Own copies of GDI+'s two shared generic formats.
+  bool CreateGenericDefault();
+  bool CreateGenericTypographic();
   bool SetFlags(int flags);
   int GetFlags();
   // Alignments: 0 near, 1 centre, 2 far.

@@ -1,0 +1,293 @@
+// The frame of an attached window: region, the three cache DCs, background,
+// border, caption and the set-background operation.
+#include "framework/frame.h"
+
+#include <random>
+
+#include "framework/drawing_helpers.h"
+#include "framework/properties.h"
+#include "framework/shared.h"
+#include "framework/skin_framework.h"
+#include "gdiplus/brushes.h"
+#include "gdiplus/pen.h"
+
+namespace framework {
+
+std::shared_ptr<gdiplus::Bitmap> DecodePicture(const Bytes& bytes) {
+  if (bytes.empty()) return nullptr;
+  auto picture = std::make_shared<gdiplus::Bitmap>();
+  if (!picture->CreateFromBytes(bytes.data(), static_cast<unsigned>(bytes.size()))) return nullptr;
+  return picture;
+}
+
+COLORREF RepresentativeColour(gdiplus::Bitmap& image, int samples) {
+  const int width = static_cast<int>(image.GetWidth());
+  const int height = static_cast<int>(image.GetHeight());
+  if (width <= 0 || height <= 0 || samples <= 0) return 0;
+  static std::minstd_rand random(GetTickCount());
+  std::uniform_int_distribution<int> column(0, width - 1);
+  std::uniform_int_distribution<int> row(0, height - 1);
+  uint64_t red = 0, green = 0, blue = 0;
+  for (int i = 0; i < samples; ++i) {
+    const gdiplus::ARGB pixel = image.GetPixel(column(random), row(random));
+    red += (pixel >> 16) & 0xFF;
+    green += (pixel >> 8) & 0xFF;
+    blue += pixel & 0xFF;
+  }
+  return RGB(static_cast<BYTE>(red / samples), static_cast<BYTE>(green / samples),
+             static_cast<BYTE>(blue / samples));
+}
+
+HBITMAP MakeArgbBitmap(int width, int height) {
+  gdiplus::Bitmap pixels;
+  if (!pixels.CreateFromScan0(width < 1 ? 1 : width, height < 1 ? 1 : height,
+                              gdiplus::kPixelFormat32bppARGB))
+    return nullptr;
+  return pixels.CreateHBITMAP(0);
+}
+
+int TaskbarHeight() {
+  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  if (taskbar == nullptr) return 0;
+  RECT rect{};
+  GetWindowRect(taskbar, &rect);
+  return rect.bottom - rect.top;
+}
+
+void SkinFramework::ApplyWindowRegion(HWND window) {
+  SetWindowRgn(window, nullptr, TRUE);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+  RECT client{};
+  GetClientRect(window, &client);
+  HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
+  // The system owns the region from here on.
+  if (SetWindowRgn(window, region, TRUE) == 0) DeleteObject(region);
+}
+
+namespace {
+
+// Replaces `dc` (deleting the previous DC and bitmap) by a new memory DC
+// holding a copy of `source` over `rect`.
+void CopyBand(HDC source, const RECT& rect, HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
+  if (dc != nullptr) {
+    SelectObject(dc, original);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+  }
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  dc = CreateCompatibleDC(nullptr);
+  bitmap = MakeArgbBitmap(width, height);
+  original = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
+}
+
+}  // namespace
+
+RECT SkinFramework::CaptionArea(int n) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return RECT{};
+  const int right = record->stripLeft > 4 ? record->stripLeft : 4;
+  return RECT{4, 1, right, record->titleHeight};
+}
+
+void SkinFramework::RenderFrame(int n, HDC target, bool present) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return;
+  HWND window = record->window;
+  RECT client{};
+  GetClientRect(window, &client);
+  ApplyWindowRegion(window);
+
+  if (record->cacheDc1 == nullptr) record->cacheDc1 = CreateCompatibleDC(nullptr);
+  HBITMAP frameBitmap = MakeArgbBitmap(client.right, client.bottom);
+  HGDIOBJ out = SelectObject(record->cacheDc1, frameBitmap);
+  if (ReadProp(window, kCacheOriginalKey) == 0) {
+    WriteHandleProp(window, kCacheOriginalKey, out);
+  } else if (out != nullptr) {
+    DeleteObject(out);
+  }
+  WriteHandleProp(window, kCacheBitmapKey, frameBitmap);
+
+  {
+    gdiplus::Graphics graphics;
+    graphics.FromHDC(record->cacheDc1);
+    PaintBackground(n, graphics);
+    if (record->titleBar) PaintBorder(n, graphics);
+  }
+  RECT band{0, 0, client.right, record->titleHeight};
+  CopyBand(record->cacheDc1, band, record->cacheDc2, record->cache2Original, record->cache2Bitmap);
+  RECT caption = CaptionArea(n);
+  CopyBand(record->cacheDc1, caption, record->cacheDc3, record->cache3Original,
+           record->cache3Bitmap);
+
+  {
+    gdiplus::Graphics graphics;
+    graphics.FromHDC(record->cacheDc1);
+    if (record->titleBar && record->caption) {
+      char text[512] = {};
+      GetWindowTextA(window, text, sizeof text);
+      DrawCaption(n, &graphics, text);
+    }
+    for (int k = 1; k <= record->titleButtons.Count(); ++k)
+      DrawTitleButton(n, k, &graphics, false, false, std::nullopt);
+  }
+  // Frame items: the application gives none (only their count is kept).
+
+  if (!present) {
+    record->redrawNeeded = 0;
+    return;
+  }
+  HDC dc = ChildClippedDC(window, target, target != nullptr);
+  BitBlt(dc, 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
+  if (target == nullptr) ReleaseDC(window, dc);
+  record->redrawNeeded = 0;
+  if (firstPlacement == 0) RefreshSkinnedControls(*this, n);
+}
+
+void SkinFramework::CopyCache(int n, HDC target) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr || record->cacheDc1 == nullptr) return;
+  RECT client{};
+  GetClientRect(record->window, &client);
+  BitBlt(target, 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
+}
+
+void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return;
+  RECT client{};
+  GetClientRect(record->window, &client);
+  const float width = static_cast<float>(client.right);
+  const float height = static_cast<float>(client.bottom);
+  graphics.Clear(0xFFFF00FFu);
+  // No rounder than the window region, so that none of the key colour shows
+  // inside it.
+  gdiplus::GraphicsPath clip = RoundedRectPath(0, 0, width, height, 2);
+  graphics.SetClipPath(clip);
+  const bool own = record->ownPicture != nullptr;
+  gdiplus::SolidBrush fill;
+  fill.Create(ToArgb(own ? record->representativeColour : defaultBackgroundColour, 0, 0));
+  graphics.FillRectangle(fill, 0, 0, width, height);
+
+  gdiplus::Bitmap* picture = own ? record->ownPicture.get() : globalPicture.get();
+  const int mode = own ? record->backgroundMode : defaultBackgroundMode;
+  if (picture != nullptr) {
+    const int imageWidth = static_cast<int>(picture->GetWidth());
+    const int imageHeight = static_cast<int>(picture->GetHeight());
+    switch (mode) {
+      case 1:
+        graphics.DrawImageRectI(*picture, client.right - imageWidth, 0, imageWidth, imageHeight);
+        break;
+      case 2:
+        graphics.DrawImageRectI(*picture, (client.right - imageWidth) / 2,
+                                (client.bottom - imageHeight) / 2, imageWidth, imageHeight);
+        break;
+      case 3:
+        graphics.DrawImageRectI(*picture, 0, 0, client.right, client.bottom);
+        break;
+      default:
+        graphics.DrawImageRectI(*picture, 0, 0, imageWidth, imageHeight);
+        break;
+    }
+  }
+  if (record->titleGloss) {
+    gdiplus::LinearGradientBrush gloss;
+    gloss.Create(gdiplus::PointF{0, 0}, gdiplus::PointF{0, static_cast<float>(record->titleHeight)},
+                 ToArgb(0x00FFFFFF, 150, 1), ToArgb(0x00FFFFFF, 0, 1));
+    graphics.FillRectangle(gloss, 0, 0, width, static_cast<float>(record->titleHeight));
+  }
+  graphics.ResetClip();
+}
+
+void SkinFramework::PaintBorder(int n, gdiplus::Graphics& graphics) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return;
+  RECT client{};
+  GetClientRect(record->window, &client);
+  const float width = static_cast<float>(client.right);
+  const float height = static_cast<float>(client.bottom);
+  gdiplus::Pen outer;
+  outer.Create(ToArgb(0x00000000, 180, 1), 1.0f);
+  graphics.DrawPath(outer, RoundedRectPath(0, 0, width - 1, height - 1, 7));
+  gdiplus::Pen inner;
+  inner.Create(ToArgb(0x00FFFFFF, 180, 1), 1.0f);
+  graphics.DrawPath(inner, RoundedRectPath(1, 1, width - 3, height - 3, 6));
+}
+
+void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* text) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr || record->cacheDc1 == nullptr) return;
+  const RECT area = CaptionArea(n);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  // Start from the clean copy of the caption area.
+  if (record->cacheDc3 != nullptr)
+    BitBlt(record->cacheDc1, area.left, area.top, width, height, record->cacheDc3, 0, 0, SRCCOPY);
+  const int iconSize = 17;
+  const int iconTop = (record->titleHeight - iconSize) / 2;
+  if (icon != nullptr)
+    DrawIconEx(record->cacheDc1, area.left + 2, iconTop, icon, iconSize, iconSize, 0, nullptr,
+               DI_NORMAL);
+  gdiplus::Graphics own;
+  if (graphics == nullptr) {
+    own.FromHDC(record->cacheDc1);
+    graphics = &own;
+  }
+  // The text's middle sits 3 pixels below the icon's top edge plus half its size.
+  const float left = static_cast<float>(area.left + 2 + iconSize + 4);
+  gdiplus::RectF layout{left, static_cast<float>(area.top), static_cast<float>(area.right) - left,
+                        static_cast<float>(height)};
+  DrawOutlinedText(*graphics, text != nullptr ? text : "", layout, record->titleColour,
+                   record->titleShadowColour, 1, record->titleFace.c_str(),
+                   static_cast<float>(record->titleFontSize), record->titleFontStyle,
+                   gdiplus::kStringAlignmentNear, gdiplus::kStringAlignmentCenter);
+  if (graphics == &own) {
+    own.Delete();
+    HDC dc = GetDC(record->window);
+    BitBlt(dc, area.left, area.top, width, height, record->cacheDc1, area.left, area.top, SRCCOPY);
+    ReleaseDC(record->window, dc);
+  }
+}
+
+void SkinFramework::SetBackground(const char* path, const uint8_t* bytes, uint32_t size,
+                                  std::optional<COLORREF> colour, std::optional<LONG> accent,
+                                  std::optional<int> mode) {
+  Bytes image;
+  if (bytes != nullptr && size > 0) {
+    image.assign(bytes, bytes + size);
+  } else if (path != nullptr && *path != '\0') {
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      const DWORD length = GetFileSize(file, nullptr);
+      if (length != INVALID_FILE_SIZE && length > 0) {
+        image.resize(length);
+        DWORD read = 0;
+        if (!ReadFile(file, image.data(), length, &read, nullptr) || read != length) image.clear();
+      }
+      CloseHandle(file);
+    }
+  }
+  std::shared_ptr<gdiplus::Bitmap> picture = DecodePicture(image);
+  if (picture) {
+    defaultBackgroundColour = RepresentativeColour(*picture);
+  } else if (colour) {
+    defaultBackgroundColour = *colour;
+  }
+  if (accent)
+    accentColour = *accent == -1 ? defaultBackgroundColour : static_cast<COLORREF>(*accent);
+  if (mode) defaultBackgroundMode = *mode;
+  globalImage = std::move(image);
+  globalPicture = std::move(picture);
+  RepaintAll();
+}
+
+void SkinFramework::RepaintAll() {
+  for (int n = 1; n <= windows.Count(); ++n) {
+    windows[n].redrawNeeded = 1;
+    InvalidateRect(windows[n].window, nullptr, TRUE);
+  }
+}
+
+}  // namespace framework

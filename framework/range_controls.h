@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace framework {
+
+class SkinFramework;
+
+void InstallTrackbars(SkinFramework& framework, int windowNumber, HWND parent);
+void InstallProgressBars(SkinFramework& framework, int windowNumber, HWND parent);
+void InstallUpDowns(SkinFramework& framework, int windowNumber, HWND parent);
+LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ProgressWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void PaintTrackbar(SkinFramework& framework, int windowNumber, int index);
+// A null target paints into the control's window DC.
+void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC target);
+// An empty value takes the record's own.
+void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
+                 std::optional<bool> pressed, std::optional<LPARAM> mouse);
+// 1 for the up or left half, else 2.
+int UpDownHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM mouse);
+
+}  // namespace framework

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "gdiplus/flat_api.h"
+#include "gdiplus/graphics_path.h"
+
+namespace framework {
+
+class SkinFramework;
+
+// The first window number whose record holds `window`; 0 when none.
+int FindWindowNumber(const SkinFramework& framework, HWND window);
+// The window number of the first attached ancestor of `window`; 0 when none.
+int FindOwnerWindowNumber(const SkinFramework& framework, HWND window);
+std::string ClassNameOf(HWND window);
+// Byte-wise, case-sensitive; a null text equals an empty one.
+bool TextEquals(const char* a, const char* b);
+bool IsOwnerDrawnListBox(HWND window);
+// COLORREF and alpha to GDI+ ARGB; without useAlpha the colour is opaque.
+gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
+
+// A memory DC holding what lies behind `control` over `rect` (control window
+// coordinates): a part of cache DC 1 of its window, or of its container's
+// background template. Registered until ReleaseSnapshot.
+HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& rect);
+void ReleaseSnapshot(SkinFramework& framework, HDC snapshot);
+// The control's background under the white veil, copied into `target` when
+// useTarget is set, else into the control's window DC.
+void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget);
+// The veiled background of the control's client area; the caller owns it.
+HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control);
+
+// A closed figure of four corner arcs; the corner size is clamped to 1..100.
+gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float height, int cornerSize);
+
+struct FontDescription {
+  std::string face;
+  int size = 0;
+  int style = 0;
+};
+// The face, size and style of the control's current font.
+FontDescription DescribeFont(HWND control);
+
+}  // namespace framework

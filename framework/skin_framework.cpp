@@ -1,0 +1,487 @@
+#include "framework/skin_framework.h"
+
+#include <shlwapi.h>
+
+#include "data/pictures/pictures.h"
+#include "framework/buttons.h"
+#include "framework/drawing_helpers.h"
+#include "framework/edits.h"
+#include "framework/frame.h"
+#include "framework/list_controls.h"
+#include "framework/properties.h"
+#include "framework/range_controls.h"
+#include "framework/shared.h"
+#include "hosting/working_set.h"
+
+namespace framework {
+
+namespace {
+
+SkinFramework* programFramework = nullptr;
+
+struct ButtonSpec {
+  int width;
+  int kind;
+  const char* caption;
+  const unsigned char* image;
+  unsigned imageSize;
+  const unsigned char* second;
+  unsigned secondSize;
+};
+
+TitleButton MakeTitleButton(const ButtonSpec& spec) {
+  TitleButton button;
+  button.width = spec.width;
+  button.height = 18;
+  button.normalImage.assign(spec.image, spec.image + spec.imageSize);
+  if (spec.second != nullptr) button.secondImage.assign(spec.second, spec.second + spec.secondSize);
+  button.kind = spec.kind;
+  button.caption = spec.caption;
+  button.normalPicture = DecodePicture(button.normalImage);
+  button.secondPicture = DecodePicture(button.secondImage);
+  return button;
+}
+
+// The colour brush and its bitmap a control got for WM_CTLCOLOR*, deleted
+// once and forgotten.
+void ReleaseColourObjects(HWND control) {
+  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
+  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
+  if (brush != nullptr) DeleteObject(brush);
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  WriteProp(control, kColourBrushKey, 0);
+  WriteProp(control, kColourBitmapKey, 0);
+}
+
+BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
+  ReleaseColourObjects(child);
+  return TRUE;
+}
+
+}  // namespace
+
+std::atomic<int> SkinFramework::trimThreadsRun{0};
+void (*SkinFramework::trimAction)() = &hosting::TrimWorkingSet;
+void (*SkinFramework::highlightObserver)(int, int, int) = nullptr;
+
+SkinFramework* ProgramFramework() {
+  return programFramework;
+}
+void SetProgramFramework(SkinFramework* framework) {
+  programFramework = framework;
+}
+
+SkinFramework::SkinFramework() : defaultBackgroundColour(GetSysColor(COLOR_BTNFACE)) {}
+
+SkinFramework::~SkinFramework() {
+  if (icon != nullptr) DestroyIcon(icon);
+  icon = nullptr;
+  // GDI+ objects must go before GDI+ itself.
+  globalPicture.reset();
+  for (WindowRecord& record : windows) {
+    record.ownPicture.reset();
+    for (TitleButton& button : record.titleButtons) {
+      button.normalPicture.reset();
+      button.secondPicture.reset();
+    }
+    for (ButtonRecord& button : record.buttons) button.image.reset();
+  }
+  if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
+  gdiplusToken = 0;
+  if (programFramework == this) programFramework = nullptr;
+}
+
+void SkinFramework::StartUp() {
+  gdiplusToken = gdiplus::StartGdiplus(1);
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  icon = LoadIconA(module, MAKEINTRESOURCEA(129));
+  if (icon == nullptr) icon = LoadIconA(module, "DEFAULT_ICON");
+  enabled = 1;
+  veilAlpha = 160;
+  accentColour = 0x00DDCA22;
+}
+
+void SkinFramework::Settings(int enabledFlag, std::optional<int> veilAlphaValue,
+                             std::optional<int> controlFrameValue) {
+  enabled = enabledFlag;
+  translucent = veilAlphaValue ? 1 : 0;
+  veilAlpha = veilAlphaValue.value_or(160);
+  controlFrame = controlFrameValue.value_or(1);
+}
+
+WindowRecord* SkinFramework::WindowOf(HWND window) {
+  return Window(FindWindowNumber(*this, window));
+}
+
+void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
+  if (window == nullptr || FindWindowNumber(*this, window) > 0) return;
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  RECT client{};
+  GetClientRect(window, &client);
+
+  WindowRecord record;
+  record.window = window;
+  record.titleHeight = options.titleHeight < 25 ? 25 : options.titleHeight;
+  record.helpButton = options.helpButton.value_or(0);
+  record.mainMenuButton = options.mainMenuButton.value_or(0);
+  record.minimiseButton = (style & WS_MINIMIZEBOX) ? 1 : 0;
+  record.maximiseButton = (style & WS_MAXIMIZEBOX) ? 1 : 0;
+  record.closeButton = 1;
+  record.caption = options.caption.value_or(1);
+  record.titleGloss = options.titleGloss.value_or(0);
+  record.backgroundMode = options.backgroundMode.value_or(defaultBackgroundMode);
+  record.workWidth = GetSystemMetrics(SM_CXSCREEN);
+  record.workHeight = GetSystemMetrics(SM_CYSCREEN);
+  record.resize = options.resize.value_or(1);
+  record.titleBar = options.titleBar.value_or(1);
+
+  if (!options.backgroundImage.empty()) {
+    record.ownImage = options.backgroundImage;
+    record.ownPicture = DecodePicture(record.ownImage);
+    if (record.ownPicture) record.representativeColour = RepresentativeColour(*record.ownPicture);
+  }
+
+  if (record.helpButton)
+    record.titleButtons.PushBack(
+        MakeTitleButton({26, kTitleHelp, "帮助", kHelpButtonPng, kHelpButtonPngSize, nullptr, 0}));
+  if (record.mainMenuButton)
+    record.titleButtons.PushBack(MakeTitleButton(
+        {26, kTitleMainMenu, "主菜单", kMainMenuButtonPng, kMainMenuButtonPngSize, nullptr, 0}));
+  if (record.minimiseButton)
+    record.titleButtons.PushBack(MakeTitleButton(
+        {26, kTitleMinimise, "最小化", kMinimiseButtonPng, kMinimiseButtonPngSize, nullptr, 0}));
+  if (record.maximiseButton)
+    record.titleButtons.PushBack(
+        MakeTitleButton({26, kTitleMaximise, "最大化", kMaximiseButtonPng, kMaximiseButtonPngSize,
+                         kRestoreButtonPng, kRestoreButtonPngSize}));
+  record.titleButtons.PushBack(
+      MakeTitleButton({38, kTitleClose, "关闭", kCloseButtonPng, kCloseButtonPngSize, nullptr, 0}));
+  int widths = 0;
+  for (const TitleButton& button : record.titleButtons) widths += button.width;
+  record.stripWidth = widths + (record.titleButtons.Count() - 1) + 3;
+  record.stripHeight = kStripHeight;
+  record.stripTop = 0;
+  record.stripLeft = client.right - titleStripMargin - record.stripWidth - 2;
+
+  SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
+  const int n = windows.PushBack(std::move(record));
+  WindowRecord& attached = windows[n];
+
+  attached.tooltip.Create(window, 0);
+  for (int k = 1; k <= attached.titleButtons.Count(); ++k) {
+    const TitleButton& button = attached.titleButtons[k];
+    RECT rect{static_cast<LONG>(button.x), static_cast<LONG>(button.y),
+              static_cast<LONG>(button.x + button.w), static_cast<LONG>(button.y + button.h)};
+    attached.tooltip.AddTool(rect, button.caption.c_str(), static_cast<UINT_PTR>(k));
+  }
+  attached.tooltipButtons = attached.titleButtons.Count();
+
+  LayOutTitleButtons(n);
+  if (options.frameItemCount > 0) attached.frameItemCount = options.frameItemCount;
+  attached.secondStyle = 0;
+  attached.secondColour = 0x00FFFFFF;
+  attached.secondFace = "宋体";
+  attached.secondSize = 12;
+
+  InstallFamilies(n, window);
+
+  WindowRecord& again = windows[n];  // the installs do not grow the window table
+  again.attached = 1;
+  again.redrawNeeded = 1;
+  const LONG_PTR previous =
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  again.previousProc = reinterpret_cast<WNDPROC>(previous);
+  WriteProp(window, kPreviousProcKey, previous);
+  WriteProp(window, kWindowNumberKey, n);
+}
+
+void SkinFramework::InstallFamilies(int n, HWND window) {
+  InstallPushButtons(*this, n, window);
+  InstallCheckAndRadioButtons(*this, n, window);
+  InstallEditsAndCombos(*this, n, window);
+  InstallTrackbars(*this, n, window);
+  InstallProgressBars(*this, n, window);
+  InstallListControls(*this, n, window);
+  InstallUpDowns(*this, n, window);
+  InstallHeaderControls(*this, n, window);
+}
+
+LRESULT CALLBACK SkinFramework::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  if (programFramework != nullptr)
+    return programFramework->SkinWindowProc(window, message, wParam, lParam);
+  WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
+  return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
+                             : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT SkinFramework::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
+  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const int n = ReadIntProp(window, kWindowNumberKey);
+  WindowRecord* record = Window(n);
+  // A window the framework does not know (or a stale number) only passes on.
+  if (record == nullptr || record->window != window) return PassOn(window, message, wParam, lParam);
+
+  // The record keeps the same previous procedure as "Hw_hProc": passing on
+  // through it spares a property look-up on every message.
+  const WNDPROC previous = record->previousProc;
+  auto passOn = [&] {
+    return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
+                               : PassOn(window, message, wParam, lParam);
+  };
+  switch (message) {
+    case WM_QUIT:
+      if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
+      gdiplusToken = 0;
+      break;
+    case WM_DESTROY:
+      // The children still exist here: free the colour objects they hold.
+      EnumChildWindows(window, &ReleaseChildColours, 0);
+      break;
+    case WM_NCDESTROY:
+      DetachWindow(window);
+      KillTimer(window, reinterpret_cast<UINT_PTR>(window));
+      break;
+    case WM_SHOWWINDOW:
+      if (wParam == 1) {
+        if (record->minimised) {
+          record->minimised = 0;
+        } else {
+          PAINTSTRUCT paint;
+          HDC dc = BeginPaint(window, &paint);
+          RenderFrame(n, dc, true);
+          EndPaint(window, &paint);
+        }
+      }
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      if (record->minimised) {
+        EndPaint(window, &paint);
+        return DefWindowProcA(window, message, wParam, lParam);
+      }
+      if (!record->redrawNeeded && record->cacheDc1 != nullptr) {
+        CopyCache(n, dc);
+      } else {
+        RenderFrame(n, dc, true);
+      }
+      EndPaint(window, &paint);
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    case WM_DRAWITEM: {
+      DRAWITEMSTRUCT item{};
+      SIZE_T read = 0;
+      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
+                            sizeof item, &read) &&
+          read == sizeof item) {
+        DrawButtonItem(*this, n, item);
+      }
+      return TRUE;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      return OnColour(window, message, wParam, lParam);
+    case WM_ACTIVATEAPP:
+      if (wParam == 0) SHCreateThread(&TrimThread, nullptr, 0, nullptr);
+      break;
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      break;
+    case WM_NOTIFY: {
+      NMHDR header{};
+      SIZE_T read = 0;
+      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &header,
+                            sizeof header, &read) &&
+          read == sizeof header) {
+        const int code = static_cast<int>(header.code);
+        if (code == -406 || code == -405) InvalidateRect(header.hwndFrom, nullptr, TRUE);
+      }
+      break;
+    }
+    default: {
+      LRESULT result = 0;
+      if (OnFrameMessage(n, window, message, wParam, lParam, &result)) return result;
+      break;
+    }
+  }
+  return passOn();
+}
+
+LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  HWND control = reinterpret_cast<HWND>(lParam);
+  if (!enabled || !translucent) return PassOn(window, message, wParam, lParam);
+  switch (message) {
+    case WM_CTLCOLOREDIT:
+      if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox"))
+        return PassOn(window, message, wParam, lParam);
+      [[fallthrough]];
+    case WM_CTLCOLORSTATIC: {
+      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+      SetBkMode(dc, TRANSPARENT);
+      ReleaseColourObjects(control);
+      HBITMAP bitmap = MakeVeilBitmap(*this, control);
+      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
+      WriteHandleProp(control, kColourBrushKey, brush);
+      WriteHandleProp(control, kColourBitmapKey, bitmap);
+      return reinterpret_cast<LRESULT>(brush);
+    }
+    case WM_CTLCOLORLISTBOX:
+      if (!TextEquals(ClassNameOf(control).c_str(), "ListBox") || IsOwnerDrawnListBox(control))
+        return PassOn(window, message, wParam, lParam);
+      [[fallthrough]];
+    default: {
+      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+      SetBkMode(dc, TRANSPARENT);
+      HGDIOBJ old = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
+      if (old != nullptr) DeleteObject(old);
+      HGDIOBJ empty = GetStockObject(NULL_BRUSH);
+      WriteHandleProp(control, kColourBrushKey, empty);
+      return reinterpret_cast<LRESULT>(empty);
+    }
+  }
+}
+
+void SkinFramework::OnCommand(WPARAM wParam, LPARAM lParam) {
+  HWND control = reinterpret_cast<HWND>(lParam);
+  if (!translucent || !enabled || control == nullptr) return;
+  const UINT code = HIWORD(wParam);
+  const std::string name = ClassNameOf(control);
+  bool repaint = false;
+  if (TextEquals(name.c_str(), "Edit")) {
+    repaint = code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+  } else if (TextEquals(name.c_str(), "ListBox")) {
+    repaint = code == 1 || code == 3;
+  } else if (TextEquals(name.c_str(), "ComboBox")) {
+    repaint = code == 4 || code == 1;
+  }
+  if (repaint) InvalidateRect(control, nullptr, TRUE);
+}
+
+void SkinFramework::RunTitleButton(int n, int index) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return;
+  TitleButton* button = record->titleButtons.At(index);
+  if (button == nullptr) return;
+  HWND window = record->window;
+  switch (button->kind) {
+    case kTitleClose:
+      SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+    case kTitleMaximise:
+      record->redrawNeeded = 1;
+      if (record->maximised) {
+        record->minimised = 0;
+        record->maximised = 0;
+        SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else {
+        record->maximised = 1;
+        record->minimised = 0;
+        SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      }
+      break;
+    case kTitleMinimise:
+      record->minimised = 1;
+      SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    case kTitleHelp:
+      if (record->helpCallback != nullptr) record->helpCallback();
+      break;
+    case kTitleMainMenu:
+      if (record->mainMenuCallback != nullptr) record->mainMenuCallback();
+      break;
+    case kTitleCustom:
+      if (button->callback != nullptr) button->callback();
+      break;
+    default:
+      break;
+  }
+}
+
+void SkinFramework::ReleaseCaches(WindowRecord& record) {
+  HWND window = record.window;
+  if (record.cacheDc1 != nullptr) {
+    // What comes out of the DC is the bitmap kept in "Ck_wtjbdx": deleted once.
+    HGDIOBJ original = ReadHandleProp<HGDIOBJ>(window, kCacheOriginalKey);
+    HGDIOBJ out = original != nullptr ? SelectObject(record.cacheDc1, original) : nullptr;
+    HGDIOBJ kept = ReadHandleProp<HGDIOBJ>(window, kCacheBitmapKey);
+    DeleteDC(record.cacheDc1);
+    if (kept != nullptr) DeleteObject(kept);
+    if (out != nullptr && out != kept && out != original) DeleteObject(out);
+    WriteProp(window, kCacheOriginalKey, 0);
+    WriteProp(window, kCacheBitmapKey, 0);
+    record.cacheDc1 = nullptr;
+  }
+  auto release = [](HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
+    if (dc == nullptr) return;
+    if (original != nullptr) SelectObject(dc, original);
+    DeleteDC(dc);
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    dc = nullptr;
+    original = nullptr;
+    bitmap = nullptr;
+  };
+  release(record.cacheDc2, record.cache2Original, record.cache2Bitmap);
+  release(record.cacheDc3, record.cache3Original, record.cache3Bitmap);
+}
+
+void SkinFramework::DetachWindow(HWND window) {
+  const int n = FindWindowNumber(*this, window);
+  if (n == 0) return;
+  WindowRecord& record = windows[n];
+  for (const EditRecord& edit : record.edits)
+    if (edit.window != nullptr) ReleaseColourObjects(edit.window);
+  ReleaseCaches(record);
+  windows.Remove(n);
+  Renumber();
+}
+
+void SkinFramework::Renumber() {
+  for (int i = 1; i <= windows.Count(); ++i) {
+    WindowRecord& record = windows[i];
+    WriteProp(record.window, kWindowNumberKey, i);
+    auto mark = [i](const auto& table) {
+      for (const auto& entry : table)
+        if (entry.window != nullptr) WriteProp(entry.window, kOwnerNumberKey, i);
+    };
+    mark(record.listControls);
+    mark(record.buttons);
+    mark(record.edits);
+    mark(record.combos);
+    mark(record.headers);
+    mark(record.upDowns);
+    mark(record.trackbars);
+    mark(record.progressBars);
+    mark(record.containers);
+    for (const GenericControlRecord& entry : record.genericControls)
+      if (entry.window != nullptr) WriteProp(entry.window, kGenericOwnerKey, i);
+  }
+}
+
+void SkinFramework::SetControlTextColour(HWND control, COLORREF colour) {
+  if (control == nullptr) return;
+  if (TextEquals(ClassNameOf(control).c_str(), "ComboBox")) {
+    control = FindWindowExA(control, nullptr, "Edit", nullptr);
+    if (control == nullptr) return;
+  }
+  WriteProp(control, kTextColourKey, static_cast<LONG_PTR>(colour));
+}
+
+DWORD WINAPI SkinFramework::TrimThread(void*) {
+  if (trimAction != nullptr) trimAction();
+  trimThreadsRun.fetch_add(1);
+  return 0;
+}
+
+}  // namespace framework
