@@ -62,6 +62,7 @@ BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
 
 std::atomic<int> SkinFramework::trimThreadsRun{0};
 void (*SkinFramework::trimAction)() = &hosting::TrimWorkingSet;
+void (*SkinFramework::highlightObserver)(int, int, int) = nullptr;
 
 SkinFramework* ProgramFramework() {
   return programFramework;
@@ -226,6 +227,13 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
   // A window the framework does not know (or a stale number) only passes on.
   if (record == nullptr || record->window != window) return PassOn(window, message, wParam, lParam);
 
+  // The record keeps the same previous procedure as "Hw_hProc": passing on
+  // through it spares a property look-up on every message.
+  const WNDPROC previous = record->previousProc;
+  auto passOn = [&] {
+    return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
+                               : PassOn(window, message, wParam, lParam);
+  };
   switch (message) {
     case WM_QUIT:
       if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
@@ -307,7 +315,7 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
       break;
     }
   }
-  return PassOn(window, message, wParam, lParam);
+  return passOn();
 }
 
 LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

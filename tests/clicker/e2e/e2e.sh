@@ -63,6 +63,31 @@ locate_main_window
 check "window centred and locked to 498 x 468" \
   test "$ww" = 498 -a "$wh" = 468 -a "$wx" = $(((screen_w - 498) / 2)) -a "$wy" = $(((screen_h - 510) / 2))
 
+# The drawn frame, once the colour timer has run: the notes red and blue, the
+# caption white on the title bar, the corners cut off. Under emulation the
+# first painting of every control takes seconds: the screen is photographed
+# again until the notes show or 20 s have passed.
+# count_pixels X Y W H AWK-CONDITION-ON-r,g,b: pixels of the window area that match.
+count_pixels() {
+  convert "$work/look.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" +repage txt:- |
+    awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ","); r = a[1]; g = a[2]; b = a[3];
+                  if ('"$5"') n++ } END { print n + 0 }'
+}
+for _ in $(seq 40); do
+  import -display "$DISPLAY" -window root "$work/look.png"
+  red_note=$(count_pixels 32 280 96 20 'r > 170 && g < 90 && b < 90')
+  blue_note=$(count_pixels 152 344 72 24 'b > 170 && r < 90 && g < 90')
+  [ "$red_note" -gt 20 ] && [ "$blue_note" -gt 20 ] && break
+  sleep 0.5
+done
+cp "$work/look.png" "$artefacts/e2e-$arch-framework.png"
+check "the notes turn red ($red_note px)" test "$red_note" -gt 20
+check "the Esc note turns blue ($blue_note px)" test "$blue_note" -gt 20
+caption=$(count_pixels 27 3 90 20 'r > 235 && g > 235 && b > 235')
+check "the caption is drawn on the title bar ($caption px)" test "$caption" -gt 30
+corner=$(count_pixels 0 0 1 1 'r == 0 && g == 0 && b == 0')
+check "outside the rounded corner the screen shows through" test "$corner" = 1
+
 type_into 32 192 3      # 编辑框3: loop count
 type_into 32 248 50     # 编辑框4: loop interval
 type_into 160 88 60     # X
@@ -124,6 +149,47 @@ if wait_until 10 process_gone "$clicker_pid"; then
   clicker_pid=""
 else
   fail "Esc closes the program" "still running"
+fi
+
+# A second start: the drawn close button ends the program.
+start_clicker "$wine" "$bindir"
+if wait_until 30 has_window "青禾温馨提示"; then
+  sleep 0.5
+  xdotool key Return
+fi
+if wait_until 20 has_window "鼠标坐标"; then
+  sleep 1
+  locate_main_window
+  # Sizing by the bottom-right corner is undone by the size lock.
+  xdotool mousemove $((wx + ww - 5)) $((wy + wh - 5)) mousedown 1
+  sleep 0.2
+  xdotool mousemove $((wx + ww + 45)) $((wy + wh + 45))
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$(window_named "鼠标坐标")")"
+  during="${WIDTH}x$HEIGHT"
+  xdotool mouseup 1
+  sleep 0.5
+  locate_main_window
+  check "a corner drag (${during} while dragging) ends locked at 498 x 468" \
+    test "$ww" = 498 -a "$wh" = 468
+  xdotool mousemove $((wx + ww - 19)) $((wy + 10))
+  for _ in $(seq 30); do
+    sleep 0.5
+    import -display "$DISPLAY" -window root "$work/look.png"
+    hot=$(count_pixels $((ww - 36)) 2 34 8 'r > 150 && r > g + 50 && r > b + 50')
+    [ "$hot" -gt 40 ] && break
+  done
+  cp "$work/look.png" "$artefacts/e2e-$arch-close-hover.png"
+  check "the close button turns red under the mouse ($hot px)" test "$hot" -gt 40
+  xdotool click 1
+  if wait_until 10 process_gone "$clicker_pid"; then
+    pass "the drawn close button ends the program"
+    clicker_pid=""
+  else
+    fail "the drawn close button ends the program" "still running"
+  fi
+else
+  fail "the drawn close button ends the program" "no main window"
 fi
 
 write_checks "$results" e2e

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/records.h"
+#include "framework/skin_framework.h"
+#include "tests/framework/gdi_meter.h"
+
+namespace framework::testing {
+
+struct Seen {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// The procedure the framework finds on a test window: it keeps what reaches
+// it, answers the colour messages with a marker, and swallows the system
+// commands that would start a modal loop, unless passSystemCommands is set.
+inline constexpr LRESULT kColourMarker = 0x1234;
+std::vector<Seen>& SeenMessages();
+extern bool passSystemCommands;
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The number of system commands `command` seen (masked with 0xFFF0 unless exact).
+int CountSystemCommands(WPARAM command, bool exact = false);
+
+class FrameworkTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A visible top-level test window with the recording procedure.
+  HWND MakeWindow(DWORD extraStyle = 0, int x = 100, int y = 100, int width = 400, int height = 300,
+                  const char* title = "框架测试");
+  HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height);
+  // Attaches with the application's values unless told otherwise.
+  int Attach(HWND window, int titleHeight = 25);
+  // Record n, or a failure and an empty record.
+  WindowRecord& Record(int n);
+
+  std::unique_ptr<SkinFramework> skin;
+  std::vector<HWND> windows;
+};
+
+// Screen pixel as a COLORREF.
+COLORREF ScreenPixel(int x, int y);
+
+}  // namespace framework::testing
