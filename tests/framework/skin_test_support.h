@@ -12,6 +12,7 @@
 
 #include "framework/records.h"
 #include "gdiplus/image.h"
+#include "gdi_meter.h"
 #include "framework/skin_framework.h"
 
 namespace framework::testing {
@@ -27,19 +28,6 @@ inline void PumpFor(int ms) {
     }
     Sleep(1);
   } while (static_cast<LONG>(GetTickCount() - end) < 0);
-}
-
-// Live GDI objects of the process. Wine's GetGuiResources is a stub, but
-// its handle table answers GetObjectType for a bare table index, so the
-// live entries can be counted; elsewhere the system's own count is used.
-inline int LiveGdiObjects() {
-  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (counted != 0) return static_cast<int>(counted);
-  int live = 0;
-  for (UINT_PTR index = 1; index < 0x10000; ++index) {
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
-  }
-  return live;
 }
 
 // A pixel of what a window shows, read from its window DC (x, y in window
