@@ -141,8 +141,7 @@ TEST_F(EditsTest, AFocusedEditKeepsItsAccentFrameWhenTheMouseLeaves) {
 
 TEST_F(EditsTest, ScrollBarsAreLeftToTheSystem) {
   HWND edit = window.Add("EDIT", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng",
-                         ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 10, 160, 90,
-                         WS_EX_CLIENTEDGE);
+                         ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 10, 160, 90, WS_EX_CLIENTEDGE);
   window.Attach(*framework);
   RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   PumpFor(30);
@@ -251,8 +250,8 @@ TEST_F(EditsTest, ColourBrushesAreReplacedNotPiledUp) {
 
 TEST_F(EditsTest, RepaintsLeaveNoGdiObjectsBehind) {
   HWND edit = window.Add("EDIT", "text", 0, 10, 10, 120, 24, WS_EX_CLIENTEDGE);
-  HWND scrolled = window.Add("EDIT", "a\r\nb", ES_MULTILINE | WS_VSCROLL, 10, 40, 120, 60,
-                             WS_EX_CLIENTEDGE);
+  HWND scrolled =
+      window.Add("EDIT", "a\r\nb", ES_MULTILINE | WS_VSCROLL, 10, 40, 120, 60, WS_EX_CLIENTEDGE);
   HWND combo = Combo(CBS_DROPDOWNLIST, 10, 110, 0);
   window.Attach(*framework);
   const int start = LiveGdiObjects();
@@ -261,7 +260,8 @@ TEST_F(EditsTest, RepaintsLeaveNoGdiObjectsBehind) {
     PaintEditFrame(*framework, 1, Record().edits.Find(edit), hot, false);
     PaintCombo(*framework, 1, Record().combos.Find(combo), hot, false);
     for (HWND control : {edit, scrolled, combo}) {
-      RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      RedrawWindow(control, nullptr, nullptr,
+                   RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
   }
   PumpFor(20);

@@ -95,8 +95,8 @@ TEST(NonClient, BothScrollBarsAndTheCornerAreInTheRegion) {
 
 TEST(NonClient, OneBarOrNone) {
   TestWindow window;
-  HWND vertical = window.Add("EDIT", "", WS_VSCROLL | ES_MULTILINE, 10, 10, 120, 80,
-                             WS_EX_CLIENTEDGE);
+  HWND vertical =
+      window.Add("EDIT", "", WS_VSCROLL | ES_MULTILINE, 10, 10, 120, 80, WS_EX_CLIENTEDGE);
   HWND plain = window.Add("EDIT", "", 0, 10, 100, 120, 24, WS_EX_CLIENTEDGE);
   window.Show();
   HRGN region = ScrollBarRegion(vertical);

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "framework/records.h"
-#include "gdiplus/image.h"
-#include "gdi_meter.h"
 #include "framework/skin_framework.h"
+#include "gdi_meter.h"
+#include "gdiplus/image.h"
 
 namespace framework::testing {
 
@@ -79,7 +79,9 @@ inline bool Near(COLORREF actual, COLORREF expected, int tolerance = 12) {
 
 // The result of laying `colour` at `alpha` over `under`, as GDI+ does.
 inline COLORREF Over(COLORREF under, COLORREF colour, int alpha) {
-  auto mix = [alpha](int below, int above) { return (above * alpha + below * (255 - alpha)) / 255; };
+  auto mix = [alpha](int below, int above) {
+    return (above * alpha + below * (255 - alpha)) / 255;
+  };
   return RGB(mix(GetRValue(under), GetRValue(colour)), mix(GetGValue(under), GetGValue(colour)),
              mix(GetBValue(under), GetBValue(colour)));
 }
@@ -130,8 +132,8 @@ class TestWindow {
       return RegisterClassA(&wc) != 0;
     }();
     EXPECT_TRUE(registered);
-    window_ = CreateWindowExA(0, "SkinTestWindow", "test", WS_POPUP, 40, 40, width, height,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(0, "SkinTestWindow", "test", WS_POPUP, 40, 40, width, height, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
   }
   ~TestWindow() {
     if (IsWindow(window_)) DestroyWindow(window_);
