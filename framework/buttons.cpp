@@ -29,6 +29,9 @@ constexpr COLORREF kDotRim = 0x00808000;
 constexpr UINT kHot = 0x40;  // ODS_HOTLIGHT
 constexpr int kUnitDisplay = 1;
 constexpr int kStringFormatNoWrap = 0x1000;
+// A caption a little wider than its room runs on to the control's edge
+// rather than losing its last character.
+constexpr int kStringFormatNoClip = 0x4000;
 constexpr int kDashDot = 2;  // GDI+ DashStyleDot
 // Where the box or circle of a check box or radio button starts, and how far
 // right of it the caption begins.
@@ -140,7 +143,7 @@ void DrawCaption(gdiplus::Graphics& g, const ButtonRecord& record, COLORREF colo
     return;
   }
   gdiplus::StringFormat format;
-  if (!format.Create(kStringFormatNoWrap)) return;
+  if (!format.Create(kStringFormatNoWrap | kStringFormatNoClip)) return;
   format.SetAlign(align);
   format.SetLineAlign(gdiplus::kStringAlignmentCenter);
   gdiplus::SolidBrush brush;
