@@ -26,8 +26,8 @@ constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kBlack = 0x00000000;
 constexpr COLORREF kDisabledFace = 0x00C0C0C0;
 constexpr COLORREF kDotRim = 0x00808000;
-constexpr UINT kHot = 0x40;  // ODS_HOTLIGHT
-constexpr int kUnitDisplay = 1;
+constexpr UINT kHot = 0x40;   // ODS_HOTLIGHT
+constexpr int kFontUnit = 1;  // UnitDisplay: pixels on a screen
 constexpr int kStringFormatNoWrap = 0x1000;
 // A caption a little wider than its room runs on to the control's edge
 // rather than losing its last character.
@@ -138,8 +138,8 @@ void DrawCaption(gdiplus::Graphics& g, const ButtonRecord& record, COLORREF colo
   gdiplus::Font font;
   const char* face = record.fontFace.empty() ? "宋体" : record.fontFace.c_str();
   const REAL size = record.fontSize > 0 ? static_cast<REAL>(record.fontSize) : 12.0f;
-  if (!font.Create(face, size, record.fontStyle, kUnitDisplay) &&
-      !font.Create("宋体", size, record.fontStyle, kUnitDisplay)) {
+  if (!font.Create(face, size, record.fontStyle, kFontUnit) &&
+      !font.Create("宋体", size, record.fontStyle, kFontUnit)) {
     return;
   }
   gdiplus::StringFormat format;
@@ -327,6 +327,15 @@ void Install(SkinFramework& framework, int windowNumber, HWND control, int kind)
   record.fontFace = font.face.empty() ? "宋体" : font.face;
   record.fontSize = font.size;
   record.fontStyle = font.style;
+  // GDI+ calls a face bold when the realised font is heavier than regular
+  // (the CJK replacement faces are "medium"); the control's own text is
+  // bold only when its font asks for it.
+  LOGFONTA asked{};
+  const HGDIOBJ controlFont = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  if (controlFont != nullptr && GetObjectA(controlFont, sizeof asked, &asked) == sizeof asked &&
+      asked.lfWeight < FW_BOLD) {
+    record.fontStyle &= ~gdiplus::kFontStyleBold;
+  }
 }
 
 template <class Wanted>
