@@ -74,9 +74,10 @@ void Measure(const char* name, int count, const std::function<void(int)>& repain
   std::sort(times.begin(), times.end());
   std::printf(
       "%s_repaints=%d\n%s_median_ms=%.3f\n%s_p90_ms=%.3f\n%s_gdi_before=%d\n%s_gdi_after=%d\n"
-      "%s_private_kb_before=%zu\n%s_private_kb_after=%zu\n",
+      "%s_private_kb_before=%llu\n%s_private_kb_after=%llu\n",
       name, count, name, times[times.size() / 2], name, times[times.size() * 9 / 10], name,
-      gdiBefore, name, gdiAfter, name, bytesBefore / 1024, name, bytesAfter / 1024);
+      gdiBefore, name, gdiAfter, name, static_cast<unsigned long long>(bytesBefore / 1024), name,
+      static_cast<unsigned long long>(bytesAfter / 1024));
   std::fflush(stdout);
 }
 
