@@ -1,15 +1,649 @@
 #include "framework/buttons.h"
 
+#include <string>
+
+#include "data/pictures/pictures.h"
+#include "framework/properties.h"
+#include "framework/records.h"
+#include "framework/shared.h"
+#include "framework/skin_framework.h"
+#include "gdiplus/brushes.h"
+#include "gdiplus/font.h"
+#include "gdiplus/graphics.h"
+#include "gdiplus/graphics_path.h"
+#include "gdiplus/image.h"
+#include "gdiplus/pen.h"
+#include "gdiplus/string_format.h"
+
 namespace framework {
+namespace {
 
-void InstallPushButtons(SkinFramework&, int, HWND) {}
-void InstallCheckAndRadioButtons(SkinFramework&, int, HWND) {}
+using gdiplus::ARGB;
+using gdiplus::REAL;
 
-LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
+constexpr int kCorner = 3;
+constexpr COLORREF kWhite = 0x00FFFFFF;
+constexpr COLORREF kBlack = 0x00000000;
+constexpr COLORREF kDisabledFace = 0x00C0C0C0;
+constexpr COLORREF kDotRim = 0x00808000;
+constexpr UINT kHot = 0x40;   // ODS_HOTLIGHT
+constexpr int kFontUnit = 1;  // UnitDisplay: pixels on a screen
+constexpr int kStringFormatNoWrap = 0x1000;
+// A caption a little wider than its room runs on to the control's edge
+// rather than losing its last character.
+constexpr int kStringFormatNoClip = 0x4000;
+constexpr int kDashDot = 2;  // GDI+ DashStyleDot
+// Where the box or circle of a check box or radio button starts, and how far
+// right of it the caption begins.
+constexpr int kMarkLeft = 2;
+constexpr int kCheckSize = 13;
+constexpr int kCheckCaptionGap = 17;
+constexpr int kRadioSize = 12;
+constexpr int kRadioCaptionGap = 18;
+
+// Style bit tests (not comparisons of the type field).
+bool IsOwnerDrawn(LONG_PTR style) {
+  return (style & BS_OWNERDRAW) == BS_OWNERDRAW;
+}
+bool IsPushButton(LONG_PTR style) {
+  return !(style & 0x2) && (style & 0x9) != 0x9 && !(style & 0x4);
+}
+bool IsCheckBox(LONG_PTR style) {
+  return (style & 0x2) && !(style & 0x4);
+}
+bool IsAutoRadioButton(LONG_PTR style) {
+  return !(style & 0x2) && (style & 0x9) == 0x9 && !(style & 0x4);
 }
 
-void DrawButtonItem(SkinFramework&, int, const DRAWITEMSTRUCT&) {}
-void RepaintButton(SkinFramework&, HWND, bool) {}
+ARGB Colour(COLORREF colour, int alpha) {
+  return ToArgb(colour, alpha, 1);
+}
+
+// A snapshot of what lies behind a control, handed back to the registry when
+// it goes out of scope.
+class Snapshot {
+ public:
+  Snapshot(SkinFramework& framework, HWND control, const RECT& area)
+      : framework_(framework), dc_(TakeBackgroundSnapshot(framework, control, area)) {}
+  ~Snapshot() {
+    if (dc_ != nullptr) ReleaseSnapshot(framework_, dc_);
+  }
+  Snapshot(const Snapshot&) = delete;
+  Snapshot& operator=(const Snapshot&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  SkinFramework& framework_;
+  HDC dc_;
+};
+
+// A vertical gradient over a rectangle, a pixel taller at both ends so that
+// the tiled brush never wraps its far colour onto the first or last row.
+bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL width, REAL height,
+                      ARGB top, ARGB bottom) {
+  const gdiplus::RectF area{x, y - 1, width, height + 2};
+  return brush.CreateFromRect(area, top, bottom, 1);
+}
+
+void FillPath(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path, ARGB colour) {
+  gdiplus::SolidBrush brush;
+  if (brush.Create(colour)) g.FillPath(brush, path);
+}
+
+void FillPathVertically(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path, REAL y, REAL width,
+                        REAL height, ARGB top, ARGB bottom) {
+  gdiplus::LinearGradientBrush brush;
+  if (VerticalGradient(brush, 0, y, width, height, top, bottom)) g.FillPath(brush, path);
+}
+
+void OutlinePath(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path, ARGB colour,
+                 int dashStyle = 0) {
+  gdiplus::Pen pen;
+  if (!pen.Create(colour, 1)) return;
+  if (dashStyle != 0) pen.SetDashStyle(dashStyle);
+  g.DrawPath(pen, path);
+}
+
+// Grey when disabled; otherwise the light veil with a soft vertical shading
+// and a thin dark outline. Every button kind starts from it.
+void PaintBaseFace(gdiplus::Graphics& g, const gdiplus::GraphicsPath& face, int width, int height,
+                   UINT state) {
+  if (state & ODS_DISABLED) {
+    FillPath(g, face, Colour(kDisabledFace, 255));
+    return;
+  }
+  FillPath(g, face, Colour(kWhite, 120));
+  gdiplus::LinearGradientBrush shade;
+  if (VerticalGradient(shade, 0, 0, static_cast<REAL>(width), static_cast<REAL>(height),
+                       Colour(kWhite, 50), Colour(kWhite, 50))) {
+    const ARGB colours[] = {Colour(kWhite, 50), Colour(kBlack, 10), Colour(kWhite, 50)};
+    const REAL positions[] = {0.0f, 0.5f, 1.0f};
+    shade.SetPresetBlend(colours, positions, 3);
+    g.FillPath(shade, face);
+  }
+  OutlinePath(g, face, Colour(kBlack, 80));
+}
+
+// The keyboard focus: a dotted line inside the face.
+void FocusMark(gdiplus::Graphics& g, int width, int height) {
+  if (width <= 8 || height <= 8) return;
+  gdiplus::GraphicsPath mark =
+      RoundedRectPath(3, 3, static_cast<REAL>(width - 7), static_cast<REAL>(height - 7), kCorner);
+  OutlinePath(g, mark, Colour(kBlack, 120), kDashDot);
+}
+
+void DrawCaption(gdiplus::Graphics& g, const ButtonRecord& record, COLORREF colour,
+                 const gdiplus::RectF& layout, int align) {
+  if (record.caption.empty()) return;
+  gdiplus::Font font;
+  const char* face = record.fontFace.empty() ? "宋体" : record.fontFace.c_str();
+  const REAL size = record.fontSize > 0 ? static_cast<REAL>(record.fontSize) : 12.0f;
+  if (!font.Create(face, size, record.fontStyle, kFontUnit) &&
+      !font.Create("宋体", size, record.fontStyle, kFontUnit)) {
+    return;
+  }
+  gdiplus::StringFormat format;
+  if (!format.Create(kStringFormatNoWrap | kStringFormatNoClip)) return;
+  format.SetAlign(align);
+  format.SetLineAlign(gdiplus::kStringAlignmentCenter);
+  gdiplus::SolidBrush brush;
+  if (brush.Create(Colour(colour, 255))) {
+    g.DrawString(record.caption.c_str(), font, layout, &format, brush);
+  }
+}
+
+COLORREF TextColourOf(HWND control) {
+  return static_cast<COLORREF>(ReadProp(control, kTextColourKey));
+}
+
+// Paints onto the snapshot of the control's client area, then copies the
+// result to the target at the rectangle's origin.
+template <class Paint>
+void PaintOnSnapshot(SkinFramework& framework, HWND control, HDC target, const RECT& rect,
+                     Paint paint) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0 || target == nullptr) return;
+  const RECT area{0, 0, width, height};
+  const Snapshot snapshot(framework, control, area);
+  if (snapshot.dc() == nullptr) return;
+  {
+    gdiplus::Graphics g;
+    if (!g.FromHDC(snapshot.dc())) return;
+    g.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
+    paint(g, width, height);
+  }
+  BitBlt(target, rect.left, rect.top, width, height, snapshot.dc(), 0, 0, SRCCOPY);
+}
+
+// The push-button look, layer by layer.
+void PaintPushFace(gdiplus::Graphics& g, int width, int height, UINT state, COLORREF accent) {
+  const REAL w = static_cast<REAL>(width);
+  const REAL h = static_cast<REAL>(height);
+  gdiplus::GraphicsPath face = RoundedRectPath(0, 0, w - 1, h - 1, kCorner);
+  PaintBaseFace(g, face, width, height, state);
+
+  // The gloss over the upper half, on a shading that deepens towards the middle.
+  const UINT saved = g.Save();
+  g.SetClipPath(face);
+  g.SetClipRect(0, 0, w, h / 2, gdiplus::kCombineModeIntersect);
+  gdiplus::LinearGradientBrush under;
+  if (VerticalGradient(under, 0, 0, w, h / 2, Colour(kWhite, 0), Colour(0x00808080, 60))) {
+    g.FillRectangle(under, 0, 0, w, h / 2);
+  }
+  gdiplus::LinearGradientBrush gloss;
+  if (VerticalGradient(gloss, 0, 0, w, h / 2, Colour(kWhite, 50), Colour(kWhite, 10))) {
+    g.FillRectangle(gloss, 0, 0, w, h / 2);
+  }
+  g.Restore(saved);
+
+  if (state & kHot) {
+    FillPathVertically(g, face, 0, w, h, Colour(accent, 60), Colour(accent, 10));
+    OutlinePath(g, face, Colour(accent, 255));
+  } else if (state & ODS_FOCUS) {
+    OutlinePath(g, face, Colour(kBlack, 70));
+    FocusMark(g, width, height);
+  }
+
+  if ((state & ODS_SELECTED) && width > 6 && height > 6) {
+    gdiplus::GraphicsPath inset = RoundedRectPath(2, 2, w - 5, h - 5, kCorner);
+    FillPathVertically(g, inset, 2, w, h - 4, Colour(accent, 60), Colour(kWhite, 100));
+  }
+}
+
+bool DrawPicture(gdiplus::Graphics& g, const unsigned char* png, unsigned size, int x, int y) {
+  gdiplus::Image picture;
+  if (!picture.LoadFromBytes(png, size)) return false;
+  return g.DrawImageRectI(picture, x, y, static_cast<int>(picture.GetWidth()),
+                          static_cast<int>(picture.GetHeight()));
+}
+
+// The accent fading out downwards over the box or circle of the hot look.
+void HotFill(gdiplus::Graphics& g, const gdiplus::GraphicsPath& mark, int top, int size,
+             COLORREF accent) {
+  FillPathVertically(g, mark, static_cast<REAL>(top), static_cast<REAL>(kMarkLeft + size),
+                     static_cast<REAL>(size), Colour(accent, 100), Colour(accent, 0));
+}
+
+gdiplus::RectF CaptionRight(int left, int width, int height) {
+  return gdiplus::RectF{static_cast<REAL>(left), 0, static_cast<REAL>(width - left),
+                        static_cast<REAL>(height)};
+}
+
+bool IsChecked(HWND control) {
+  return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+ButtonRecord* RecordAt(SkinFramework& framework, int windowNumber, HWND control) {
+  WindowRecord* window = framework.Window(windowNumber);
+  if (window == nullptr) return nullptr;
+  ButtonRecord* record = window->buttons.At(ReadIntProp(control, kWindowNumberKey));
+  return record != nullptr && record->window == control ? record : nullptr;
+}
+
+// The record of an installed control, found through its two properties.
+ButtonRecord* RecordOf(SkinFramework& framework, HWND control) {
+  return RecordAt(framework, ReadIntProp(control, kOwnerNumberKey), control);
+}
+
+// The mouse is over the control: the window's hot control is this button.
+bool IsHot(SkinFramework& framework, HWND control) {
+  const WindowRecord* window = framework.Window(ReadIntProp(control, kOwnerNumberKey));
+  return window != nullptr && window->hotKind == kHotButton && window->previousHot != 0 &&
+         window->previousHot == ReadIntProp(control, kWindowNumberKey);
+}
+
+// The item state of a paint the control asks for itself, read from the control.
+UINT LiveState(HWND control, bool hot) {
+  UINT state = hot ? kHot : 0;
+  if (!IsWindowEnabled(control)) state |= ODS_DISABLED;
+  if (GetFocus() == control) state |= ODS_FOCUS;
+  if (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) state |= ODS_SELECTED;
+  return state;
+}
+
+void PaintKind(SkinFramework& framework, int kind, HWND control, HDC target, UINT state,
+               const RECT& rect) {
+  switch (kind) {
+    case kPushButton:
+      PaintPushButton(framework, control, target, state, rect);
+      break;
+    case kPictureButton1:
+    case kPictureButton3:
+      PaintPictureButton(framework, control, target, state, rect);
+      break;
+    case kRadioButton:
+      PaintRadioButton(framework, control, target, state, rect);
+      break;
+    case kCheckBox:
+      PaintCheckBox(framework, control, target, state, rect);
+      break;
+    default:
+      break;
+  }
+}
+
+// Paints a check box or radio button at once on its own DC.
+void RepaintNow(SkinFramework& framework, HWND control) {
+  RepaintButton(framework, control, IsHot(framework, control));
+}
+
+std::string WindowText(HWND control) {
+  const int length = GetWindowTextLengthA(control);
+  if (length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(control, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
+// Appends, marks and subclasses one control; the caller has checked that it
+// is not in the table yet.
+void Install(SkinFramework& framework, int windowNumber, HWND control, int kind) {
+  WindowRecord* window = framework.Window(windowNumber);
+  if (window == nullptr) return;
+  const int index = window->buttons.Append();
+  {
+    ButtonRecord& record = window->buttons[index];
+    record.window = control;
+    record.kind = kind;
+    record.caption = WindowText(control);
+    record.image = std::make_shared<gdiplus::Image>();
+    if (kind != kPushButton) {
+      record.checkState = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
+    }
+  }
+  WriteProp(control, kWindowNumberKey, index);
+  WriteProp(control, kOwnerNumberKey, windowNumber);
+  const LONG_PTR previous =
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonWindowProc));
+  window->buttons[index].previousProc = reinterpret_cast<WNDPROC>(previous);
+  WriteProp(control, kPreviousProcKey, previous);
+  if (kind == kPushButton) {
+    SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
+  }
+  const FontDescription font = DescribeFont(control);
+  ButtonRecord& record = window->buttons[index];
+  record.fontFace = font.face.empty() ? "宋体" : font.face;
+  record.fontSize = font.size;
+  record.fontStyle = font.style;
+  // GDI+ calls a face bold when the realised font is heavier than regular
+  // (the CJK replacement faces are "medium"); the control's own text is
+  // bold only when its font asks for it.
+  LOGFONTA asked{};
+  const HGDIOBJ controlFont = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  if (controlFont != nullptr && GetObjectA(controlFont, sizeof asked, &asked) == sizeof asked &&
+      asked.lfWeight < FW_BOLD) {
+    record.fontStyle &= ~gdiplus::kFontStyleBold;
+  }
+}
+
+template <class Wanted>
+void InstallPass(SkinFramework& framework, int windowNumber, HWND parent, Wanted wanted) {
+  if (!framework.enabled || framework.Window(windowNumber) == nullptr) return;
+  for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
+    const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+    const WindowRecord* window = framework.Window(windowNumber);
+    if (window == nullptr) return;
+    if (IsOwnerDrawn(style) || window->buttons.Find(child) != 0) continue;
+    const int kind = wanted(style);
+    if (kind >= 0) Install(framework, windowNumber, child, kind);
+  }
+}
+
+bool MakePicture(SkinFramework& framework, HWND control, const void* picture, unsigned length,
+                 int kind) {
+  ButtonRecord* record = RecordOf(framework, control);
+  if (record == nullptr || record->kind != kPushButton || picture == nullptr) return false;
+  auto image = std::make_shared<gdiplus::Image>();
+  if (!image->LoadFromBytes(picture, length)) return false;
+  record->kindValues[0] = static_cast<int>(image->GetWidth());
+  record->kindValues[1] = static_cast<int>(image->GetHeight());
+  record->image = std::move(image);
+  record->kind = kind;
+  InvalidateRect(control, nullptr, TRUE);
+  return true;
+}
+
+}  // namespace
+
+void InstallPushButtons(SkinFramework& framework, int windowNumber, HWND parent) {
+  InstallPass(framework, windowNumber, parent,
+              [](LONG_PTR style) { return IsPushButton(style) ? kPushButton : -1; });
+}
+
+void InstallCheckAndRadioButtons(SkinFramework& framework, int windowNumber, HWND parent) {
+  InstallPass(framework, windowNumber, parent, [](LONG_PTR style) {
+    if (IsCheckBox(style)) return static_cast<int>(kCheckBox);
+    if (IsAutoRadioButton(style)) return static_cast<int>(kRadioButton);
+    return -1;
+  });
+}
+
+void PaintPushButton(SkinFramework& framework, HWND button, HDC target, UINT state,
+                     const RECT& rect) {
+  const ButtonRecord* record = RecordOf(framework, button);
+  if (record == nullptr) return;
+  const COLORREF accent = framework.accentColour;
+  const COLORREF text = TextColourOf(button);
+  PaintOnSnapshot(
+      framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
+        PaintPushFace(g, width, height, state, accent);
+        const gdiplus::RectF layout{0, 0, static_cast<REAL>(width), static_cast<REAL>(height)};
+        DrawCaption(g, *record, text, layout, gdiplus::kStringAlignmentCenter);
+      });
+}
+
+void PaintCheckBox(SkinFramework& framework, HWND button, HDC target, UINT state,
+                   const RECT& rect) {
+  const ButtonRecord* record = RecordOf(framework, button);
+  if (record == nullptr) return;
+  const COLORREF accent = framework.accentColour;
+  const COLORREF text = TextColourOf(button);
+  const bool checked = IsChecked(button);
+  PaintOnSnapshot(
+      framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
+        gdiplus::GraphicsPath face = RoundedRectPath(0, 0, static_cast<REAL>(width - 1),
+                                                     static_cast<REAL>(height - 1), kCorner);
+        PaintBaseFace(g, face, width, height, state);
+        if ((state & ODS_FOCUS) && !(state & kHot)) FocusMark(g, width, height);
+        const int top = (height - kCheckSize) / 2;
+        DrawPicture(g, kCheckBoxPng, kCheckBoxPngSize, kMarkLeft, top);
+        if (state & kHot) {
+          gdiplus::GraphicsPath box;
+          box.Create();
+          box.AddRectangleI(kMarkLeft, top, kCheckSize - 1, kCheckSize - 1);
+          HotFill(g, box, top, kCheckSize, accent);
+          OutlinePath(g, box, Colour(accent, 255));
+        }
+        if (checked) DrawPicture(g, kCheckMarkPng, kCheckMarkPngSize, kMarkLeft, top);
+        DrawCaption(g, *record, text, CaptionRight(kMarkLeft + kCheckCaptionGap, width, height),
+                    gdiplus::kStringAlignmentNear);
+      });
+}
+
+void PaintRadioButton(SkinFramework& framework, HWND button, HDC target, UINT state,
+                      const RECT& rect) {
+  const ButtonRecord* record = RecordOf(framework, button);
+  if (record == nullptr) return;
+  const COLORREF accent = framework.accentColour;
+  const COLORREF text = TextColourOf(button);
+  const bool checked = IsChecked(button);
+  PaintOnSnapshot(
+      framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
+        gdiplus::GraphicsPath face = RoundedRectPath(0, 0, static_cast<REAL>(width - 1),
+                                                     static_cast<REAL>(height - 1), kCorner);
+        PaintBaseFace(g, face, width, height, state);
+        if ((state & ODS_FOCUS) && !(state & kHot)) FocusMark(g, width, height);
+        const int top = (height - kRadioSize) / 2;
+        gdiplus::GraphicsPath circle;
+        circle.Create();
+        circle.AddEllipseI(kMarkLeft, top, kRadioSize - 1, kRadioSize - 1);
+        FillPath(g, circle, Colour(kWhite, 255));
+        if (state & kHot) {
+          HotFill(g, circle, top, kRadioSize, accent);
+          OutlinePath(g, circle, Colour(accent, 255));
+        } else {
+          OutlinePath(g, circle, Colour(kBlack, 200));
+        }
+        if (checked) {
+          gdiplus::GraphicsPath dot;
+          dot.Create();
+          dot.AddEllipseI(kMarkLeft + 3, top + 3, kRadioSize - 7, kRadioSize - 7);
+          gdiplus::PathGradientBrush shine;
+          if (shine.CreateFromPath(dot)) {
+            shine.SetCenterColor(Colour(kWhite, 100));
+            const ARGB rim = Colour(kDotRim, 255);
+            int count = 1;
+            shine.SetSurroundColors(&rim, &count);
+            g.FillPath(shine, dot);
+          }
+          OutlinePath(g, dot, Colour(kBlack, 200));
+        }
+        DrawCaption(g, *record, text, CaptionRight(kMarkLeft + kRadioCaptionGap, width, height),
+                    gdiplus::kStringAlignmentNear);
+      });
+}
+
+void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT state,
+                        const RECT& rect) {
+  const ButtonRecord* record = RecordOf(framework, button);
+  if (record == nullptr) return;
+  const COLORREF accent = framework.accentColour;
+  const COLORREF text = TextColourOf(button);
+  PaintOnSnapshot(
+      framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
+        const REAL w = static_cast<REAL>(width);
+        const REAL h = static_cast<REAL>(height);
+        gdiplus::GraphicsPath face = RoundedRectPath(0, 0, w - 1, h - 1, kCorner);
+        PaintBaseFace(g, face, width, height, state);
+        // A pressed picture sinks in by a pixel.
+        const int sink = (state & ODS_SELECTED) ? 1 : 0;
+        const gdiplus::Image* picture =
+            record->image && record->image->HasObject() ? record->image.get() : nullptr;
+        const int pictureWidth = record->kindValues[0];
+        const int pictureHeight = record->kindValues[1];
+        if (record->kind == kPictureButton1) {
+          if (picture != nullptr)
+            g.DrawImageRectI(*picture, 2 + sink, 2 + sink, width - 4, height - 4);
+        } else {
+          int captionLeft = 4;
+          if (picture != nullptr && pictureWidth > 0 && pictureHeight > 0) {
+            const int drawnHeight = pictureHeight < height - 4 ? pictureHeight : height - 4;
+            const int drawnWidth = pictureWidth * drawnHeight / pictureHeight;
+            g.DrawImageRectI(*picture, 4 + sink, (height - drawnHeight) / 2 + sink, drawnWidth,
+                             drawnHeight);
+            captionLeft += drawnWidth + 4;
+          }
+          DrawCaption(g, *record, text, CaptionRight(captionLeft + sink, width, height),
+                      gdiplus::kStringAlignmentNear);
+        }
+        if (state & kHot) {
+          FillPathVertically(g, face, 0, w, h, Colour(accent, 60), Colour(accent, 10));
+          OutlinePath(g, face, Colour(accent, 255));
+        } else if (state & ODS_FOCUS) {
+          FocusMark(g, width, height);
+        }
+      });
+}
+
+void DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_BUTTON || ReadIntProp(item.hwndItem, kWindowNumberKey) == 0) return;
+  ButtonRecord* record = RecordAt(framework, windowNumber, item.hwndItem);
+  // A button inside a container reports to it; its own window number finds it.
+  if (record == nullptr) record = RecordOf(framework, item.hwndItem);
+  if (record == nullptr) return;
+  // The system knows nothing of the mouse over an owner-drawn button: a
+  // repaint it asks for while the mouse is there keeps the hot look.
+  UINT state = item.itemState;
+  if (IsHot(framework, item.hwndItem)) state |= kHot;
+  switch (record->kind) {
+    case kPushButton:
+      PaintPushButton(framework, item.hwndItem, item.hDC, state, item.rcItem);
+      break;
+    case kPictureButton1:
+    case kPictureButton3:
+      PaintPictureButton(framework, item.hwndItem, item.hDC, state, item.rcItem);
+      break;
+    default:  // check boxes and radio buttons paint themselves
+      break;
+  }
+}
+
+void RepaintButton(SkinFramework& framework, HWND button, bool hot) {
+  const ButtonRecord* record = RecordOf(framework, button);
+  if (record == nullptr) return;
+  HDC dc = GetDC(button);
+  if (dc == nullptr) return;
+  RECT client{};
+  GetClientRect(button, &client);
+  PaintKind(framework, record->kind, button, dc, LiveState(button, hot), client);
+  ReleaseDC(button, dc);
+}
+
+bool MakePictureButton(SkinFramework& framework, HWND button, const void* picture,
+                       unsigned length) {
+  return MakePicture(framework, button, picture, length, kPictureButton1);
+}
+
+bool MakeCaptionPictureButton(SkinFramework& framework, HWND button, const void* picture,
+                              unsigned length) {
+  return MakePicture(framework, button, picture, length, kPictureButton3);
+}
+
+LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
+  const auto passOn = [&] {
+    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
+                               : DefWindowProcA(hwnd, message, wParam, lParam);
+  };
+  SkinFramework* framework = ProgramFramework();
+  ButtonRecord* record = framework != nullptr ? RecordOf(*framework, hwnd) : nullptr;
+  if (record == nullptr) return passOn();
+  WindowRecord* owner = framework->Window(ReadIntProp(hwnd, kOwnerNumberKey));
+  if (owner == nullptr) return passOn();
+  WindowRecord& window = *owner;
+  const int index = ReadIntProp(hwnd, kWindowNumberKey);
+  const int kind = record->kind;
+  const bool paintsItself = kind == kRadioButton || kind == kCheckBox;
+
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+      TrackMouseEvent(&track);
+      window.currentHot = index;
+      if (window.currentHot != window.previousHot || window.hotKind != kHotButton) {
+        RepaintButton(*framework, hwnd, true);
+        window.previousHot = window.currentHot;
+        window.hotKind = kHotButton;
+      }
+      break;
+    }
+    case WM_MOUSELEAVE:
+      window.previousHot = 0;
+      RepaintButton(*framework, hwnd, false);
+      break;
+    case WM_MOVE:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case BM_SETCHECK:
+    case WM_ENABLE:
+      if (!paintsItself) break;
+      passOn();
+      RepaintNow(*framework, hwnd);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_KEYDOWN:
+      if (!paintsItself || wParam != VK_SPACE) break;
+      passOn();
+      RepaintNow(*framework, hwnd);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_LBUTTONUP:
+    case WM_KEYUP:
+    case BM_SETSTATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+      // The system draws the pressed look and the focus of these kinds
+      // straight onto the control: ours goes over it again.
+      if (!paintsItself) break;
+      const LRESULT result = passOn();
+      RepaintNow(*framework, hwnd);
+      return result;
+    }
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, TextColourOf(hwnd));
+      break;
+    }
+    case WM_PAINT: {
+      if (!paintsItself) break;
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd, &paint);
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      const UINT state = LiveState(hwnd, IsHot(*framework, hwnd));
+      if (kind == kCheckBox) {
+        PaintCheckBox(*framework, hwnd, dc, state, client);
+      } else {
+        PaintRadioButton(*framework, hwnd, dc, state, client);
+      }
+      EndPaint(hwnd, &paint);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    case WM_SETTEXT: {
+      record->caption = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+      const LRESULT result = passOn();
+      if (paintsItself) RepaintNow(*framework, hwnd);
+      return result;
+    }
+    default:
+      break;
+  }
+  return passOn();
+}
 
 }  // namespace framework

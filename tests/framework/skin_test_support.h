@@ -1,0 +1,166 @@
+#pragma once
+
+// Shared pieces of the framework's Wine tests: a framework object, a plain
+// top-level window with controls of the test's choosing, pumping, pixel
+// reads and a count of live GDI objects.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "framework/records.h"
+#include "framework/skin_framework.h"
+#include "gdi_meter.h"
+#include "gdiplus/image.h"
+
+namespace framework::testing {
+
+// Lets the window's and the controls' messages run for at least ms.
+inline void PumpFor(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(1);
+  } while (static_cast<LONG>(GetTickCount() - end) < 0);
+}
+
+// A pixel of what a window shows, read from its window DC (x, y in window
+// coordinates).
+inline COLORREF PixelOf(HWND window, int x, int y) {
+  HDC dc = GetWindowDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+// Saves what a window shows (its whole window area) as a PNG file.
+inline bool SaveWindowPicture(HWND window, const char* path) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC source = GetWindowDC(window);
+  HDC memory = CreateCompatibleDC(source);
+  HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(window, source);
+  bool saved = false;
+  {
+    gdiplus::Bitmap picture;
+    if (picture.CreateFromHBITMAP(bitmap)) saved = picture.SaveToFile(path, "image/png");
+  }
+  DeleteObject(bitmap);
+  return saved;
+}
+
+// Where the pictures of the tests go (the build's artefact folder, given by
+// the test's environment, else the working directory).
+inline std::string ArtefactPath(const char* name) {
+  char folder[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableA("CLICKER_ARTEFACTS", folder, MAX_PATH);
+  std::string path = length > 0 && length < MAX_PATH ? std::string(folder) + "\\" : std::string();
+  return path + name;
+}
+
+inline bool Near(COLORREF actual, COLORREF expected, int tolerance = 12) {
+  return std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
+         std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
+         std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
+}
+
+// The result of laying `colour` at `alpha` over `under`, as GDI+ does.
+inline COLORREF Over(COLORREF under, COLORREF colour, int alpha) {
+  auto mix = [alpha](int below, int above) {
+    return (above * alpha + below * (255 - alpha)) / 255;
+  };
+  return RGB(mix(GetRValue(under), GetRValue(colour)), mix(GetGValue(under), GetGValue(colour)),
+             mix(GetBValue(under), GetBValue(colour)));
+}
+
+inline int Brightness(COLORREF colour) {
+  return GetRValue(colour) + GetGValue(colour) + GetBValue(colour);
+}
+
+// The program-wide framework object for one test.
+class FrameworkScope {
+ public:
+  explicit FrameworkScope(bool translucent = true) {
+    // Losing the activation would start the working-set trim, a process of
+    // its own that outlives the test.
+    SkinFramework::trimAction = nullptr;
+    framework_ = std::make_unique<SkinFramework>();
+    framework_->StartUp();
+    SetProgramFramework(framework_.get());
+    framework_->Settings(1, translucent ? std::optional<int>(32) : std::nullopt);
+    framework_->defaultBackgroundColour = kBackground;
+  }
+  ~FrameworkScope() {
+    SetProgramFramework(nullptr);
+    framework_.reset();
+  }
+  FrameworkScope(const FrameworkScope&) = delete;
+  FrameworkScope& operator=(const FrameworkScope&) = delete;
+  SkinFramework& operator*() { return *framework_; }
+  SkinFramework* operator->() { return framework_.get(); }
+
+  static constexpr COLORREF kBackground = RGB(40, 80, 160);
+
+ private:
+  std::unique_ptr<SkinFramework> framework_;
+};
+
+// A plain top-level window of the test, made hidden; controls go in before
+// it is attached.
+class TestWindow {
+ public:
+  TestWindow(int width = 420, int height = 320) {
+    static const bool registered = [] {
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = DefWindowProcA;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+      wc.lpszClassName = "SkinTestWindow";
+      return RegisterClassA(&wc) != 0;
+    }();
+    EXPECT_TRUE(registered);
+    window_ = CreateWindowExA(0, "SkinTestWindow", "test", WS_POPUP, 40, 40, width, height, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~TestWindow() {
+    if (IsWindow(window_)) DestroyWindow(window_);
+  }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND window() const { return window_; }
+  HWND Add(const char* className, const char* text, DWORD style, int x, int y, int width,
+           int height, DWORD exStyle = 0, HWND parent = nullptr) {
+    return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
+                           height, parent != nullptr ? parent : window_, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  }
+  // Attaches the window and shows it painted.
+  void Attach(SkinFramework& framework) {
+    framework.AttachWindow(window_, AttachOptions{});
+    Show();
+  }
+  void Show() {
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    UpdateWindow(window_);
+    PumpFor(60);
+  }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+}  // namespace framework::testing
