@@ -43,6 +43,11 @@ uint64_t TicksIn(uint64_t ticks, uint64_t perSecond) {
   return ticks / frequency * perSecond + ticks % frequency * perSecond / frequency;
 }
 
+DWORD BackstopMs(uint64_t ticks) {
+  const uint64_t ms = TicksIn(ticks, 1000) + 1;
+  return ms < INFINITE ? static_cast<DWORD>(ms) : INFINITE - 1;
+}
+
 // Sleeps until a message arrives or the ticks have passed.
 void SleepForMessage(uint64_t ticks) {
   const HANDLE timer = WaitTimer();
@@ -50,14 +55,14 @@ void SleepForMessage(uint64_t ticks) {
     LARGE_INTEGER due;
     due.QuadPart = -static_cast<LONGLONG>(TicksIn(ticks, 10'000'000));  // relative, 100 ns
     if (SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
-      MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      // The timeout backs the timer up: a timer that never fires must not
+      // hold the window forever.
+      MsgWaitForMultipleObjectsEx(1, &timer, BackstopMs(ticks), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       CancelWaitableTimer(timer);
       return;
     }
   }
-  const uint64_t ms = TicksIn(ticks, 1000);
-  MsgWaitForMultipleObjectsEx(0, nullptr, ms < INFINITE ? static_cast<DWORD>(ms) : INFINITE - 1,
-                              QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  MsgWaitForMultipleObjectsEx(0, nullptr, BackstopMs(ticks) - 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 void WaitUntilDeadline(uint64_t deadline, StopSignal stop) {
