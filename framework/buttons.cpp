@@ -206,7 +206,7 @@ void PaintPushFace(gdiplus::Graphics& g, int width, int height, UINT state, COLO
   }
 
   if ((state & ODS_SELECTED) && width > 6 && height > 6) {
-    gdiplus::GraphicsPath inset = RoundedRectPath(2, 2, w - 5, h - 5, kCorner);
+    gdiplus::GraphicsPath inset = RoundedRectPath(2, 2, w - 4, h - 4, kCorner);
     FillPathVertically(g, inset, 2, w, h - 4, Colour(accent, 60), Colour(kWhite, 100));
   }
 }

@@ -230,7 +230,7 @@ void DrawComboText(gdiplus::Graphics& g, const std::string& text, COLORREF colou
 // Without bars the default painting gets no region at all.
 LRESULT PaintScrollBarsOnly(HWND control, LPARAM lParam) {
   if (!HasScrollBar(control)) {
-    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(0xFFFFFFFF), lParam);
+    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
   }
   HRGN bars = ScrollBarRegion(control);
   const LRESULT result =

@@ -46,12 +46,30 @@ HBITMAP MakeArgbBitmap(int width, int height) {
   return pixels.CreateHBITMAP(0);
 }
 
-int TaskbarHeight() {
-  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-  if (taskbar == nullptr) return 0;
-  RECT rect{};
-  GetWindowRect(taskbar, &rect);
-  return rect.bottom - rect.top;
+RECT WorkArea() {
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  // A hidden taskbar covers nothing: the first visible one counts.
+  HWND taskbar = nullptr;
+  do {
+    taskbar = FindWindowExA(nullptr, taskbar, "Shell_TrayWnd", nullptr);
+  } while (taskbar != nullptr && !IsWindowVisible(taskbar));
+  RECT bar{};
+  if (taskbar == nullptr || !GetWindowRect(taskbar, &bar)) return work;
+  // The bar may stand on any edge: the work area is what it leaves free.
+  if (bar.right - bar.left >= bar.bottom - bar.top) {
+    if (bar.top <= work.top)
+      work.top = bar.bottom;
+    else
+      work.bottom = bar.top;
+  } else {
+    if (bar.left <= work.left)
+      work.left = bar.right;
+    else
+      work.right = bar.left;
+  }
+  if (work.right <= work.left || work.bottom <= work.top)
+    work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return work;
 }
 
 void SkinFramework::ApplyWindowRegion(HWND window) {

@@ -32,6 +32,6 @@ struct SizingZone {
 };
 SizingZone SizingZoneAt(int x, int y, const RECT& client);
 // Height of the taskbar (0 when there is none).
-int TaskbarHeight();
+RECT WorkArea();
 
 }  // namespace framework

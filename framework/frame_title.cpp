@@ -230,10 +230,11 @@ void SkinFramework::OnGetMinMaxInfo(int n, LPARAM lParam) {
                          sizeof info, &done))
     return;
   if (record->maximised) {
-    record->workWidth = GetSystemMetrics(SM_CXSCREEN);
-    record->workHeight = GetSystemMetrics(SM_CYSCREEN) - TaskbarHeight();
+    const RECT work = WorkArea();
+    record->workWidth = work.right - work.left;
+    record->workHeight = work.bottom - work.top;
     info.ptMaxSize = POINT{record->workWidth, record->workHeight};
-    info.ptMaxPosition = POINT{0, 0};
+    info.ptMaxPosition = POINT{work.left, work.top};
   }
   info.ptMinTrackSize = POINT{record->minTrackWidth, record->minTrackHeight};
   *reinterpret_cast<MINMAXINFO*>(lParam) = info;
@@ -249,8 +250,9 @@ void SkinFramework::OnWindowPosChanged(int n, HWND window) {
     const int height = GetSystemMetrics(SM_CYSCREEN);
     if (client.right == width && client.bottom == height) {
       record->maximised = 1;
-      SetWindowPos(window, nullptr, 0, 0, width, height - TaskbarHeight(),
-                   SWP_NOZORDER | SWP_NOOWNERZORDER);
+      const RECT work = WorkArea();
+      SetWindowPos(window, nullptr, work.left, work.top, work.right - work.left,
+                   work.bottom - work.top, SWP_NOZORDER | SWP_NOOWNERZORDER);
     }
   }
   LayOutTitleButtons(n);
@@ -281,7 +283,10 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
         GetClientRect(window, &client);
         Press(n, lParam, client);
       }
-      record = Window(ReadIntProp(window, kWindowNumberKey));
+      // The move or size loop dispatches messages: another window may have
+      // gone meanwhile and this one been renumbered.
+      n = ReadIntProp(window, kWindowNumberKey);
+      record = Window(n);
       *result = 0;
       if (record == nullptr || record->window != window) return true;
       hotTitleButton = HitTestTitleButtons(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -331,8 +336,9 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
     case WM_GETMINMAXINFO: {
       WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
       *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam) : 0;
+      n = ReadIntProp(window, kWindowNumberKey);
       record = Window(n);
-      if (record != nullptr) OnGetMinMaxInfo(n, lParam);
+      if (record != nullptr && record->window == window) OnGetMinMaxInfo(n, lParam);
       return true;
     }
     case WM_WINDOWPOSCHANGED:
@@ -351,8 +357,9 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
       WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
       *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
                          : DefWindowProcA(window, message, wParam, lParam);
+      n = ReadIntProp(window, kWindowNumberKey);
       record = Window(n);
-      if (record != nullptr && record->caption && record->titleBar)
+      if (record != nullptr && record->window == window && record->caption && record->titleBar)
         DrawCaption(n, nullptr, reinterpret_cast<const char*>(lParam));
       return true;
     }

@@ -19,7 +19,7 @@ namespace {
 
 SkinFramework* programFramework = nullptr;
 
-struct ButtonSpec {
+struct ButtonDescription {
   int width;
   int kind;
   const char* caption;
@@ -29,14 +29,15 @@ struct ButtonSpec {
   unsigned secondSize;
 };
 
-TitleButton MakeTitleButton(const ButtonSpec& spec) {
+TitleButton MakeTitleButton(const ButtonDescription& description) {
   TitleButton button;
-  button.width = spec.width;
+  button.width = description.width;
   button.height = 18;
-  button.normalImage.assign(spec.image, spec.image + spec.imageSize);
-  if (spec.second != nullptr) button.secondImage.assign(spec.second, spec.second + spec.secondSize);
-  button.kind = spec.kind;
-  button.caption = spec.caption;
+  button.normalImage.assign(description.image, description.image + description.imageSize);
+  if (description.second != nullptr)
+    button.secondImage.assign(description.second, description.second + description.secondSize);
+  button.kind = description.kind;
+  button.caption = description.caption;
   button.normalPicture = DecodePicture(button.normalImage);
   button.secondPicture = DecodePicture(button.secondImage);
   return button;
@@ -76,6 +77,11 @@ SkinFramework::SkinFramework() : defaultBackgroundColour(GetSysColor(COLOR_BTNFA
 SkinFramework::~SkinFramework() {
   if (icon != nullptr) DestroyIcon(icon);
   icon = nullptr;
+  StopDrawing();
+  if (programFramework == this) programFramework = nullptr;
+}
+
+void SkinFramework::StopDrawing() {
   // GDI+ objects must go before GDI+ itself.
   globalPicture.reset();
   for (WindowRecord& record : windows) {
@@ -88,7 +94,6 @@ SkinFramework::~SkinFramework() {
   }
   if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
   gdiplusToken = 0;
-  if (programFramework == this) programFramework = nullptr;
 }
 
 void SkinFramework::StartUp() {
@@ -236,8 +241,7 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
   };
   switch (message) {
     case WM_QUIT:
-      if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
-      gdiplusToken = 0;
+      StopDrawing();
       break;
     case WM_DESTROY:
       // The children still exist here: free the colour objects they hold.

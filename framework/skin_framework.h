@@ -51,6 +51,8 @@ class SkinFramework {
   // Program start: GDI+, the program icon (resource 129, else "DEFAULT_ICON"),
   // the start settings.
   void StartUp();
+  // Lets go of every picture, then of GDI+ itself (at WM_QUIT and at the end).
+  void StopDrawing();
   // The settings operation: an empty veil alpha turns translucency off.
   void Settings(int enabledFlag, std::optional<int> veilAlphaValue,
                 std::optional<int> controlFrameValue = std::nullopt);

@@ -32,7 +32,7 @@ bool IsNumeric(EditMode mode) {
 
 Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count) : spec_(window) {
   controls_.resize(count);
-  for (size_t i = 0; i < count; ++i) controls_[i].spec = &controls[i];
+  for (size_t i = 0; i < count; ++i) controls_[i].entry = &controls[i];
 }
 
 Form::~Form() {
@@ -45,7 +45,7 @@ Form::~Form() {
 
 size_t Form::IndexOf(const char* name) const {
   for (size_t i = 0; i < controls_.size(); ++i) {
-    if (std::strcmp(controls_[i].spec->name, name) == 0) return i;
+    if (std::strcmp(controls_[i].entry->name, name) == 0) return i;
   }
   return SIZE_MAX;
 }
@@ -121,7 +121,7 @@ bool Form::Create() {
   // Group boxes frame the controls around them and go beneath all of them;
   // the outermost, made first, ends up lowest.
   for (size_t i = controls_.size(); i-- > 0;) {
-    if (controls_[i].spec->kind == ControlKind::GroupBox && controls_[i].hwnd != nullptr) {
+    if (controls_[i].entry->kind == ControlKind::GroupBox && controls_[i].hwnd != nullptr) {
       SetWindowPos(controls_[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -136,38 +136,38 @@ bool Form::Create() {
   return true;
 }
 
-HFONT Form::FontFor(const FontSpec* spec) {
-  if (spec == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+HFONT Form::FontFor(const FontSpec* entry) {
+  if (entry == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const auto& font : fonts_) {
-    if (font.first == spec) return font.second;
+    if (font.first == entry) return font.second;
   }
   const HFONT font =
-      CreateFontA(-spec->height, 0, 0, 0, spec->weight, spec->italic ? TRUE : FALSE, FALSE, FALSE,
-                  GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                  DEFAULT_PITCH | FF_DONTCARE, spec->face);
-  fonts_.emplace_back(spec, font);
+      CreateFontA(-entry->height, 0, 0, 0, entry->weight, entry->italic ? TRUE : FALSE, FALSE,
+                  FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  DEFAULT_PITCH | FF_DONTCARE, entry->face);
+  fonts_.emplace_back(entry, font);
   return font;
 }
 
 void Form::CreateControl(size_t index) {
   ControlState& control = controls_[index];
-  const ControlSpec& spec = *control.spec;
-  if (spec.kind == ControlKind::Timer) {
-    control.timer = std::make_unique<TimerControl>(spec.timerPeriod, [this, index] {
+  const ControlSpec& entry = *control.entry;
+  if (entry.kind == ControlKind::Timer) {
+    control.timer = std::make_unique<TimerControl>(entry.timerPeriod, [this, index] {
       if (controls_[index].onTick) controls_[index].onTick();
     });
     return;
   }
 
   HWND parent = window_;
-  int32_t left = spec.left;
-  int32_t top = spec.top;
-  if (spec.parent != nullptr) {
-    const size_t parentIndex = IndexOf(spec.parent);
+  int32_t left = entry.left;
+  int32_t top = entry.top;
+  if (entry.parent != nullptr) {
+    const size_t parentIndex = IndexOf(entry.parent);
     if (parentIndex < index && controls_[parentIndex].hwnd != nullptr) {
       parent = controls_[parentIndex].hwnd;
-      left -= controls_[parentIndex].spec->left;
-      top -= controls_[parentIndex].spec->top;
+      left -= controls_[parentIndex].entry->left;
+      top -= controls_[parentIndex].entry->top;
     }
   }
 
@@ -176,14 +176,15 @@ void Form::CreateControl(size_t index) {
   // parents): each one paints only where no sibling lies above it.
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD exStyle = 0;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case ControlKind::GroupBox:
       style |= BS_GROUPBOX | WS_GROUP;
       break;
     case ControlKind::RadioButton: {
       style |= BS_AUTORADIOBUTTON;
       // A run of radio buttons is one group: the first one opens it.
-      const bool follows = index > 0 && controls_[index - 1].spec->kind == ControlKind::RadioButton;
+      const bool follows =
+          index > 0 && controls_[index - 1].entry->kind == ControlKind::RadioButton;
       if (!follows) style |= WS_GROUP;
       break;
     }
@@ -191,8 +192,8 @@ void Form::CreateControl(size_t index) {
       className = "EDIT";
       exStyle |= WS_EX_CLIENTEDGE;
       style |= WS_GROUP | ES_AUTOHSCROLL;
-      if (spec.multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL;
-      if (spec.editMode == EditMode::ReadOnly) style |= ES_READONLY;
+      if (entry.multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL;
+      if (entry.editMode == EditMode::ReadOnly) style |= ES_READONLY;
       break;
     case ControlKind::Button:
       style |= BS_PUSHBUTTON | WS_GROUP;
@@ -205,20 +206,20 @@ void Form::CreateControl(size_t index) {
     case ControlKind::Timer:
       break;
   }
-  if (!spec.hidden) style |= WS_VISIBLE;
-  if (spec.tabOrder > 0) style |= WS_TABSTOP;
+  if (!entry.hidden) style |= WS_VISIBLE;
+  if (entry.tabOrder > 0) style |= WS_TABSTOP;
 
   control.hwnd = CreateWindowExA(
-      exStyle, className, spec.caption != nullptr ? spec.caption : "", style, left, top, spec.width,
-      spec.height, parent,
+      exStyle, className, entry.caption != nullptr ? entry.caption : "", style, left, top,
+      entry.width, entry.height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
       GetModuleHandleA(nullptr), nullptr);
   if (control.hwnd == nullptr) return;
   control.text = WindowText(control.hwnd);
   SetPropA(control.hwnd, kIndexProperty, reinterpret_cast<HANDLE>(index + 1));
-  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
-  if (spec.kind == ControlKind::EditBox && spec.background != kNoColour) {
-    control.background = CreateSolidBrush(spec.background);
+  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
+  if (entry.kind == ControlKind::EditBox && entry.background != kNoColour) {
+    control.background = CreateSolidBrush(entry.background);
   }
   control.previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::ControlProcedure)));
@@ -228,7 +229,7 @@ std::string Form::GetText(const char* name) const {
   const size_t index = IndexOf(name);
   if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return {};
   const ControlState& control = controls_[index];
-  if (control.spec->kind == ControlKind::EditBox) return control.text;
+  if (control.entry->kind == ControlKind::EditBox) return control.text;
   return WindowText(control.hwnd);
 }
 
@@ -236,7 +237,7 @@ void Form::SetText(const char* name, const char* text) {
   const size_t index = IndexOf(name);
   if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return;
   ControlState& control = controls_[index];
-  if (control.spec->kind == ControlKind::TransparentLabel) {
+  if (control.entry->kind == ControlKind::TransparentLabel) {
     if (WindowText(control.hwnd) == text) return;
     SetWindowTextA(control.hwnd, text);
     RepaintUnder(control.hwnd);
@@ -244,7 +245,7 @@ void Form::SetText(const char* name, const char* text) {
   }
   SetWindowTextA(control.hwnd, text);
   // A multi-line box sends no change notification for a text set this way.
-  if (control.spec->kind == ControlKind::EditBox) control.text = WindowText(control.hwnd);
+  if (control.entry->kind == ControlKind::EditBox) control.text = WindowText(control.hwnd);
 }
 
 bool Form::IsChecked(const char* name) const {
@@ -266,7 +267,7 @@ void Form::SetTextColourSink(std::function<void(HWND, COLORREF)> sink) {
   textColourSink_ = std::move(sink);
   if (!textColourSink_) return;
   for (const ControlState& control : controls_) {
-    if (control.hwnd != nullptr && control.spec->kind == ControlKind::TransparentLabel)
+    if (control.hwnd != nullptr && control.entry->kind == ControlKind::TransparentLabel)
       textColourSink_(control.hwnd, control.textColour);
   }
 }
@@ -295,7 +296,7 @@ LRESULT Form::HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lP
     }
     ImmReleaseContext(control.hwnd, context);
   }
-  for (const char c : ComposedTextForBox(control.spec->editMode, result)) {
+  for (const char c : ComposedTextForBox(control.entry->editMode, result)) {
     CallWindowProcA(control.previous, control.hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
   }
   // The result is in; what remains of the message (a new composition) goes on.
@@ -307,7 +308,7 @@ LRESULT Form::HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lP
 
 void Form::HandleEditFocusLost(ControlState& control) {
   const std::string text = WindowText(control.hwnd);
-  const std::string normal = NormaliseEditText(control.spec->editMode, text);
+  const std::string normal = NormaliseEditText(control.entry->editMode, text);
   if (normal == text) return;
   DWORD start = 0;
   DWORD end = 0;
@@ -339,7 +340,7 @@ bool Form::TakesKeyItself(HWND focus, MSG& msg) {
   // WM_CLOSE to its parent. Esc belongs to the window in every box.
   const ControlState* control = StateOf(focus);
   if (msg.wParam == VK_ESCAPE && control != nullptr &&
-      control->spec->kind == ControlKind::EditBox) {
+      control->entry->kind == ControlKind::EditBox) {
     return false;
   }
   const LRESULT code =
@@ -350,14 +351,14 @@ bool Form::TakesKeyItself(HWND focus, MSG& msg) {
 void Form::MoveFocus(bool backwards) {
   std::vector<const ControlState*> order;
   for (const ControlState& control : controls_) {
-    if (control.spec->tabOrder > 0 && control.hwnd != nullptr && IsWindowVisible(control.hwnd) &&
+    if (control.entry->tabOrder > 0 && control.hwnd != nullptr && IsWindowVisible(control.hwnd) &&
         IsWindowEnabled(control.hwnd)) {
       order.push_back(&control);
     }
   }
   if (order.empty()) return;
   std::sort(order.begin(), order.end(), [](const ControlState* a, const ControlState* b) {
-    return a->spec->tabOrder < b->spec->tabOrder;
+    return a->entry->tabOrder < b->entry->tabOrder;
   });
   const HWND focus = GetFocus();
   const auto current = std::find_if(order.begin(), order.end(),
@@ -372,7 +373,7 @@ void Form::MoveFocus(bool backwards) {
   }
   const ControlState* target = order[next];
   SetFocus(target->hwnd);
-  if (target->spec->kind == ControlKind::EditBox) SendMessageA(target->hwnd, EM_SETSEL, 0, -1);
+  if (target->entry->kind == ControlKind::EditBox) SendMessageA(target->hwnd, EM_SETSEL, 0, -1);
 }
 
 LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -424,7 +425,7 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Form::HandleCommand(WPARAM wParam, LPARAM lParam) {
   ControlState* control = StateOf(reinterpret_cast<HWND>(lParam));
-  if (control != nullptr && control->spec->kind == ControlKind::EditBox) {
+  if (control != nullptr && control->entry->kind == ControlKind::EditBox) {
     if (HIWORD(wParam) == EN_CHANGE) control->text = WindowText(control->hwnd);
     return 0;
   }
@@ -440,7 +441,7 @@ LRESULT Form::HandleCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT Form::HandleColour(UINT message, HDC dc, HWND controlWindow) {
   ControlState* control = StateOf(controlWindow);
   if (control != nullptr) {
-    switch (control->spec->kind) {
+    switch (control->entry->kind) {
       case ControlKind::TransparentLabel:
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, control->textColour);
@@ -448,7 +449,7 @@ LRESULT Form::HandleColour(UINT message, HDC dc, HWND controlWindow) {
       case ControlKind::EditBox:
         SetTextColor(dc, RGB(0, 0, 0));
         if (control->background != nullptr) {
-          SetBkColor(dc, control->spec->background);
+          SetBkColor(dc, control->entry->background);
           return reinterpret_cast<LRESULT>(control->background);
         }
         SetBkColor(dc, RGB(255, 255, 255));
@@ -475,7 +476,7 @@ LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM w
   // Closing is the window's business: a WM_CLOSE reaching a control (a
   // multi-line box posts one to its parent on Esc) must not destroy it.
   if (message == WM_CLOSE) return 0;
-  switch (control.spec->kind) {
+  switch (control.entry->kind) {
     case ControlKind::GroupBox:
       // Controls inside a group box report to it; the window handles them.
       if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_CTLCOLOREDIT ||
@@ -484,14 +485,14 @@ LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM w
       }
       break;
     case ControlKind::EditBox:
-      if (IsNumeric(control.spec->editMode)) {
+      if (IsNumeric(control.entry->editMode)) {
         if (message == WM_CHAR &&
-            !AcceptsTypedChar(control.spec->editMode, static_cast<unsigned char>(wParam))) {
+            !AcceptsTypedChar(control.entry->editMode, static_cast<unsigned char>(wParam))) {
           return 0;
         }
         // Input methods bring characters their own ways; the same rule holds.
         if (message == WM_IME_CHAR) {
-          const char c = ImeCharForBox(control.spec->editMode, static_cast<unsigned>(wParam));
+          const char c = ImeCharForBox(control.entry->editMode, static_cast<unsigned>(wParam));
           if (c != 0) {
             CallWindowProcA(previous, hwnd, WM_CHAR, static_cast<unsigned char>(c), lParam);
           }

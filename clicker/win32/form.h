@@ -104,7 +104,7 @@ class Form {
 
  private:
   struct ControlState {
-    const ControlSpec* spec = nullptr;
+    const ControlSpec* entry = nullptr;
     HWND hwnd = nullptr;
     WNDPROC previous = nullptr;
     COLORREF textColour = RGB(0, 0, 0);
@@ -129,7 +129,7 @@ class Form {
   // Whether the focused control handles the key (Esc or Tab) on its own.
   bool TakesKeyItself(HWND focus, MSG& msg);
   void CreateControl(size_t index);
-  HFONT FontFor(const FontSpec* spec);
+  HFONT FontFor(const FontSpec* entry);
   ControlState* StateOf(HWND control);
   void RepaintUnder(HWND control);
   void MoveFocus(bool backwards);

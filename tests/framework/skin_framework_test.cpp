@@ -326,6 +326,35 @@ TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
   if (ownTaskbar != nullptr) DestroyWindow(ownTaskbar);
 }
 
+TEST_F(SkinFrameworkTest, MaximisingLeavesATaskbarOnTheLeftEdgeUncovered) {
+  for (HWND w = FindWindowExA(nullptr, nullptr, "Shell_TrayWnd", nullptr); w != nullptr;
+       w = FindWindowExA(nullptr, w, "Shell_TrayWnd", nullptr)) {
+    if (IsWindowVisible(w)) GTEST_SKIP() << "the system shows a taskbar";
+  }
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = &DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "Shell_TrayWnd";
+  RegisterClassA(&wc);
+  HWND bar =
+      CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, 60,
+                      screenHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = MakeWindow(WS_MAXIMIZEBOX);
+  Attach(window);
+  passSystemCommands = true;
+  skin->RunTitleButton(1, skin->FindMaximiseButton(1));
+  Pump(100);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.left, 60);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_EQ(rect.right, screenWidth);
+  EXPECT_EQ(rect.bottom, screenHeight);
+  DestroyWindow(bar);
+}
+
 TEST_F(SkinFrameworkTest, TheMinimumTrackSizeIsAlwaysGiven) {
   HWND window = MakeWindow();
   Attach(window);
