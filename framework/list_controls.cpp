@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "framework/drawing_helpers.h"

@@ -1,6 +1,7 @@
 #include "framework/non_client.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace framework {
 namespace {
