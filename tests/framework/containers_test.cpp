@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/properties.h"
-#include "framework_test_support.h"
+#include "family_test_support.h"
 
 namespace framework_test {
 namespace {

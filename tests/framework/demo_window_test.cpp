@@ -10,7 +10,7 @@
 #include "framework/containers.h"
 #include "framework/list_controls.h"
 #include "framework/range_controls.h"
-#include "framework_test_support.h"
+#include "family_test_support.h"
 #include "gdiplus/image.h"
 
 namespace framework_test {

@@ -4,7 +4,7 @@
 
 #include "framework/properties.h"
 #include "framework/shared.h"
-#include "framework_test_support.h"
+#include "family_test_support.h"
 
 namespace framework_test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework_test_support.h"
+#include "family_test_support.h"
 
 namespace framework_test {
 namespace {

@@ -2,7 +2,7 @@
 // program; each test window is attached and destroyed by its test.
 #include <gtest/gtest.h>
 
-#include "framework_test_support.h"
+#include "family_test_support.h"
 #include "framework/shared.h"
 
 namespace framework_test {
