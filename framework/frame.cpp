@@ -161,7 +161,9 @@ void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
   const float width = static_cast<float>(client.right);
   const float height = static_cast<float>(client.bottom);
   graphics.Clear(0xFFFF00FFu);
-  gdiplus::GraphicsPath clip = RoundedRectPath(0, 0, width, height, 8);
+  // No rounder than the window region, so that none of the key colour shows
+  // inside it.
+  gdiplus::GraphicsPath clip = RoundedRectPath(0, 0, width, height, 2);
   graphics.SetClipPath(clip);
   const bool own = record->ownPicture != nullptr;
   gdiplus::SolidBrush fill;

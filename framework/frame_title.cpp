@@ -81,7 +81,7 @@ void SkinFramework::DrawHighlight(gdiplus::Graphics& graphics, int n, int index,
   const bool close = b.kind == kTitleClose;
   gdiplus::GraphicsPath path;
   if (close) {
-    path = RoundedRectPath(b.x, b.y, b.w, b.h, 10);
+    path = RoundedRectPath(b.x, b.y, b.w, b.h, 5);
   } else {
     path.Create();
     path.AddRectangle(b.x, b.y, b.w, b.h);
@@ -111,6 +111,7 @@ void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphic
     g = &own;
   }
   int value = highlight.value_or(hot || pressed ? 240 : 0);
+  if (highlight && highlightObserver != nullptr) highlightObserver(n, index, *highlight);
   if (value > 0) DrawHighlight(*g, n, index, value);
   const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
   gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();

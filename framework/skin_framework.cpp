@@ -62,6 +62,7 @@ BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
 
 std::atomic<int> SkinFramework::trimThreadsRun{0};
 void (*SkinFramework::trimAction)() = &hosting::TrimWorkingSet;
+void (*SkinFramework::highlightObserver)(int, int, int) = nullptr;
 
 SkinFramework* ProgramFramework() {
   return programFramework;

@@ -126,6 +126,8 @@ class SkinFramework {
   // replaced by a test.
   static std::atomic<int> trimThreadsRun;
   static void (*trimAction)();
+  // Sees every title-button highlight drawn with an explicit value (fades).
+  static void (*highlightObserver)(int n, int index, int value);
 
  private:
   LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

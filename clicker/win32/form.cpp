@@ -256,7 +256,17 @@ void Form::SetLabelColour(const char* name, COLORREF colour) {
   ControlState& control = controls_[index];
   if (control.textColour == colour) return;
   control.textColour = colour;
+  if (textColourSink_) textColourSink_(control.hwnd, colour);
   RepaintUnder(control.hwnd);
+}
+
+void Form::SetTextColourSink(std::function<void(HWND, COLORREF)> sink) {
+  textColourSink_ = std::move(sink);
+  if (!textColourSink_) return;
+  for (const ControlState& control : controls_) {
+    if (control.hwnd != nullptr && control.spec->kind == ControlKind::TransparentLabel)
+      textColourSink_(control.hwnd, control.textColour);
+  }
 }
 
 COLORREF Form::LabelColour(const char* name) const {

@@ -83,6 +83,9 @@ class Form {
   // Text colour of a transparent label; repainted only when it changes.
   void SetLabelColour(const char* name, COLORREF colour);
   COLORREF LabelColour(const char* name) const;
+  // Where label colours go besides the form itself (a drawn framework that
+  // answers the colour messages); the current colours are handed over at once.
+  void SetTextColourSink(std::function<void(HWND, COLORREF)> sink);
 
   // True once after each change of the window's outer size (and at first):
   // a size check every millisecond need not ask the system in between.
@@ -135,6 +138,7 @@ class Form {
   bool sizeChanged_ = true;
   std::function<void()> onCreated_;
   std::function<void()> onDestroy_;
+  std::function<void(HWND, COLORREF)> textColourSink_;
 };
 
 }  // namespace clicker::win32

@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "clicker/win32/main_window.h"
 #include "clicker/win32/message_pump.h"
+#include "framework/skin_framework.h"
 #include "hosting/skin_binding.h"
 
 namespace {
@@ -15,6 +18,10 @@ bool PreTranslate(MSG& msg) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // The drawn framework exists from before the window to the program's end.
+  auto skin = std::make_unique<framework::SkinFramework>();
+  framework::SetProgramFramework(skin.get());
+  skin->StartUp();
   hosting::LoadSkinEngine();
   int exitCode = 0;
   {
@@ -26,5 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     mainWindow = nullptr;
   }
   hosting::ShutdownSkinHosting();
+  // Ends GDI+; the window table goes with the object.
+  skin.reset();
   return exitCode;
 }

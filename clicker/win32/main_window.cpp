@@ -1,6 +1,8 @@
 #include "clicker/win32/main_window.h"
 
 #include "clicker/win32/message_pump.h"
+#include "data/pictures/pictures.h"
+#include "framework/skin_framework.h"
 #include "hosting/skin_binding.h"
 
 namespace clicker::win32 {
@@ -172,6 +174,26 @@ void MainWindow::ShowCursorPosition() {
   if (cursor.x == lastCursor_.x && cursor.y == lastCursor_.y) return;
   lastCursor_ = cursor;
   form_.SetText("透明标签4", CoordinateText(cursor.x, cursor.y).c_str());
+}
+
+void MainWindow::InstallFramework() {
+  framework::SkinFramework* skin = framework::ProgramFramework();
+  if (skin == nullptr) return;
+  skin->SetBackground(nullptr, kBackgroundJpg, kBackgroundJpgSize, COLORREF{0}, LONG{0x00C0C0C0},
+                      3);
+  skin->Settings(1, 32);
+  framework::AttachOptions options;
+  options.titleHeight = 25;
+  options.titleBar = 1;
+  options.resize = 1;
+  options.helpButton = 0;
+  options.mainMenuButton = 0;
+  options.caption = 1;
+  options.titleGloss = 0;
+  skin->AttachWindow(window(), options);
+  // The framework answers the colour messages now: label colours go to it.
+  form_.SetTextColourSink(
+      [skin](HWND label, COLORREF colour) { skin->SetControlTextColour(label, colour); });
 }
 
 void MainWindow::SetLabelColours() {

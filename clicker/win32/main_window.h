@@ -46,7 +46,7 @@ class MainWindow : public FormPort, private StartupPort {
   void AttachSkin() override;
   void ShowInstructions(const char* text) override;
   void DetachSkin() override;
-  void InstallFramework() override {}
+  void InstallFramework() override;
   void SkinGroupBoxes() override {}
   void HideWindow() override;
   void ShowWindow() override;

@@ -1,0 +1,266 @@
+// The frame: the hover fade, the rendered cache and the window on screen.
+#include <cstdlib>
+
+#include "data/pictures/pictures.h"
+#include "framework/frame.h"
+#include "framework/properties.h"
+#include "framework/shared.h"
+#include "gdiplus/image.h"
+#include "tests/framework/framework_test_support.h"
+
+namespace framework::testing {
+namespace {
+
+struct Highlight {
+  int index;
+  int value;
+  DWORD time;
+};
+std::vector<Highlight> highlights;
+void KeepHighlight(int, int index, int value) {
+  highlights.push_back(Highlight{index, value, GetTickCount()});
+}
+
+std::vector<int> ValuesOf(int index) {
+  std::vector<int> values;
+  for (const Highlight& h : highlights)
+    if (h.index == index) values.push_back(h.value);
+  return values;
+}
+
+LPARAM CentreOf(const TitleButton& button) {
+  return MAKELPARAM(static_cast<int>(button.x + button.w / 2),
+                    static_cast<int>(button.y + button.h / 2));
+}
+
+const std::vector<int> kFadeIn = {30, 60, 90, 120, 150, 180, 210, 240};
+const std::vector<int> kFadeOut = {210, 180, 150, 120, 90, 60, 30, 0};
+
+class FrameTest : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    highlights.clear();
+    SkinFramework::highlightObserver = &KeepHighlight;
+  }
+  void Tick(HWND window) { SendMessageA(window, WM_TIMER, reinterpret_cast<WPARAM>(window), 0); }
+};
+
+TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTick) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  const int n = Attach(window);
+  skin->RenderFrame(n, nullptr, false);
+  const WindowRecord& record = Record(n);
+  SendMessageA(window, WM_MOUSEHOVER, 0, 0);
+  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
+  EXPECT_EQ(skin->hotTitleButton, 1);
+  EXPECT_EQ(record.animationTimer, 1);
+  for (int i = 0; i < 8; ++i) Tick(window);
+  EXPECT_EQ(ValuesOf(1), kFadeIn);
+  Tick(window);  // finished: nothing more
+  EXPECT_EQ(ValuesOf(1).size(), 8u);
+
+  highlights.clear();
+  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[3]));
+  for (int i = 0; i < 8; ++i) {
+    Tick(window);
+    // One step of each fade per tick.
+    EXPECT_EQ(ValuesOf(3).size(), static_cast<size_t>(i + 1));
+    EXPECT_EQ(ValuesOf(1).size(), static_cast<size_t>(i + 1));
+  }
+  EXPECT_EQ(ValuesOf(3), kFadeIn);
+  EXPECT_EQ(ValuesOf(1), kFadeOut);
+}
+
+TEST_F(FrameTest, TheFadeRunsOnTheWindowsOwnTwentyMillisecondTimer) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  const int n = Attach(window);
+  Pump(50);
+  skin->RenderFrame(n, nullptr, true);
+  const TitleButton& close = Record(n).titleButtons[3];
+  POINT screen{static_cast<int>(close.x + 10), static_cast<int>(close.y + 9)};
+  ClientToScreen(window, &screen);
+  SetCursorPos(screen.x, screen.y);
+  const DWORD start = GetTickCount();
+  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(close));
+  SendMessageA(window, WM_MOUSEHOVER, 0, 0);
+  for (int wait = 0; wait < 100 && ValuesOf(3).size() < 8; ++wait) Pump(10);
+  ASSERT_EQ(ValuesOf(3), kFadeIn);
+  const DWORD took = highlights.back().time - start;
+  // Eight ticks of 20 ms (the system may round a timer up a little).
+  EXPECT_GE(took, 8u * 15u);
+  EXPECT_LE(took, 8u * 60u);
+}
+
+TEST_F(FrameTest, LeavingTheWindowFadesTheHotButtonOut) {
+  HWND window = MakeWindow();
+  const int n = Attach(window);
+  skin->RenderFrame(n, nullptr, false);
+  SendMessageA(window, WM_MOUSEHOVER, 0, 0);
+  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(Record(n).titleButtons[1]));
+  Tick(window);
+  Tick(window);
+  SendMessageA(window, WM_MOUSELEAVE, 0, 0);
+  highlights.clear();
+  for (int i = 0; i < 9; ++i) Tick(window);
+  EXPECT_EQ(ValuesOf(1), kFadeOut);
+  EXPECT_EQ(Record(n).animationTimer, 0);
+}
+
+// --- pixels ---
+
+int Channel(COLORREF colour, int shift) {
+  return (colour >> shift) & 0xFF;
+}
+bool Near(COLORREF a, COLORREF b, int tolerance) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
+  return true;
+}
+
+class FramePixelTest : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    skin->SetBackground(nullptr, kBackgroundJpg, kBackgroundJpgSize, COLORREF{0}, LONG{0x00C0C0C0},
+                        3);
+    skin->Settings(1, 32);
+    jpeg.CreateFromBytes(kBackgroundJpg, kBackgroundJpgSize);
+  }
+  // The JPEG's pixel under client point (x, y) when stretched over the client area.
+  COLORREF Stretched(int x, int y, int width, int height) {
+    const gdiplus::ARGB p = jpeg.GetPixel(x * 1440 / width, y * 900 / height);
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+  gdiplus::Bitmap jpeg;
+};
+
+TEST_F(FramePixelTest, TheAcceptedBackgroundColoursAreSet) {
+  EXPECT_EQ(skin->accentColour, 0x00C0C0C0u);
+  EXPECT_EQ(skin->defaultBackgroundMode, 3);
+  EXPECT_NE(skin->globalPicture, nullptr);
+}
+
+TEST_F(FramePixelTest, TheStretchedJpegFillsTheClientAreaWithinTheBorder) {
+  for (const SIZE size : {SIZE{498, 468}, SIZE{300, 200}, SIZE{700, 500}}) {
+    HWND window = MakeWindow(0, 50, 50, size.cx, size.cy);
+    const int n = Attach(window);
+    skin->RenderFrame(n, nullptr, false);
+    HDC cache = Record(n).cacheDc1;
+    RECT client{};
+    GetClientRect(window, &client);
+    int matched = 0, total = 0;
+    for (int y = 30; y < client.bottom - 4; y += 37) {
+      for (int x = 4; x < client.right - 4; x += 41) {
+        ++total;
+        if (Near(GetPixel(cache, x, y), Stretched(x, y, client.right, client.bottom), 24))
+          ++matched;
+      }
+    }
+    EXPECT_GE(matched * 10, total * 9) << size.cx << "x" << size.cy;
+    // Up to the far corner, inside the rounding.
+    const int x = client.right - 4, y = client.bottom - 4;
+    EXPECT_TRUE(Near(GetPixel(cache, x, y), Stretched(x, y, client.right, client.bottom), 40));
+    DestroyWindow(window);
+  }
+}
+
+TEST_F(FramePixelTest, BorderCaptionAndTheOutsideOfTheCorners) {
+  HWND window = MakeWindow(0, 60, 60, 498, 468, "鼠标坐标");
+  const int n = Attach(window);
+  skin->RenderFrame(n, nullptr, false);
+  HDC cache = Record(n).cacheDc1;
+  RECT client{};
+  GetClientRect(window, &client);
+  // The window region cuts the corners off.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, region), ERROR);
+  EXPECT_FALSE(PtInRegion(region, 0, 0));
+  EXPECT_FALSE(PtInRegion(region, client.right - 1, client.bottom - 1));
+  EXPECT_TRUE(PtInRegion(region, client.right / 2, 0));
+  EXPECT_TRUE(PtInRegion(region, 2, 2));
+  DeleteObject(region);
+  // Every magenta pixel of the cache lies outside the region.
+  for (LONG y : {0L, 1L, 2L, client.bottom - 3, client.bottom - 2, client.bottom - 1})
+    for (LONG x : {0L, 1L, 2L, client.right - 3, client.right - 2, client.right - 1}) {
+      if (GetPixel(cache, x, y) != kMagenta) continue;
+      HRGN check = CreateRectRgn(0, 0, 0, 0);
+      GetWindowRgn(window, check);
+      EXPECT_FALSE(PtInRegion(check, x, y)) << x << "," << y;
+      DeleteObject(check);
+    }
+
+  // Border: black at alpha 180 outside, white at alpha 180 inside.
+  const int mx = client.right / 2 + 7;
+  const int bottom = client.bottom - 1;
+  const COLORREF under = Stretched(mx, bottom, client.right, client.bottom);
+  const COLORREF outer = GetPixel(cache, mx, bottom);
+  for (int shift : {0, 8, 16})
+    EXPECT_NEAR(Channel(outer, shift), Channel(under, shift) * 75 / 255, 12);
+  const COLORREF underInner = Stretched(mx, bottom - 1, client.right, client.bottom);
+  const COLORREF inner = GetPixel(cache, mx, bottom - 1);
+  for (int shift : {0, 8, 16})
+    EXPECT_NEAR(Channel(inner, shift), 180 + Channel(underInner, shift) * 75 / 255, 12);
+
+  // The caption: white text in the title bar right of the icon.
+  auto whiteIn = [&](HDC dc) {
+    int white = 0;
+    for (int y = 3; y < 23; ++y)
+      for (int x = 27; x < 120; ++x) {
+        const COLORREF c = GetPixel(dc, x, y);
+        if (Channel(c, 0) > 235 && Channel(c, 8) > 235 && Channel(c, 16) > 235) ++white;
+      }
+    return white;
+  };
+  const int withText = whiteIn(cache);
+  SetWindowTextA(window, "");
+  skin->RenderFrame(n, nullptr, false);
+  EXPECT_GT(withText, 30);
+  EXPECT_LT(whiteIn(Record(n).cacheDc1), 5);
+  // WM_SETTEXT draws the caption at once.
+  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("鼠标坐标"));
+  EXPECT_GT(whiteIn(Record(n).cacheDc1), 30);
+}
+
+TEST_F(FramePixelTest, TheHoveredCloseButtonTurnsRed) {
+  HWND window = MakeWindow(0, 60, 60, 498, 468);
+  const int n = Attach(window);
+  Pump(50);
+  skin->RenderFrame(n, nullptr, true);
+  const TitleButton close = Record(n).titleButtons[1];
+  const int x = static_cast<int>(close.x) + 3, y = static_cast<int>(close.y) + 2;
+  const COLORREF before = GetPixel(Record(n).cacheDc1, x, y);
+  POINT screen{static_cast<int>(close.x + 10), static_cast<int>(close.y + 9)};
+  ClientToScreen(window, &screen);
+  SetCursorPos(screen.x, screen.y);
+  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(close));
+  SendMessageA(window, WM_MOUSEHOVER, 0, 0);
+  Pump(400);
+  const COLORREF hot = GetPixel(Record(n).cacheDc1, x, y);
+  EXPECT_GT(Channel(hot, 0), Channel(hot, 8) + 60);
+  EXPECT_GT(Channel(hot, 0), Channel(hot, 16) + 60);
+  EXPECT_FALSE(Near(before, hot, 30));
+  POINT onScreen{x, y};
+  ClientToScreen(window, &onScreen);
+  EXPECT_EQ(ScreenPixel(onScreen.x, onScreen.y), hot);
+}
+
+TEST_F(FramePixelTest, OnScreenTheCornersShowWhatLiesBehind) {
+  HWND backdrop = MakeWindow(0, 40, 40, 540, 520);
+  // The backdrop is white (its class brush); the framework window over it.
+  HWND window = MakeWindow(0, 60, 60, 498, 468);
+  const int n = Attach(window);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  InvalidateRect(window, nullptr, TRUE);
+  Pump(200);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  EXPECT_EQ(ScreenPixel(origin.x, origin.y), RGB(255, 255, 255));
+  EXPECT_EQ(ScreenPixel(origin.x + 497, origin.y + 467), RGB(255, 255, 255));
+  const COLORREF inside = ScreenPixel(origin.x + 250, origin.y + 250);
+  EXPECT_EQ(inside, GetPixel(Record(n).cacheDc1, 250, 250));
+  (void)backdrop;
+}
+
+}  // namespace
+}  // namespace framework::testing

@@ -1,0 +1,339 @@
+// Attaching, detaching, the window procedure's message table and the title
+// buttons' actions, on real windows.
+#include <windowsx.h>
+
+#include "framework/properties.h"
+#include "framework/shared.h"
+#include "tests/framework/framework_test_support.h"
+
+namespace framework::testing {
+namespace {
+
+using SkinFrameworkTest = FrameworkTest;
+
+TEST_F(SkinFrameworkTest, AttachingTwiceKeepsOneRecordAndTheTitleBarIsAtLeast25High) {
+  HWND window = MakeWindow();
+  EXPECT_EQ(Attach(window, 10), 1);
+  Attach(window, 40);
+  ASSERT_EQ(skin->WindowCount(), 1);
+  const WindowRecord& record = Record(1);
+  EXPECT_EQ(record.titleHeight, 25);
+  EXPECT_EQ(ReadIntProp(window, kWindowNumberKey), 1);
+  EXPECT_EQ(ReadProp(window, kPreviousProcKey), reinterpret_cast<LONG_PTR>(record.previousProc));
+  EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC),
+            reinterpret_cast<LONG_PTR>(&SkinFramework::WindowProc));
+  // What the framework does not handle reaches the old procedure.
+  SeenMessages().clear();
+  SendMessageA(window, WM_USER + 5, 1, 2);
+  ASSERT_EQ(SeenMessages().size(), 1u);
+  EXPECT_EQ(SeenMessages()[0].message, static_cast<UINT>(WM_USER + 5));
+  EXPECT_NE(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU, 0);
+  EXPECT_EQ(record.redrawNeeded, 1);
+}
+
+TEST_F(SkinFrameworkTest, TheStripHoldsTheButtonsTheStyleAllows) {
+  HWND closeOnly = MakeWindow();
+  HWND full = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 120, 120);
+  Attach(closeOnly);
+  Attach(full);
+  const WindowRecord& small = Record(1);
+  const WindowRecord& large = Record(2);
+  EXPECT_EQ(small.titleButtons.Count(), 1);
+  EXPECT_EQ(small.stripWidth, 41);
+  ASSERT_EQ(large.titleButtons.Count(), 3);
+  EXPECT_EQ(large.stripWidth, 95);
+  EXPECT_EQ(large.titleButtons[1].kind, kTitleMinimise);
+  EXPECT_EQ(large.titleButtons[2].kind, kTitleMaximise);
+  EXPECT_EQ(large.titleButtons[3].kind, kTitleClose);
+  // The last button ends at the client area's right edge.
+  RECT client{};
+  GetClientRect(full, &client);
+  const TitleButton& close = large.titleButtons[3];
+  EXPECT_EQ(static_cast<int>(close.x + close.w), client.right);
+  EXPECT_EQ(static_cast<int>(close.w), 38);
+  EXPECT_EQ(static_cast<int>(large.titleButtons[2].x) + 27, static_cast<int>(close.x));
+}
+
+TEST_F(SkinFrameworkTest, DestroyingTheFirstWindowRenumbersTheSecondAndItsControls) {
+  HWND first = MakeWindow();
+  HWND second = MakeWindow(0, 150, 150);
+  Attach(first);
+  Attach(second);
+  HWND button = MakeChild(second, "Button", 10, 40, 80, 24);
+  HWND edit = MakeChild(second, "Edit", 10, 80, 80, 24);
+  HWND generic = MakeChild(second, "Static", 10, 120, 80, 24);
+  WindowRecord& record = Record(2);
+  record.buttons[record.buttons.Append()].window = button;
+  record.edits[record.edits.Append()].window = edit;
+  record.genericControls[record.genericControls.Append()].window = generic;
+  WriteProp(button, kOwnerNumberKey, 2);
+  WriteProp(edit, kOwnerNumberKey, 2);
+  WriteProp(generic, kGenericOwnerKey, 2);
+
+  DestroyWindow(first);
+  ASSERT_EQ(skin->WindowCount(), 1);
+  EXPECT_EQ(FindWindowNumber(*skin, second), 1);
+  EXPECT_EQ(FindWindowNumber(*skin, first), 0);
+  EXPECT_EQ(ReadIntProp(second, kWindowNumberKey), 1);
+  EXPECT_EQ(ReadIntProp(button, kOwnerNumberKey), 1);
+  EXPECT_EQ(ReadIntProp(edit, kOwnerNumberKey), 1);
+  EXPECT_EQ(ReadIntProp(generic, kGenericOwnerKey), 1);
+  // The renumbered window still works through the framework.
+  SeenMessages().clear();
+  SendMessageA(second, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("改名"));
+  char text[16] = {};
+  GetWindowTextA(second, text, sizeof text);
+  EXPECT_STREQ(text, "改名");
+}
+
+TEST_F(SkinFrameworkTest, WithoutTranslucencyColourMessagesReachTheOldProcedureUnchanged) {
+  HWND window = MakeWindow();
+  HWND label = MakeChild(window, "Static", 20, 40, 100, 20);
+  Attach(window);
+  skin->Settings(1, std::nullopt);
+  HDC dc = GetDC(label);
+  for (UINT message : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLORLISTBOX}) {
+    SeenMessages().clear();
+    EXPECT_EQ(SendMessageA(window, message, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(label)),
+              kColourMarker);
+    ASSERT_EQ(SeenMessages().size(), 1u);
+    EXPECT_EQ(SeenMessages()[0].message, message);
+    EXPECT_EQ(SeenMessages()[0].wParam, reinterpret_cast<WPARAM>(dc));
+    EXPECT_EQ(SeenMessages()[0].lParam, reinterpret_cast<LPARAM>(label));
+  }
+  // Disabled with translucency asked for: passed on as well.
+  skin->Settings(0, 32);
+  EXPECT_EQ(SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(label)),
+            kColourMarker);
+  ReleaseDC(label, dc);
+}
+
+TEST_F(SkinFrameworkTest, TranslucentColourAnswersUseTheTextColourAndReplaceTheirBrush) {
+  HWND window = MakeWindow();
+  HWND label = MakeChild(window, "Static", 20, 40, 100, 20);
+  Attach(window);
+  skin->Settings(1, 32);
+  skin->RenderFrame(1, nullptr, false);
+  skin->SetControlTextColour(label, RGB(255, 0, 0));
+  HDC dc = GetDC(label);
+  SeenMessages().clear();
+  const LRESULT first = SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(label));
+  EXPECT_TRUE(SeenMessages().empty());
+  EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(first)), static_cast<DWORD>(OBJ_BRUSH));
+  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  HGDIOBJ firstBitmap = ReadHandleProp<HGDIOBJ>(label, kColourBitmapKey);
+  EXPECT_EQ(GetObjectType(firstBitmap), static_cast<DWORD>(OBJ_BITMAP));
+  const LRESULT second = SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                      reinterpret_cast<LPARAM>(label));
+  EXPECT_EQ(ReadProp(label, kColourBrushKey), second);
+  if (second != first) {
+    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(first)), 0u);
+  }
+  // Buttons get the null brush.
+  EXPECT_EQ(SendMessageA(window, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(label)),
+            reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+  ReleaseDC(label, dc);
+}
+
+TEST_F(SkinFrameworkTest, AWindowTheFrameworkDoesNotKnowOnlyPassesOn) {
+  HWND window = MakeWindow();
+  skin->Settings(1, 32);
+  const LONG_PTR old = SetWindowLongPtrA(window, GWLP_WNDPROC,
+                                         reinterpret_cast<LONG_PTR>(&SkinFramework::WindowProc));
+  WriteProp(window, kPreviousProcKey, old);
+  for (int stale : {0, 5}) {
+    WriteProp(window, kWindowNumberKey, stale);
+    SeenMessages().clear();
+    EXPECT_EQ(SendMessageA(window, WM_CTLCOLORSTATIC, 7, 9), kColourMarker);
+    SendMessageA(window, WM_LBUTTONDOWN, 0, MAKELPARAM(395, 295));
+    ASSERT_EQ(SeenMessages().size(), 2u);
+    EXPECT_EQ(SeenMessages()[0].wParam, 7u);
+    EXPECT_EQ(SeenMessages()[0].lParam, 9);
+    EXPECT_EQ(SeenMessages()[1].message, static_cast<UINT>(WM_LBUTTONDOWN));
+  }
+  EXPECT_EQ(skin->Window(0), nullptr);
+  skin->RunTitleButton(0, 1);
+  skin->RenderFrame(0, nullptr, true);
+  EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0);
+}
+
+std::atomic<int> trims{0};
+void CountTrim() {
+  trims.fetch_add(1);
+}
+
+TEST_F(SkinFrameworkTest, EveryDeactivationStartsOneTrimThread) {
+  HWND window = MakeWindow();
+  Attach(window);
+  auto* const saved = SkinFramework::trimAction;
+  SkinFramework::trimAction = &CountTrim;
+  trims = 0;
+  const int runsBefore = SkinFramework::trimThreadsRun.load();
+  for (int i = 0; i < 3; ++i) SendMessageA(window, WM_ACTIVATEAPP, 0, 0);
+  SendMessageA(window, WM_ACTIVATEAPP, 1, 0);
+  for (int wait = 0; wait < 200 && SkinFramework::trimThreadsRun.load() < runsBefore + 3; ++wait)
+    Sleep(10);
+  Sleep(200);
+  EXPECT_EQ(trims.load(), 3);
+  EXPECT_GE(SkinFramework::trimThreadsRun.load(), runsBefore + 3);
+  SkinFramework::trimAction = saved;
+}
+
+TEST_F(SkinFrameworkTest, PressingAndReleasingTheCloseButtonSendsClose) {
+  HWND window = MakeWindow();
+  Attach(window);
+  skin->RenderFrame(1, nullptr, false);
+  const TitleButton& close = Record(1).titleButtons[1];
+  const LPARAM inside =
+      MAKELPARAM(static_cast<int>(close.x + close.w / 2), static_cast<int>(close.y + 3));
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0);
+  // The press inside the strip started neither a move nor a sizing.
+  EXPECT_EQ(CountSystemCommands(SC_SIZE), 0);
+  SendMessageA(window, WM_LBUTTONUP, 0, inside);
+  EXPECT_EQ(CountSystemCommands(SC_CLOSE, true), 1);
+}
+
+TEST_F(SkinFrameworkTest, ThePressedButtonRunsOnlyWhenReleasedOverIt) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX);
+  Attach(window);
+  skin->RenderFrame(1, nullptr, false);
+  const TitleButton& minimise = Record(1).titleButtons[1];
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM(static_cast<int>(minimise.x + 5), static_cast<int>(minimise.y + 5)));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<int>(minimise.x + 5), 8));
+  EXPECT_EQ(CountSystemCommands(SC_MINIMIZE, true), 1);
+  EXPECT_EQ(Record(1).minimised, 1);
+}
+
+TEST_F(SkinFrameworkTest, ADoubleClickOnTheTitleMaximisesOnlyWithAMaximiseButton) {
+  HWND plain = MakeWindow();
+  HWND maximisable = MakeWindow(WS_MAXIMIZEBOX, 130, 130);
+  Attach(plain);
+  Attach(maximisable);
+  SendMessageA(plain, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 12));
+  int commands = 0;
+  for (const Seen& seen : SeenMessages())
+    if (seen.message == WM_SYSCOMMAND) ++commands;
+  EXPECT_EQ(commands, 0);
+  EXPECT_EQ(Record(1).maximised, 0);
+  SendMessageA(maximisable, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 12));
+  EXPECT_EQ(CountSystemCommands(SC_MAXIMIZE, true), 1);
+  // Below the title bar nothing happens.
+  SendMessageA(maximisable, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 200));
+  EXPECT_EQ(CountSystemCommands(SC_MAXIMIZE) + CountSystemCommands(SC_RESTORE), 1);
+}
+
+TEST_F(SkinFrameworkTest, PressesInTheEdgeZonesStartSizingAndElsewhereMoving) {
+  HWND window = MakeWindow();
+  Attach(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5, client.bottom - 5));
+  EXPECT_EQ(CountSystemCommands(0xF008, true), 1);
+  const struct {
+    int x, y;
+    WPARAM command;
+  } zones[] = {{3, 150, 0xF001}, {client.right - 3, 150, 0xF002},
+               {200, 3, 0xF003}, {200, client.bottom - 3, 0xF006},
+               {3, 3, 0xF004},   {3, client.bottom - 3, 0xF007}};
+  // (The top-right corner lies under the close button, which takes its presses.)
+  for (const auto& zone : zones) {
+    SeenMessages().clear();
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(zone.x, zone.y));
+    EXPECT_EQ(CountSystemCommands(zone.command, true), 1) << zone.x << "," << zone.y;
+  }
+  // With the resize flag off the same press moves the window instead.
+  Record(1).resize = 0;
+  SeenMessages().clear();
+  passSystemCommands = false;
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5, client.bottom - 5));
+  EXPECT_EQ(CountSystemCommands(0xF008, true), 0);
+  bool moved = false;
+  for (const Seen& seen : SeenMessages())
+    if (seen.message == WM_NCLBUTTONDOWN && seen.wParam == HTCAPTION) moved = true;
+  EXPECT_TRUE(moved);
+}
+
+TEST_F(SkinFrameworkTest, SettingsAndTextColours) {
+  skin->Settings(1, 32);
+  EXPECT_EQ(skin->translucent, 1);
+  EXPECT_EQ(skin->veilAlpha, 32);
+  EXPECT_EQ(skin->controlFrame, 1);
+  skin->Settings(1, std::nullopt, 0);
+  EXPECT_EQ(skin->translucent, 0);
+  EXPECT_EQ(skin->veilAlpha, 160);
+  EXPECT_EQ(skin->controlFrame, 0);
+
+  HWND window = MakeWindow();
+  HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 40, 120,
+                               100, window, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 80,
+                              120, 100, window, nullptr, nullptr, nullptr);
+  skin->SetControlTextColour(combo, RGB(0, 0, 255));
+  HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(ReadProp(edit, kTextColourKey), static_cast<LONG_PTR>(RGB(0, 0, 255)));
+  EXPECT_EQ(ReadProp(combo, kTextColourKey), 0);
+  skin->SetControlTextColour(list, RGB(0, 0, 255));  // no edit inside: nothing
+  EXPECT_EQ(ReadProp(list, kTextColourKey), 0);
+  skin->SetControlTextColour(nullptr, RGB(0, 0, 255));
+}
+
+TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  HWND ownTaskbar = nullptr;
+  if (taskbar == nullptr) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&wc);
+    ownTaskbar = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", nullptr, WS_POPUP | WS_VISIBLE,
+                                 0, screenHeight - 30, screenWidth, 30, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    taskbar = ownTaskbar;
+  }
+  RECT bar{};
+  GetWindowRect(taskbar, &bar);
+  const int barHeight = bar.bottom - bar.top;
+
+  HWND window = MakeWindow(WS_MAXIMIZEBOX);
+  Attach(window);
+  passSystemCommands = true;
+  skin->RunTitleButton(1, skin->FindMaximiseButton(1));
+  Pump(100);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(Record(1).maximised, 1);
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_EQ(rect.right, screenWidth);
+  EXPECT_EQ(rect.bottom, screenHeight - barHeight);
+  // And back.
+  skin->RunTitleButton(1, skin->FindMaximiseButton(1));
+  Pump(100);
+  EXPECT_EQ(Record(1).maximised, 0);
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.right - rect.left, 400);
+  if (ownTaskbar != nullptr) DestroyWindow(ownTaskbar);
+}
+
+TEST_F(SkinFrameworkTest, TheMinimumTrackSizeIsAlwaysGiven) {
+  HWND window = MakeWindow();
+  Attach(window);
+  MINMAXINFO info{};
+  SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 200);
+  EXPECT_EQ(info.ptMinTrackSize.y, 150);
+}
+
+}  // namespace
+}  // namespace framework::testing
