@@ -1,0 +1,136 @@
+// The main window with the drawn framework on it, as the program sets it up:
+// photographed, and checked where the group boxes must let the window's
+// picture through.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "clicker/win32/main_window.h"
+#include "framework/records.h"
+#include "framework/shared.h"
+#include "framework/skin_framework.h"
+#include "gdiplus/image.h"
+#include "win_test_support.h"
+
+namespace clicker::win32 {
+namespace {
+
+using testing::NoticeCloser;
+using testing::PumpFor;
+
+struct Rgb {
+  int r, g, b;
+};
+Rgb ToRgb(COLORREF c) {
+  return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+bool Near(Rgb a, Rgb b, int tolerance) {
+  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+         std::abs(a.b - b.b) <= tolerance;
+}
+
+class MainWindowLookTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    skin = std::make_unique<framework::SkinFramework>();
+    framework::SetProgramFramework(skin.get());
+    skin->StartUp();
+    main = std::make_unique<MainWindow>();
+    ASSERT_TRUE(main->Create());
+    PumpFor(600);
+  }
+  void TearDown() override {
+    main.reset();
+    PumpFor(20);
+    skin.reset();
+  }
+
+  // The window's own rendering of its background and frame at (x, y).
+  Rgb Background(int x, int y) {
+    framework::WindowRecord* record = skin->WindowOf(main->window());
+    return ToRgb(GetPixel(record->cacheDc1, x, y));
+  }
+  // What the screen shows at (x, y) of the window.
+  Rgb Shown(int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(main->window(), &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return ToRgb(c);
+  }
+
+  NoticeCloser notices;
+  std::unique_ptr<framework::SkinFramework> skin;
+  std::unique_ptr<MainWindow> main;
+};
+
+bool Photograph(HWND window, const std::string& path) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, old);
+  bool saved = false;
+  {
+    gdiplus::Bitmap picture;
+    if (picture.CreateFromHBITMAP(bitmap)) saved = picture.SaveToFile(path.c_str(), "image/png");
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
+}
+
+TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
+  framework::WindowRecord* record = skin->WindowOf(main->window());
+  ASSERT_NE(record, nullptr);
+  static constexpr const char* kOrder[] = {"分组框4", "分组框5", "分组框6", "分组框3", "选择类型",
+                                           "分组框2", "分组框1", "分组框7", "分组框8"};
+  ASSERT_EQ(record->containers.Count(), 9);
+  for (int i = 0; i < 9; ++i) {
+    const framework::ContainerRecord& container = record->containers[i + 1];
+    EXPECT_EQ(container.window, main->form().Control(kOrder[i])) << kOrder[i];
+    EXPECT_EQ(container.alpha, 0);
+    EXPECT_EQ(container.groupBox, 1);
+  }
+  EXPECT_TRUE(Photograph(main->window(), std::string(CLICKER_ARTEFACTS) + "/main-window-" +
+                                             CLICKER_ARCH + ".png"));
+
+  // A point inside each box, clear of its controls, its caption and its frame.
+  struct Probe {
+    const char* box;
+    int x, y;
+  };
+  static constexpr Probe kProbes[] = {
+      {"分组框4", 140, 300}, {"选择类型", 28, 100}, {"分组框2", 28, 210},
+      {"分组框5", 28, 265},  {"分组框1", 28, 340},  {"分组框6", 280, 200},
+      {"分组框7", 200, 120}, {"分组框8", 336, 120}, {"分组框3", 150, 430},
+  };
+  for (const Probe& probe : kProbes) {
+    const Rgb shown = Shown(probe.x, probe.y);
+    const Rgb picture = Background(probe.x, probe.y);
+    EXPECT_TRUE(Near(shown, picture, 3))
+        << probe.box << " at " << probe.x << "," << probe.y << ": " << shown.r << "," << shown.g
+        << "," << shown.b << " against " << picture.r << "," << picture.g << "," << picture.b;
+  }
+  // The frames themselves differ from the picture: the box is drawn.
+  const Rgb frame = Shown(16, 200);
+  const Rgb under = Background(16, 200);
+  EXPECT_FALSE(Near(frame, under, 3)) << "no frame line of 分组框4";
+  // The controls in front of the boxes keep their own painting: the edit box
+  // X, inside 分组框7 but above it, is not the bare picture.
+  const Rgb edit = Shown(208, 100);
+  EXPECT_FALSE(Near(edit, Background(208, 100), 3));
+  EXPECT_TRUE(skin->snapshots.empty());
+}
+
+}  // namespace
+}  // namespace clicker::win32
