@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/properties.h"
 #include "family_test_support.h"
+#include "framework/properties.h"
 
 namespace framework_test {
 namespace {
@@ -84,8 +84,8 @@ TEST_F(ContainersTest, ARichEditRepaintsWholeWhenScrolled) {
   GetClientRect(edit, &client);
   RECT all{};
   for (const RECT& r : painted) UnionRect(&all, &all, &r);
-  EXPECT_TRUE(EqualRect(&all, &client)) << all.left << "," << all.top << "," << all.right << ","
-                                        << all.bottom;
+  EXPECT_TRUE(EqualRect(&all, &client))
+      << all.left << "," << all.top << "," << all.right << "," << all.bottom;
   SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(richEditProc));
 }
 

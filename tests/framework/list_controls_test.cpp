@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "family_test_support.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
-#include "family_test_support.h"
 
 namespace framework_test {
 namespace {
@@ -52,8 +52,8 @@ TEST_F(ListControlsTest, TwoListBoxesAndAListViewAreNumberedInOrderReusingThePla
 TEST_F(ListControlsTest, OwnerDrawnComboListAndListViewWithBit10KeepTheirOwnPainting) {
   TestWindow window;
   HWND plainCombo = window.Add("ComboBox", CBS_SIMPLE, 10, 40, 120, 100);
-  HWND drawnCombo = window.Add("ComboBox", CBS_SIMPLE | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 140,
-                               40, 120, 100);
+  HWND drawnCombo =
+      window.Add("ComboBox", CBS_SIMPLE | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 140, 40, 120, 100);
   HWND sortedView = window.Add(WC_LISTVIEWA, LVS_REPORT | 0x10, 10, 160, 150, 80);
   HWND plainView = window.Add(WC_LISTVIEWA, LVS_REPORT, 170, 160, 150, 80);
   HWND plainList = FindWindowExA(plainCombo, nullptr, "ComboLBox", nullptr);
@@ -144,7 +144,8 @@ TEST_F(ListControlsTest, TranslucentOffLeavesTheBackgroundToAllSixClasses) {
     EXPECT_NE(window.Record().listControls.Find(control), 0);
   }
   EXPECT_NE(SendMessageA(six.controls[3], TVM_GETBKCOLOR, 0, 0), 0x00FF00FF);
-  EXPECT_NE(SendMessageA(six.controls[2], LVM_GETTEXTBKCOLOR, 0, 0), static_cast<LRESULT>(CLR_NONE));
+  EXPECT_NE(SendMessageA(six.controls[2], LVM_GETTEXTBKCOLOR, 0, 0),
+            static_cast<LRESULT>(CLR_NONE));
   RedrawWindow(window.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   Pump(100);
   for (HWND control : six.controls) {
@@ -170,8 +171,8 @@ TEST_F(ListControlsTest, TranslucentTreeViewAndListViewShowTheVeiledBackground) 
   const Rgb veiled = Blend(Rgb{0, 0, 0}, RGB(255, 255, 255), 32);
   for (HWND control : {six.controls[2], six.controls[3]}) {
     const Rgb pixel = PixelOf(control, 50, 60);
-    EXPECT_TRUE(Near(pixel, veiled)) << framework::ClassNameOf(control) << " " << pixel.r << ","
-                                     << pixel.g << "," << pixel.b;
+    EXPECT_TRUE(Near(pixel, veiled))
+        << framework::ClassNameOf(control) << " " << pixel.r << "," << pixel.g << "," << pixel.b;
   }
 }
 

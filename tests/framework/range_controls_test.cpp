@@ -35,8 +35,8 @@ TEST(ProgressFillLength, FromTheLowEndOfTheRangeAndNeverBeyondTheBar) {
 TEST_F(RangeControlsTest, InstallRecordsStylesOfEveryTrackbarProgressBarAndUpDown) {
   TestWindow window;
   HWND none = window.Add(TRACKBAR_CLASSA, TBS_NOTICKS | TBS_TOP, 10, 40, 150, 30);
-  HWND vertical = window.Add(TRACKBAR_CLASSA, TBS_VERT | TBS_BOTH | TBS_ENABLESELRANGE, 170, 40,
-                             40, 150);
+  HWND vertical =
+      window.Add(TRACKBAR_CLASSA, TBS_VERT | TBS_BOTH | TBS_ENABLESELRANGE, 170, 40, 40, 150);
   HWND bar = window.Add(PROGRESS_CLASSA, PBS_VERTICAL, 220, 40, 20, 120);
   HWND upDown = window.Add(UPDOWN_CLASSA, UDS_HORZ, 260, 40, 40, 20);
   window.Attach();
