@@ -1,27 +1,529 @@
 #include "framework/range_controls.h"
 
-namespace framework {
+#include <commctrl.h>
 
-void InstallTrackbars(SkinFramework&, int, HWND) {}
-void InstallProgressBars(SkinFramework&, int, HWND) {}
-void InstallUpDowns(SkinFramework&, int, HWND) {}
+#include <algorithm>
+#include <cstdint>
+
+#include "data/pictures/pictures.h"
+#include "framework/properties.h"
+#include "framework/shared.h"
+#include "framework/skin_framework.h"
+#include "gdiplus/brushes.h"
+#include "gdiplus/graphics.h"
+#include "gdiplus/graphics_path.h"
+#include "gdiplus/image.h"
+#include "gdiplus/pen.h"
+
+namespace framework {
+namespace {
+
+template <class Record>
+struct Target {
+  SkinFramework* framework = nullptr;
+  int n = 0;
+  int index = 0;
+  WindowRecord* window = nullptr;
+  Record* record = nullptr;
+};
+
+template <class Record>
+Target<Record> FindTarget(HWND control, Table<Record> WindowRecord::*table) {
+  Target<Record> t;
+  t.framework = ProgramFramework();
+  if (t.framework == nullptr) return t;
+  t.n = ReadIntProp(control, kOwnerNumberKey);
+  t.index = ReadIntProp(control, kWindowNumberKey);
+  t.window = t.framework->Window(t.n);
+  if (t.window == nullptr) return t;
+  Record* record = (t.window->*table).At(t.index);
+  if (record != nullptr && record->window == control) t.record = record;
+  return t;
+}
+
+LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = reinterpret_cast<WNDPROC>(ReadProp(window, kPreviousProcKey));
+  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+void TrackLeave(HWND window) {
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = window;
+  TrackMouseEvent(&track);
+}
+
+// Appends a record for every direct child of `className`, subclassed with
+// `procedure`; `fill` sets the style flags. A control already in the table
+// is left alone: subclassing it twice would make the procedure its own
+// predecessor.
+template <class Record, class Fill>
+void InstallAll(SkinFramework& framework, int n, HWND parent, const char* className,
+                Table<Record> WindowRecord::*table, WNDPROC procedure, Fill fill) {
+  if (!framework.enabled || parent == nullptr) return;
+  for (HWND c = FindWindowExA(parent, nullptr, className, nullptr); c != nullptr;
+       c = FindWindowExA(parent, c, className, nullptr)) {
+    WindowRecord* window = framework.Window(n);
+    if (window == nullptr) return;
+    Table<Record>& records = window->*table;
+    if (records.Find(c) != 0) continue;
+    const int index = records.Append();
+    Record& record = records[index];
+    record.window = c;
+    fill(record, GetWindowLongA(c, GWL_STYLE));
+    record.previousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(c, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+    WriteProp(c, kWindowNumberKey, index);
+    WriteProp(c, kOwnerNumberKey, n);
+    WriteProp(c, kPreviousProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
+  }
+}
+
+// The shared hot-tracking step: true when the control has just become the
+// window's hot control (of this kind).
+bool BecomesHot(WindowRecord& window, int index, int kind) {
+  window.currentHot = index;
+  return window.currentHot != 0 &&
+         (window.currentHot != window.previousHot || window.hotKind != kind);
+}
+
+void MarkHot(WindowRecord& window, int kind) {
+  window.previousHot = window.currentHot;
+  window.hotKind = kind;
+}
+
+SIZE WindowSize(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+gdiplus::RectF RectOf(float x, float y, float width, float height) {
+  return gdiplus::RectF{x, y, width, height};
+}
+
+// A linear gradient over `rect`, from `first` to `second` down the rectangle
+// (vertical) or across it; the span is a pixel longer than the rectangle so
+// that the brush's tiling never shows at the far edge.
+bool MakeGradient(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
+                  gdiplus::ARGB first, gdiplus::ARGB second) {
+  const gdiplus::PointF from =
+      downwards ? gdiplus::PointF{rect.X, rect.Y - 0.5f} : gdiplus::PointF{rect.X - 0.5f, rect.Y};
+  const gdiplus::PointF to = downwards ? gdiplus::PointF{rect.X, rect.Y + rect.Height + 0.5f}
+                                       : gdiplus::PointF{rect.X + rect.Width + 0.5f, rect.Y};
+  return brush.Create(from, to, first, second);
+}
+
+void FillRounded(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, int corner,
+                 bool downwards, gdiplus::ARGB first, gdiplus::ARGB second) {
+  gdiplus::GraphicsPath path = RoundedRectPath(rect.X, rect.Y, rect.Width, rect.Height, corner);
+  gdiplus::LinearGradientBrush brush;
+  if (MakeGradient(brush, rect, downwards, first, second)) graphics.FillPath(brush, path);
+}
+
+void OutlineRounded(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, int corner,
+                    gdiplus::ARGB colour) {
+  gdiplus::GraphicsPath path = RoundedRectPath(rect.X, rect.Y, rect.Width, rect.Height, corner);
+  gdiplus::Pen pen;
+  if (pen.Create(colour, 1.0f)) graphics.DrawPath(pen, path);
+}
+
+// Copies a finished drawing to the control's window DC (or to `target`).
+void Present(HWND control, HDC snapshot, SIZE size, HDC target) {
+  HDC dc = target != nullptr ? target : GetWindowDC(control);
+  BitBlt(dc, 0, 0, size.cx, size.cy, snapshot, 0, 0, SRCCOPY);
+  if (target == nullptr) ReleaseDC(control, dc);
+}
+
+// ---- trackbar ----
+
+void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics,
+                  const TrackbarRecord& record, SIZE size) {
+  HWND control = record.window;
+  const bool vertical = record.vertical != 0;
+  const bool hot = record.hot != 0;
+  const auto w = static_cast<float>(size.cx);
+  const auto h = static_cast<float>(size.cy);
+  const LRESULT position = SendMessageA(control, TBM_GETPOS, 0, 0);
+  const LRESULT maximum = SendMessageA(control, TBM_GETRANGEMAX, 0, 0);
+  graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
+
+  if (framework.controlFrame) {
+    OutlineRounded(graphics, RectOf(0, 0, w - 1, h - 1), 5, ToArgb(0, 30, 1));
+    FillRounded(graphics, RectOf(1, 1, w - 2, h - 2), 3, !vertical, ToArgb(0x00FFFFFF, 160, 1),
+                ToArgb(0, 30, 1));
+  }
+
+  RECT channel{};
+  SendMessageA(control, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  // Some versions report a vertical channel as if it lay horizontally.
+  if (vertical && channel.right - channel.left > channel.bottom - channel.top) {
+    channel = RECT{channel.top, channel.left, channel.bottom, channel.right};
+  }
+  const float alongStart = static_cast<float>(vertical ? channel.top : channel.left);
+  const float alongEnd = static_cast<float>(vertical ? channel.bottom : channel.right);
+  const float thickness =
+      static_cast<float>(vertical ? channel.right - channel.left : channel.bottom - channel.top);
+  const float nearEdge =
+      static_cast<float>(vertical ? channel.left : channel.top) + (thickness - 4.0f) / 2.0f;
+  const float length = alongEnd - alongStart;
+  auto across = [vertical](float along, float acrossAt, float alongSize, float acrossSize) {
+    return vertical ? gdiplus::RectF{acrossAt, along, acrossSize, alongSize}
+                    : gdiplus::RectF{along, acrossAt, alongSize, acrossSize};
+  };
+
+  FillRounded(graphics, across(alongStart, nearEdge, length, 4.0f), 1, !vertical, ToArgb(0, 50, 1),
+              ToArgb(0, 30, 1));
+
+  RECT thumb{};
+  SendMessageA(control, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  const bool atMaximum = position == maximum;
+  const float diameter = hot ? 11.0f : 4.0f;
+  float thumbAlong = static_cast<float>(vertical ? thumb.top : thumb.left);
+  if (!hot && atMaximum) thumbAlong += 8.0f;
+  float before = 0.5f;
+  if (hot) before = record.ticks == 0 ? 2.0f : record.ticks == 2 ? 3.0f : 4.0f;
+  const gdiplus::RectF circle = across(thumbAlong, nearEdge - before, diameter, diameter);
+  {
+    gdiplus::SolidBrush white;
+    white.Create(0xFFFFFFFF);
+    graphics.FillEllipse(white, circle.X, circle.Y, circle.Width, circle.Height);
+    gdiplus::LinearGradientBrush shade;
+    if (MakeGradient(shade, circle, true, ToArgb(0x00FFFFFF, 0, 1), ToArgb(0, 90, 1)))
+      graphics.FillEllipse(shade, circle.X, circle.Y, circle.Width, circle.Height);
+    gdiplus::Pen outline;
+    outline.Create(ToArgb(0, 50, 1), 1.0f);
+    graphics.DrawEllipse(outline, circle.X, circle.Y, circle.Width, circle.Height);
+  }
+
+  if (record.selectionRange && maximum > 0) {
+    const auto start = static_cast<float>(SendMessageA(control, TBM_GETSELSTART, 0, 0));
+    const auto end = static_cast<float>(SendMessageA(control, TBM_GETSELEND, 0, 0));
+    const float from = alongStart + start * length / static_cast<float>(maximum);
+    const float to = alongStart + end * length / static_cast<float>(maximum);
+    gdiplus::Pen pen;
+    pen.Create(ToArgb(0x00FFFFFF, 160, 1), 1.0f);
+    const gdiplus::RectF band = across(from, nearEdge + 1.0f, to - from, 2.0f);
+    graphics.DrawRectangle(pen, band.X, band.Y, band.Width, band.Height);
+  }
+
+  float filled = thumbAlong - alongStart;
+  if (atMaximum) filled = (hot ? thumbAlong : thumbAlong - 8.0f) - alongStart + 10.0f;
+  if (filled > 0) {
+    gdiplus::Pen pen;
+    pen.Create(ToArgb(framework.accentColour, 200, 1), 1.0f);
+    const gdiplus::RectF stretch = across(alongStart, nearEdge + 1.0f, filled, 1.0f);
+    graphics.DrawRectangle(pen, stretch.X, stretch.Y, stretch.Width, stretch.Height);
+  }
+}
+
+// ---- progress bar ----
+
+void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics,
+                  const ProgressRecord& record, SIZE size) {
+  HWND control = record.window;
+  const bool vertical = record.vertical != 0;
+  const auto w = static_cast<float>(size.cx);
+  const auto h = static_cast<float>(size.cy);
+  graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
+  OutlineRounded(graphics, RectOf(0, 0, w - 1, h - 1), 5, ToArgb(0, 50, 1));
+  FillRounded(graphics, RectOf(1, 1, w - 2, h - 2), 1, !vertical, ToArgb(0x00FFFFFF, 160, 1),
+              ToArgb(0, 30, 1));
+
+  PBRANGE range{};
+  SendMessageA(control, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+  const int length = ProgressFillLength(static_cast<int>(SendMessageA(control, PBM_GETPOS, 0, 0)),
+                                        range.iLow, range.iHigh, vertical ? size.cy : size.cx);
+  if (length <= 0) return;
+  const auto filled = static_cast<float>(length);
+  gdiplus::RectF part = vertical ? RectOf(0, h - filled, w, filled) : RectOf(0, 0, filled, h);
+  part = RectOf(part.X + 1, part.Y + 1, part.Width - 3, part.Height - 3);
+  if (part.Width <= 0 || part.Height <= 0) return;
+  FillRounded(graphics, part, 3, !vertical, ToArgb(0x00FFFFFF, 90, 1),
+              ToArgb(framework.accentColour, 255, 1));
+  OutlineRounded(graphics, part, 3, ToArgb(framework.accentColour, 150, 1));
+}
+
+// ---- up-down ----
+
+bool SecondHalf(const UpDownRecord& record, SIZE size, LPARAM mouse) {
+  const int half = (record.horizontal ? size.cx : size.cy) / 2;
+  const int at =
+      record.horizontal ? static_cast<short>(LOWORD(mouse)) : static_cast<short>(HIWORD(mouse));
+  return at >= half;
+}
+
+void DrawArrow(gdiplus::Graphics& graphics, const unsigned char* png, unsigned int pngSize,
+               const gdiplus::RectF& half) {
+  gdiplus::Bitmap arrow;
+  if (!arrow.CreateFromBytes(png, pngSize)) return;
+  const int width = static_cast<int>(arrow.GetWidth());
+  const int height = static_cast<int>(arrow.GetHeight());
+  const int x = static_cast<int>(half.X + (half.Width - static_cast<float>(width)) / 2.0f + 0.5f);
+  const int y = static_cast<int>(half.Y + (half.Height - static_cast<float>(height)) / 2.0f + 0.5f);
+  graphics.DrawImageRectI(arrow, x, y, width, height);
+}
+
+void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const UpDownRecord& record,
+                SIZE size, bool hot, bool pressed, LPARAM mouse) {
+  const bool horizontal = record.horizontal != 0;
+  const auto w = static_cast<float>(size.cx);
+  const auto h = static_cast<float>(size.cy);
+  graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
+  graphics.SetCompositingQuality(gdiplus::kCompositingQualityHighQuality);
+  const int hotHalf = SecondHalf(record, size, mouse) ? 2 : 1;
+  {
+    gdiplus::GraphicsPath whole = RoundedRectPath(0, 0, w - 1, h - 1, 3);
+    gdiplus::SolidBrush white;
+    white.Create(ToArgb(0x00FFFFFF, 160, 1));
+    graphics.FillPath(white, whole);
+  }
+  const COLORREF accent = framework.accentColour;
+  const float half = static_cast<float>((horizontal ? size.cx : size.cy) / 2);
+  for (int part = 1; part <= 2; ++part) {
+    gdiplus::RectF area;
+    if (horizontal)
+      area = part == 1 ? RectOf(0, 0, half - 1, h - 1) : RectOf(half, 0, w - half - 1, h - 1);
+    else
+      area = part == 1 ? RectOf(0, 0, w - 1, half - 1) : RectOf(0, half, w - 1, h - half - 1);
+    if (hot && part == hotHalf) {
+      if (pressed)
+        FillRounded(graphics, area, 3, true, ToArgb(accent, 100, 1), ToArgb(0x00FFFFFF, 150, 1));
+      else
+        FillRounded(graphics, area, 3, true, ToArgb(0x00FFFFFF, 100, 1), ToArgb(accent, 150, 1));
+      OutlineRounded(graphics, area, 3, ToArgb(accent, 200, 1));
+    } else {
+      const int alpha = part == 2 && !horizontal ? 60 : 20;
+      FillRounded(graphics, area, 3, true, ToArgb(0x00FFFFFF, alpha, 1), ToArgb(accent, 100, 1));
+      OutlineRounded(graphics, area, 3, ToArgb(0, 100, 1));
+    }
+    if (horizontal) {
+      if (part == 1)
+        DrawArrow(graphics, kArrowLeftPng, kArrowLeftPngSize, area);
+      else
+        DrawArrow(graphics, kArrowRightPng, kArrowRightPngSize, area);
+    } else {
+      if (part == 1)
+        DrawArrow(graphics, kArrowUpPng, kArrowUpPngSize, area);
+      else
+        DrawArrow(graphics, kArrowDownPng, kArrowDownPngSize, area);
+    }
+  }
+}
+
+}  // namespace
+
+int ProgressFillLength(int position, int low, int high, int size) {
+  const int64_t span = static_cast<int64_t>(high) - low;
+  if (span <= 0 || size <= 0) return 0;
+  const int64_t done = static_cast<int64_t>(position) - low;
+  return static_cast<int>(std::clamp<int64_t>(done * size / span, 0, size));
+}
+
+void InstallTrackbars(SkinFramework& framework, int windowNumber, HWND parent) {
+  InstallAll(framework, windowNumber, parent, "msctls_trackbar32", &WindowRecord::trackbars,
+             &TrackbarWindowProc, [](TrackbarRecord& record, LONG style) {
+               record.vertical = (style & TBS_VERT) != 0 ? 1 : 0;
+               record.ticks = TickPlacement(style);
+               record.selectionRange = (style & TBS_ENABLESELRANGE) != 0 ? 1 : 0;
+             });
+}
+
+int TickPlacement(LONG style) {
+  if ((style & TBS_NOTICKS) != 0) return 3;
+  if ((style & TBS_BOTH) != 0) return 2;
+  if ((style & TBS_TOP) != 0) return 0;
+  return 1;
+}
+
+void InstallProgressBars(SkinFramework& framework, int windowNumber, HWND parent) {
+  InstallAll(framework, windowNumber, parent, "msctls_progress32", &WindowRecord::progressBars,
+             &ProgressWindowProc, [](ProgressRecord& record, LONG style) {
+               record.vertical = (style & PBS_VERTICAL) != 0 ? 1 : 0;
+             });
+}
+
+void InstallUpDowns(SkinFramework& framework, int windowNumber, HWND parent) {
+  InstallAll(framework, windowNumber, parent, "msctls_updown32", &WindowRecord::upDowns,
+             &UpDownWindowProc, [](UpDownRecord& record, LONG style) {
+               record.horizontal = (style & UDS_HORZ) != 0 ? 1 : 0;
+             });
+}
 
 LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-LRESULT CALLBACK ProgressWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
+  auto t = FindTarget(window, &WindowRecord::trackbars);
+  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
+  const WNDPROC previous = t.record->previousProc;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      TrackLeave(window);
+      if (BecomesHot(*t.window, t.index, kHotTrackbar)) {
+        t.record->hot = 1;
+        PaintTrackbar(*t.framework, t.n, t.index);
+        MarkHot(*t.window, kHotTrackbar);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      t.window->previousHot = 0;
+      t.record->hot = 0;
+      PaintTrackbar(*t.framework, t.n, t.index);
+      break;
+    case WM_MOVE:
+      PaintTrackbar(*t.framework, t.n, t.index);
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      PaintTrackbar(*t.framework, t.n, t.index);
+      EndPaint(window, &paint);
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    case WM_NCPAINT:
+      PaintTrackbar(*t.framework, t.n, t.index);
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
-void PaintTrackbar(SkinFramework&, int, int) {}
-void PaintProgressBar(SkinFramework&, int, int, HDC) {}
-void PaintUpDown(SkinFramework&, int, int, std::optional<bool>, std::optional<bool>,
-                 std::optional<LPARAM>) {}
-int UpDownHitTest(SkinFramework&, int, int, LPARAM) {
-  return 2;
+LRESULT CALLBACK ProgressWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto t = FindTarget(window, &WindowRecord::progressBars);
+  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
+  const WNDPROC previous = t.record->previousProc;
+  switch (message) {
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      PaintProgressBar(*t.framework, t.n, t.index, nullptr);
+      EndPaint(window, &paint);
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    case WM_MOVE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_SETTEXT:
+    case WM_NCPAINT:
+      PaintProgressBar(*t.framework, t.n, t.index, nullptr);
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto t = FindTarget(window, &WindowRecord::upDowns);
+  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
+  const WNDPROC previous = t.record->previousProc;
+  UpDownRecord& record = *t.record;
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      TrackLeave(window);
+      const bool becomesHot = BecomesHot(*t.window, t.index, kHotUpDown);
+      const int half = UpDownHitTest(*t.framework, t.n, t.index, lParam);
+      if (becomesHot || half != record.hotHalf) {
+        PaintUpDown(*t.framework, t.n, t.index, true, std::nullopt, lParam);
+        record.hot = 1;
+        MarkHot(*t.window, kHotUpDown);
+        record.hotHalf = half;
+      }
+      break;
+    }
+    case WM_MOUSELEAVE:
+      t.window->previousHot = 0;
+      record.hot = 0;
+      record.hotHalf = 0;
+      PaintUpDown(*t.framework, t.n, t.index, false, std::nullopt, std::nullopt);
+      break;
+    case WM_MOVE:
+      PaintUpDown(*t.framework, t.n, t.index, std::nullopt, std::nullopt, std::nullopt);
+      break;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      PaintUpDown(*t.framework, t.n, t.index, std::nullopt, std::nullopt, std::nullopt);
+      EndPaint(window, &paint);
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      record.pressed = message == WM_LBUTTONDOWN ? 1 : 0;
+      record.lastMouse = lParam;
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
+  WindowRecord* window = framework.Window(windowNumber);
+  TrackbarRecord* record = window != nullptr ? window->trackbars.At(index) : nullptr;
+  if (record == nullptr || record->window == nullptr) return;
+  const SIZE size = WindowSize(record->window);
+  if (size.cx <= 0 || size.cy <= 0) return;
+  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot == nullptr) return;
+  {
+    gdiplus::Graphics graphics;
+    if (graphics.FromHDC(snapshot)) DrawTrackbar(framework, graphics, *record, size);
+  }
+  Present(record->window, snapshot, size, nullptr);
+  ReleaseSnapshot(framework, snapshot);
+}
+
+void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC target) {
+  WindowRecord* window = framework.Window(windowNumber);
+  ProgressRecord* record = window != nullptr ? window->progressBars.At(index) : nullptr;
+  if (record == nullptr || record->window == nullptr) return;
+  const SIZE size = WindowSize(record->window);
+  if (size.cx <= 0 || size.cy <= 0) return;
+  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot == nullptr) return;
+  {
+    gdiplus::Graphics graphics;
+    if (graphics.FromHDC(snapshot)) DrawProgress(framework, graphics, *record, size);
+  }
+  Present(record->window, snapshot, size, target);
+  ReleaseSnapshot(framework, snapshot);
+}
+
+void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
+                 std::optional<bool> pressed, std::optional<LPARAM> mouse) {
+  WindowRecord* window = framework.Window(windowNumber);
+  UpDownRecord* record = window != nullptr ? window->upDowns.At(index) : nullptr;
+  if (record == nullptr || record->window == nullptr) return;
+  const SIZE size = WindowSize(record->window);
+  if (size.cx <= 0 || size.cy <= 0) return;
+  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot == nullptr) return;
+  {
+    gdiplus::Graphics graphics;
+    if (graphics.FromHDC(snapshot))
+      DrawUpDown(framework, graphics, *record, size, hot.value_or(record->hot != 0),
+                 pressed.value_or(record->pressed != 0), mouse.value_or(record->lastMouse));
+  }
+  Present(record->window, snapshot, size, nullptr);
+  ReleaseSnapshot(framework, snapshot);
+}
+
+int UpDownHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM mouse) {
+  WindowRecord* window = framework.Window(windowNumber);
+  UpDownRecord* record = window != nullptr ? window->upDowns.At(index) : nullptr;
+  if (record == nullptr || record->window == nullptr) return 1;
+  return SecondHalf(*record, WindowSize(record->window), mouse) ? 2 : 1;
 }
 
 }  // namespace framework

@@ -23,4 +23,11 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
 // 1 for the up or left half, else 2.
 int UpDownHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM mouse);
 
+// Tick placement from a trackbar's style: 0 top or left, 1 bottom or right,
+// 2 both sides, 3 none.
+int TickPlacement(LONG style);
+// The filled length of a progress bar of `size` pixels, 0..size; an empty or
+// inverted range fills nothing.
+int ProgressFillLength(int position, int low, int high, int size);
+
 }  // namespace framework

@@ -2,6 +2,7 @@
 
 #include "clicker/win32/message_pump.h"
 #include "data/pictures/pictures.h"
+#include "framework/containers.h"
 #include "framework/skin_framework.h"
 #include "hosting/skin_binding.h"
 
@@ -194,6 +195,19 @@ void MainWindow::InstallFramework() {
   // The framework answers the colour messages now: label colours go to it.
   form_.SetTextColourSink(
       [skin](HWND label, COLORREF colour) { skin->SetControlTextColour(label, colour); });
+}
+
+void MainWindow::SkinGroupBoxes() {
+  framework::SkinFramework* skin = framework::ProgramFramework();
+  if (skin == nullptr) return;
+  // Alpha 0: each box draws only its frame and caption, the window's
+  // picture shows inside it.
+  static constexpr const char* kGroupBoxes[] = {"分组框4", "分组框5",  "分组框6",
+                                                "分组框3", "选择类型", "分组框2",
+                                                "分组框1", "分组框7",  "分组框8"};
+  for (const char* name : kGroupBoxes)
+    framework::SkinContainer(*skin, form_.Control(name), 1, GetSysColor(COLOR_BTNFACE), 0,
+                             std::nullopt);
 }
 
 void MainWindow::SetLabelColours() {

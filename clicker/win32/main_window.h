@@ -47,7 +47,7 @@ class MainWindow : public FormPort, private StartupPort {
   void ShowInstructions(const char* text) override;
   void DetachSkin() override;
   void InstallFramework() override;
-  void SkinGroupBoxes() override {}
+  void SkinGroupBoxes() override;
   void HideWindow() override;
   void ShowWindow() override;
   int32_t PlatformKind() override;

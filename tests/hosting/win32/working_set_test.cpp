@@ -87,7 +87,12 @@ class WorkingSetTest : public ::testing::Test {
  protected:
   void SetUp() override {
     path = UtilityPath();
-    DeleteFileA(path.c_str());
+    // A program of ours that ran before in this prefix may have started the
+    // utility on its way out; the file is free once that copy has ended.
+    for (int i = 0; i < 600; ++i) {
+      if (DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) break;
+      Sleep(100);
+    }
     DeleteFileA((path + ".txt").c_str());
   }
   void TearDown() override {

@@ -1,0 +1,143 @@
+#include "framework/containers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "family_test_support.h"
+#include "framework/properties.h"
+
+namespace framework_test {
+namespace {
+
+using framework::ContainerWindowProc;
+
+WNDPROC ProcOf(HWND window) {
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+}
+
+class ContainersTest : public FrameworkTest {};
+
+TEST_F(ContainersTest, AButtonSkinnedGenericallyLosesItsFaceAndKeepsItsTextAndEdges) {
+  TestWindow window;
+  window.Attach();
+  // Made after the attach, so no button pass has taken it.
+  HWND button = window.Add("Button", BS_PUSHBUTTON, 40, 60, 120, 40, "确定 OK");
+  framework::SkinGenericControl(Framework(), button, std::nullopt, std::nullopt, std::nullopt);
+  const framework::WindowRecord& record = window.Record();
+  const int index = record.genericControls.Find(button);
+  ASSERT_NE(index, 0);
+  EXPECT_EQ(record.genericControls[index].keyColour, GetSysColor(COLOR_BTNFACE));
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+
+  const Rgb face = ToRgb(GetSysColor(COLOR_BTNFACE));
+  const Rgb veiled = Blend(Rgb{0, 0, 160}, RGB(255, 255, 255), 32);
+  // Face pixels away from the text and the edges show the veiled background.
+  EXPECT_TRUE(Near(PixelOf(button, 8, 20), veiled)) << PixelOf(button, 8, 20).b;
+  EXPECT_FALSE(Near(PixelOf(button, 8, 20), face));
+  EXPECT_TRUE(Near(PixelOf(button, 112, 30), veiled));
+  // The edges: the dark line right and at the bottom stays.
+  const Rgb right = PixelOf(button, 119, 20);
+  const Rgb bottom = PixelOf(button, 60, 39);
+  EXPECT_FALSE(Near(right, veiled)) << right.r << "," << right.g << "," << right.b;
+  EXPECT_FALSE(Near(bottom, veiled));
+  // The caption stays: dark pixels in the middle band.
+  int dark = 0;
+  for (int y = 12; y < 28; ++y)
+    for (int x = 30; x < 90; ++x)
+      if (Brightness(PixelOf(button, x, y)) < 30) ++dark;
+  EXPECT_GT(dark, 15);
+}
+
+// Notes every area painted, between the framework and the rich edit.
+std::vector<RECT> painted;
+WNDPROC richEditProc = nullptr;
+LRESULT CALLBACK RecordPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    RECT update{};
+    if (GetUpdateRect(window, &update, FALSE)) painted.push_back(update);
+  }
+  return CallWindowProcA(richEditProc, window, message, wParam, lParam);
+}
+
+TEST_F(ContainersTest, ARichEditRepaintsWholeWhenScrolled) {
+  TestWindow window;
+  window.Attach();
+  HWND edit = window.Add("RichEdit20A", ES_MULTILINE | WS_VSCROLL, 40, 60, 200, 120);
+  ASSERT_NE(edit, nullptr);
+  std::string text;
+  for (int line = 0; line < 60; ++line) text += "第 " + std::to_string(line) + " 行\r\n";
+  SetWindowTextA(edit, text.c_str());
+  richEditProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordPaint)));
+  framework::SkinGenericControl(Framework(), edit, std::nullopt, std::nullopt, std::nullopt);
+  UpdateWindow(edit);
+  Pump(50);
+  painted.clear();
+
+  SendMessageA(edit, WM_VSCROLL, SB_LINEDOWN, 0);
+  UpdateWindow(edit);
+  Pump(50);
+  RECT client{};
+  GetClientRect(edit, &client);
+  RECT all{};
+  for (const RECT& r : painted) UnionRect(&all, &all, &r);
+  EXPECT_TRUE(EqualRect(&all, &client))
+      << all.left << "," << all.top << "," << all.right << "," << all.bottom;
+  SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(richEditProc));
+}
+
+TEST_F(ContainersTest, AContainerInstalledTwiceHasOneRecordAndOneSubclassing) {
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组");
+  HWND inside = window.Add("ListBox", WS_BORDER, 10, 20, 100, 60, "", 0, box);
+  const WNDPROC original = ProcOf(box);
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  const framework::WindowRecord& record = window.Record();
+  ASSERT_EQ(record.containers.Count(), 1);
+  const framework::ContainerRecord& container = record.containers[1];
+  EXPECT_EQ(container.window, box);
+  EXPECT_EQ(container.previousProc, original);
+  EXPECT_EQ(container.groupBox, 1);
+  EXPECT_EQ(container.alpha, 0);
+  EXPECT_EQ(container.option, 1);
+  EXPECT_EQ(container.secondValue, 0);
+  EXPECT_FALSE(container.fontFace.empty());
+  EXPECT_EQ(ProcOf(box), &ContainerWindowProc);
+  EXPECT_EQ(framework::ReadProp(box, framework::kPreviousProcKey),
+            reinterpret_cast<LONG_PTR>(original));
+  // The control inside was skinned once, with the container's window number.
+  EXPECT_EQ(record.listControls.Count(), 1);
+  EXPECT_EQ(record.listControls[1].window, inside);
+  EXPECT_EQ(framework::ReadIntProp(inside, framework::kOwnerNumberKey), window.Number());
+}
+
+TEST_F(ContainersTest, AGroupBoxWithAlphaZeroShowsTheBackgroundInsideItsFrame) {
+  Translucent(true);
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+  const Rgb background{0, 0, 160};
+  EXPECT_TRUE(Near(PixelOf(box, 100, 80), background, 4));
+  EXPECT_TRUE(Near(PixelOf(box, 50, 140), background, 4));
+  // The frame line at the bottom and left, darker than the background.
+  EXPECT_LT(PixelOf(box, 100, 149).b, 150);
+  EXPECT_LT(PixelOf(box, 0, 80).b, 150);
+  // The caption: dark text pixels in its band, the frame line cleared there.
+  int dark = 0;
+  for (int y = 0; y < 14; ++y)
+    for (int x = 8; x < 60; ++x)
+      if (Brightness(PixelOf(box, x, y)) < 20 && PixelOf(box, x, y).b < 60) ++dark;
+  EXPECT_GT(dark, 10);
+  EXPECT_TRUE(Near(PixelOf(box, 6, 5), background, 4));
+}
+
+}  // namespace
+}  // namespace framework_test
