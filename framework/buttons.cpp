@@ -59,24 +59,6 @@ ARGB Colour(COLORREF colour, int alpha) {
   return ToArgb(colour, alpha, 1);
 }
 
-// A snapshot of what lies behind a control, handed back to the registry when
-// it goes out of scope.
-class Snapshot {
- public:
-  Snapshot(SkinFramework& framework, HWND control, const RECT& area)
-      : framework_(framework), dc_(TakeBackgroundSnapshot(framework, control, area)) {}
-  ~Snapshot() {
-    if (dc_ != nullptr) ReleaseSnapshot(framework_, dc_);
-  }
-  Snapshot(const Snapshot&) = delete;
-  Snapshot& operator=(const Snapshot&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  SkinFramework& framework_;
-  HDC dc_;
-};
-
 // A vertical gradient over a rectangle, a pixel taller at both ends so that
 // the tiled brush never wraps its far colour onto the first or last row.
 bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL width, REAL height,

@@ -51,23 +51,6 @@ bool HasNoScrollBar(HWND control) {
   return !HasScrollBar(control);
 }
 
-// A snapshot of what lies behind a control, handed back when it goes out of scope.
-class Snapshot {
- public:
-  Snapshot(SkinFramework& framework, HWND control, const RECT& area)
-      : framework_(framework), dc_(TakeBackgroundSnapshot(framework, control, area)) {}
-  ~Snapshot() {
-    if (dc_ != nullptr) ReleaseSnapshot(framework_, dc_);
-  }
-  Snapshot(const Snapshot&) = delete;
-  Snapshot& operator=(const Snapshot&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  SkinFramework& framework_;
-  HDC dc_;
-};
-
 // A window DC released when it goes out of scope.
 class WindowDc {
  public:

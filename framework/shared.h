@@ -27,6 +27,24 @@ gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
 // background template. Registered until ReleaseSnapshot.
 HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& rect);
 void ReleaseSnapshot(SkinFramework& framework, HDC snapshot);
+
+// A snapshot of what lies behind a control, handed back to the registry when
+// it goes out of scope.
+class Snapshot {
+ public:
+  Snapshot(SkinFramework& framework, HWND control, const RECT& area)
+      : framework_(framework), dc_(TakeBackgroundSnapshot(framework, control, area)) {}
+  ~Snapshot() {
+    if (dc_ != nullptr) ReleaseSnapshot(framework_, dc_);
+  }
+  Snapshot(const Snapshot&) = delete;
+  Snapshot& operator=(const Snapshot&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  SkinFramework& framework_;
+  HDC dc_;
+};
 // The control's background under the white veil, copied into `target` when
 // useTarget is set, else into the control's window DC.
 void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget);
