@@ -89,8 +89,9 @@ class WorkingSetTest : public ::testing::Test {
     path = UtilityPath();
     // A program of ours that ran before in this prefix may have started the
     // utility on its way out; the file is free once that copy has ended.
-    for (int i = 0; i < 600; ++i) {
-      if (DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) break;
+    static int patience = 300;  // 30 s for the whole run, not for every test
+    while (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND && patience > 0) {
+      --patience;
       Sleep(100);
     }
     DeleteFileA((path + ".txt").c_str());
