@@ -433,8 +433,7 @@ UINT WINAPI CountEnd(UINT ms) {
   return 0;
 }
 
-// Hangs when run after the rest of the suite (alone it passes); to be found.
-TEST_F(MainWindowTest, DISABLED_TheFineTimerIsHeldForRunsAndCursorClickingAndReleasedOnClose) {
+TEST_F(MainWindowTest, TheFineTimerIsHeldForRunsAndCursorClickingAndReleasedOnClose) {
   begun = ended = 0;
   const TimerPeriodCalls before = SetTimerPeriodCalls({&CountBegin, &CountEnd});
   ClickSink sink;

@@ -32,20 +32,32 @@ class NoticeCloser {
   }
 
  private:
+  // A window's text asked for with a time limit: the boxes belong to the
+  // test's own thread, and asking a thread that no longer serves its queue
+  // (one waiting for this thread to end) would wait forever.
+  static bool TextOf(HWND window, std::string& text) {
+    text.assign(4096, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 200, &copied)) {
+      return false;
+    }
+    text.resize(static_cast<size_t>(copied));
+    return true;
+  }
   static BOOL CALLBACK Visit(HWND window, LPARAM self) {
-    char title[64] = {};
+    // The class name is read without a message; only dialogs are asked more.
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (std::string(className) != "#32770" || std::string(title) != texts::kNoticeTitle ||
-        !IsWindowVisible(window)) {
-      return TRUE;
-    }
+    if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    std::string title;
+    if (!TextOf(window, title) || title != texts::kNoticeTitle) return TRUE;
     auto* closer = reinterpret_cast<NoticeCloser*>(self);
     if (GetPropA(window, "Test_Seen") == nullptr) {
+      std::string text;
+      const HWND item = GetDlgItem(window, 0xFFFF);
+      if (item == nullptr || !TextOf(item, text)) return TRUE;
       SetPropA(window, "Test_Seen", reinterpret_cast<HANDLE>(1));
-      std::string text(4096, '\0');
-      text.resize(static_cast<size_t>(GetDlgItemTextA(window, 0xFFFF, text.data(), 4096)));
       std::lock_guard<std::mutex> lock(closer->mutex_);
       closer->texts_.push_back(text);
     }
