@@ -31,9 +31,17 @@ need_packages() {
 }
 
 apt_updated=0
+# A mirror in the middle of a sync serves index files that fail their hashes
+# for a while: the update is tried again, and where one index still fails the
+# install below says whether what was fetched is enough.
 apt_update_once() {
   if [ "$apt_updated" -eq 0 ]; then
-    as_root apt-get update -qq
+    local try
+    for try in 1 2 3 4; do
+      as_root apt-get update -qq && break
+      log "apt-get update failed (try $try)"
+      [ "$try" -lt 4 ] && sleep $((try * 15))
+    done
     apt_updated=1
   fi
 }
