@@ -239,8 +239,10 @@ void Form::SetText(const char* name, const char* text) {
   ControlState& control = controls_[index];
   if (control.entry->kind == ControlKind::TransparentLabel) {
     if (WindowText(control.hwnd) == text) return;
+    // The label paints itself anew for its text; over an opaque background
+    // brush that is all it takes.
     SetWindowTextA(control.hwnd, text);
-    RepaintUnder(control.hwnd);
+    if (!labelsOpaque_) RepaintUnder(control.hwnd);
     return;
   }
   SetWindowTextA(control.hwnd, text);
@@ -260,7 +262,11 @@ void Form::SetLabelColour(const char* name, COLORREF colour) {
   if (control.textColour == colour) return;
   control.textColour = colour;
   if (textColourSink_) textColourSink_(control.hwnd, colour);
-  RepaintUnder(control.hwnd);
+  if (labelsOpaque_) {
+    InvalidateRect(control.hwnd, nullptr, TRUE);
+  } else {
+    RepaintUnder(control.hwnd);
+  }
 }
 
 void Form::SetTextColourSink(std::function<void(HWND, COLORREF)> sink) {

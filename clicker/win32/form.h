@@ -86,6 +86,12 @@ class Form {
   // Where label colours go besides the form itself (a drawn framework that
   // answers the colour messages); the current colours are handed over at once.
   void SetTextColourSink(std::function<void(HWND, COLORREF)> sink);
+  // Whether the labels' parents answer the colour messages with a brush that
+  // covers a label whole (a drawn framework's veiled background). A label
+  // then repaints alone; without it the window and the boxes under the
+  // label are painted again first, which costs tens of milliseconds once
+  // the boxes are drawn ones.
+  void SetLabelsOpaque(bool opaque) { labelsOpaque_ = opaque; }
 
   // True once after each change of the window's outer size (and at first):
   // a size check every millisecond need not ask the system in between.
@@ -140,6 +146,7 @@ class Form {
   HWND window_ = nullptr;
   HBRUSH editBrush_ = nullptr;
   bool sizeChanged_ = true;
+  bool labelsOpaque_ = false;
   std::function<void()> onCreated_;
   std::function<void()> onDestroy_;
   std::function<void(HWND, COLORREF)> textColourSink_;

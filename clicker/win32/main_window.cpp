@@ -195,6 +195,8 @@ void MainWindow::InstallFramework() {
   // The framework answers the colour messages now: label colours go to it.
   form_.SetTextColourSink(
       [skin](HWND label, COLORREF colour) { skin->SetControlTextColour(label, colour); });
+  // Translucent, it gives every label a veiled background brush of its own.
+  form_.SetLabelsOpaque(skin->enabled != 0 && skin->translucent != 0);
 }
 
 void MainWindow::SkinGroupBoxes() {

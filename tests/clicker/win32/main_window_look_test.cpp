@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "clicker/win32/main_window.h"
 #include "framework/records.h"
@@ -141,6 +142,60 @@ TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
   const Rgb edit = Shown(208, 100);
   EXPECT_FALSE(Near(edit, Background(208, 100), 3));
   EXPECT_TRUE(skin->snapshots.empty());
+}
+
+// The label's area as the screen shows it, one value per pixel.
+std::vector<COLORREF> ShownArea(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  std::vector<COLORREF> pixels;
+  HDC screen = GetDC(nullptr);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  int count = 0;
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (!Near(ToRgb(a[i]), ToRgb(b[i]), 3)) ++count;
+  return count;
+}
+
+TEST_F(MainWindowLookTest, ANewReadOutRepaintsTheLabelAloneAndShowsWhatAWholeRepaintShows) {
+  Form& form = main->form();
+  const HWND label = form.Control("透明标签4");
+  const HWND window = main->window();
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(100);
+  const std::vector<COLORREF> before = ShownArea(label);
+  // The boxes under the label would each paint themselves whole and then
+  // every control in them: tens of milliseconds at every cursor move.
+  for (const char* text : {"X: 1     Y:2", "X: 1100     Y:950", "X: -7     Y:0"}) {
+    form.SetText("透明标签4", text);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << text;
+    for (const char* box : {"分组框4", "分组框3"})
+      EXPECT_FALSE(GetUpdateRect(form.Control(box), nullptr, FALSE)) << box << " " << text;
+    PumpFor(50);
+    const std::vector<COLORREF> shown = ShownArea(label);
+    EXPECT_GT(Differing(shown, before), 20) << "the text did not change: " << text;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(100);
+    EXPECT_EQ(Differing(shown, ShownArea(label)), 0) << text;
+  }
+  // A colour change repaints the label alone as well.
+  form.SetLabelColour("透明标签4", RGB(255, 0, 0));
+  EXPECT_TRUE(GetUpdateRect(label, nullptr, FALSE));
+  EXPECT_FALSE(GetUpdateRect(form.Control("分组框3"), nullptr, FALSE));
+  PumpFor(50);
+  const std::vector<COLORREF> red = ShownArea(label);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(100);
+  EXPECT_EQ(Differing(red, ShownArea(label)), 0);
 }
 
 int LiveGdiObjects() {
