@@ -40,14 +40,21 @@ int32_t ClickEngine::ReadCoordinate(Box box) {
   }
 }
 
-void ClickEngine::ClickAndWait(int32_t x, int32_t y, StopSignal stop) {
+void ClickEngine::ClickInTurn(Interval& interval, int32_t x, int32_t y, StopSignal stop) {
   // The interval runs from the start of the click, so what the click itself
-  // costs does not add to every interval.
-  const WaitMark start = input_.MarkNow();
-  input_.ClickAt(x, y, LeftClick);
-  const int32_t interval = ReadTruncated(Box::LoopInterval);
-  if (interval > 0) {
-    input_.WaitPumpingFrom(start, interval, stop);
+  // costs does not add to every interval. Nothing has been dispatched since
+  // the wait before left its last stretch, so the point read for this click
+  // is what the boxes hold at its due time.
+  WaitMark start;
+  if (interval.ms > 0) {
+    start = input_.ClickAtOnTime(interval.start, interval.ms, x, y, LeftClick);
+  } else {
+    start = input_.MarkNow();
+    input_.ClickAt(x, y, LeftClick);
+  }
+  interval = Interval{start, ReadTruncated(Box::LoopInterval)};
+  if (interval.ms > 0) {
+    input_.WaitPumpingNear(start, interval.ms, stop);
   } else {
     // No wait, but the queue is still served so that F2 and Esc reach a run
     // that would otherwise hold the window until its last cycle.
@@ -78,15 +85,20 @@ void ClickEngine::StartRun() {
     Active(const Active&) = delete;
     Active& operator=(const Active&) = delete;
   } active(*this);
-  RunCycles(cycles, StopSignal{&stops_, stops_});
+  const StopSignal stop{&stops_, stops_};
+  Interval interval;
+  RunCycles(cycles, stop, interval);
+  // Every click is followed by its whole interval, the last one too; a
+  // stopped run leaves at once.
+  if (interval.ms > 0 && !stop.Raised()) input_.WaitOut(interval.start, interval.ms);
 }
 
-void ClickEngine::RunCycles(int32_t cycles, StopSignal stop) {
+void ClickEngine::RunCycles(int32_t cycles, StopSignal stop, Interval& interval) {
   for (int32_t cycle = 1; cycle <= cycles; ++cycle) {
     if (stop.Raised()) return;
     const int32_t x = ReadCoordinate(Box::X);
     const int32_t y = ReadCoordinate(Box::Y);
-    ClickAndWait(x, y, stop);
+    ClickInTurn(interval, x, y, stop);
     for (const Row& row : kRows) {
       if (IsEmpty(row.x)) continue;
       // A row with X but no Y ends the whole run, silently. Row 5 does the
@@ -95,7 +107,7 @@ void ClickEngine::RunCycles(int32_t cycles, StopSignal stop) {
       if (stop.Raised()) return;
       const int32_t rowX = ReadCoordinate(row.x);
       const int32_t rowY = ReadCoordinate(row.y);
-      ClickAndWait(rowX, rowY, stop);
+      ClickInTurn(interval, rowX, rowY, stop);
     }
     if (stop.Raised()) return;
     if (cycle == INT32_MAX) return;  // the counter must not wrap

@@ -43,11 +43,19 @@ class ClickEngine {
   int32_t ReadInt(Box box);
   // Reads a row's coordinate the way that row has always been read.
   int32_t ReadCoordinate(Box box);
-  // Clicks, then waits until the loop interval read now has passed since the
+  // The interval running after a run's latest click: the next click is due
+  // ms after start. ms of 0 or less: nothing is due, the next click is made
+  // at once.
+  struct Interval {
+    WaitMark start = 0;
+    int32_t ms = 0;
+  };
+  // Clicks when the interval before is over, then waits, serving the queue,
+  // until shortly before the loop interval read now has passed since the
   // click began, or the run is stopped.
-  void ClickAndWait(int32_t x, int32_t y, StopSignal stop);
+  void ClickInTurn(Interval& interval, int32_t x, int32_t y, StopSignal stop);
   // Runs the cycles of a validated run.
-  void RunCycles(int32_t cycles, StopSignal stop);
+  void RunCycles(int32_t cycles, StopSignal stop, Interval& interval);
   void SetCursorFineTiming(bool on);
 
   InputPort& input_;

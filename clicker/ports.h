@@ -51,11 +51,23 @@ class InputPort {
   virtual void WaitPumping(int32_t ms) = 0;
   // Now on the wait clock.
   virtual WaitMark MarkNow() = 0;
-  // Waits, dispatching every message meanwhile, until ms milliseconds after
-  // the mark, or less when the stop signal is raised: it ends as soon as the
-  // signal is seen after a dispatch. A deadline already past still serves the
-  // queue once. ms of 0 or less returns at once, dispatching nothing.
-  virtual void WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) = 0;
+  // Waits, dispatching every message meanwhile, until shortly before ms
+  // milliseconds after the mark: the last stretch (a few milliseconds at
+  // most) is left to ClickAtOnTime or WaitOut, and nothing is dispatched in
+  // it, so what the engine reads after this wait still holds when it clicks.
+  // Ends as soon as the stop signal is seen after a dispatch. A deadline
+  // already near or past still serves the queue once. ms of 0 or less returns
+  // at once, dispatching nothing.
+  virtual void WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) = 0;
+  // Puts the cursor on the point at once and, ms after the mark, clicks like
+  // ClickAt (cursor first, then the presses); nothing is dispatched between.
+  // A deadline already past, or further off than the last stretch (a wait
+  // cut short), gets its click at once. Returns the mark the click began at.
+  virtual WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y,
+                                 ClickType type) = 0;
+  // Spends what is left of ms after the mark, dispatching nothing, when that
+  // is no more than the last stretch.
+  virtual void WaitOut(WaitMark start, int32_t ms) = 0;
   // A run or cursor clicking needs the system timer at its finest; the calls
   // come in pairs and may nest.
   virtual void BeginFineTiming() = 0;

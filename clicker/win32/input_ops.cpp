@@ -32,6 +32,19 @@ void ClickAt(int32_t x, int32_t y, ClickType type) {
   }
 }
 
+uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type) {
+  // Moving the pointer sets the window system to work for whatever lies
+  // under the point (crossing and hover events); done ahead, that work is
+  // over by the due time, and the press itself comes on time.
+  uint64_t began = CounterNow();
+  if (began < due) {
+    SetCursorPos(x, y);
+    began = SpinUntilDue(due) ? due : CounterNow();
+  }
+  ClickAt(x, y, type);
+  return began;
+}
+
 int32_t CursorX() {
   POINT p{};
   GetCursorPos(&p);
@@ -93,8 +106,15 @@ void Win32InputPort::WaitPumping(int32_t ms) {
 WaitMark Win32InputPort::MarkNow() {
   return CounterNow();
 }
-void Win32InputPort::WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) {
-  win32::WaitPumpingFrom(start, ms, stop);
+void Win32InputPort::WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) {
+  win32::WaitPumpingNear(start, ms, stop);
+}
+WaitMark Win32InputPort::ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y,
+                                       ClickType type) {
+  return ClickAtDue(CounterAfter(start, ms), x, y, type);
+}
+void Win32InputPort::WaitOut(WaitMark start, int32_t ms) {
+  SpinUntilDue(CounterAfter(start, ms));
 }
 void Win32InputPort::BeginFineTiming() {
   HoldFineTimer();

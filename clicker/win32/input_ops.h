@@ -14,6 +14,13 @@ namespace clicker::win32 {
 // report a place the cursor is no longer at.
 void ClickAt(int32_t x, int32_t y, ClickType type);
 
+// ClickAt at a due time on the performance counter: the cursor goes to the
+// point at once, and at the due time ClickAt puts it there again and presses.
+// Only the last stretch of a wait is spent here, dispatching nothing; a due
+// time further off or past gets its click at once. Returns when the click
+// began: the due time, or now when that has passed.
+uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type);
+
 int32_t CursorX();
 int32_t CursorY();
 
@@ -43,7 +50,9 @@ class Win32InputPort : public InputPort {
   void ClickAt(int32_t x, int32_t y, ClickType type) override;
   void WaitPumping(int32_t ms) override;
   WaitMark MarkNow() override;
-  void WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) override;
+  void WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) override;
+  WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y, ClickType type) override;
+  void WaitOut(WaitMark start, int32_t ms) override;
   void BeginFineTiming() override;
   void EndFineTiming() override;
   void PumpPending() override;

@@ -65,10 +65,14 @@ void SleepForMessage(uint64_t ticks) {
   MsgWaitForMultipleObjectsEx(0, nullptr, BackstopMs(ticks) - 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
-void WaitUntilDeadline(uint64_t deadline, StopSignal stop) {
-  const uint64_t spin = CounterFrequency() * kSpinMicroseconds / 1'000'000;
-  WaitUntil(
-      deadline, spin, CounterNow, PumpPending, [&stop] { return stop.Raised(); }, SleepForMessage);
+uint64_t LastStretch() {
+  return CounterFrequency() * kSpinMicroseconds / 1'000'000;
+}
+
+bool WaitNear(uint64_t deadline, StopSignal stop) {
+  return WaitUntilNear(
+      deadline, LastStretch(), CounterNow, PumpPending, [&stop] { return stop.Raised(); },
+      SleepForMessage);
 }
 
 }  // namespace
@@ -99,14 +103,23 @@ bool PumpPending() {
   return false;
 }
 
-void WaitPumping(int32_t ms) {
-  if (ms <= 0) return;
-  WaitUntilDeadline(CounterNow() + TicksForMs(ms, CounterFrequency()), StopSignal{});
+uint64_t CounterAfter(uint64_t mark, int32_t ms) {
+  return mark + TicksForMs(ms, CounterFrequency());
 }
 
-void WaitPumpingFrom(uint64_t start, int32_t ms, StopSignal stop) {
+bool SpinUntilDue(uint64_t due) {
+  return SpinUntil(due, LastStretch(), CounterNow);
+}
+
+void WaitPumping(int32_t ms) {
   if (ms <= 0) return;
-  WaitUntilDeadline(start + TicksForMs(ms, CounterFrequency()), stop);
+  const uint64_t due = CounterAfter(CounterNow(), ms);
+  if (WaitNear(due, StopSignal{})) SpinUntilDue(due);
+}
+
+void WaitPumpingNear(uint64_t start, int32_t ms, StopSignal stop) {
+  if (ms <= 0) return;
+  WaitNear(CounterAfter(start, ms), stop);
 }
 
 int RunMessageLoop() {

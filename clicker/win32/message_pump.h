@@ -28,10 +28,18 @@ bool PumpPending();
 // is nobody left to wait for, so a pending WM_QUIT ends the wait too.
 void WaitPumping(int32_t ms);
 
-// The performance counter, and the same wait up to ms after a mark taken from
-// it; the stop signal ends it after the dispatch that raised it.
+// The performance counter, and the time ms after a mark taken from it.
 uint64_t CounterNow();
-void WaitPumpingFrom(uint64_t start, int32_t ms, StopSignal stop);
+uint64_t CounterAfter(uint64_t mark, int32_t ms);
+
+// The same wait up to shortly before ms after a mark: it returns with no more
+// than the last stretch left, which SpinUntilDue spends. The stop signal ends
+// it after the dispatch that raised it.
+void WaitPumpingNear(uint64_t start, int32_t ms, StopSignal stop);
+// Spins, dispatching nothing, until the due time when no more than the last
+// stretch is left; returns whether it was (false: further off, nothing spun).
+// A due time already passed counts as reached.
+bool SpinUntilDue(uint64_t due);
 
 // Runs the message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();

@@ -242,6 +242,47 @@ TEST_F(ClickEngineTest, IntervalsRunFromTheStartOfEachClickAndNeverEndBeforeIt) 
   EXPECT_EQ(slow.clickTimes, (std::vector<uint64_t>{0, 15'000, 30'000}));
 }
 
+TEST_F(ClickEngineTest, EachLaterClickIsMadeAtItsDueTimeWithTheIntervalReadAfterTheClickBefore) {
+  FillRequired("2", "10", "1", "2");
+  ports.Set(Box::X1, "3");
+  ports.Set(Box::Y1, "4");
+  // The interval is changed during the first wait: it counts from the next
+  // click on, which is still due 10 ms after the first.
+  ports.duringWait[0] = [&] { ports.Set(Box::LoopInterval, "20"); };
+  engine.StartRun();
+  EXPECT_EQ(ports.dueTimes, (std::vector<uint64_t>{10'000, 30'000, 50'000}));
+  EXPECT_EQ(ports.clickTimes, (std::vector<uint64_t>{0, 10'000, 30'000, 50'000}));
+  // The last click is followed by its whole interval too.
+  EXPECT_EQ(ports.waitOuts, 1);
+  EXPECT_EQ(ports.now, 70'000u);
+
+  // A run ended by a row without Y spends its last interval as well; a
+  // stopped one does not.
+  RecordingPorts ended;
+  ClickEngine e(ended, ended);
+  ended.Set(Box::LoopCount, "3");
+  ended.Set(Box::LoopInterval, "10");
+  ended.Set(Box::X, "1");
+  ended.Set(Box::Y, "1");
+  ended.Set(Box::X2, "5");
+  e.StartRun();
+  EXPECT_EQ(ended.Clicks().size(), 1u);
+  EXPECT_EQ(ended.waitOuts, 1);
+  EXPECT_EQ(ended.now, 10'000u);
+
+  RecordingPorts stopped;
+  ClickEngine s(stopped, stopped);
+  stopped.Set(Box::LoopCount, "3");
+  stopped.Set(Box::LoopInterval, "10");
+  stopped.Set(Box::X, "1");
+  stopped.Set(Box::Y, "1");
+  stopped.duringWait[1] = [&] { s.RequestStop(); };
+  s.StartRun();
+  EXPECT_EQ(stopped.Clicks().size(), 2u);
+  EXPECT_EQ(stopped.waitOuts, 0);
+  EXPECT_EQ(stopped.now, 10'000u);
+}
+
 TEST_F(ClickEngineTest, RunsNestOnlyToTheirBound) {
   FillRequired("2", "10", "1", "1");
   // Every wait starts another run, as a held key or a point on the loop

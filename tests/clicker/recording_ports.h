@@ -59,7 +59,11 @@ class RecordingPorts : public InputPort, public FormPort {
   // deadline, or at once when the stop signal is raised after its dispatch.
   uint64_t now = 0;
   uint64_t clickCost = 0;
+  uint64_t lastStretch = 2000;
   std::vector<uint64_t> clickTimes;
+  // The due times of the clicks made on time, and the waits spent out.
+  std::vector<uint64_t> dueTimes;
+  int waitOuts = 0;
   // The fine timer: begun minus ended, and the most ever held at once.
   int fineTiming = 0;
   int fineTimingPeak = 0;
@@ -73,12 +77,27 @@ class RecordingPorts : public InputPort, public FormPort {
     now += clickCost;
   }
   WaitMark MarkNow() override { return now; }
-  void WaitPumpingFrom(WaitMark start, int32_t ms, StopSignal stop) override {
+  // The wait leaves its last stretch to the click or to WaitOut.
+  void WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) override {
     log.push_back(WaitEvent(ms));
     Dispatch();
     if (stop.Raised()) return;
     const uint64_t end = start + static_cast<uint64_t>(ms) * 1000;
+    if (end > now + lastStretch) now = end - lastStretch;
+  }
+  WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y,
+                         ClickType type) override {
+    const uint64_t due = start + static_cast<uint64_t>(ms > 0 ? ms : 0) * 1000;
+    dueTimes.push_back(due);
+    if (due > now) now = due;
+    const uint64_t began = now;
+    ClickAt(x, y, type);
+    return began;
+  }
+  void WaitOut(WaitMark start, int32_t ms) override {
+    const uint64_t end = start + static_cast<uint64_t>(ms) * 1000;
     if (end > now) now = end;
+    ++waitOuts;
   }
   void BeginFineTiming() override {
     if (++fineTiming > fineTimingPeak) fineTimingPeak = fineTiming;

@@ -87,6 +87,35 @@ TEST(WaitUntil, APassedDeadlineStillServesTheQueueOnce) {
   EXPECT_TRUE(r.sleeps.empty());
 }
 
+TEST(WaitUntilNear, LeavesTheLastStretchAndSaysWhetherItGotThere) {
+  Recorder r;
+  const bool reached = WaitUntilNear(
+      10'000, 1'500, [&r] { return r.clock.Read(); }, [] { return false; }, [] { return false; },
+      [&r](uint64_t ticks) { r.clock.value += ticks; });
+  EXPECT_TRUE(reached);
+  EXPECT_GE(r.clock.value, 8'500u);
+  EXPECT_LT(r.clock.value, 10'000u);  // the stretch is left for the click
+  // What is left is spun; a deadline further off than the stretch is not.
+  FakeClock clock{8'600, 1};
+  EXPECT_TRUE(SpinUntil(10'000, 1'500, [&clock] { return clock.Read(); }));
+  EXPECT_GE(clock.value, 10'000u);
+  FakeClock early{1'000, 1};
+  EXPECT_FALSE(SpinUntil(10'000, 1'500, [&early] { return early.Read(); }));
+  EXPECT_LT(early.value, 1'010u);
+  FakeClock late{12'000, 1};
+  EXPECT_TRUE(SpinUntil(10'000, 1'500, [&late] { return late.Read(); }));
+
+  Recorder stopped;
+  stopped.stopAfterPumps = 0;
+  EXPECT_FALSE(WaitUntilNear(
+      10'000, 1'500, [&stopped] { return stopped.clock.Read(); },
+      [&stopped] {
+        stopped.pumpsAt.push_back(stopped.clock.value);
+        return false;
+      },
+      [&stopped] { return !stopped.pumpsAt.empty(); }, [](uint64_t) {}));
+}
+
 TEST(TicksForMs, RoundsUp) {
   EXPECT_EQ(TicksForMs(0, 1000), 0u);
   EXPECT_EQ(TicksForMs(-5, 1000), 0u);

@@ -123,6 +123,41 @@ TEST_F(ClickTarget, EveryClickLandsOnItsPointAfterLongWaitsToo) {
   }
 }
 
+TEST_F(ClickTarget, AClickOnTimeLandsOnItsPointAtItsDueTime) {
+  // The cursor goes ahead to the point and is put there again at the due
+  // time: long and short waits, points spread over the target.
+  const POINT points[] = {{150, 150}, {450, 350}, {150, 350}, {480, 120}};
+  int turn = 0;
+  for (int32_t ms : {250, 20, 250, 20}) {
+    for (const POINT& at : points) {
+      presses.clear();
+      const uint64_t mark = CounterNow();
+      WaitPumpingNear(mark, ms, StopSignal{});
+      const uint64_t due = CounterAfter(mark, ms);
+      EXPECT_EQ(ClickAtDue(due, at.x, at.y, LeftClick), due);
+      EXPECT_GE(CounterNow(), due);
+      EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 2; }, 2000));
+      ASSERT_FALSE(presses.empty());
+      EXPECT_EQ(presses[0].at.x, at.x) << turn;
+      EXPECT_EQ(presses[0].at.y, at.y) << turn;
+      ++turn;
+    }
+  }
+  // A due time further off than the last stretch (the wait before was cut
+  // short) or already past gets its click at once, begun now.
+  for (const int32_t ahead : {5000, -50}) {
+    presses.clear();
+    const uint64_t before = CounterNow();
+    const uint64_t due = ahead > 0 ? CounterAfter(before, ahead) : before - CounterAfter(0, -ahead);
+    const uint64_t began = ClickAtDue(due, 300, 200, LeftClick);
+    EXPECT_GE(began, before) << ahead;
+    EXPECT_LT(began, CounterAfter(before, 500)) << ahead;
+    EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 2; }, 2000)) << ahead;
+    ASSERT_FALSE(presses.empty());
+    EXPECT_EQ(presses[0].at.x, 300) << ahead;
+  }
+}
+
 TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {
   for (int32_t type : {7, 4, -1, 1000}) {
     const ClickSequence s = ClickSequenceOf(static_cast<ClickType>(type));
@@ -213,29 +248,38 @@ TEST_F(Waits, APendingQuitStaysQueuedAndEndsTheWait) {
   EXPECT_EQ(msg.wParam, 3u);
 }
 
-TEST_F(Waits, AWaitFromAMarkEndsThatLongAfterItOrAtTheStop) {
-  // The time before the wait counts: 30 ms spent, 50 ms asked, 20 ms waited.
+TEST_F(Waits, AWaitFromAMarkLeavesOnlyItsLastStretchOrEndsAtTheStop) {
+  // The time before the wait counts: 30 ms spent, 50 ms asked, 20 ms waited,
+  // all but the last stretch of it; spinning that out ends it on time.
   LARGE_INTEGER before, after;
   QueryPerformanceCounter(&before);
   const uint64_t mark = CounterNow();
   Sleep(30);
-  WaitPumpingFrom(mark, 50, StopSignal{});
+  WaitPumpingNear(mark, 50, StopSignal{});
+  QueryPerformanceCounter(&after);
+  EXPECT_GE(Ms(before, after), 47.0);
+  EXPECT_LT(Ms(before, after), 70.0);
+  EXPECT_TRUE(SpinUntilDue(CounterAfter(mark, 50)));
   QueryPerformanceCounter(&after);
   EXPECT_GE(Ms(before, after), 50.0);
-  EXPECT_LT(Ms(before, after), 70.0);
+  EXPECT_GE(CounterNow(), CounterAfter(mark, 50));
 
-  // A past deadline still serves the queue once.
+  // A past deadline still serves the queue once, and counts as reached.
   dispatched = 0;
   PostMessageA(window, WM_APP, 0, 0);
-  WaitPumpingFrom(mark, 10, StopSignal{});
+  WaitPumpingNear(mark, 10, StopSignal{});
   EXPECT_EQ(dispatched, 1);
+  EXPECT_TRUE(SpinUntilDue(CounterAfter(mark, 10)));
 
-  // A stop arriving in a dispatch ends a long wait right after it.
+  // A stop arriving in a dispatch ends a long wait right after it, and what
+  // is left of it is not spun.
   uint32_t stops = 0;
   stopsToRaise = &stops;
   SetTimer(window, 1, 100, nullptr);
   QueryPerformanceCounter(&before);
-  WaitPumpingFrom(CounterNow(), 5000, StopSignal{&stops, 0});
+  const uint64_t longMark = CounterNow();
+  WaitPumpingNear(longMark, 5000, StopSignal{&stops, 0});
+  EXPECT_FALSE(SpinUntilDue(CounterAfter(longMark, 5000)));
   QueryPerformanceCounter(&after);
   KillTimer(window, 1);
   stopsToRaise = nullptr;
