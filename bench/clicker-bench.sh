@@ -137,7 +137,8 @@ run_xdotool() {  # COUNT DELAY
   sleep 0.3
   slice "$before" $((before + $1)) "$work/xdotool-$2.txt"
 }
-stats() { python3 bench/press_stats.py "$1" "$2"; }
+stats() { python3 bench/press_stats.py "$1" "$2" 0 ${3:+"$3"}; }
+run_points_order="100,100 1100,150 150,950"
 field() { python3 -c "import json,sys; print(json.loads(sys.argv[1])['$2'])" "$1"; }
 declare -A run_stats xdo_stats
 for plan in 301:10 101:50 31:200; do
@@ -146,7 +147,7 @@ for plan in 301:10 101:50 31:200; do
   run_points "$presses_wanted" "$interval"
   [ "$interval" = 50 ] && cpu_tool=$run_cpu_tool cpu_server=$run_cpu_server
   run_xdotool "$presses_wanted" "$interval"
-  run_stats[$interval]=$(stats "$work/run-$interval.txt" "$interval")
+  run_stats[$interval]=$(stats "$work/run-$interval.txt" "$interval" "$run_points_order")
   xdo_stats[$interval]=$(stats "$work/xdotool-$interval.txt" "$interval")
   log "run $interval ms: ${run_stats[$interval]}"
   log "xdotool $interval ms: ${xdo_stats[$interval]}"
@@ -173,12 +174,12 @@ log "cursor clicking at 10 ms: $rate clicks/s"
 close_clicker
 
 machine="$(lscpu | sed -n 's/^Model name: *//p' | head -1), $(nproc) cores, $(uname -r), $(wine --version 2>/dev/null)"
-row() { printf '| %s | %s | %s | %s | %s |\n' "$1" "$(field "$2" intervals)" "$(field "$2" median_abs_error_ms)" "$(field "$2" p99_abs_error_ms)" "$(field "$2" mean_interval_ms)"; }
+row() { printf '| %s | %s | %s | %s | %s | %s |\n' "$1" "$(field "$2" intervals)" "$(field "$2" median_abs_error_ms)" "$(field "$2" p99_abs_error_ms)" "$(field "$2" mean_interval_ms)" "$(field "$2" misplaced | sed 's/None/-/')"; }
 {
   echo "Build: $arch under Wine, $(date -u +%Y-%m-%d). Machine: $machine."
   echo
-  echo "| Clicks | Intervals | Median abs. error (ms) | p99 abs. error (ms) | Mean interval (ms) |"
-  echo "|---|---|---|---|---|"
+  echo "| Clicks | Intervals | Median abs. error (ms) | p99 abs. error (ms) | Mean interval (ms) | Off their point |"
+  echo "|---|---|---|---|---|---|"
   for interval in 10 50 200; do
     row "point-list run over three points, $interval ms" "${run_stats[$interval]}"
     row "xdotool click --delay $interval" "${xdo_stats[$interval]}"
