@@ -39,7 +39,10 @@ uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type) {
   uint64_t began = CounterNow();
   if (began < due) {
     SetCursorPos(x, y);
-    began = SpinUntilDue(due) ? due : CounterNow();
+    // A move that took it past the due time makes the click late: its
+    // interval then runs from now, like that of any late click.
+    const bool onTime = CounterNow() < due && SpinUntilDue(due);
+    began = onTime ? due : CounterNow();
   }
   ClickAt(x, y, type);
   return began;

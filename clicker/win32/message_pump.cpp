@@ -69,10 +69,27 @@ uint64_t LastStretch() {
   return CounterFrequency() * kSpinMicroseconds / 1'000'000;
 }
 
+// PumpPending for a wait: it leaves the queue as soon as a dispatch raised
+// the stop or the last stretch has begun, so that neither waits for a queue
+// that keeps filling (a handler as slow as the ticks that call it); the rest
+// is served at the next turn.
+bool PumpWithin(uint64_t lastStretchAt, StopSignal stop) {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (msg.message == WM_QUIT) return true;
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return true;
+    DispatchOne(msg);
+    if (stop.Raised() || CounterNow() >= lastStretchAt) return false;
+  }
+  return false;
+}
+
 bool WaitNear(uint64_t deadline, StopSignal stop) {
+  const uint64_t stretch = LastStretch();
+  const uint64_t lastStretchAt = deadline > stretch ? deadline - stretch : 0;
   return WaitUntilNear(
-      deadline, LastStretch(), CounterNow, PumpPending, [&stop] { return stop.Raised(); },
-      SleepForMessage);
+      deadline, stretch, CounterNow, [&] { return PumpWithin(lastStretchAt, stop); },
+      [&stop] { return stop.Raised(); }, SleepForMessage);
 }
 
 }  // namespace
