@@ -63,12 +63,12 @@ void ClickEngine::ClickInTurn(Interval& interval, int32_t x, int32_t y, StopSign
 }
 
 void ClickEngine::StartRun() {
-  if (runDepth_ >= kMaxRunDepth) return;
+  if (AtNestingBound()) return;
   stopRequested_ = 0;
-  if (IsEmpty(Box::LoopCount)) return input_.ShowNotice(texts::kEnterLoopCount);
-  if (IsEmpty(Box::LoopInterval)) return input_.ShowNotice(texts::kEnterLoopInterval);
-  if (IsEmpty(Box::X)) return input_.ShowNotice(texts::kEnterX);
-  if (IsEmpty(Box::Y)) return input_.ShowNotice(texts::kEnterY);
+  if (IsEmpty(Box::LoopCount)) return Notify(texts::kEnterLoopCount);
+  if (IsEmpty(Box::LoopInterval)) return Notify(texts::kEnterLoopInterval);
+  if (IsEmpty(Box::X)) return Notify(texts::kEnterX);
+  if (IsEmpty(Box::Y)) return Notify(texts::kEnterY);
 
   const int32_t cycles = ReadInt(Box::LoopCount);
   if (cycles < 1) return;
@@ -114,15 +114,22 @@ void ClickEngine::RunCycles(int32_t cycles, StopSignal stop, Interval& interval)
   }
 }
 
+void ClickEngine::Notify(const char* text) {
+  if (AtNestingBound()) return;
+  ++noticeDepth_;
+  input_.ShowNotice(text);
+  --noticeDepth_;
+}
+
 void ClickEngine::RequestStop() {
   stopRequested_ = 1;
   ++stops_;
   if (IsEmpty(Box::X)) {
-    input_.ShowNotice(texts::kStopNeedsX);
+    Notify(texts::kStopNeedsX);
   } else if (IsEmpty(Box::Y)) {
-    input_.ShowNotice(texts::kStopNeedsY);
+    Notify(texts::kStopNeedsY);
   } else {
-    input_.ShowNotice(texts::kLoopEnded);
+    Notify(texts::kLoopEnded);
   }
 }
 
@@ -146,13 +153,13 @@ void ClickEngine::StartCursorClicking() {
   const int32_t period = ReadTruncated(Box::ClickFrequency);
   form_.SetCursorTimerPeriod(period);
   SetCursorFineTiming(period > 0);
-  if (IsEmpty(Box::ClickFrequency)) input_.ShowNotice(texts::kEnterFrequency);
+  if (IsEmpty(Box::ClickFrequency)) Notify(texts::kEnterFrequency);
 }
 
 void ClickEngine::StopCursorClicking() {
   form_.SetCursorTimerPeriod(0);
   SetCursorFineTiming(false);
-  input_.ShowNotice(texts::kStopped);
+  Notify(texts::kStopped);
 }
 
 void ClickEngine::CursorClickTick() {

@@ -12,11 +12,13 @@ class ClickEngine {
  public:
   ClickEngine(InputPort& input, FormPort& form) : input_(input), form_(form) {}
 
-  // Runs nested in each other's waits deeper than this are not started: each
-  // level holds a dispatch of the window system on the stack, measured at
-  // about 1.7 KiB in the i686 build under Wine (2.7 KiB in the x86_64 one),
-  // so the 2 MiB stack would run out near 1200 levels. The bound keeps the
-  // deepest run's notice box and painting well inside it.
+  // Runs and notice boxes nested in each other's message loops deeper than
+  // this are not started or shown: each level holds a dispatch of the window
+  // system on the stack, measured at about 1.7 KiB per run in the i686 build
+  // under Wine (2.7 KiB in the x86_64 one), so the 2 MiB stack would run out
+  // near 1200 levels. The bound keeps the deepest level's notice box and
+  // painting well inside it. A stop and the cursor timer still take effect
+  // at the bound; only their notice is left out.
   static constexpr int32_t kMaxRunDepth = 32;
 
   // Point-list run: loop button 按钮1 and F1. A stop ends every run active
@@ -36,6 +38,7 @@ class ClickEngine {
 
   int32_t stopRequested() const { return stopRequested_; }
   int32_t runDepth() const { return runDepth_; }
+  int32_t noticeDepth() const { return noticeDepth_; }
 
  private:
   bool IsEmpty(Box box) { return form_.GetText(box).empty(); }
@@ -57,6 +60,9 @@ class ClickEngine {
   // Runs the cycles of a validated run.
   void RunCycles(int32_t cycles, StopSignal stop, Interval& interval);
   void SetCursorFineTiming(bool on);
+  bool AtNestingBound() const { return runDepth_ + noticeDepth_ >= kMaxRunDepth; }
+  // A notice box, unless the nesting is at its bound.
+  void Notify(const char* text);
 
   InputPort& input_;
   FormPort& form_;
@@ -64,6 +70,7 @@ class ClickEngine {
   // Every stop counts here; a run ends once the count differs from its start.
   uint32_t stops_ = 0;
   int32_t runDepth_ = 0;
+  int32_t noticeDepth_ = 0;
   bool cursorFineTiming_ = false;
 };
 

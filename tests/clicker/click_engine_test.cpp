@@ -303,6 +303,36 @@ TEST_F(ClickEngineTest, RunsNestOnlyToTheirBound) {
   EXPECT_EQ(ports.Clicks().size(), 2u);
 }
 
+TEST_F(ClickEngineTest, NoticeBoxesNestOnlyToTheBoundAndAStopStillTakesEffectThere) {
+  // F1 pressed again in every open "请输入‘循环次数’" box.
+  int deepest = 0;
+  ports.onNotice = [&] {
+    deepest = std::max(deepest, engine.noticeDepth());
+    engine.StartRun();
+  };
+  engine.StartRun();
+  EXPECT_EQ(deepest, ClickEngine::kMaxRunDepth);
+  EXPECT_EQ(ports.Notices().size(), static_cast<size_t>(ClickEngine::kMaxRunDepth));
+  EXPECT_EQ(engine.noticeDepth(), 0);
+
+  // At the bound F2 and F4 still stop; only their boxes are left out.
+  FillRequired("1", "10", "1", "1");
+  ports.log.clear();
+  std::vector<Event> atBound;
+  ports.onNotice = [&] {
+    if (engine.noticeDepth() < ClickEngine::kMaxRunDepth) return engine.RequestStop();
+    ports.onNotice = nullptr;
+    const size_t before = ports.log.size();
+    engine.StopCursorClicking();
+    engine.RequestStop();
+    atBound.assign(ports.log.begin() + static_cast<std::ptrdiff_t>(before), ports.log.end());
+  };
+  engine.RequestStop();
+  EXPECT_EQ(atBound, std::vector<Event>{PeriodEvent(0)});
+  EXPECT_EQ(ports.Notices().size(), static_cast<size_t>(ClickEngine::kMaxRunDepth));
+  EXPECT_EQ(engine.stopRequested(), 1);
+}
+
 TEST_F(ClickEngineTest, TheFineTimerIsHeldWhileARunOrCursorClickingIsOnAndAlwaysReleased) {
   FillRequired("2", "10", "1", "1");
   int heldInWait = -1;

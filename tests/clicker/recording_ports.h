@@ -117,7 +117,12 @@ class RecordingPorts : public InputPort, public FormPort {
   }
   int32_t CursorX() override { return cursorX; }
   int32_t CursorY() override { return cursorY; }
-  void ShowNotice(const char* text) override { log.push_back(NoticeEvent(text)); }
+  // A notice box runs a message loop of its own: onNotice runs inside it.
+  std::function<void()> onNotice;
+  void ShowNotice(const char* text) override {
+    log.push_back(NoticeEvent(text));
+    if (onNotice) onNotice();
+  }
 
   std::string GetText(Box box) override {
     auto it = boxes.find(box);
