@@ -22,10 +22,12 @@ bool AcceptsTypedChar(EditMode mode, unsigned char c) {
 }
 
 char ImeCharForBox(EditMode mode, unsigned code) {
-  // Full-width forms in code page 936: ０..９ A3B0..A3B9, － A3AD, ． A3AE.
+  // Full-width forms in code page 936: ０..９ A3B0..A3B9, － A3AD, ． A3AE;
+  // and 。 A1A3, which a Chinese input method types for a point in its
+  // Chinese punctuation mode.
   if (code >= 0xA3B0 && code <= 0xA3B9) code = '0' + (code - 0xA3B0);
   if (code == 0xA3AD) code = '-';
-  if (code == 0xA3AE) code = '.';
+  if (code == 0xA3AE || code == 0xA1A3) code = '.';
   if (code > 0xFF) return 0;
   const unsigned char c = static_cast<unsigned char>(code);
   // Nothing but ASCII: a lone byte above 127 is half of a character.

@@ -84,6 +84,8 @@ TEST(ImeCharForBox, TakesTheTypedRuleAndTheFullWidthTwins) {
   EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3B9), '9');
   EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3AD), '-');
   EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xA3AE), '.');
+  EXPECT_EQ(ImeCharForBox(EditMode::Decimal, 0xA1A3), '.');  // 。
+  EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA1A3), 0);
   // The point is for decimal boxes only, letters and Chinese for none.
   EXPECT_EQ(ImeCharForBox(EditMode::Integer, 0xA3AE), 0);
   EXPECT_EQ(ImeCharForBox(EditMode::Integer, '.'), 0);
