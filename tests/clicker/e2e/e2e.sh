@@ -151,9 +151,6 @@ fi
 xdotool key Return
 wait_until 5 no_window "青禾温馨提示"
 
-# Timing is the x86_64 build's: under emulation the i686 build is too slow
-# for a 5 s schedule with keys pressed inside it.
-if [ "$arch" = win64 ]; then
 # F2, then F1 while the stop's notice is open, inside a 5 s interval: the new
 # run clicks its two cycles, and the stopped run never comes back.
 type_into 160 128 ""    # rows 1 and 3 emptied: the main point alone
@@ -180,7 +177,6 @@ sleep 1.5
 got=$(grep '^[LlRr] ' "$work/clicks.txt" | tail -n +$((before + 1)) | cut -d' ' -f1-3 | tr '\n' ',')
 check "F2 then F1 in a 5 s interval: the new run's clicks and nothing after" \
   test "$got" = "L 100 100,L 100 100,L 100 100,"
-fi
 
 # Esc in the hotkey list closes the window and ends the program.
 xdotool mousemove $((wx + 364)) $((wy + 404)) click 1
