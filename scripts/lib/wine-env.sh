@@ -54,6 +54,10 @@ ensure_wine_prefix() {
   mkdir -p "$WINE_DIR"
   (
     flock 9
+    # A template made before 32-bit Wine was installed cannot run i686 programs.
+    if [ -d "$WINE_TEMPLATE" ] && [ -x "$WINE32" ] && [ ! -e "$WINE_TEMPLATE/drive_c/windows/syswow64/kernel32.dll" ]; then
+      rm -rf "$WINE_TEMPLATE"
+    fi
     [ -d "$WINE_TEMPLATE" ] || make_wine_template
     if [ ! -d "$WINEPREFIX" ]; then
       cp -a "$WINE_TEMPLATE" "$WINEPREFIX.tmp" && mv "$WINEPREFIX.tmp" "$WINEPREFIX"
