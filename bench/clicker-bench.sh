@@ -1,6 +1,9 @@
 #!/bin/bash
 # Timing and idle-cost benchmarks of the real program under Wine on Xvfb.
 #   bench/clicker-bench.sh [win64|win32]   (default win64: native, so timing is the program's own)
+# Beside every run it clicks the same presses with xdotool and with
+# press_floor, a program of ours that makes the run's clicks with no window:
+# the floor of what the way of a press through Wine and X allows.
 # Prints a Markdown summary and keeps it in build/bench/clicker-<arch>.md.
 set -uo pipefail
 arch=${1:-win64}
@@ -10,7 +13,7 @@ export WINEPREFIX=$ROOT/build/wine/bench-prefix
 source scripts/lib/wine-env.sh
 source scripts/lib/drive.sh
 
-cmake --preset "$arch" >/dev/null && cmake --build --preset "$arch" --target clicker click_recorder >/dev/null || exit 1
+cmake --preset "$arch" >/dev/null && cmake --build --preset "$arch" --target clicker click_recorder press_floor >/dev/null || exit 1
 bindir=$ROOT/build/$arch/bin
 wine=$(wine_for "$arch")
 work=$ROOT/build/bench/work-$arch
@@ -137,16 +140,27 @@ run_xdotool() {  # COUNT DELAY
   sleep 0.3
   slice "$before" $((before + $1)) "$work/xdotool-$2.txt"
 }
+run_floor() {  # COUNT INTERVAL
+  local before
+  before=$(presses)
+  "$wine" "$bindir/press_floor.exe" "$1" "$2" $run_points_order
+  wait_until 60 at_least_presses $((before + $1))
+  sleep 0.3
+  slice "$before" $((before + $1)) "$work/floor-$2.txt"
+}
 stats() { python3 bench/press_stats.py "$1" "$2" 0 ${3:+"$3"}; }
 run_points_order="100,100 1100,150 150,950"
 field() { python3 -c "import json,sys; print(json.loads(sys.argv[1])['$2'])" "$1"; }
-declare -A run_stats xdo_stats
+declare -A run_stats xdo_stats floor_stats
 for plan in 301:10 101:50 31:200; do
   presses_wanted=${plan%%:*}
   interval=${plan##*:}
   run_points "$presses_wanted" "$interval"
   [ "$interval" = 50 ] && cpu_tool=$run_cpu_tool cpu_server=$run_cpu_server
   run_xdotool "$presses_wanted" "$interval"
+  run_floor "$presses_wanted" "$interval"
+  floor_stats[$interval]=$(stats "$work/floor-$interval.txt" "$interval" "$run_points_order")
+  log "floor $interval ms: ${floor_stats[$interval]}"
   run_stats[$interval]=$(stats "$work/run-$interval.txt" "$interval" "$run_points_order")
   xdo_stats[$interval]=$(stats "$work/xdotool-$interval.txt" "$interval")
   log "run $interval ms: ${run_stats[$interval]}"
@@ -183,6 +197,7 @@ row() { printf '| %s | %s | %s | %s | %s | %s |\n' "$1" "$(field "$2" intervals)
   for interval in 10 50 200; do
     row "point-list run over three points, $interval ms" "${run_stats[$interval]}"
     row "xdotool click --delay $interval" "${xdo_stats[$interval]}"
+    row "the same clicks from a program with no window, $interval ms" "${floor_stats[$interval]}"
   done
   echo
   echo "- CPU during the 50 ms run: $cpu_tool % of one core in the tool, $cpu_server % in wineserver."
