@@ -25,10 +25,7 @@ class ClickEngineTest : public ::testing::Test {
   ClickEngine engine{ports, ports};
 
   void FillRequired(const char* count, const char* interval, const char* x, const char* y) {
-    ports.Set(Box::LoopCount, count);
-    ports.Set(Box::LoopInterval, interval);
-    ports.Set(Box::X, x);
-    ports.Set(Box::Y, y);
+    ports.FillRun(count, interval, x, y);
   }
 };
 
@@ -104,10 +101,7 @@ TEST_F(ClickEngineTest, EveryBoxIsReadAtTheMomentOfUse) {
 TEST_F(ClickEngineTest, ARowWithXButNoYEndsTheRunSilently) {
   for (Box rowX : {Box::X1, Box::X2, Box::X3, Box::X4, Box::X5}) {
     RecordingPorts p;
-    p.Set(Box::LoopCount, "3");
-    p.Set(Box::LoopInterval, "7");
-    p.Set(Box::X, "1");
-    p.Set(Box::Y, "2");
+    p.FillRun("3", "7", "1", "2");
     p.Set(rowX, "50");
     ClickEngine e(p, p);
     e.StartRun();
@@ -212,10 +206,7 @@ TEST_F(ClickEngineTest, AStopEndsEveryRunActiveWhenItCameEvenAfterANestedRunClea
   // One stop inside the inner run ends both, each in the wait it is in.
   RecordingPorts p;
   ClickEngine e(p, p);
-  p.Set(Box::LoopCount, "3");
-  p.Set(Box::LoopInterval, "10");
-  p.Set(Box::X, "1");
-  p.Set(Box::Y, "1");
+  p.FillRun("3", "10", "1", "1");
   p.duringWait[0] = [&] { e.StartRun(); };
   p.duringWait[1] = [&] { e.RequestStop(); };
   e.StartRun();
@@ -233,10 +224,7 @@ TEST_F(ClickEngineTest, IntervalsRunFromTheStartOfEachClickAndNeverEndBeforeIt) 
 
   RecordingPorts slow;
   ClickEngine e(slow, slow);
-  slow.Set(Box::LoopCount, "3");
-  slow.Set(Box::LoopInterval, "10");
-  slow.Set(Box::X, "1");
-  slow.Set(Box::Y, "1");
+  slow.FillRun("3", "10", "1", "1");
   slow.clickCost = 15'000;  // longer than the interval: the next click follows at once
   e.StartRun();
   EXPECT_EQ(slow.clickTimes, (std::vector<uint64_t>{0, 15'000, 30'000}));
@@ -260,10 +248,7 @@ TEST_F(ClickEngineTest, EachLaterClickIsMadeAtItsDueTimeWithTheIntervalReadAfter
   // stopped one does not.
   RecordingPorts ended;
   ClickEngine e(ended, ended);
-  ended.Set(Box::LoopCount, "3");
-  ended.Set(Box::LoopInterval, "10");
-  ended.Set(Box::X, "1");
-  ended.Set(Box::Y, "1");
+  ended.FillRun("3", "10", "1", "1");
   ended.Set(Box::X2, "5");
   e.StartRun();
   EXPECT_EQ(ended.Clicks().size(), 1u);
@@ -272,10 +257,7 @@ TEST_F(ClickEngineTest, EachLaterClickIsMadeAtItsDueTimeWithTheIntervalReadAfter
 
   RecordingPorts stopped;
   ClickEngine s(stopped, stopped);
-  stopped.Set(Box::LoopCount, "3");
-  stopped.Set(Box::LoopInterval, "10");
-  stopped.Set(Box::X, "1");
-  stopped.Set(Box::Y, "1");
+  stopped.FillRun("3", "10", "1", "1");
   stopped.duringWait[1] = [&] { s.RequestStop(); };
   s.StartRun();
   EXPECT_EQ(stopped.Clicks().size(), 2u);

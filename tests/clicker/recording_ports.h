@@ -70,6 +70,13 @@ class RecordingPorts : public InputPort, public FormPort {
   int fineTimingEnds = 0;
 
   void Set(Box box, std::string text) { boxes[box] = std::move(text); }
+  // The four boxes a run needs.
+  void FillRun(const char* count, const char* interval, const char* x, const char* y) {
+    Set(Box::LoopCount, count);
+    Set(Box::LoopInterval, interval);
+    Set(Box::X, x);
+    Set(Box::Y, y);
+  }
 
   void ClickAt(int32_t x, int32_t y, ClickType type) override {
     log.push_back(ClickEvent(x, y, type));
