@@ -11,9 +11,6 @@ PreTranslateHook preTranslate = nullptr;
 // server wakes on a millisecond poll); the stretch before the deadline is
 // spun so that the wait still ends on time.
 constexpr int64_t kSpinMicroseconds = 2000;
-// A step aside of Sleep(1) lasts up to 2 ms with a 1 ms system timer; it is
-// taken only with this much to spare before the last stretch.
-constexpr int32_t kStepAsideRoomMs = 4;
 
 uint64_t CounterFrequency() {
   static const uint64_t frequency = [] {
@@ -139,16 +136,7 @@ void WaitPumping(int32_t ms) {
 
 void WaitPumpingNear(uint64_t start, int32_t ms, StopSignal stop) {
   if (ms <= 0) return;
-  const uint64_t deadline = CounterAfter(start, ms);
-  // The wait follows a click: with time to spare the tool first steps aside
-  // for a millisecond. On a machine with few cores the press's way to the
-  // window that gets it (the window system's server, that program, the
-  // display) otherwise competes with the work the click sets off here (the
-  // read-out, the queue), and the press arrives late now and then.
-  const uint64_t now = CounterNow();
-  if (deadline > now && deadline - now > LastStretch() + CounterAfter(0, kStepAsideRoomMs))
-    Sleep(1);
-  WaitNear(deadline, stop);
+  WaitNear(CounterAfter(start, ms), stop);
 }
 
 int RunMessageLoop() {
