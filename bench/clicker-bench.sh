@@ -140,6 +140,8 @@ run_xdotool() {  # COUNT DELAY
   sleep 0.3
   slice "$before" $((before + $1)) "$work/xdotool-$2.txt"
 }
+# The points of the runs, in row order: main point, row 1, row 3.
+run_points_order="100,100 1100,150 150,950"
 run_floor() {  # COUNT INTERVAL
   local before
   before=$(presses)
@@ -149,7 +151,6 @@ run_floor() {  # COUNT INTERVAL
   slice "$before" $((before + $1)) "$work/floor-$2.txt"
 }
 stats() { python3 bench/press_stats.py "$1" "$2" 0 ${3:+"$3"}; }
-run_points_order="100,100 1100,150 150,950"
 field() { python3 -c "import json,sys; print(json.loads(sys.argv[1])['$2'])" "$1"; }
 declare -A run_stats xdo_stats floor_stats
 for plan in 301:10 101:50 31:200; do

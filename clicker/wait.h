@@ -48,12 +48,4 @@ bool SpinUntil(uint64_t deadline, uint64_t spinTicks, Counter&& now) {
   return true;
 }
 
-// The whole wait: served while it sleeps, spun over its last stretch.
-template <typename Counter, typename Pump, typename Stopped, typename Block>
-void WaitUntil(uint64_t deadline, uint64_t spinTicks, Counter&& now, Pump&& pump, Stopped&& stopped,
-               Block&& block) {
-  if (WaitUntilNear(deadline, spinTicks, now, pump, stopped, block))
-    SpinUntil(deadline, spinTicks, now);
-}
-
 }  // namespace clicker

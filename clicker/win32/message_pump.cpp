@@ -69,17 +69,17 @@ uint64_t LastStretch() {
   return CounterFrequency() * kSpinMicroseconds / 1'000'000;
 }
 
-// PumpPending for a wait: it leaves the queue as soon as a dispatch raised
-// the stop or the last stretch has begun, so that neither waits for a queue
-// that keeps filling (a handler as slow as the ticks that call it); the rest
-// is served at the next turn.
-bool PumpWithin(uint64_t lastStretchAt, StopSignal stop) {
+// Dispatches what is pending while goOn() holds after each dispatch. A
+// pending WM_QUIT stays in the queue and ends the pumping; the result says
+// whether one is waiting.
+template <typename GoOn>
+bool PumpWhile(GoOn&& goOn) {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
     if (msg.message == WM_QUIT) return true;
     if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return true;
     DispatchOne(msg);
-    if (stop.Raised() || CounterNow() >= lastStretchAt) return false;
+    if (!goOn()) return false;
   }
   return false;
 }
@@ -87,9 +87,15 @@ bool PumpWithin(uint64_t lastStretchAt, StopSignal stop) {
 bool WaitNear(uint64_t deadline, StopSignal stop) {
   const uint64_t stretch = LastStretch();
   const uint64_t lastStretchAt = deadline > stretch ? deadline - stretch : 0;
+  // A wait leaves the queue as soon as a dispatch raised the stop or the last
+  // stretch has begun, so that neither waits for a queue that keeps filling
+  // (a handler as slow as the ticks that call it); the rest is served at the
+  // next turn.
+  const auto pump = [&] {
+    return PumpWhile([&] { return !stop.Raised() && CounterNow() < lastStretchAt; });
+  };
   return WaitUntilNear(
-      deadline, stretch, CounterNow, [&] { return PumpWithin(lastStretchAt, stop); },
-      [&stop] { return stop.Raised(); }, SleepForMessage);
+      deadline, stretch, CounterNow, pump, [&stop] { return stop.Raised(); }, SleepForMessage);
 }
 
 }  // namespace
@@ -111,13 +117,7 @@ void DispatchOne(MSG& msg) {
 }
 
 bool PumpPending() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-    if (msg.message == WM_QUIT) return true;
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return true;
-    DispatchOne(msg);
-  }
-  return false;
+  return PumpWhile([] { return true; });
 }
 
 uint64_t CounterAfter(uint64_t mark, int32_t ms) {

@@ -27,9 +27,12 @@ struct Recorder {
   bool quitAtPump = false;
   int stopAfterPumps = -1;
 
+  // The whole wait, as WaitPumping makes it: served while it sleeps, spun
+  // over its last stretch.
   void Wait(uint64_t deadline, uint64_t spin) {
-    WaitUntil(
-        deadline, spin, [this] { return clock.Read(); },
+    const auto now = [this] { return clock.Read(); };
+    const bool near = WaitUntilNear(
+        deadline, spin, now,
         [this] {
           pumpsAt.push_back(clock.value);
           return quitAtPump;
@@ -39,6 +42,7 @@ struct Recorder {
           sleeps.push_back(ticks);
           clock.value += ticks > wakeEarlyBy ? ticks - wakeEarlyBy : 0;
         });
+    if (near) SpinUntil(deadline, spin, now);
   }
 };
 

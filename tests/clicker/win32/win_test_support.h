@@ -35,7 +35,7 @@ class NoticeCloser {
   // A window's text asked for with a time limit: the boxes belong to the
   // test's own thread, and asking a thread that no longer serves its queue
   // (one waiting for this thread to end) would wait forever.
-  static bool TextOf(HWND window, std::string& text) {
+  static bool AskText(HWND window, std::string& text) {
     text.assign(4096, '\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
@@ -51,12 +51,12 @@ class NoticeCloser {
     GetClassNameA(window, className, sizeof className);
     if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
     std::string title;
-    if (!TextOf(window, title) || title != texts::kNoticeTitle) return TRUE;
+    if (!AskText(window, title) || title != texts::kNoticeTitle) return TRUE;
     auto* closer = reinterpret_cast<NoticeCloser*>(self);
     if (GetPropA(window, "Test_Seen") == nullptr) {
       std::string text;
       const HWND item = GetDlgItem(window, 0xFFFF);
-      if (item == nullptr || !TextOf(item, text)) return TRUE;
+      if (item == nullptr || !AskText(item, text)) return TRUE;
       SetPropA(window, "Test_Seen", reinterpret_cast<HANDLE>(1));
       std::lock_guard<std::mutex> lock(closer->mutex_);
       closer->texts_.push_back(text);
