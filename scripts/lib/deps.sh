@@ -46,13 +46,39 @@ apt_update_once() {
   fi
 }
 
+# The suite every architecture has whole: a mirror can serve a broken index
+# of one suite for one architecture for days (bookworm-security for i386, say),
+# and apt then knows amd64 packages at their security versions and i386 ones
+# only at their base versions, which multi-arch packages cannot mix.
+BASE_SUITE=bookworm
+
+# apt_install PACKAGE...: installs; when apt finds no consistent set, installs
+# again with the base suite as the target release, so that both architectures
+# take their versions from one suite.
+apt_install() {
+  local out status=0 reason
+  out=$(mktemp)
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "$@" \
+    >"$out" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    reason=$(grep '^E:' "$out" | tail -1 || true)
+    log "install failed (${reason:-apt-get exit $status}); installing again with $BASE_SUITE as the target release, so that amd64 and i386 come from one suite"
+    status=0
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
+      -t "$BASE_SUITE" "$@" >"$out" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || cat "$out" >&2
+  fi
+  rm -f "$out"
+  return "$status"
+}
+
 ensure_packages() {
   local missing
   mapfile -t missing < <(need_packages "$@" | sed '/^$/d')
   if [ "${#missing[@]}" -gt 0 ]; then
     log "installing ${missing[*]}"
     apt_update_once
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt_install "${missing[@]}"
   fi
 }
 
@@ -120,10 +146,13 @@ main() {
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
     clang libclang-rt-14-dev \
     wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils \
-    locales fonts-wqy-microhei fonts-wqy-zenhei fonts-wine python3
+    locales fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-wine python3
   ensure_qemu
   ensure_binfmt
   ensure_locale
 }
 
-main "$@"
+# Sourced (by its test) it only defines the steps.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  main "$@"
+fi
