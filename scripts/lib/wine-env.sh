@@ -14,10 +14,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 WINE32=/usr/lib/wine/wine
 WINE64=/usr/lib/wine/wine64
 
-# The CJK faces the program asks for, mapped to the WenQuanYi fonts; GDI+
-# under Wine finds none of them otherwise. Windows are left unmanaged: the
-# test display has no window manager, and Wine would wait two seconds for one
-# at every hide.
+# The CJK faces the program asks for, each mapped to the nearest free face of
+# its style: the Song faces to AR PL UMing (which, as SimSun does, carries
+# hand-made bitmaps for small sizes), Kai to AR PL UKai, YaHei to WenQuanYi
+# Micro Hei. GDI+ under Wine finds none of them otherwise. Windows are left
+# unmanaged: the test display has no window manager, and Wine would wait two
+# seconds for one at every hide.
 write_prefix_settings() {
   local out=$1
   printf '%s\r\n' \
@@ -25,13 +27,13 @@ write_prefix_settings() {
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
     '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-    '"宋体"="WenQuanYi Zen Hei"' \
-    '"新宋体"="WenQuanYi Zen Hei"' \
-    '"SimSun"="WenQuanYi Zen Hei"' \
+    '"宋体"="AR PL UMing CN"' \
+    '"新宋体"="AR PL UMing CN"' \
+    '"SimSun"="AR PL UMing CN"' \
+    '"SimSun-ExtB"="AR PL UMing CN"' \
+    '"楷体"="AR PL UKai CN"' \
     '"微软雅黑"="WenQuanYi Micro Hei"' \
-    '"Microsoft YaHei"="WenQuanYi Micro Hei"' \
-    '"楷体"="WenQuanYi Zen Hei"' \
-    '"SimSun-ExtB"="WenQuanYi Zen Hei"' '' |
+    '"Microsoft YaHei"="WenQuanYi Micro Hei"' '' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$out"
 }
 
@@ -44,7 +46,17 @@ make_wine_template() {
   write_prefix_settings "$WINE_DIR/settings.reg"
   WINEPREFIX=$tmp "$WINE64" regedit /S "$(winepath_of "$WINE_DIR/settings.reg")" >/dev/null 2>&1
   WINEPREFIX=$tmp /usr/lib/wine/wineserver -w
+  cp "$WINE_DIR/settings.reg" "$tmp/settings.reg"
   mv "$tmp" "$WINE_TEMPLATE"
+}
+
+# smooth_text WINE: ClearType text in $WINEPREFIX, as a Windows desktop has it.
+smooth_text() {
+  local key='HKCU\Control Panel\Desktop'
+  "$1" reg add "$key" /v FontSmoothing /d 2 /f >/dev/null 2>&1
+  "$1" reg add "$key" /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null 2>&1
+  "$1" reg add "$key" /v FontSmoothingGamma /t REG_DWORD /d 1400 /f >/dev/null 2>&1
+  "$1" reg add "$key" /v FontSmoothingOrientation /t REG_DWORD /d 1 /f >/dev/null 2>&1
 }
 
 winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
@@ -57,6 +69,11 @@ ensure_wine_prefix() {
     # A template made before 32-bit Wine was installed cannot run i686 programs.
     if [ -d "$WINE_TEMPLATE" ] && [ -x "$WINE32" ] && [ ! -e "$WINE_TEMPLATE/drive_c/windows/syswow64/kernel32.dll" ]; then
       rm -rf "$WINE_TEMPLATE"
+    fi
+    # One made with other settings (the face mapping, say) is made again.
+    if [ -d "$WINE_TEMPLATE" ]; then
+      write_prefix_settings "$WINE_DIR/settings.now"
+      cmp -s "$WINE_DIR/settings.now" "$WINE_TEMPLATE/settings.reg" || rm -rf "$WINE_TEMPLATE"
     fi
     [ -d "$WINE_TEMPLATE" ] || make_wine_template
     if [ ! -d "$WINEPREFIX" ]; then

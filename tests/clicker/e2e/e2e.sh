@@ -76,10 +76,13 @@ count_pixels() {
     awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ","); r = a[1]; g = a[2]; b = a[3];
                   if ('"$5"') n++ } END { print n + 0 }'
 }
+# A note counts as red (blue) by the pixels whose red (blue) channel stands
+# well above the other two: smoothed text blends its colour into the veiled
+# background, so few of its pixels are the pure colour.
 for _ in $(seq 40); do
   import -display "$DISPLAY" -window root "$work/look.png"
-  red_note=$(count_pixels 32 280 96 20 'r > 170 && g < 90 && b < 90')
-  blue_note=$(count_pixels 152 344 72 24 'b > 170 && r < 90 && g < 90')
+  red_note=$(count_pixels 32 280 96 20 'r > g + 60 && r > b + 60')
+  blue_note=$(count_pixels 152 344 72 24 'b > r + 60 && b > g + 60')
   [ "$red_note" -gt 20 ] && [ "$blue_note" -gt 20 ] && break
   sleep 0.5
 done
