@@ -3,6 +3,11 @@
 
 Run it again only to change a picture (Debian's python3-pil); the files it
 writes are kept in the repository and the build embeds them as byte arrays.
+`make_pictures.py DIR` writes them into DIR instead (a test compares the two).
+
+The pictures drawn on controls come at three scales, for displays at 100 %,
+150 % and 200 %: name.png, name@1.5x.png and name@2x.png. Each is drawn at
+its own size, so none of them is a blurred copy of another.
 
 One palette for all of them: a calm steel blue, white glyphs on the title bar,
 near-black arrows on the controls.
@@ -10,12 +15,16 @@ near-black arrows on the controls.
 import math
 import random
 import struct
+import sys
 from pathlib import Path
 
 from PIL import Image, ImageDraw, ImageFilter
 
 HERE = Path(__file__).resolve().parent
+OUT = Path(sys.argv[1]) if len(sys.argv) > 1 else HERE
 SCALE = 8  # supersampling factor for the antialiased shapes
+# The display scales the control pictures are drawn at, with their file suffixes.
+SCALES = ((1, ""), (1.5, "@1.5x"), (2, "@2x"))
 
 BLUE_DARK = (38, 78, 122)
 BLUE_MID = (86, 134, 178)
@@ -31,25 +40,38 @@ def lerp(a, b, t):
 
 
 def save_png(image, name):
-    image.save(HERE / name, "PNG", optimize=True)
+    image.save(OUT / name, "PNG", optimize=True)
 
 
-def supersampled(width, height, draw_fn):
-    """Draws at SCALE times the size (coordinates given in output pixels) and
-    scales down, which antialiases slanted and round edges."""
-    big = Image.new("RGBA", (width * SCALE, height * SCALE), (0, 0, 0, 0))
-    draw_fn(ImageDraw.Draw(big), lambda v: round(v * SCALE))
-    return big.resize((width, height), Image.LANCZOS)
+def scaled_name(name, suffix):
+    stem, dot, ext = name.rpartition(".")
+    return f"{stem}{suffix}{dot}{ext}"
 
 
-def with_shadow(glyph):
+def px(length, k):
+    """A length of the 100 % picture at scale k, rounded half up as the
+    program rounds its metrics."""
+    return int(length * k + 0.5)
+
+
+def supersampled(width, height, draw_fn, k=1):
+    """Draws at SCALE times the size and scales down, which antialiases
+    slanted and round edges. Coordinates are given in pixels of the 100 %
+    picture; at scale k the picture is px(width) x px(height)."""
+    out_w, out_h = px(width, k), px(height, k)
+    big = Image.new("RGBA", (out_w * SCALE, out_h * SCALE), (0, 0, 0, 0))
+    draw_fn(ImageDraw.Draw(big), lambda v: round(v * k * SCALE))
+    return big.resize((out_w, out_h), Image.LANCZOS)
+
+
+def with_shadow(glyph, k=1):
     """The title glyphs sit on the background picture: a soft dark copy one
-    pixel lower keeps them legible on light parts of it."""
+    pixel (at 100 %) lower keeps them legible on light parts of it."""
     alpha = glyph.getchannel("A")
     shadow = Image.new("RGBA", glyph.size, SHADOW[:3] + (0,))
     shadow.putalpha(alpha.point(lambda a: a * SHADOW[3] // 255))
     out = Image.new("RGBA", glyph.size, (0, 0, 0, 0))
-    out.alpha_composite(shadow, (0, 1))
+    out.alpha_composite(shadow, (0, px(1, k)))
     out.alpha_composite(glyph)
     return out
 
@@ -83,7 +105,7 @@ def background():
     glow = glow.filter(ImageFilter.GaussianBlur(40))
     white = Image.new("RGB", (width, height), (255, 255, 255))
     image = Image.composite(white, image, glow)
-    image.save(HERE / "background.jpg", "JPEG", quality=86, optimize=True)
+    image.save(OUT / "background.jpg", "JPEG", quality=86, optimize=True)
 
 
 # Window icon: 128 x 128, 32 bits, one BMP-format entry in an icon file.
@@ -141,14 +163,15 @@ def write_icon(image):
                         6 + 16)
     data = directory + entry + image_bytes
     assert len(data) == 67646, len(data)
-    (HERE / "icon.ico").write_bytes(data)
+    (OUT / "icon.ico").write_bytes(data)
 
 
 # Title-bar buttons: white glyphs with a soft shadow on a transparent ground.
 
 def title_button(width, height, draw_fn, name):
-    glyph = supersampled(width, height, draw_fn)
-    save_png(with_shadow(glyph), name)
+    for k, suffix in SCALES:
+        glyph = supersampled(width, height, draw_fn, k)
+        save_png(with_shadow(glyph, k), scaled_name(name, suffix))
 
 
 def title_buttons():
@@ -202,49 +225,78 @@ def title_buttons():
 # Check box: the empty box and the mark drawn over it when checked.
 
 def check_box():
-    size = 13
+    for k, suffix in SCALES:
+        save_png(check_box_at(k), scaled_name("check_box.png", suffix))
+
+        def mark(d2, s):
+            d2.line([(s(3.2), s(6.6)), (s(5.6), s(9.2)), (s(10), s(3.6))], fill=ACCENT + (255,),
+                    width=s(2), joint="curve")
+
+        save_png(supersampled(13, 13, mark, k), scaled_name("check_mark.png", suffix))
+
+
+def check_box_at(k):
+    """The empty box: a light gradient inside a border of whole pixels, one at
+    100 % and 150 %, two at 200 %, with softened corners."""
+    size = px(13, k)
+    line = int(k)
     box = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     d = ImageDraw.Draw(box)
-    for y in range(1, size - 1):
-        colour = lerp((255, 255, 255), (226, 234, 242), (y - 1) / (size - 3)) + (255,)
-        d.line([(1, y), (size - 2, y)], fill=colour)
+    for y in range(line, size - line):
+        colour = lerp((255, 255, 255), (226, 234, 242), (y - line) / (size - 2 * line - 1)) + (255,)
+        d.line([(line, y), (size - 1 - line, y)], fill=colour)
     border = (112, 134, 158, 255)
     corner = (112, 134, 158, 120)
-    d.line([(1, 0), (size - 2, 0)], fill=border)
-    d.line([(1, size - 1), (size - 2, size - 1)], fill=border)
-    d.line([(0, 1), (0, size - 2)], fill=border)
-    d.line([(size - 1, 1), (size - 1, size - 2)], fill=border)
-    for x, y in ((0, 0), (size - 1, 0), (0, size - 1), (size - 1, size - 1)):
-        box.putpixel((x, y), corner)
-    save_png(box, "check_box.png")
-
-    def mark(d2, s):
-        d2.line([(s(3.2), s(6.6)), (s(5.6), s(9.2)), (s(10), s(3.6))], fill=ACCENT + (255,),
-                width=s(2), joint="curve")
-
-    save_png(supersampled(size, size, mark), "check_mark.png")
+    for i in range(line):
+        d.line([(line, i), (size - 1 - line, i)], fill=border)
+        d.line([(line, size - 1 - i), (size - 1 - line, size - 1 - i)], fill=border)
+        d.line([(i, line), (i, size - 1 - line)], fill=border)
+        d.line([(size - 1 - i, line), (size - 1 - i, size - 1 - line)], fill=border)
+    for x0, y0 in ((0, 0), (size - line, 0), (0, size - line), (size - line, size - line)):
+        for y in range(y0, y0 + line):
+            for x in range(x0, x0 + line):
+                box.putpixel((x, y), corner)
+    return box
 
 
 # Arrows: near-black triangles on a transparent ground, pixel exact.
 
 def arrows():
-    def triangle(width, height, rows, name):
-        image = Image.new("RGBA", (width, height), (0, 0, 0, 0))
-        for y, row in enumerate(rows):
+    """Each row of a triangle is whole pixels: at 100 % the down arrow has rows
+    of 7, 5, 3 and 1 pixels; at 150 % rows of 11 down to 1; at 200 % every row
+    of the 100 % arrow twice over, twice as wide."""
+
+    def rows_down(k):
+        if k == 1:
+            return ["#" * w for w in (7, 5, 3, 1)]
+        if k == 1.5:
+            return ["#" * w for w in (11, 9, 7, 5, 3, 1)]
+        return ["#" * (2 * w) for w in (7, 7, 5, 5, 3, 3, 1, 1)]
+
+    def triangle(rows, name, turn):
+        width = max(len(r) for r in rows)
+        # Rows centred; a row of another parity than the widest leans left.
+        grid = [("." * ((width - len(r)) // 2) + r).ljust(width, ".") for r in rows]
+        if turn == "up":
+            grid = list(reversed(grid))
+        elif turn in ("left", "right"):
+            grid = ["".join(grid[y][x] for y in range(len(grid))) for x in range(width)]
+            if turn == "left":
+                grid = [row[::-1] for row in grid]
+        image = Image.new("RGBA", (len(grid[0]), len(grid)), (0, 0, 0, 0))
+        for y, row in enumerate(grid):
             for x, c in enumerate(row):
                 if c == "#":
                     image.putpixel((x, y), ARROW)
         save_png(image, name)
 
-    down = ["#######", ".#####.", "..###..", "...#..."]
-    up = list(reversed(down))
-    right = ["#...", "##..", "###.", "####", "###.", "##..", "#..."]
-    left = [row[::-1] for row in right]
-    triangle(7, 4, down, "combo_arrow.png")
-    triangle(7, 4, up, "arrow_up.png")
-    triangle(7, 4, down, "arrow_down.png")
-    triangle(4, 7, left, "arrow_left.png")
-    triangle(4, 7, right, "arrow_right.png")
+    for k, suffix in SCALES:
+        down = rows_down(k)
+        triangle(down, scaled_name("combo_arrow.png", suffix), "down")
+        triangle(down, scaled_name("arrow_up.png", suffix), "up")
+        triangle(down, scaled_name("arrow_down.png", suffix), "down")
+        triangle(down, scaled_name("arrow_left.png", suffix), "left")
+        triangle(down, scaled_name("arrow_right.png", suffix), "right")
 
 
 def main():

@@ -31,4 +31,28 @@ inline const CarriedPng kCarriedPngs[] = {
     {"right", kArrowRightPng, kArrowRightPngSize, 4, 7},
 };
 
+// The same pictures at their three scales.
+struct CarriedSet {
+  const char* name;
+  PictureSet pictures;
+  uint32_t width;  // at 1x
+  uint32_t height;
+};
+
+inline const CarriedSet kCarriedSets[] = {
+    {"help", HelpButtonPictures(), 26, 18},
+    {"main menu", MainMenuButtonPictures(), 26, 18},
+    {"minimise", MinimiseButtonPictures(), 26, 18},
+    {"maximise", MaximiseButtonPictures(), 26, 18},
+    {"restore", RestoreButtonPictures(), 26, 18},
+    {"close", CloseButtonPictures(), 38, 18},
+    {"check box", CheckBoxPictures(), 13, 13},
+    {"check mark", CheckMarkPictures(), 13, 13},
+    {"combo arrow", ComboArrowPictures(), 7, 4},
+    {"up", ArrowUpPictures(), 7, 4},
+    {"down", ArrowDownPictures(), 7, 4},
+    {"left", ArrowLeftPictures(), 4, 7},
+    {"right", ArrowRightPictures(), 4, 7},
+};
+
 }  // namespace gdiplus_test

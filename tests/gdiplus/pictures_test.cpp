@@ -37,6 +37,28 @@ TEST(PicturesTest, PngsAreRgbaOfTheirSizes) {
   }
 }
 
+TEST(PicturesTest, EverySetHoldsItsPictureAt1xAnd1Point5xAnd2x) {
+  for (const gdiplus_test::CarriedSet& set : gdiplus_test::kCarriedSets) {
+    SCOPED_TRACE(set.name);
+    // The 1x picture is the one the program has always drawn.
+    bool listed = false;
+    for (const CarriedPng& png : gdiplus_test::kCarriedPngs)
+      listed = listed || (png.bytes == set.pictures.scales[0].bytes && png.width == set.width);
+    EXPECT_TRUE(listed);
+    // Each side times the scale, rounded half up, as the program rounds.
+    const uint32_t widths[] = {set.width, (set.width * 3 + 1) / 2, set.width * 2};
+    const uint32_t heights[] = {set.height, (set.height * 3 + 1) / 2, set.height * 2};
+    for (int i = 0; i < 3; ++i) {
+      const Picture& picture = set.pictures.scales[i];
+      ASSERT_GT(picture.size, 33u);
+      EXPECT_EQ(std::string(reinterpret_cast<const char*>(picture.bytes + 12), 4), "IHDR");
+      EXPECT_EQ(BigEndian32(picture.bytes + 16), widths[i]) << "scale " << i;
+      EXPECT_EQ(BigEndian32(picture.bytes + 20), heights[i]) << "scale " << i;
+      EXPECT_EQ(picture.bytes[25], 6);  // RGBA
+    }
+  }
+}
+
 TEST(PicturesTest, BackgroundIsA1440By900Jpeg) {
   ASSERT_GT(kBackgroundJpgSize, 4u);
   EXPECT_EQ(kBackgroundJpg[0], 0xFF);
