@@ -102,13 +102,33 @@ bool Form::Create() {
   }();
   if (!registered) return false;
 
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - spec_.width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - spec_.height) / 2;
+  // Centred on the primary monitor, where a new window appears, at its scale.
+  const HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (monitor != nullptr && GetMonitorInfoA(monitor, &info)) screen = info.rcMonitor;
+  dpi_ = framework::MonitorDpi(monitor);
+  auto place = [&](int& left, int& top, int& width, int& height) {
+    width = Scaled(spec_.width);
+    height = Scaled(spec_.height);
+    left = screen.left + (screen.right - screen.left - width) / 2;
+    top = screen.top + (screen.bottom - screen.top - height) / 2;
+  };
+  int left, top, width, height;
+  place(left, top, width, height);
   // No caption and no sizing frame: the frame is drawn by the application.
   // Not WS_CLIPCHILDREN, so that erasing behind a transparent label works.
   window_ = CreateWindowExA(WS_EX_APPWINDOW, kClassName, spec_.title, WS_POPUP | WS_SYSMENU, left,
-                            top, spec_.width, spec_.height, nullptr, nullptr, instance, this);
+                            top, width, height, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
+  // The system has the last word on the window's scale.
+  const int shown = framework::WindowDpi(window_);
+  if (shown != dpi_) {
+    dpi_ = shown;
+    place(left, top, width, height);
+    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (spec_.iconResource != 0) {
     const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(spec_.iconResource));
     if (icon != nullptr) {
@@ -137,16 +157,61 @@ bool Form::Create() {
 }
 
 HFONT Form::FontFor(const FontSpec* entry) {
-  if (entry == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const auto& font : fonts_) {
     if (font.first == entry) return font.second;
   }
-  const HFONT font =
-      CreateFontA(-entry->height, 0, 0, 0, entry->weight, entry->italic ? TRUE : FALSE, FALSE,
-                  FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                  DEFAULT_PITCH | FF_DONTCARE, entry->face);
+  HFONT font = nullptr;
+  if (entry == nullptr) {
+    // The stock font is made for the system DPI: at that scale it serves as
+    // it is, at another one its face at the height it has there.
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const int system = framework::SystemDpi();
+    LOGFONTA face{};
+    if (dpi_ == system || GetObjectA(stock, sizeof face, &face) != sizeof face) return stock;
+    const int atDesign = MulDiv(face.lfHeight, framework::kDesignDpi, system);
+    face.lfHeight = Scaled(atDesign);
+    font = CreateFontIndirectA(&face);
+    if (font == nullptr) return stock;
+  } else {
+    font = CreateFontA(-Scaled(entry->height), 0, 0, 0, entry->weight, entry->italic ? TRUE : FALSE,
+                       FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, entry->face);
+  }
   fonts_.emplace_back(entry, font);
   return font;
+}
+
+RECT Form::ControlRect(size_t index) const {
+  const ControlState& control = controls_[index];
+  const ControlSpec& entry = *control.entry;
+  // Edges are scaled, not sizes, so that neighbours stay flush.
+  RECT rect{Scaled(entry.left), Scaled(entry.top), Scaled(entry.left + entry.width),
+            Scaled(entry.top + entry.height)};
+  if (control.parent != SIZE_MAX) {
+    const ControlSpec& parent = *controls_[control.parent].entry;
+    OffsetRect(&rect, -Scaled(parent.left), -Scaled(parent.top));
+  }
+  return rect;
+}
+
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  // The old fonts go once every control has its new one.
+  std::vector<std::pair<const FontSpec*, HFONT>> old;
+  old.swap(fonts_);
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    const ControlState& control = controls_[i];
+    if (control.hwnd == nullptr) continue;
+    const RECT rect = ControlRect(i);
+    SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.entry->font)),
+                 TRUE);
+  }
+  for (const auto& font : old) DeleteObject(font.second);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::CreateControl(size_t index) {
@@ -160,16 +225,14 @@ void Form::CreateControl(size_t index) {
   }
 
   HWND parent = window_;
-  int32_t left = entry.left;
-  int32_t top = entry.top;
   if (entry.parent != nullptr) {
     const size_t parentIndex = IndexOf(entry.parent);
     if (parentIndex < index && controls_[parentIndex].hwnd != nullptr) {
       parent = controls_[parentIndex].hwnd;
-      left -= controls_[parentIndex].entry->left;
-      top -= controls_[parentIndex].entry->top;
+      control.parent = parentIndex;
     }
   }
+  const RECT place = ControlRect(index);
 
   const char* className = "BUTTON";
   // Siblings overlap (controls sit inside group boxes that are not their
@@ -210,8 +273,8 @@ void Form::CreateControl(size_t index) {
   if (entry.tabOrder > 0) style |= WS_TABSTOP;
 
   control.hwnd = CreateWindowExA(
-      exStyle, className, entry.caption != nullptr ? entry.caption : "", style, left, top,
-      entry.width, entry.height, parent,
+      exStyle, className, entry.caption != nullptr ? entry.caption : "", style, place.left,
+      place.top, place.right - place.left, place.bottom - place.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
       GetModuleHandleA(nullptr), nullptr);
   if (control.hwnd == nullptr) return;
@@ -407,6 +470,9 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       // A press on the bare client area moves the window like a title bar.
       PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_WINDOWPOSCHANGED:
       if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0)

@@ -10,17 +10,20 @@
 
 #include "clicker/edit_input.h"
 #include "clicker/win32/timer_control.h"
+#include "framework/dpi.h"
 
 namespace clicker::win32 {
 
 // A window made from a description table: every control with its kind,
 // parent, place, caption, font and tab order, and the events bound to them.
+// Places, sizes and font heights in the table are pixels at 96 DPI; the
+// window shows them at the scale of the monitor it is on.
 
 enum class ControlKind { GroupBox, RadioButton, EditBox, Button, TransparentLabel, Label, Timer };
 
 struct FontSpec {
   const char* face;
-  int32_t height;  // character height in pixels
+  int32_t height;  // character height in pixels at 96 DPI
   int32_t weight;
   bool italic;
 };
@@ -45,8 +48,8 @@ struct ControlSpec {
 
 struct WindowSpec {
   const char* title;
-  int32_t width, height;
-  int iconResource;  // 0: none
+  int32_t width, height;  // outer size at 96 DPI
+  int iconResource;       // 0: none
 };
 
 class Form {
@@ -63,11 +66,15 @@ class Form {
   void OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler);
   void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
 
-  // Creates the window hidden and centred, then its controls, then runs the
-  // created handler. Returns false when the window could not be made.
+  // Creates the window hidden and centred on its monitor at that monitor's
+  // scale, then its controls, then runs the created handler. Returns false
+  // when the window could not be made.
   bool Create();
 
   HWND window() const { return window_; }
+  // The DPI the window is laid out for, and a length of the table at it.
+  int dpi() const { return dpi_; }
+  int Scaled(int32_t design) const { return framework::ScaleLength(design, dpi_); }
   // Index in the description table; SIZE_MAX for an unknown name.
   size_t IndexOf(const char* name) const;
   HWND Control(const char* name) const;
@@ -112,6 +119,8 @@ class Form {
   struct ControlState {
     const ControlSpec* entry = nullptr;
     HWND hwnd = nullptr;
+    // The row of the group box the control is a child of; SIZE_MAX: the window.
+    size_t parent = SIZE_MAX;
     WNDPROC previous = nullptr;
     COLORREF textColour = RGB(0, 0, 0);
     // An edit box's text as of its last change notification.
@@ -135,7 +144,13 @@ class Form {
   // Whether the focused control handles the key (Esc or Tab) on its own.
   bool TakesKeyItself(HWND focus, MSG& msg);
   void CreateControl(size_t index);
+  // The control's place at the window's scale, in its parent's client area.
+  RECT ControlRect(size_t index) const;
+  // The font of a table entry at the window's scale (nullptr: the default
+  // GUI font); made once per scale.
   HFONT FontFor(const FontSpec* entry);
+  // The window moved to a monitor of another scale, or the scale changed.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   ControlState* StateOf(HWND control);
   void RepaintUnder(HWND control);
   void MoveFocus(bool backwards);
@@ -144,6 +159,7 @@ class Form {
   std::vector<ControlState> controls_;
   std::vector<std::pair<const FontSpec*, HFONT>> fonts_;
   HWND window_ = nullptr;
+  int dpi_ = framework::kDesignDpi;
   HBRUSH editBrush_ = nullptr;
   bool sizeChanged_ = true;
   bool labelsOpaque_ = false;

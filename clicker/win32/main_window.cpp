@@ -224,12 +224,14 @@ void MainWindow::LockSize() {
   RECT r;
   GetWindowRect(hwnd, &r);
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  if (r.right - r.left != kDesignWidth) {
-    SetWindowPos(hwnd, nullptr, 0, 0, kDesignWidth, r.bottom - r.top, kFlags);
+  const int width = form_.Scaled(kDesignWidth);
+  const int height = form_.Scaled(kLockedHeight);
+  if (r.right - r.left != width) {
+    SetWindowPos(hwnd, nullptr, 0, 0, width, r.bottom - r.top, kFlags);
     GetWindowRect(hwnd, &r);
   }
-  if (r.bottom - r.top != kLockedHeight) {
-    SetWindowPos(hwnd, nullptr, 0, 0, kDesignWidth, kLockedHeight, kFlags);
+  if (r.bottom - r.top != height) {
+    SetWindowPos(hwnd, nullptr, 0, 0, width, height, kFlags);
   }
 }
 

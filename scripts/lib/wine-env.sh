@@ -5,7 +5,17 @@
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 WINE_DIR=$ROOT/build/wine
 WINE_TEMPLATE=$WINE_DIR/template
-export WINEPREFIX=${WINEPREFIX:-$WINE_DIR/prefix}
+# The display scale a program sees: CLICKER_DPI (96, 120, 144 or 192) picks a
+# prefix of its own whose LogPixels says so; 96 is the plain one.
+export CLICKER_DPI=${CLICKER_DPI:-96}
+if [ -z "${WINEPREFIX:-}" ]; then
+  if [ "$CLICKER_DPI" = 96 ]; then
+    WINEPREFIX=$WINE_DIR/prefix
+  else
+    WINEPREFIX=$WINE_DIR/prefix-dpi$CLICKER_DPI
+  fi
+fi
+export WINEPREFIX
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko prompts, no menu entries; a crash must not hang in winedbg
@@ -77,7 +87,14 @@ ensure_wine_prefix() {
     fi
     [ -d "$WINE_TEMPLATE" ] || make_wine_template
     if [ ! -d "$WINEPREFIX" ]; then
-      cp -a "$WINE_TEMPLATE" "$WINEPREFIX.tmp" && mv "$WINEPREFIX.tmp" "$WINEPREFIX"
+      rm -rf "$WINEPREFIX.tmp"
+      cp -a "$WINE_TEMPLATE" "$WINEPREFIX.tmp"
+      if [ "$CLICKER_DPI" != 96 ]; then
+        WINEPREFIX=$WINEPREFIX.tmp "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+          /t REG_DWORD /d "$CLICKER_DPI" /f >/dev/null 2>&1
+        WINEPREFIX=$WINEPREFIX.tmp /usr/lib/wine/wineserver -w
+      fi
+      mv "$WINEPREFIX.tmp" "$WINEPREFIX"
     fi
   ) 9>"$WINE_DIR/.lock"
 }
@@ -89,6 +106,15 @@ reset_wine_prefix() {
     /usr/lib/wine/wineserver -w 2>/dev/null || true
     rm -rf "$WINEPREFIX"
   fi
+}
+
+# The same for the test prefixes of every display scale.
+reset_test_prefixes() {
+  local prefix
+  for prefix in "$WINE_DIR/prefix" "$WINE_DIR"/prefix-dpi*; do
+    [ -d "$prefix" ] && WINEPREFIX=$prefix reset_wine_prefix
+  done
+  return 0
 }
 
 XVFB_PID=""
