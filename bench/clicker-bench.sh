@@ -9,7 +9,7 @@ set -uo pipefail
 arch=${1:-win64}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
-export WINEPREFIX=$ROOT/build/wine/bench-prefix
+export WINE_PLAIN_PREFIX=$ROOT/build/wine/bench-prefix
 source scripts/lib/wine-env.sh
 source scripts/lib/drive.sh
 

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "data/pictures/pictures.h"
+#include "framework/frame.h"
+#include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/records.h"
 #include "framework/shared.h"
@@ -21,7 +23,6 @@ namespace {
 using gdiplus::ARGB;
 using gdiplus::REAL;
 
-constexpr int kCorner = 3;
 constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kBlack = 0x00000000;
 constexpr COLORREF kDisabledFace = 0x00C0C0C0;
@@ -33,13 +34,6 @@ constexpr int kStringFormatNoWrap = 0x1000;
 // rather than losing its last character.
 constexpr int kStringFormatNoClip = 0x4000;
 constexpr int kDashDot = 2;  // GDI+ DashStyleDot
-// Where the box or circle of a check box or radio button starts, and how far
-// right of it the caption begins.
-constexpr int kMarkLeft = 2;
-constexpr int kCheckSize = 13;
-constexpr int kCheckCaptionGap = 17;
-constexpr int kRadioSize = 12;
-constexpr int kRadioCaptionGap = 18;
 
 // Style bit tests (not comparisons of the type field).
 bool IsOwnerDrawn(LONG_PTR style) {
@@ -78,18 +72,24 @@ void FillPathVertically(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path,
   if (VerticalGradient(brush, 0, y, width, height, top, bottom)) g.FillPath(brush, path);
 }
 
-void OutlinePath(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path, ARGB colour,
-                 int dashStyle = 0) {
+void OutlinePath(gdiplus::Graphics& g, const Metrics& m, const gdiplus::GraphicsPath& path,
+                 ARGB colour, int dashStyle = 0) {
   gdiplus::Pen pen;
-  if (!pen.Create(colour, 1)) return;
+  if (!pen.Create(colour, static_cast<REAL>(m.line))) return;
   if (dashStyle != 0) pen.SetDashStyle(dashStyle);
   g.DrawPath(pen, path);
 }
 
+// The face of a button: the hairline ring along its edge, with rounded corners.
+gdiplus::GraphicsPath FacePath(const Metrics& m, int width, int height) {
+  const gdiplus::RectF ring = HairlineRect(m, RECT{0, 0, width, height}, 0);
+  return RoundedRectPath(ring.X, ring.Y, ring.Width, ring.Height, m.buttonCorner);
+}
+
 // Grey when disabled; otherwise the light veil with a soft vertical shading
 // and a thin dark outline. Every button kind starts from it.
-void PaintBaseFace(gdiplus::Graphics& g, const gdiplus::GraphicsPath& face, int width, int height,
-                   UINT state) {
+void PaintBaseFace(gdiplus::Graphics& g, const Metrics& m, const gdiplus::GraphicsPath& face,
+                   int width, int height, UINT state) {
   if (state & ODS_DISABLED) {
     FillPath(g, face, Colour(kDisabledFace, 255));
     return;
@@ -103,23 +103,24 @@ void PaintBaseFace(gdiplus::Graphics& g, const gdiplus::GraphicsPath& face, int 
     shade.SetPresetBlend(colours, positions, 3);
     g.FillPath(shade, face);
   }
-  OutlinePath(g, face, Colour(kBlack, 80));
+  OutlinePath(g, m, face, Colour(kBlack, 80));
 }
 
 // The keyboard focus: a dotted line inside the face.
-void FocusMark(gdiplus::Graphics& g, int width, int height) {
-  if (width <= 8 || height <= 8) return;
+void FocusMark(gdiplus::Graphics& g, const Metrics& m, int width, int height) {
+  if (width < m.minFocusSize || height < m.minFocusSize) return;
+  const gdiplus::RectF ring = HairlineRect(m, RECT{0, 0, width, height}, m.focusInset);
   gdiplus::GraphicsPath mark =
-      RoundedRectPath(3, 3, static_cast<REAL>(width - 7), static_cast<REAL>(height - 7), kCorner);
-  OutlinePath(g, mark, Colour(kBlack, 120), kDashDot);
+      RoundedRectPath(ring.X, ring.Y, ring.Width, ring.Height, m.buttonCorner);
+  OutlinePath(g, m, mark, Colour(kBlack, 120), kDashDot);
 }
 
-void DrawCaption(gdiplus::Graphics& g, const ButtonRecord& record, COLORREF colour,
-                 const gdiplus::RectF& layout, int align) {
+void DrawCaption(gdiplus::Graphics& g, const Metrics& m, const ButtonRecord& record,
+                 COLORREF colour, const gdiplus::RectF& layout, int align) {
   if (record.caption.empty()) return;
   gdiplus::Font font;
   const char* face = record.fontFace.empty() ? "宋体" : record.fontFace.c_str();
-  const REAL size = record.fontSize > 0 ? static_cast<REAL>(record.fontSize) : 12.0f;
+  const REAL size = record.fontSize > 0 ? static_cast<REAL>(record.fontSize) : m.defaultFontSize;
   if (!font.Create(face, size, record.fontStyle, kFontUnit) &&
       !font.Create("宋体", size, record.fontStyle, kFontUnit)) {
     return;
@@ -159,11 +160,12 @@ void PaintOnSnapshot(SkinFramework& framework, HWND control, HDC target, const R
 }
 
 // The push-button look, layer by layer.
-void PaintPushFace(gdiplus::Graphics& g, int width, int height, UINT state, COLORREF accent) {
+void PaintPushFace(gdiplus::Graphics& g, const Metrics& m, int width, int height, UINT state,
+                   COLORREF accent) {
   const REAL w = static_cast<REAL>(width);
   const REAL h = static_cast<REAL>(height);
-  gdiplus::GraphicsPath face = RoundedRectPath(0, 0, w - 1, h - 1, kCorner);
-  PaintBaseFace(g, face, width, height, state);
+  gdiplus::GraphicsPath face = FacePath(m, width, height);
+  PaintBaseFace(g, m, face, width, height, state);
 
   // The gloss over the upper half, on a shading that deepens towards the middle.
   const UINT saved = g.Save();
@@ -181,29 +183,23 @@ void PaintPushFace(gdiplus::Graphics& g, int width, int height, UINT state, COLO
 
   if (state & kHot) {
     FillPathVertically(g, face, 0, w, h, Colour(accent, 60), Colour(accent, 10));
-    OutlinePath(g, face, Colour(accent, 255));
+    OutlinePath(g, m, face, Colour(accent, 255));
   } else if (state & ODS_FOCUS) {
-    OutlinePath(g, face, Colour(kBlack, 70));
-    FocusMark(g, width, height);
+    OutlinePath(g, m, face, Colour(kBlack, 70));
+    FocusMark(g, m, width, height);
   }
 
-  if ((state & ODS_SELECTED) && width > 6 && height > 6) {
-    gdiplus::GraphicsPath inset = RoundedRectPath(2, 2, w - 4, h - 4, kCorner);
-    FillPathVertically(g, inset, 2, w, h - 4, Colour(accent, 60), Colour(kWhite, 100));
+  if ((state & ODS_SELECTED) && width >= m.minPressedSize && height >= m.minPressedSize) {
+    const REAL in = static_cast<REAL>(m.pressedInset);
+    gdiplus::GraphicsPath inset = RoundedRectPath(in, in, w - 2 * in, h - 2 * in, m.buttonCorner);
+    FillPathVertically(g, inset, in, w, h - 2 * in, Colour(accent, 60), Colour(kWhite, 100));
   }
-}
-
-bool DrawPicture(gdiplus::Graphics& g, const unsigned char* png, unsigned size, int x, int y) {
-  gdiplus::Image picture;
-  if (!picture.LoadFromBytes(png, size)) return false;
-  return g.DrawImageRectI(picture, x, y, static_cast<int>(picture.GetWidth()),
-                          static_cast<int>(picture.GetHeight()));
 }
 
 // The accent fading out downwards over the box or circle of the hot look.
-void HotFill(gdiplus::Graphics& g, const gdiplus::GraphicsPath& mark, int top, int size,
-             COLORREF accent) {
-  FillPathVertically(g, mark, static_cast<REAL>(top), static_cast<REAL>(kMarkLeft + size),
+void HotFill(gdiplus::Graphics& g, const Metrics& m, const gdiplus::GraphicsPath& mark, int top,
+             int size, COLORREF accent) {
+  FillPathVertically(g, mark, static_cast<REAL>(top), static_cast<REAL>(m.markLeft + size),
                      static_cast<REAL>(size), Colour(accent, 100), Colour(accent, 0));
 }
 
@@ -279,6 +275,23 @@ std::string WindowText(HWND control) {
   return text;
 }
 
+// The face, size and style the caption is drawn in: the control's font's.
+void ReadFont(ButtonRecord& record, HWND control) {
+  const FontDescription font = DescribeFont(control);
+  record.fontFace = font.face.empty() ? "宋体" : font.face;
+  record.fontSize = font.size;
+  record.fontStyle = font.style;
+  // GDI+ calls a face bold when the realised font is heavier than regular
+  // (the CJK replacement faces are "medium"); the control's own text is
+  // bold only when its font asks for it.
+  LOGFONTA asked{};
+  const HGDIOBJ controlFont = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  if (controlFont != nullptr && GetObjectA(controlFont, sizeof asked, &asked) == sizeof asked &&
+      asked.lfWeight < FW_BOLD) {
+    record.fontStyle &= ~gdiplus::kFontStyleBold;
+  }
+}
+
 // Appends, marks and subclasses one control; the caller has checked that it
 // is not in the table yet.
 void Install(SkinFramework& framework, int windowNumber, HWND control, int kind) {
@@ -304,20 +317,7 @@ void Install(SkinFramework& framework, int windowNumber, HWND control, int kind)
   if (kind == kPushButton) {
     SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
   }
-  const FontDescription font = DescribeFont(control);
-  ButtonRecord& record = window->buttons[index];
-  record.fontFace = font.face.empty() ? "宋体" : font.face;
-  record.fontSize = font.size;
-  record.fontStyle = font.style;
-  // GDI+ calls a face bold when the realised font is heavier than regular
-  // (the CJK replacement faces are "medium"); the control's own text is
-  // bold only when its font asks for it.
-  LOGFONTA asked{};
-  const HGDIOBJ controlFont = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
-  if (controlFont != nullptr && GetObjectA(controlFont, sizeof asked, &asked) == sizeof asked &&
-      asked.lfWeight < FW_BOLD) {
-    record.fontStyle &= ~gdiplus::kFontStyleBold;
-  }
+  ReadFont(window->buttons[index], control);
 }
 
 template <class Wanted>
@@ -367,13 +367,14 @@ void PaintPushButton(SkinFramework& framework, HWND button, HDC target, UINT sta
                      const RECT& rect) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
+  const Metrics& m = MetricsOf(framework, button);
   const COLORREF accent = framework.accentColour;
   const COLORREF text = TextColourOf(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
-        PaintPushFace(g, width, height, state, accent);
+        PaintPushFace(g, m, width, height, state, accent);
         const gdiplus::RectF layout{0, 0, static_cast<REAL>(width), static_cast<REAL>(height)};
-        DrawCaption(g, *record, text, layout, gdiplus::kStringAlignmentCenter);
+        DrawCaption(g, m, *record, text, layout, gdiplus::kStringAlignmentCenter);
       });
 }
 
@@ -381,26 +382,29 @@ void PaintCheckBox(SkinFramework& framework, HWND button, HDC target, UINT state
                    const RECT& rect) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
+  const Metrics& m = MetricsOf(framework, button);
   const COLORREF accent = framework.accentColour;
   const COLORREF text = TextColourOf(button);
   const bool checked = IsChecked(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
-        gdiplus::GraphicsPath face = RoundedRectPath(0, 0, static_cast<REAL>(width - 1),
-                                                     static_cast<REAL>(height - 1), kCorner);
-        PaintBaseFace(g, face, width, height, state);
-        if ((state & ODS_FOCUS) && !(state & kHot)) FocusMark(g, width, height);
-        const int top = (height - kCheckSize) / 2;
-        DrawPicture(g, kCheckBoxPng, kCheckBoxPngSize, kMarkLeft, top);
+        gdiplus::GraphicsPath face = FacePath(m, width, height);
+        PaintBaseFace(g, m, face, width, height, state);
+        if ((state & ODS_FOCUS) && !(state & kHot)) FocusMark(g, m, width, height);
+        const int size = m.checkSize;
+        const int top = (height - size) / 2;
+        DrawPictureAt(g, CheckBoxPictures(), m.dpi, m.markLeft, top, size, size);
         if (state & kHot) {
+          const gdiplus::RectF ring =
+              HairlineRect(m, RECT{m.markLeft, top, m.markLeft + size, top + size}, 0);
           gdiplus::GraphicsPath box;
           box.Create();
-          box.AddRectangleI(kMarkLeft, top, kCheckSize - 1, kCheckSize - 1);
-          HotFill(g, box, top, kCheckSize, accent);
-          OutlinePath(g, box, Colour(accent, 255));
+          box.AddRectangle(ring.X, ring.Y, ring.Width, ring.Height);
+          HotFill(g, m, box, top, size, accent);
+          OutlinePath(g, m, box, Colour(accent, 255));
         }
-        if (checked) DrawPicture(g, kCheckMarkPng, kCheckMarkPngSize, kMarkLeft, top);
-        DrawCaption(g, *record, text, CaptionRight(kMarkLeft + kCheckCaptionGap, width, height),
+        if (checked) DrawPictureAt(g, CheckMarkPictures(), m.dpi, m.markLeft, top, size, size);
+        DrawCaption(g, m, *record, text, CaptionRight(m.checkCaptionLeft, width, height),
                     gdiplus::kStringAlignmentNear);
       });
 }
@@ -409,30 +413,34 @@ void PaintRadioButton(SkinFramework& framework, HWND button, HDC target, UINT st
                       const RECT& rect) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
+  const Metrics& m = MetricsOf(framework, button);
   const COLORREF accent = framework.accentColour;
   const COLORREF text = TextColourOf(button);
   const bool checked = IsChecked(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
-        gdiplus::GraphicsPath face = RoundedRectPath(0, 0, static_cast<REAL>(width - 1),
-                                                     static_cast<REAL>(height - 1), kCorner);
-        PaintBaseFace(g, face, width, height, state);
-        if ((state & ODS_FOCUS) && !(state & kHot)) FocusMark(g, width, height);
-        const int top = (height - kRadioSize) / 2;
+        gdiplus::GraphicsPath face = FacePath(m, width, height);
+        PaintBaseFace(g, m, face, width, height, state);
+        if ((state & ODS_FOCUS) && !(state & kHot)) FocusMark(g, m, width, height);
+        const int size = m.radioSize;
+        const int top = (height - size) / 2;
+        const RECT box{m.markLeft, top, m.markLeft + size, top + size};
+        const gdiplus::RectF ring = HairlineRect(m, box, 0);
         gdiplus::GraphicsPath circle;
         circle.Create();
-        circle.AddEllipseI(kMarkLeft, top, kRadioSize - 1, kRadioSize - 1);
+        circle.AddEllipse(ring.X, ring.Y, ring.Width, ring.Height);
         FillPath(g, circle, Colour(kWhite, 255));
         if (state & kHot) {
-          HotFill(g, circle, top, kRadioSize, accent);
-          OutlinePath(g, circle, Colour(accent, 255));
+          HotFill(g, m, circle, top, size, accent);
+          OutlinePath(g, m, circle, Colour(accent, 255));
         } else {
-          OutlinePath(g, circle, Colour(kBlack, 200));
+          OutlinePath(g, m, circle, Colour(kBlack, 200));
         }
         if (checked) {
+          const gdiplus::RectF inner = HairlineRect(m, box, m.radioDotInset);
           gdiplus::GraphicsPath dot;
           dot.Create();
-          dot.AddEllipseI(kMarkLeft + 3, top + 3, kRadioSize - 7, kRadioSize - 7);
+          dot.AddEllipse(inner.X, inner.Y, inner.Width, inner.Height);
           gdiplus::PathGradientBrush shine;
           if (shine.CreateFromPath(dot)) {
             shine.SetCenterColor(Colour(kWhite, 100));
@@ -441,9 +449,9 @@ void PaintRadioButton(SkinFramework& framework, HWND button, HDC target, UINT st
             shine.SetSurroundColors(&rim, &count);
             g.FillPath(shine, dot);
           }
-          OutlinePath(g, dot, Colour(kBlack, 200));
+          OutlinePath(g, m, dot, Colour(kBlack, 200));
         }
-        DrawCaption(g, *record, text, CaptionRight(kMarkLeft + kRadioCaptionGap, width, height),
+        DrawCaption(g, m, *record, text, CaptionRight(m.radioCaptionLeft, width, height),
                     gdiplus::kStringAlignmentNear);
       });
 }
@@ -452,40 +460,45 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
                         const RECT& rect) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
+  const Metrics& m = MetricsOf(framework, button);
   const COLORREF accent = framework.accentColour;
   const COLORREF text = TextColourOf(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
         const REAL w = static_cast<REAL>(width);
         const REAL h = static_cast<REAL>(height);
-        gdiplus::GraphicsPath face = RoundedRectPath(0, 0, w - 1, h - 1, kCorner);
-        PaintBaseFace(g, face, width, height, state);
-        // A pressed picture sinks in by a pixel.
-        const int sink = (state & ODS_SELECTED) ? 1 : 0;
+        gdiplus::GraphicsPath face = FacePath(m, width, height);
+        PaintBaseFace(g, m, face, width, height, state);
+        // A pressed picture sinks in by a pixel of the design.
+        const int sink = (state & ODS_SELECTED) ? m.pressedShift : 0;
         const gdiplus::Image* picture =
             record->image && record->image->HasObject() ? record->image.get() : nullptr;
         const int pictureWidth = record->kindValues[0];
         const int pictureHeight = record->kindValues[1];
+        const int in = m.pictureInset;
+        const int gap = m.pictureCaptionGap;
         if (record->kind == kPictureButton1) {
           if (picture != nullptr)
-            g.DrawImageRectI(*picture, 2 + sink, 2 + sink, width - 4, height - 4);
+            g.DrawImageRectI(*picture, in + sink, in + sink, width - 2 * in, height - 2 * in);
         } else {
-          int captionLeft = 4;
+          int captionLeft = gap;
           if (picture != nullptr && pictureWidth > 0 && pictureHeight > 0) {
-            const int drawnHeight = pictureHeight < height - 4 ? pictureHeight : height - 4;
-            const int drawnWidth = pictureWidth * drawnHeight / pictureHeight;
-            g.DrawImageRectI(*picture, 4 + sink, (height - drawnHeight) / 2 + sink, drawnWidth,
+            // The caller's picture at the window's scale, no taller than the face.
+            const int wanted = m.Px(pictureHeight);
+            const int drawnHeight = wanted < height - 2 * in ? wanted : height - 2 * in;
+            const int drawnWidth = m.Px(pictureWidth) * drawnHeight / (wanted > 0 ? wanted : 1);
+            g.DrawImageRectI(*picture, gap + sink, (height - drawnHeight) / 2 + sink, drawnWidth,
                              drawnHeight);
-            captionLeft += drawnWidth + 4;
+            captionLeft += drawnWidth + gap;
           }
-          DrawCaption(g, *record, text, CaptionRight(captionLeft + sink, width, height),
+          DrawCaption(g, m, *record, text, CaptionRight(captionLeft + sink, width, height),
                       gdiplus::kStringAlignmentNear);
         }
         if (state & kHot) {
           FillPathVertically(g, face, 0, w, h, Colour(accent, 60), Colour(accent, 10));
-          OutlinePath(g, face, Colour(accent, 255));
+          OutlinePath(g, m, face, Colour(accent, 255));
         } else if (state & ODS_FOCUS) {
-          FocusMark(g, width, height);
+          FocusMark(g, m, width, height);
         }
       });
 }
@@ -620,6 +633,13 @@ LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       record->caption = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
       const LRESULT result = passOn();
       if (paintsItself) RepaintNow(*framework, hwnd);
+      return result;
+    }
+    case WM_SETFONT: {
+      // A new font (a new display scale, say): the caption follows it.
+      const LRESULT result = passOn();
+      if (ButtonRecord* current = RecordOf(*framework, hwnd)) ReadFont(*current, hwnd);
+      if (LOWORD(lParam) != 0) InvalidateRect(hwnd, nullptr, FALSE);
       return result;
     }
     default:

@@ -5,6 +5,7 @@
 #include "framework/buttons.h"
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
+#include "framework/frame.h"
 #include "framework/list_controls.h"
 #include "framework/properties.h"
 #include "framework/range_controls.h"
@@ -165,7 +166,7 @@ struct Caption {
   int height = 0;
 };
 
-Caption MeasureCaption(const ContainerRecord& record, int width) {
+Caption MeasureCaption(const ContainerRecord& record, const Metrics& m, int width) {
   Caption caption;
   char text[512] = {};
   GetWindowTextA(record.window, text, sizeof text);
@@ -178,20 +179,28 @@ Caption MeasureCaption(const ContainerRecord& record, int width) {
   if (align == BS_CENTER)
     caption.x = static_cast<float>(width - caption.size.width) / 2.0f;
   else if (align == BS_RIGHT)
-    caption.x = static_cast<float>(width - 8 - caption.size.width);
+    caption.x = static_cast<float>(width - m.groupCaptionLeft - caption.size.width);
   else
-    caption.x = 8.0f;
+    caption.x = static_cast<float>(m.groupCaptionLeft);
   return caption;
 }
 
-void Outline(gdiplus::Graphics& graphics, float x, float y, float width, float height, int corner,
+void Outline(gdiplus::Graphics& graphics, const Metrics& m, const gdiplus::RectF& ring, int corner,
              gdiplus::ARGB colour) {
-  gdiplus::GraphicsPath path = RoundedRectPath(x, y, width, height, corner);
+  gdiplus::GraphicsPath path = RoundedRectPath(ring.X, ring.Y, ring.Width, ring.Height, corner);
   gdiplus::Pen pen;
-  if (pen.Create(colour, 1.0f)) graphics.DrawPath(pen, path);
+  if (pen.Create(colour, static_cast<float>(m.line))) graphics.DrawPath(pen, path);
 }
 
-void DrawContainer(const ContainerRecord& record, HDC layer, int width, int height) {
+// The ring of a hairline whose outer edge runs `left`, `top`, `right` and
+// `bottom` pixels inside the box (a negative inset: outside it).
+gdiplus::RectF Ring(const Metrics& m, int width, int height, int left, int top, int right,
+                    int bottom) {
+  return HairlineRect(m, RECT{left, top, width - right, height - bottom}, 0);
+}
+
+void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, int width,
+                   int height) {
   HWND container = record.window;
   if (HDC source = TemplateOf(container)) {
     POINT at{0, 0};
@@ -205,21 +214,29 @@ void DrawContainer(const ContainerRecord& record, HDC layer, int width, int heig
     fill.Create(ToArgb(record.colour, record.alpha, 1));
     graphics.FillRectangleI(fill, 0, 0, width, height);
   }
-  const auto w = static_cast<float>(width);
-  const auto h = static_cast<float>(height);
+  // A dark line whose right edge lies just outside the box and a light one a
+  // hairline inside it, its right edge one more hairline in; a group box's
+  // frame starts lower, leaving room for the caption.
+  const int line = m.line;
   if (!record.groupBox) {
-    Outline(graphics, 0, 0, w, h, 5, ToArgb(0, 40, 1));
-    Outline(graphics, 1, 1, w - 3, h - 3, 3, ToArgb(0x00FFFFFF, 100, 1));
+    Outline(graphics, m, Ring(m, width, height, 0, 0, -line, -line), m.containerCorner,
+            ToArgb(0, 40, 1));
+    Outline(graphics, m, Ring(m, width, height, line, line, line, line), m.innerContainerCorner,
+            ToArgb(0x00FFFFFF, 100, 1));
     return;
   }
-  const Caption caption = MeasureCaption(record, width);
+  const Caption caption = MeasureCaption(record, m, width);
   if (!caption.text.empty()) {
-    // The frame line stays clear of the caption, 3 units either side of it.
-    graphics.SetClipRect(caption.x - 3.0f, 0, static_cast<float>(caption.size.width) + 6.0f,
+    // The frame line stays clear of the caption, a little either side of it.
+    const float clear = static_cast<float>(m.groupCaptionClearance);
+    graphics.SetClipRect(caption.x - clear, 0, static_cast<float>(caption.size.width) + 2 * clear,
                          static_cast<float>(caption.height), kCombineModeExclude);
   }
-  Outline(graphics, 0, 5, w, h - 6, 5, ToArgb(0, 40, 1));
-  Outline(graphics, 1, 6, w - 3, h - 8, 3, ToArgb(0x00FFFFFF, 90, 1));
+  const int top = m.groupFrameTop;
+  Outline(graphics, m, Ring(m, width, height, 0, top, -line, 0), m.containerCorner,
+          ToArgb(0, 40, 1));
+  Outline(graphics, m, Ring(m, width, height, line, top + line, line, line), m.innerContainerCorner,
+          ToArgb(0x00FFFFFF, 90, 1));
   graphics.ResetClip();
   if (caption.text.empty()) return;
   gdiplus::Font font;
@@ -231,10 +248,13 @@ void DrawContainer(const ContainerRecord& record, HDC layer, int width, int heig
   format.SetFlags(kStringFormatFlagsNoWrap);
   gdiplus::SolidBrush brush;
   brush.Create(ToArgb(static_cast<COLORREF>(ReadProp(container, kTextColourKey)), 0, 0));
-  graphics.DrawString(caption.text.c_str(), font,
-                      gdiplus::RectF{caption.x, 0, static_cast<float>(caption.size.width) + 2.0f,
-                                     static_cast<float>(caption.height)},
-                      &format, brush);
+  // Two pixels of room past the measured width keep GDI+ from dropping the
+  // last character.
+  graphics.DrawString(
+      caption.text.c_str(), font,
+      gdiplus::RectF{caption.x, 0, static_cast<float>(caption.size.width) + 2.0f * m.line,
+                     static_cast<float>(caption.height)},
+      &format, brush);
 }
 
 // Paints the container onto `target` (or its own DC), children left out.
@@ -250,7 +270,7 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   HDC layer = TakeBackgroundSnapshot(framework, container,
                                      RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
   if (layer == nullptr) return;
-  DrawContainer(*record, layer, client.right, client.bottom);
+  DrawContainer(*record, window->metrics, layer, client.right, client.bottom);
   HDC dc = ChildClippedDC(container, target, target != nullptr ? 1 : 0);
   BitBlt(dc, 0, 0, client.right, client.bottom, layer, 0, 0, SRCCOPY);
   if (target == nullptr) ReleaseDC(container, dc);
@@ -438,6 +458,18 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
       return OnContainerColour(framework, window, previous, message, wParam, lParam);
+    case WM_SETFONT: {
+      // A new font (a new display scale, say): the caption follows it.
+      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
+      ContainerTarget again = FindContainer(window);
+      if (again.record != nullptr && again.record->groupBox) {
+        const FontDescription font = DescribeFont(window);
+        again.record->fontFace = font.face;
+        again.record->fontSize = font.size;
+        again.record->fontStyle = font.style;
+      }
+      return result;
+    }
     case WM_SIZE: {
       HWND first = FindWindowExA(window, nullptr, nullptr, nullptr);
       if (first != nullptr) {

@@ -5,6 +5,7 @@
 #include "data/pictures/pictures.h"
 #include "framework/frame.h"
 #include "framework/non_client.h"
+#include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/records.h"
 #include "framework/shared.h"
@@ -25,12 +26,6 @@ using gdiplus::REAL;
 
 constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kBlack = 0x00000000;
-constexpr int kCorner = 3;
-constexpr int kDropButtonWidth = 17;
-constexpr int kTextMargin = 4;
-constexpr int kTextSize = 12;
-constexpr int kArrowWidth = 7;
-constexpr int kArrowHeight = 4;
 constexpr int kUnitDisplay = 1;
 constexpr int kStringFormatNoWrap = 0x1000;
 constexpr int kCombineModeExclude = 4;
@@ -185,27 +180,30 @@ bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL 
   return brush.CreateFromRect(area, top, bottom, 1);
 }
 
-void FillRoundedGradient(gdiplus::Graphics& g, REAL x, REAL y, REAL width, REAL height, ARGB top,
-                         ARGB bottom) {
+void FillRoundedGradient(gdiplus::Graphics& g, REAL x, REAL y, REAL width, REAL height, int corner,
+                         ARGB top, ARGB bottom) {
   if (width <= 0 || height <= 0) return;
-  gdiplus::GraphicsPath path = RoundedRectPath(x, y, width, height, kCorner);
+  gdiplus::GraphicsPath path = RoundedRectPath(x, y, width, height, corner);
   gdiplus::LinearGradientBrush brush;
   if (VerticalGradient(brush, x, y, width, height, top, bottom)) g.FillPath(brush, path);
 }
 
-void DrawComboText(gdiplus::Graphics& g, const std::string& text, COLORREF colour, int width,
-                   int height) {
+void DrawComboText(gdiplus::Graphics& g, const Metrics& m, const std::string& text, COLORREF colour,
+                   int width, int height) {
   if (text.empty()) return;
   gdiplus::Font font;
-  if (!font.Create("宋体", static_cast<REAL>(kTextSize), 0, kUnitDisplay)) return;
+  if (!font.Create("宋体", m.comboTextSize, 0, kUnitDisplay)) return;
   gdiplus::StringFormat format;
   if (!format.Create(kStringFormatNoWrap)) return;
   format.SetLineAlign(gdiplus::kStringAlignmentNear);
   gdiplus::SolidBrush brush;
   if (!brush.Create(Colour(colour, 255))) return;
-  const gdiplus::RectF layout{
-      static_cast<REAL>(kTextMargin / 2), static_cast<REAL>((height - kTextSize) / 2),
-      static_cast<REAL>(width - kDropButtonWidth - kTextMargin), static_cast<REAL>(kTextSize + 4)};
+  // The text's box: its size and a margin's height, centred on the height.
+  const int size = static_cast<int>(m.comboTextSize);
+  const gdiplus::RectF layout{static_cast<REAL>(m.comboTextMargin / 2),
+                              static_cast<REAL>((height - size) / 2),
+                              static_cast<REAL>(width - m.dropButtonWidth - m.comboTextMargin),
+                              static_cast<REAL>(size + m.comboTextMargin)};
   g.DrawString(text.c_str(), font, layout, &format, brush);
 }
 
@@ -257,6 +255,7 @@ void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool 
   const HWND edit = record->window;
   const SIZE size = WindowSize(edit);
   if (size.cx <= 0 || size.cy <= 0) return;
+  const Metrics& m = MetricsOf(framework, edit);
   const RECT area{0, 0, size.cx, size.cy};
   const Snapshot snapshot(framework, edit, area);
   if (snapshot.dc() == nullptr) return;
@@ -267,7 +266,9 @@ void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool 
     if (fill.Create(FillColour(framework))) g.FillRectangleI(fill, 0, 0, size.cx, size.cy);
     gdiplus::Pen pen;
     const ARGB frame = (hot || focused) ? Colour(framework.accentColour, 180) : Colour(kBlack, 80);
-    if (pen.Create(frame, 1)) g.DrawRectangleI(pen, 0, 0, size.cx - 1, size.cy - 1);
+    const gdiplus::RectF ring = HairlineRect(m, area, 0);
+    if (pen.Create(frame, static_cast<REAL>(m.line)))
+      g.DrawRectangle(pen, ring.X, ring.Y, ring.Width, ring.Height);
   }
   const WindowDc target(edit);
   if (target.dc() == nullptr) return;
@@ -321,27 +322,35 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
                      keyed[i].bottom - keyed[i].top, kCombineModeExclude);
     }
     const COLORREF accent = framework.accentColour;
-    const REAL w = static_cast<REAL>(width);
+    const Metrics& m = MetricsOf(framework, combo);
     const REAL h = static_cast<REAL>(height);
-    gdiplus::GraphicsPath outline = RoundedRectPath(0, 0, w - 1, h - 1, kCorner);
+    const gdiplus::RectF ring = HairlineRect(m, area, 0);
+    gdiplus::GraphicsPath outline =
+        RoundedRectPath(ring.X, ring.Y, ring.Width, ring.Height, m.comboCorner);
     gdiplus::Pen pen;
-    if (pen.Create((hot || focused) ? Colour(accent, 200) : Colour(kBlack, 80), 1)) {
+    if (pen.Create((hot || focused) ? Colour(accent, 200) : Colour(kBlack, 80),
+                   static_cast<REAL>(m.line))) {
       g.DrawPath(pen, outline);
     }
 
-    const REAL buttonLeft = w - 1 - static_cast<REAL>(kDropButtonWidth);
-    FillRoundedGradient(g, buttonLeft + 1, 1, static_cast<REAL>(kDropButtonWidth) - 2, h - 3,
+    // The drop-down button inside the frame at the right end: two rounded
+    // layers, the second one a hairline further in.
+    const int line = m.line;
+    const REAL button = static_cast<REAL>(m.dropButtonWidth);
+    const REAL buttonLeft = static_cast<REAL>(width - line) - button;
+    const REAL l1 = static_cast<REAL>(line);
+    const REAL l2 = static_cast<REAL>(2 * line);
+    FillRoundedGradient(g, buttonLeft + l1, l1, button - 2 * l1, h - 3 * l1, m.comboCorner,
                         Colour(kWhite, 100), Colour(accent, 150));
-    FillRoundedGradient(g, buttonLeft + 2, 2, static_cast<REAL>(kDropButtonWidth) - 4, h - 5,
+    FillRoundedGradient(g, buttonLeft + l2, l2, button - 2 * l2, h - 5 * l1, m.comboCorner,
                         Colour(accent, 30), Colour(accent, 100));
-    gdiplus::Image arrow;
-    if (arrow.LoadFromBytes(kComboArrowPng, kComboArrowPngSize)) {
-      const int arrowLeft = width - 1 - kDropButtonWidth + (kDropButtonWidth - kArrowWidth) / 2;
-      g.DrawImageRectI(arrow, arrowLeft, (height - kArrowHeight) / 2, kArrowWidth, kArrowHeight);
-    }
+    const int arrowLeft =
+        width - line - m.dropButtonWidth + (m.dropButtonWidth - m.comboArrowWidth) / 2;
+    DrawPictureAt(g, ComboArrowPictures(), m.dpi, arrowLeft, (height - m.comboArrowHeight) / 2,
+                  m.comboArrowWidth, m.comboArrowHeight);
     // With an edit the edit shows the text itself.
     if (edit == nullptr) {
-      DrawComboText(g, ComboText(combo), static_cast<COLORREF>(ReadProp(combo, kTextColourKey)),
+      DrawComboText(g, m, ComboText(combo), static_cast<COLORREF>(ReadProp(combo, kTextColourKey)),
                     width, height);
     }
   }

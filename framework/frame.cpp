@@ -38,6 +38,19 @@ COLORREF RepresentativeColour(gdiplus::Bitmap& image, int samples) {
              static_cast<BYTE>(blue / samples));
 }
 
+gdiplus::RectF HairlineRect(const Metrics& metrics, const RECT& box, int insetPixels) {
+  // A pen is centred on its path: a line `line` pixels wide lies over the
+  // pixels [edge, edge + line) when its path runs through their middle.
+  const float inset = static_cast<float>(insetPixels);
+  const float half = static_cast<float>(metrics.line - 1) / 2.0f;
+  const float width = static_cast<float>(box.right - box.left);
+  const float height = static_cast<float>(box.bottom - box.top);
+  return gdiplus::RectF{static_cast<float>(box.left) + inset + half,
+                        static_cast<float>(box.top) + inset + half,
+                        width - 2.0f * inset - static_cast<float>(metrics.line),
+                        height - 2.0f * inset - static_cast<float>(metrics.line)};
+}
+
 HBITMAP MakeArgbBitmap(int width, int height) {
   gdiplus::Bitmap pixels;
   if (!pixels.CreateFromScan0(width < 1 ? 1 : width, height < 1 ? 1 : height,
@@ -73,11 +86,13 @@ RECT WorkArea() {
 }
 
 void SkinFramework::ApplyWindowRegion(HWND window) {
+  const WindowRecord* record = WindowOf(window);
+  const int corner = record != nullptr ? record->metrics.regionCorner : Metrics{}.regionCorner;
   SetWindowRgn(window, nullptr, TRUE);
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
   RECT client{};
   GetClientRect(window, &client);
-  HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
+  HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, corner, corner);
   // The system owns the region from here on.
   if (SetWindowRgn(window, region, TRUE) == 0) DeleteObject(region);
 }
@@ -105,8 +120,9 @@ void CopyBand(HDC source, const RECT& rect, HDC& dc, HGDIOBJ& original, HBITMAP&
 RECT SkinFramework::CaptionArea(int n) {
   WindowRecord* record = Window(n);
   if (record == nullptr) return RECT{};
-  const int right = record->stripLeft > 4 ? record->stripLeft : 4;
-  return RECT{4, 1, right, record->titleHeight};
+  const Metrics& m = record->metrics;
+  const int right = record->stripLeft > m.captionLeft ? record->stripLeft : m.captionLeft;
+  return RECT{m.captionLeft, m.captionTop, right, record->titleHeight};
 }
 
 void SkinFramework::RenderFrame(int n, HDC target, bool present) {
@@ -181,7 +197,8 @@ void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
   graphics.Clear(0xFFFF00FFu);
   // No rounder than the window region, so that none of the key colour shows
   // inside it.
-  gdiplus::GraphicsPath clip = RoundedRectPath(0, 0, width, height, 2);
+  gdiplus::GraphicsPath clip =
+      RoundedRectPath(0, 0, width, height, record->metrics.backgroundCorner);
   graphics.SetClipPath(clip);
   const bool own = record->ownPicture != nullptr;
   gdiplus::SolidBrush fill;
@@ -223,42 +240,47 @@ void SkinFramework::PaintBorder(int n, gdiplus::Graphics& graphics) {
   if (record == nullptr) return;
   RECT client{};
   GetClientRect(record->window, &client);
-  const float width = static_cast<float>(client.right);
-  const float height = static_cast<float>(client.bottom);
+  const Metrics& m = record->metrics;
+  // A dark line along the edge and a light one inside it.
+  const gdiplus::RectF outerLine = HairlineRect(m, client, 0);
+  const gdiplus::RectF innerLine = HairlineRect(m, client, m.line);
   gdiplus::Pen outer;
-  outer.Create(ToArgb(0x00000000, 180, 1), 1.0f);
-  graphics.DrawPath(outer, RoundedRectPath(0, 0, width - 1, height - 1, 7));
+  outer.Create(ToArgb(0x00000000, 180, 1), static_cast<float>(m.line));
+  graphics.DrawPath(outer, RoundedRectPath(outerLine.X, outerLine.Y, outerLine.Width,
+                                           outerLine.Height, m.borderCorner));
   gdiplus::Pen inner;
-  inner.Create(ToArgb(0x00FFFFFF, 180, 1), 1.0f);
-  graphics.DrawPath(inner, RoundedRectPath(1, 1, width - 3, height - 3, 6));
+  inner.Create(ToArgb(0x00FFFFFF, 180, 1), static_cast<float>(m.line));
+  graphics.DrawPath(inner, RoundedRectPath(innerLine.X, innerLine.Y, innerLine.Width,
+                                           innerLine.Height, m.innerBorderCorner));
 }
 
 void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* text) {
   WindowRecord* record = Window(n);
   if (record == nullptr || record->cacheDc1 == nullptr) return;
+  const Metrics& m = record->metrics;
   const RECT area = CaptionArea(n);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   // Start from the clean copy of the caption area.
   if (record->cacheDc3 != nullptr)
     BitBlt(record->cacheDc1, area.left, area.top, width, height, record->cacheDc3, 0, 0, SRCCOPY);
-  const int iconSize = 17;
+  const int iconSize = m.iconSize;
   const int iconTop = (record->titleHeight - iconSize) / 2;
   if (icon != nullptr)
-    DrawIconEx(record->cacheDc1, area.left + 2, iconTop, icon, iconSize, iconSize, 0, nullptr,
-               DI_NORMAL);
+    DrawIconEx(record->cacheDc1, area.left + m.iconGap, iconTop, icon, iconSize, iconSize, 0,
+               nullptr, DI_NORMAL);
   gdiplus::Graphics own;
   if (graphics == nullptr) {
     own.FromHDC(record->cacheDc1);
     graphics = &own;
   }
   // The text's middle sits 3 pixels below the icon's top edge plus half its size.
-  const float left = static_cast<float>(area.left + 2 + iconSize + 4);
+  const float left = static_cast<float>(area.left + m.iconGap + iconSize + m.iconTextGap);
   gdiplus::RectF layout{left, static_cast<float>(area.top), static_cast<float>(area.right) - left,
                         static_cast<float>(height)};
   DrawOutlinedText(*graphics, text != nullptr ? text : "", layout, record->titleColour,
-                   record->titleShadowColour, 1, record->titleFace.c_str(),
-                   static_cast<float>(record->titleFontSize), record->titleFontStyle,
+                   record->titleShadowColour, m.titleOutline, record->titleFace.c_str(),
+                   m.Pxf(static_cast<float>(record->titleFontSize)), record->titleFontStyle,
                    gdiplus::kStringAlignmentNear, gdiplus::kStringAlignmentCenter);
   if (graphics == &own) {
     own.Delete();

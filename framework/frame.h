@@ -4,24 +4,27 @@
 
 #include <cstdint>
 
+#include "framework/metrics.h"
 #include "framework/records.h"
+#include "gdiplus/graphics.h"
 #include "gdiplus/image.h"
 
 namespace framework {
 
-// Title-button strip and fade.
-inline constexpr int kStripHeight = 22;
+// Title-button fade.
 inline constexpr int kFadeSteps = 8;
 inline constexpr int kFadeStepValue = 30;
 inline constexpr UINT kFadeTimerMs = 20;
-// Width of the sizing zones along the edges.
-inline constexpr int kSizingZone = 10;
 inline constexpr COLORREF kMagenta = 0x00FF00FF;
 
 // The per-channel mean of `samples` pixels at random positions.
 COLORREF RepresentativeColour(gdiplus::Bitmap& image, int samples = 2000);
 // Decodes image bytes; nullptr when they are empty or not an image.
 std::shared_ptr<gdiplus::Bitmap> DecodePicture(const Bytes& bytes);
+// The path of a hairline ring whose outer edge lies `insetPixels` inside
+// `box`, for a pen of the metrics' line width: at 96 DPI (0, 0, w - 1, h - 1)
+// along the edge, (1, 1, w - 3, h - 3) for the ring inside that one.
+gdiplus::RectF HairlineRect(const Metrics& metrics, const RECT& box, int insetPixels);
 // A 32-bit ARGB bitmap of the given size as a GDI bitmap (null on failure).
 HBITMAP MakeArgbBitmap(int width, int height);
 // The sizing command (0xF001..0xF008) and cursor for a point of the client
@@ -30,7 +33,7 @@ struct SizingZone {
   WPARAM command = 0;
   LPCSTR cursor = nullptr;
 };
-SizingZone SizingZoneAt(int x, int y, const RECT& client);
+SizingZone SizingZoneAt(int x, int y, const RECT& client, int zone);
 // Height of the taskbar (0 when there is none).
 RECT WorkArea();
 

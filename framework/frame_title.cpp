@@ -2,6 +2,7 @@
 #include <windowsx.h>
 
 #include "framework/frame.h"
+#include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "framework/skin_framework.h"
@@ -9,11 +10,11 @@
 
 namespace framework {
 
-SizingZone SizingZoneAt(int x, int y, const RECT& client) {
-  const bool left = x < kSizingZone;
-  const bool right = x >= client.right - kSizingZone;
-  const bool top = y < kSizingZone;
-  const bool bottom = y >= client.bottom - kSizingZone;
+SizingZone SizingZoneAt(int x, int y, const RECT& client, int zone) {
+  const bool left = x < zone;
+  const bool right = x >= client.right - zone;
+  const bool top = y < zone;
+  const bool bottom = y >= client.bottom - zone;
   if (top && left) return {0xF004, IDC_SIZENWSE};
   if (top && right) return {0xF005, IDC_SIZENESW};
   if (bottom && left) return {0xF007, IDC_SIZENESW};
@@ -39,13 +40,18 @@ void SkinFramework::LayOutTitleButtons(int n) {
   if (record == nullptr) return;
   RECT client{};
   GetClientRect(record->window, &client);
-  record->stripLeft = client.right - record->stripWidth + 1;
+  const Metrics& m = record->metrics;
+  // The strip reaches a pixel of the design past the client area, so that
+  // the last button ends at its right edge.
+  record->stripLeft = client.right - record->stripWidth + m.Px(1);
+  int x = record->stripLeft + m.stripPadding;
   for (int k = 1; k <= record->titleButtons.Count(); ++k) {
     TitleButton& button = record->titleButtons[k];
-    button.x = static_cast<float>(record->stripLeft + 2 + 27 * (k - 1));
-    button.y = static_cast<float>(record->stripTop + 1);
-    button.w = static_cast<float>(button.width);
-    button.h = static_cast<float>(button.height);
+    button.x = static_cast<float>(x);
+    button.y = static_cast<float>(record->stripTop + m.buttonTop);
+    button.w = static_cast<float>(m.Px(button.width));
+    button.h = static_cast<float>(m.Px(button.height));
+    x += m.Px(button.width) + m.buttonGap;
     RECT rect{static_cast<LONG>(button.x), static_cast<LONG>(button.y),
               static_cast<LONG>(button.x + button.w), static_cast<LONG>(button.y + button.h)};
     if (k <= record->tooltipButtons) {
@@ -81,7 +87,7 @@ void SkinFramework::DrawHighlight(gdiplus::Graphics& graphics, int n, int index,
   const bool close = b.kind == kTitleClose;
   gdiplus::GraphicsPath path;
   if (close) {
-    path = RoundedRectPath(b.x, b.y, b.w, b.h, 5);
+    path = RoundedRectPath(b.x, b.y, b.w, b.h, record->metrics.highlightCorner);
   } else {
     path.Create();
     path.AddRectangle(b.x, b.y, b.w, b.h);
@@ -115,9 +121,9 @@ void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphic
   if (value > 0) DrawHighlight(*g, n, index, value);
   const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
   gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();
-  // Pressed: the image sinks by one pixel.
-  const int shift = pressed ? 1 : 0;
-  if (image != nullptr) g->DrawImageRectI(*image, x + shift, y + shift, w, h);
+  // Pressed: the image sinks by a pixel of the design.
+  const int shift = pressed ? record->metrics.pressedShift : 0;
+  if (image != nullptr) DrawPictureAt(*g, *image, x + shift, y + shift, w, h);
   if (graphics == nullptr) {
     own.Delete();
     HDC dc = GetDC(record->window);
@@ -136,7 +142,7 @@ void SkinFramework::Press(int n, LPARAM lParam, const RECT& client) {
   POINT screen{x, y};
   ClientToScreen(window, &screen);
   const LPARAM where = MAKELPARAM(screen.x, screen.y);
-  const SizingZone zone = SizingZoneAt(x, y, client);
+  const SizingZone zone = SizingZoneAt(x, y, client, record->metrics.sizingZone);
   if (record->resize && zone.command != 0) {
     SetCursor(LoadCursorA(nullptr, zone.cursor));
     SendMessageA(window, WM_SYSCOMMAND, zone.command, where);
@@ -150,7 +156,7 @@ void SkinFramework::SetSizingCursor(int n, LPARAM lParam, const RECT& client) {
   if (record == nullptr || !record->resize) return;
   const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
   if (InStrip(*record, x, y)) return;
-  const SizingZone zone = SizingZoneAt(x, y, client);
+  const SizingZone zone = SizingZoneAt(x, y, client, record->metrics.sizingZone);
   if (zone.command != 0) SetCursor(LoadCursorA(nullptr, zone.cursor));
 }
 

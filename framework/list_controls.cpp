@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/drawing_helpers.h"
+#include "framework/frame.h"
 #include "framework/non_client.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
@@ -282,18 +283,19 @@ struct HeaderFont {
   int style = 0;
 };
 
-HeaderFont FontOf(const HeaderRecord& record) {
+HeaderFont FontOf(const HeaderRecord& record, const Metrics& m) {
   if (!record.fontFace.empty())
     return HeaderFont{record.fontFace, static_cast<float>(record.fontSize), record.fontStyle};
   // A stand-alone header keeps no font of its own: its current one serves.
   FontDescription font = DescribeFont(record.window);
   if (font.face.empty()) font.face = "宋体";
-  if (font.size <= 0) font.size = 12;
-  return HeaderFont{font.face, static_cast<float>(font.size), font.style};
+  const float size = font.size > 0 ? static_cast<float>(font.size) : m.headerFontSize;
+  return HeaderFont{font.face, size, font.style};
 }
 
-void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, HeaderRecord& record,
-                    int item, RECT rect, const HDITEMA& data, HICON icon, const HeaderFont& font) {
+void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
+                    HeaderRecord& record, int item, RECT rect, const HDITEMA& data, HICON icon,
+                    const HeaderFont& font) {
   const COLORREF accent = framework.accentColour;
   const gdiplus::RectF area{static_cast<float>(rect.left), static_cast<float>(rect.top),
                             static_cast<float>(rect.right - rect.left),
@@ -315,12 +317,14 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, Heade
                        gdiplus::PointF{area.X, area.Y + area.Height + 0.5f}, ToArgb(0, 60, 1),
                        ToArgb(0x00FFFFFF, 50, 1))) {
     gdiplus::Pen edge;
-    edge.Create(edgeBrush, 1.0f);
-    const float x = area.X + area.Width - 1.0f;
+    const auto line = static_cast<float>(m.line);
+    edge.Create(edgeBrush, line);
+    const float x = area.X + area.Width - line + (line - 1.0f) / 2.0f;
     graphics.DrawLine(edge, x, area.Y, x, area.Y + area.Height);
   }
 
-  float textLeft = area.X + 4.0f;
+  const auto padding = static_cast<float>(m.headerTextPadding);
+  float textLeft = area.X + padding;
   if (icon != nullptr) {
     ICONINFO info{};
     int iconWidth = 16;
@@ -336,18 +340,20 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, Heade
     }
     HDC dc = graphics.GetDC();
     if (dc != nullptr) {
-      DrawIconEx(dc, rect.left + 3, rect.top + (rect.bottom - rect.top - iconHeight) / 2, icon,
-                 iconWidth, iconHeight, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, rect.left + m.headerIconPadding,
+                 rect.top + (rect.bottom - rect.top - iconHeight) / 2, icon, iconWidth, iconHeight,
+                 0, nullptr, DI_NORMAL);
       graphics.ReleaseDC(dc);
     }
-    textLeft = static_cast<float>(rect.left + 3 + iconWidth + 3);
+    textLeft =
+        static_cast<float>(rect.left + m.headerIconPadding + iconWidth + m.headerIconPadding);
   }
 
   const char* text = data.pszText != nullptr ? data.pszText : "";
   if (*text == '\0') return;
   TextSize measured;
   const int textHeight = MeasureText(text, font.face.c_str(), font.size, font.style, &measured);
-  const float width = area.X + area.Width - 4.0f - textLeft;
+  const float width = area.X + area.Width - padding - textLeft;
   if (width <= 1e-7f) return;
   gdiplus::Font gpFont;
   if (!gpFont.Create(font.face.c_str(), font.size, font.style, kUnitDisplay)) return;
@@ -389,7 +395,8 @@ void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
     MapWindowPoints(parent, header, &corner, 1);
     listRight = corner.x;
   }
-  const HeaderFont font = FontOf(*record);
+  const Metrics& m = MetricsOf(framework, header);
+  const HeaderFont font = FontOf(*record, m);
   {
     gdiplus::Graphics graphics;
     if (graphics.FromHDC(strip)) {
@@ -410,7 +417,7 @@ void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
           icon = ImageList_GetIcon(static_cast<HIMAGELIST>(record->imageList), data.iImage,
                                    ILD_TRANSPARENT);
         if (item == count && listRight > rect.right) rect.right = listRight;
-        DrawHeaderItem(framework, graphics, *record, item, rect, data, icon, font);
+        DrawHeaderItem(framework, graphics, m, *record, item, rect, data, icon, font);
         if (icon != nullptr) DestroyIcon(icon);
       }
     }
@@ -553,6 +560,20 @@ LRESULT CALLBACK HeaderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       EndPaint(window, &paint);
       return DefWindowProcA(window, message, wParam, lParam);
     }
+    case WM_SETFONT: {
+      // A list view's header keeps the face it was given: a new font (a new
+      // display scale, say) is described again.
+      const bool described = !t.record->fontFace.empty();
+      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
+      HeaderTarget again = FindHeader(window);
+      if (described && again.record != nullptr) {
+        const FontDescription font = DescribeFont(window);
+        again.record->fontFace = font.face.empty() ? again.record->fontFace : font.face;
+        again.record->fontSize = font.size;
+        again.record->fontStyle = font.style;
+      }
+      return result;
+    }
     case WM_LBUTTONDOWN:
       t.record->buttonDown = 1;
       if (t.record->hotItem != 0) t.record->pressedItem = t.record->hotItem;
@@ -607,16 +628,18 @@ void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::
         graphics.SetClipRectI(cx, cy, cw, ch, gdiplus::kCombineModeReplace);
         graphics.Clear(key);
         graphics.ResetClip();
+        // Hot: a double hairline along the edge; else a single one.
+        const Metrics& m = MetricsOf(framework, control);
+        const int line = m.line;
         gdiplus::Pen pen;
         if (isHot) {
-          pen.Create(ToArgb(framework.accentColour, 200, 1), 2.0f);
-          graphics.DrawRectangleI(pen, 1, 1, width - 2, height - 2);
-        } else if (isFocused) {
-          pen.Create(ToArgb(framework.accentColour, 200, 1), 1.0f);
-          graphics.DrawRectangleI(pen, 0, 0, width - 1, height - 1);
+          pen.Create(ToArgb(framework.accentColour, 200, 1), static_cast<float>(2 * line));
+          graphics.DrawRectangleI(pen, line, line, width - 2 * line, height - 2 * line);
         } else {
-          pen.Create(ToArgb(0, 90, 1), 1.0f);
-          graphics.DrawRectangleI(pen, 0, 0, width - 1, height - 1);
+          const gdiplus::RectF ring = HairlineRect(m, RECT{0, 0, width, height}, 0);
+          pen.Create(isFocused ? ToArgb(framework.accentColour, 200, 1) : ToArgb(0, 90, 1),
+                     static_cast<float>(line));
+          graphics.DrawRectangle(pen, ring.X, ring.Y, ring.Width, ring.Height);
         }
       }
     }

@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "data/pictures/pictures.h"
+#include "framework/frame.h"
+#include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "framework/skin_framework.h"
@@ -123,11 +125,23 @@ void FillRounded(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, int co
   if (MakeGradient(brush, rect, downwards, first, second)) graphics.FillPath(brush, path);
 }
 
-void OutlineRounded(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, int corner,
-                    gdiplus::ARGB colour) {
+void OutlineRounded(gdiplus::Graphics& graphics, const Metrics& m, const gdiplus::RectF& rect,
+                    int corner, gdiplus::ARGB colour) {
   gdiplus::GraphicsPath path = RoundedRectPath(rect.X, rect.Y, rect.Width, rect.Height, corner);
   gdiplus::Pen pen;
-  if (pen.Create(colour, 1.0f)) graphics.DrawPath(pen, path);
+  if (pen.Create(colour, static_cast<float>(m.line))) graphics.DrawPath(pen, path);
+}
+
+// The hairline ring along the edge of a control of `size`.
+gdiplus::RectF EdgeRing(const Metrics& m, SIZE size) {
+  return HairlineRect(m, RECT{0, 0, size.cx, size.cy}, 0);
+}
+
+// The area inside that ring.
+gdiplus::RectF InsideEdge(const Metrics& m, SIZE size) {
+  const auto line = static_cast<float>(m.line);
+  return RectOf(line, line, static_cast<float>(size.cx) - 2 * line,
+                static_cast<float>(size.cy) - 2 * line);
 }
 
 // Copies a finished drawing to the control's window DC (or to `target`).
@@ -139,21 +153,20 @@ void Present(HWND control, HDC snapshot, SIZE size, HDC target) {
 
 // ---- trackbar ----
 
-void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics,
+void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                   const TrackbarRecord& record, SIZE size) {
   HWND control = record.window;
   const bool vertical = record.vertical != 0;
   const bool hot = record.hot != 0;
-  const auto w = static_cast<float>(size.cx);
-  const auto h = static_cast<float>(size.cy);
+  const auto line = static_cast<float>(m.line);
   const LRESULT position = SendMessageA(control, TBM_GETPOS, 0, 0);
   const LRESULT maximum = SendMessageA(control, TBM_GETRANGEMAX, 0, 0);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
 
   if (framework.controlFrame) {
-    OutlineRounded(graphics, RectOf(0, 0, w - 1, h - 1), 5, ToArgb(0, 30, 1));
-    FillRounded(graphics, RectOf(1, 1, w - 2, h - 2), 3, !vertical, ToArgb(0x00FFFFFF, 160, 1),
-                ToArgb(0, 30, 1));
+    OutlineRounded(graphics, m, EdgeRing(m, size), m.trackCorner, ToArgb(0, 30, 1));
+    FillRounded(graphics, InsideEdge(m, size), m.trackInnerCorner, !vertical,
+                ToArgb(0x00FFFFFF, 160, 1), ToArgb(0, 30, 1));
   }
 
   RECT channel{};
@@ -166,25 +179,28 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics,
   const float alongEnd = static_cast<float>(vertical ? channel.bottom : channel.right);
   const float thickness =
       static_cast<float>(vertical ? channel.right - channel.left : channel.bottom - channel.top);
-  const float nearEdge =
-      static_cast<float>(vertical ? channel.left : channel.top) + (thickness - 4.0f) / 2.0f;
+  const float nearEdge = static_cast<float>(vertical ? channel.left : channel.top) +
+                         (thickness - m.channelThickness) / 2.0f;
   const float length = alongEnd - alongStart;
   auto across = [vertical](float along, float acrossAt, float alongSize, float acrossSize) {
     return vertical ? gdiplus::RectF{acrossAt, along, acrossSize, alongSize}
                     : gdiplus::RectF{along, acrossAt, alongSize, acrossSize};
   };
 
-  FillRounded(graphics, across(alongStart, nearEdge, length, 4.0f), 1, !vertical, ToArgb(0, 50, 1),
-              ToArgb(0, 30, 1));
+  FillRounded(graphics, across(alongStart, nearEdge, length, m.channelThickness), m.channelCorner,
+              !vertical, ToArgb(0, 50, 1), ToArgb(0, 30, 1));
 
   RECT thumb{};
   SendMessageA(control, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
   const bool atMaximum = position == maximum;
-  const float diameter = hot ? 11.0f : 4.0f;
+  const float diameter = hot ? m.thumbHot : m.thumbCold;
   float thumbAlong = static_cast<float>(vertical ? thumb.top : thumb.left);
-  if (!hot && atMaximum) thumbAlong += 8.0f;
-  float before = 0.5f;
-  if (hot) before = record.ticks == 0 ? 2.0f : record.ticks == 2 ? 3.0f : 4.0f;
+  if (!hot && atMaximum) thumbAlong += m.thumbAtEnd;
+  float before = m.thumbRiseCold;
+  if (hot)
+    before = record.ticks == 0   ? m.thumbRiseTicksBefore
+             : record.ticks == 2 ? m.thumbRiseTicksBoth
+                                 : m.thumbRise;
   const gdiplus::RectF circle = across(thumbAlong, nearEdge - before, diameter, diameter);
   {
     gdiplus::SolidBrush white;
@@ -194,7 +210,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics,
     if (MakeGradient(shade, circle, true, ToArgb(0x00FFFFFF, 0, 1), ToArgb(0, 90, 1)))
       graphics.FillEllipse(shade, circle.X, circle.Y, circle.Width, circle.Height);
     gdiplus::Pen outline;
-    outline.Create(ToArgb(0, 50, 1), 1.0f);
+    outline.Create(ToArgb(0, 50, 1), line);
     graphics.DrawEllipse(outline, circle.X, circle.Y, circle.Width, circle.Height);
   }
 
@@ -204,33 +220,35 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics,
     const float from = alongStart + start * length / static_cast<float>(maximum);
     const float to = alongStart + end * length / static_cast<float>(maximum);
     gdiplus::Pen pen;
-    pen.Create(ToArgb(0x00FFFFFF, 160, 1), 1.0f);
-    const gdiplus::RectF band = across(from, nearEdge + 1.0f, to - from, 2.0f);
+    pen.Create(ToArgb(0x00FFFFFF, 160, 1), line);
+    const gdiplus::RectF band =
+        across(from, nearEdge + line, to - from, m.channelThickness - 2.0f * line);
     graphics.DrawRectangle(pen, band.X, band.Y, band.Width, band.Height);
   }
 
   float filled = thumbAlong - alongStart;
-  if (atMaximum) filled = (hot ? thumbAlong : thumbAlong - 8.0f) - alongStart + 10.0f;
+  if (atMaximum)
+    filled = (hot ? thumbAlong : thumbAlong - m.thumbAtEnd) - alongStart + m.filledAtEnd;
   if (filled > 0) {
     gdiplus::Pen pen;
-    pen.Create(ToArgb(framework.accentColour, 200, 1), 1.0f);
-    const gdiplus::RectF stretch = across(alongStart, nearEdge + 1.0f, filled, 1.0f);
+    pen.Create(ToArgb(framework.accentColour, 200, 1), line);
+    const gdiplus::RectF stretch = across(alongStart, nearEdge + line, filled, line);
     graphics.DrawRectangle(pen, stretch.X, stretch.Y, stretch.Width, stretch.Height);
   }
 }
 
 // ---- progress bar ----
 
-void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics,
+void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                   const ProgressRecord& record, SIZE size) {
   HWND control = record.window;
   const bool vertical = record.vertical != 0;
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
-  OutlineRounded(graphics, RectOf(0, 0, w - 1, h - 1), 5, ToArgb(0, 50, 1));
-  FillRounded(graphics, RectOf(1, 1, w - 2, h - 2), 1, !vertical, ToArgb(0x00FFFFFF, 160, 1),
-              ToArgb(0, 30, 1));
+  OutlineRounded(graphics, m, EdgeRing(m, size), m.progressCorner, ToArgb(0, 50, 1));
+  FillRounded(graphics, InsideEdge(m, size), m.progressInnerCorner, !vertical,
+              ToArgb(0x00FFFFFF, 160, 1), ToArgb(0, 30, 1));
 
   PBRANGE range{};
   SendMessageA(control, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
@@ -239,11 +257,13 @@ void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics,
   if (length <= 0) return;
   const auto filled = static_cast<float>(length);
   gdiplus::RectF part = vertical ? RectOf(0, h - filled, w, filled) : RectOf(0, 0, filled, h);
-  part = RectOf(part.X + 1, part.Y + 1, part.Width - 3, part.Height - 3);
+  const auto inset = static_cast<float>(m.progressFillInset);
+  const auto shrink = static_cast<float>(m.progressFillShrink);
+  part = RectOf(part.X + inset, part.Y + inset, part.Width - shrink, part.Height - shrink);
   if (part.Width <= 0 || part.Height <= 0) return;
-  FillRounded(graphics, part, 3, !vertical, ToArgb(0x00FFFFFF, 90, 1),
+  FillRounded(graphics, part, m.progressFillCorner, !vertical, ToArgb(0x00FFFFFF, 90, 1),
               ToArgb(framework.accentColour, 255, 1));
-  OutlineRounded(graphics, part, 3, ToArgb(framework.accentColour, 150, 1));
+  OutlineRounded(graphics, m, part, m.progressFillCorner, ToArgb(framework.accentColour, 150, 1));
 }
 
 // ---- up-down ----
@@ -255,60 +275,58 @@ bool SecondHalf(const UpDownRecord& record, SIZE size, LPARAM mouse) {
   return at >= half;
 }
 
-void DrawArrow(gdiplus::Graphics& graphics, const unsigned char* png, unsigned int pngSize,
-               const gdiplus::RectF& half) {
-  gdiplus::Bitmap arrow;
-  if (!arrow.CreateFromBytes(png, pngSize)) return;
-  const int width = static_cast<int>(arrow.GetWidth());
-  const int height = static_cast<int>(arrow.GetHeight());
+// An arrow of `width` x `height` centred on the half.
+void DrawArrow(gdiplus::Graphics& graphics, const Metrics& m, const PictureSet& pictures, int width,
+               int height, const gdiplus::RectF& half) {
   const int x = static_cast<int>(half.X + (half.Width - static_cast<float>(width)) / 2.0f + 0.5f);
   const int y = static_cast<int>(half.Y + (half.Height - static_cast<float>(height)) / 2.0f + 0.5f);
-  graphics.DrawImageRectI(arrow, x, y, width, height);
+  DrawPictureAt(graphics, pictures, m.dpi, x, y, width, height);
 }
 
-void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const UpDownRecord& record,
-                SIZE size, bool hot, bool pressed, LPARAM mouse) {
+void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
+                const UpDownRecord& record, SIZE size, bool hot, bool pressed, LPARAM mouse) {
   const bool horizontal = record.horizontal != 0;
-  const auto w = static_cast<float>(size.cx);
-  const auto h = static_cast<float>(size.cy);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
   graphics.SetCompositingQuality(gdiplus::kCompositingQualityHighQuality);
   const int hotHalf = SecondHalf(record, size, mouse) ? 2 : 1;
   {
-    gdiplus::GraphicsPath whole = RoundedRectPath(0, 0, w - 1, h - 1, 3);
+    const gdiplus::RectF edge = EdgeRing(m, size);
+    gdiplus::GraphicsPath whole =
+        RoundedRectPath(edge.X, edge.Y, edge.Width, edge.Height, m.upDownCorner);
     gdiplus::SolidBrush white;
     white.Create(ToArgb(0x00FFFFFF, 160, 1));
     graphics.FillPath(white, whole);
   }
   const COLORREF accent = framework.accentColour;
-  const float half = static_cast<float>((horizontal ? size.cx : size.cy) / 2);
+  const int half = (horizontal ? size.cx : size.cy) / 2;
+  const int corner = m.upDownCorner;
   for (int part = 1; part <= 2; ++part) {
-    gdiplus::RectF area;
+    RECT box{0, 0, size.cx, size.cy};
     if (horizontal)
-      area = part == 1 ? RectOf(0, 0, half - 1, h - 1) : RectOf(half, 0, w - half - 1, h - 1);
+      (part == 1 ? box.right : box.left) = half;
     else
-      area = part == 1 ? RectOf(0, 0, w - 1, half - 1) : RectOf(0, half, w - 1, h - half - 1);
+      (part == 1 ? box.bottom : box.top) = half;
+    const gdiplus::RectF area = HairlineRect(m, box, 0);
     if (hot && part == hotHalf) {
       if (pressed)
-        FillRounded(graphics, area, 3, true, ToArgb(accent, 100, 1), ToArgb(0x00FFFFFF, 150, 1));
+        FillRounded(graphics, area, corner, true, ToArgb(accent, 100, 1),
+                    ToArgb(0x00FFFFFF, 150, 1));
       else
-        FillRounded(graphics, area, 3, true, ToArgb(0x00FFFFFF, 100, 1), ToArgb(accent, 150, 1));
-      OutlineRounded(graphics, area, 3, ToArgb(accent, 200, 1));
+        FillRounded(graphics, area, corner, true, ToArgb(0x00FFFFFF, 100, 1),
+                    ToArgb(accent, 150, 1));
+      OutlineRounded(graphics, m, area, corner, ToArgb(accent, 200, 1));
     } else {
       const int alpha = part == 2 && !horizontal ? 60 : 20;
-      FillRounded(graphics, area, 3, true, ToArgb(0x00FFFFFF, alpha, 1), ToArgb(accent, 100, 1));
-      OutlineRounded(graphics, area, 3, ToArgb(0, 100, 1));
+      FillRounded(graphics, area, corner, true, ToArgb(0x00FFFFFF, alpha, 1),
+                  ToArgb(accent, 100, 1));
+      OutlineRounded(graphics, m, area, corner, ToArgb(0, 100, 1));
     }
     if (horizontal) {
-      if (part == 1)
-        DrawArrow(graphics, kArrowLeftPng, kArrowLeftPngSize, area);
-      else
-        DrawArrow(graphics, kArrowRightPng, kArrowRightPngSize, area);
+      DrawArrow(graphics, m, part == 1 ? ArrowLeftPictures() : ArrowRightPictures(), m.arrowShort,
+                m.arrowLong, area);
     } else {
-      if (part == 1)
-        DrawArrow(graphics, kArrowUpPng, kArrowUpPngSize, area);
-      else
-        DrawArrow(graphics, kArrowDownPng, kArrowDownPngSize, area);
+      DrawArrow(graphics, m, part == 1 ? ArrowUpPictures() : ArrowDownPictures(), m.arrowLong,
+                m.arrowShort, area);
     }
   }
 }
@@ -478,7 +496,8 @@ void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
   if (snapshot == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot)) DrawTrackbar(framework, graphics, *record, size);
+    if (graphics.FromHDC(snapshot))
+      DrawTrackbar(framework, graphics, MetricsOf(framework, record->window), *record, size);
   }
   Present(record->window, snapshot, size, nullptr);
   ReleaseSnapshot(framework, snapshot);
@@ -494,7 +513,8 @@ void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC
   if (snapshot == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot)) DrawProgress(framework, graphics, *record, size);
+    if (graphics.FromHDC(snapshot))
+      DrawProgress(framework, graphics, MetricsOf(framework, record->window), *record, size);
   }
   Present(record->window, snapshot, size, target);
   ReleaseSnapshot(framework, snapshot);
@@ -512,8 +532,9 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
   {
     gdiplus::Graphics graphics;
     if (graphics.FromHDC(snapshot))
-      DrawUpDown(framework, graphics, *record, size, hot.value_or(record->hot != 0),
-                 pressed.value_or(record->pressed != 0), mouse.value_or(record->lastMouse));
+      DrawUpDown(framework, graphics, MetricsOf(framework, record->window), *record, size,
+                 hot.value_or(record->hot != 0), pressed.value_or(record->pressed != 0),
+                 mouse.value_or(record->lastMouse));
   }
   Present(record->window, snapshot, size, nullptr);
   ReleaseSnapshot(framework, snapshot);

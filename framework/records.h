@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "data/pictures/pictures.h"
+#include "framework/metrics.h"
 #include "gdiplus/image.h"
 #include "gdiplus/tooltip_helper.h"
 
@@ -75,7 +77,7 @@ enum TitleButtonKind : int {
 using Callback = void (*)();
 
 struct TitleButton {
-  int width = 0;
+  int width = 0;  // of the design (pixels at 96 DPI); the placement is at the window's scale
   int height = 0;
   Bytes normalImage;  // PNG
   Bytes secondImage;  // PNG; the maximise button's restore state
@@ -84,7 +86,11 @@ struct TitleButton {
   std::string caption;  // the tooltip
   Callback callback = nullptr;
   float x = 0, y = 0, w = 0, h = 0;  // placement
-  // The two images decoded once, shared by copies of the record.
+  // The two images at their three scales (the second one empty when none),
+  // and the ones for the window's scale decoded once, shared by copies of
+  // the record.
+  PictureSet normalSet{};
+  PictureSet secondSet{};
   std::shared_ptr<gdiplus::Bitmap> normalPicture;
   std::shared_ptr<gdiplus::Bitmap> secondPicture;
 };
@@ -213,7 +219,8 @@ enum HotKind : int {
   kHotHeader = 9,
 };
 
-// One attached top-level window.
+// One attached top-level window. Its geometry (title height, strip, button
+// placements, track sizes) is in pixels at the window's scale.
 struct WindowRecord {
   HWND window = nullptr;
   int titleHeight = 25;
@@ -280,6 +287,10 @@ struct WindowRecord {
   int frameItemCount = 0;
   // The own image decoded once (when ownImage is not empty).
   std::shared_ptr<gdiplus::Bitmap> ownPicture;
+  // The title height given to AttachWindow (at least 25), of the design.
+  int designTitleHeight = 25;
+  // Every length the window is painted with, at its scale.
+  Metrics metrics;
 };
 
 }  // namespace framework

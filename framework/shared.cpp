@@ -25,6 +25,20 @@ int FindOwnerWindowNumber(const SkinFramework& framework, HWND window) {
   return 0;
 }
 
+const Metrics& MetricsOf(const SkinFramework& framework, HWND control) {
+  static const Metrics design;
+  int n = FindWindowNumber(framework, control);
+  if (n == 0) n = ReadIntProp(control, kOwnerNumberKey);
+  if (n == 0) n = ReadIntProp(control, kGenericOwnerKey);
+  const WindowRecord* record =
+      n >= 1 && n <= framework.windows.Count() ? &framework.windows[n] : nullptr;
+  if (record == nullptr) {
+    n = FindOwnerWindowNumber(framework, control);
+    record = n != 0 ? &framework.windows[n] : nullptr;
+  }
+  return record != nullptr ? record->metrics : design;
+}
+
 std::string ClassNameOf(HWND window) {
   char name[256] = {};
   GetClassNameA(window, name, 255);

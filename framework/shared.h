@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/metrics.h"
 #include "gdiplus/flat_api.h"
 #include "gdiplus/graphics_path.h"
 
@@ -16,6 +17,10 @@ int FindWindowNumber(const SkinFramework& framework, HWND window);
 // The window number of the first attached ancestor of `window`; 0 when none.
 int FindOwnerWindowNumber(const SkinFramework& framework, HWND window);
 std::string ClassNameOf(HWND window);
+// The metrics of the window a control (or an attached window) is painted in:
+// of the window number its properties name, else of its first attached
+// ancestor; the design's when it has none.
+const Metrics& MetricsOf(const SkinFramework& framework, HWND control);
 // Byte-wise, case-sensitive; a null text equals an empty one.
 bool TextEquals(const char* a, const char* b);
 bool IsOwnerDrawnListBox(HWND window);

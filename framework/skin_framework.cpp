@@ -4,10 +4,12 @@
 
 #include "data/pictures/pictures.h"
 #include "framework/buttons.h"
+#include "framework/dpi.h"
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
 #include "framework/frame.h"
 #include "framework/list_controls.h"
+#include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/range_controls.h"
 #include "framework/shared.h"
@@ -23,23 +25,24 @@ struct ButtonDescription {
   int width;
   int kind;
   const char* caption;
-  const unsigned char* image;
-  unsigned imageSize;
-  const unsigned char* second;
-  unsigned secondSize;
+  PictureSet pictures;
+  PictureSet second;  // empty (null bytes) when none
 };
 
 TitleButton MakeTitleButton(const ButtonDescription& description) {
   TitleButton button;
   button.width = description.width;
   button.height = 18;
-  button.normalImage.assign(description.image, description.image + description.imageSize);
-  if (description.second != nullptr)
-    button.secondImage.assign(description.second, description.second + description.secondSize);
+  const Picture normal = description.pictures.scales[0];
+  button.normalImage.assign(normal.bytes, normal.bytes + normal.size);
+  button.normalSet = description.pictures;
+  const Picture second = description.second.scales[0];
+  if (second.bytes != nullptr) {
+    button.secondImage.assign(second.bytes, second.bytes + second.size);
+    button.secondSet = description.second;
+  }
   button.kind = description.kind;
   button.caption = description.caption;
-  button.normalPicture = DecodePicture(button.normalImage);
-  button.secondPicture = DecodePicture(button.secondImage);
   return button;
 }
 
@@ -126,7 +129,7 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 
   WindowRecord record;
   record.window = window;
-  record.titleHeight = options.titleHeight < 25 ? 25 : options.titleHeight;
+  record.designTitleHeight = options.titleHeight < 25 ? 25 : options.titleHeight;
   record.helpButton = options.helpButton.value_or(0);
   record.mainMenuButton = options.mainMenuButton.value_or(0);
   record.minimiseButton = (style & WS_MINIMIZEBOX) ? 1 : 0;
@@ -148,25 +151,22 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 
   if (record.helpButton)
     record.titleButtons.PushBack(
-        MakeTitleButton({26, kTitleHelp, "帮助", kHelpButtonPng, kHelpButtonPngSize, nullptr, 0}));
+        MakeTitleButton({26, kTitleHelp, "帮助", HelpButtonPictures(), {}}));
   if (record.mainMenuButton)
-    record.titleButtons.PushBack(MakeTitleButton(
-        {26, kTitleMainMenu, "主菜单", kMainMenuButtonPng, kMainMenuButtonPngSize, nullptr, 0}));
-  if (record.minimiseButton)
-    record.titleButtons.PushBack(MakeTitleButton(
-        {26, kTitleMinimise, "最小化", kMinimiseButtonPng, kMinimiseButtonPngSize, nullptr, 0}));
-  if (record.maximiseButton)
     record.titleButtons.PushBack(
-        MakeTitleButton({26, kTitleMaximise, "最大化", kMaximiseButtonPng, kMaximiseButtonPngSize,
-                         kRestoreButtonPng, kRestoreButtonPngSize}));
+        MakeTitleButton({26, kTitleMainMenu, "主菜单", MainMenuButtonPictures(), {}}));
+  if (record.minimiseButton)
+    record.titleButtons.PushBack(
+        MakeTitleButton({26, kTitleMinimise, "最小化", MinimiseButtonPictures(), {}}));
+  if (record.maximiseButton)
+    record.titleButtons.PushBack(MakeTitleButton(
+        {26, kTitleMaximise, "最大化", MaximiseButtonPictures(), RestoreButtonPictures()}));
   record.titleButtons.PushBack(
-      MakeTitleButton({38, kTitleClose, "关闭", kCloseButtonPng, kCloseButtonPngSize, nullptr, 0}));
-  int widths = 0;
-  for (const TitleButton& button : record.titleButtons) widths += button.width;
-  record.stripWidth = widths + (record.titleButtons.Count() - 1) + 3;
-  record.stripHeight = kStripHeight;
+      MakeTitleButton({38, kTitleClose, "关闭", CloseButtonPictures(), {}}));
+  ApplyScale(record, WindowDpi(window));
   record.stripTop = 0;
-  record.stripLeft = client.right - titleStripMargin - record.stripWidth - 2;
+  record.stripLeft = client.right - record.metrics.Px(titleStripMargin) - record.stripWidth -
+                     record.metrics.stripPadding;
 
   SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
   const int n = windows.PushBack(std::move(record));
@@ -198,6 +198,27 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
   again.previousProc = reinterpret_cast<WNDPROC>(previous);
   WriteProp(window, kPreviousProcKey, previous);
   WriteProp(window, kWindowNumberKey, n);
+}
+
+void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
+  record.metrics = MetricsForDpi(dpi);
+  const Metrics& m = record.metrics;
+  record.titleHeight = m.Px(record.designTitleHeight);
+  record.minTrackWidth = m.minTrackWidth;
+  record.minTrackHeight = m.minTrackHeight;
+  int widths = 0;
+  for (TitleButton& button : record.titleButtons) {
+    widths += m.Px(button.width);
+    button.normalPicture = DecodePictureFor(button.normalSet, m.dpi);
+    button.secondPicture = button.secondSet.scales[0].bytes != nullptr
+                               ? DecodePictureFor(button.secondSet, m.dpi)
+                               : nullptr;
+  }
+  // The padding left of the first button, the gaps, and a pixel of the
+  // design past the client area's right edge.
+  const int count = record.titleButtons.Count();
+  record.stripWidth = m.stripPadding + widths + (count - 1) * m.buttonGap + m.Px(1);
+  record.stripHeight = m.stripHeight;
 }
 
 void SkinFramework::InstallFamilies(int n, HWND window) {
@@ -266,6 +287,8 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_ERASEBKGND:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return 1;
+    case WM_DPICHANGED:
+      return OnDpiChanged(n, window, wParam, lParam);
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
@@ -320,6 +343,24 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
     }
   }
   return passOn();
+}
+
+LRESULT SkinFramework::OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam) {
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return PassOn(window, WM_DPICHANGED, wParam, lParam);
+  // The new scale first: the owner's move to the suggested rectangle sends
+  // the sizing messages, which lay the title bar out with it.
+  ApplyScale(*record, HIWORD(wParam));
+  record->redrawNeeded = 1;
+  const LRESULT result = PassOn(window, WM_DPICHANGED, wParam, lParam);
+  n = ReadIntProp(window, kWindowNumberKey);
+  record = Window(n);
+  if (record == nullptr || record->window != window) return result;
+  LayOutTitleButtons(n);
+  record->lastHotButton = 0;
+  record->redrawNeeded = 1;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  return result;
 }
 
 LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

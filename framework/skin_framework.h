@@ -133,6 +133,10 @@ class SkinFramework {
 
  private:
   LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's metrics, title-bar geometry and pictures for `dpi`.
+  void ApplyScale(WindowRecord& record, int dpi);
+  // WM_DPICHANGED: the window now shows at another scale.
+  LRESULT OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam);
   LRESULT OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   // Title-bar, moving, sizing and maximising messages; true when handled

@@ -28,6 +28,45 @@ bool IsNumeric(EditMode mode) {
   return mode == EditMode::Integer || mode == EditMode::Decimal;
 }
 
+// How far right of its start a text drawn in `font` has ink: its extent
+// counts the spacing after the last glyph, which a label may cut.
+int InkWidth(HFONT font, const char* text) {
+  const int length = static_cast<int>(std::strlen(text));
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) return 0;
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, text, length, &extent);
+  // Room for an overhang past the extent (italics), white on black.
+  const int width = extent.cx + extent.cy;
+  const int height = extent.cy > 0 ? extent.cy : 1;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width > 0 ? width : 1;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  uint32_t* bits = nullptr;
+  HBITMAP bitmap =
+      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  int ink = 0;
+  if (bitmap != nullptr) {
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutA(dc, 0, 0, text, length);
+    GdiFlush();
+    for (int y = 0; y < height; ++y)
+      for (int x = ink; x < width; ++x)
+        if ((bits[y * width + x] & 0x00FFFFFF) != 0) ink = x + 1;
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+  }
+  SelectObject(dc, oldFont);
+  DeleteDC(dc);
+  return ink;
+}
+
 }  // namespace
 
 Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count) : spec_(window) {
@@ -181,6 +220,18 @@ HFONT Form::FontFor(const FontSpec* entry) {
   return font;
 }
 
+void Form::FitLabel(size_t index) {
+  const ControlState& control = controls_[index];
+  const ControlSpec& entry = *control.entry;
+  if (entry.kind != ControlKind::TransparentLabel || entry.caption == nullptr) return;
+  const RECT rect = ControlRect(index);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0));
+  const int ink = InkWidth(font, entry.caption);
+  if (ink <= rect.right - rect.left) return;
+  SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, ink, rect.bottom - rect.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 RECT Form::ControlRect(size_t index) const {
   const ControlState& control = controls_[index];
   const ControlSpec& entry = *control.entry;
@@ -209,6 +260,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.entry->font)),
                  TRUE);
+    FitLabel(i);
   }
   for (const auto& font : old) DeleteObject(font.second);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -281,6 +333,7 @@ void Form::CreateControl(size_t index) {
   control.text = WindowText(control.hwnd);
   SetPropA(control.hwnd, kIndexProperty, reinterpret_cast<HANDLE>(index + 1));
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
+  FitLabel(index);
   if (entry.kind == ControlKind::EditBox && entry.background != kNoColour) {
     control.background = CreateSolidBrush(entry.background);
   }

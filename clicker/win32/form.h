@@ -146,6 +146,10 @@ class Form {
   void CreateControl(size_t index);
   // The control's place at the window's scale, in its parent's client area.
   RECT ControlRect(size_t index) const;
+  // A transparent label shows no box of its own: where the ink of its
+  // caption needs more than its scaled width (a made-up bold at a small
+  // scale widens every glyph by a pixel), it grows to the right.
+  void FitLabel(size_t index);
   // The font of a table entry at the window's scale (nullptr: the default
   // GUI font); made once per scale.
   HFONT FontFor(const FontSpec* entry);

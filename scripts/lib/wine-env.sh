@@ -6,16 +6,16 @@ ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 WINE_DIR=$ROOT/build/wine
 WINE_TEMPLATE=$WINE_DIR/template
 # The display scale a program sees: CLICKER_DPI (96, 120, 144 or 192) picks a
-# prefix of its own whose LogPixels says so; 96 is the plain one.
+# prefix of its own whose LogPixels says so, beside the plain one: the test
+# prefix, or the caller's own (the run and the benchmarks have theirs). The
+# plain one is kept for the test programs a test run starts at other scales.
 export CLICKER_DPI=${CLICKER_DPI:-96}
-if [ -z "${WINEPREFIX:-}" ]; then
-  if [ "$CLICKER_DPI" = 96 ]; then
-    WINEPREFIX=$WINE_DIR/prefix
-  else
-    WINEPREFIX=$WINE_DIR/prefix-dpi$CLICKER_DPI
-  fi
+export WINE_PLAIN_PREFIX=${WINE_PLAIN_PREFIX:-${WINEPREFIX:-$WINE_DIR/prefix}}
+if [ "$CLICKER_DPI" = 96 ]; then
+  export WINEPREFIX=$WINE_PLAIN_PREFIX
+else
+  export WINEPREFIX=$WINE_PLAIN_PREFIX-dpi$CLICKER_DPI
 fi
-export WINEPREFIX
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko prompts, no menu entries; a crash must not hang in winedbg

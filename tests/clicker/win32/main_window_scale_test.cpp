@@ -1,0 +1,510 @@
+// The main window on a display of the test prefix's scale (CLICKER_DPI: 96,
+// 120, 144 or 192): its size and place, every control and font at its scaled
+// place and height, every caption inside its control, the drawn title bar,
+// close button and sizing zones where the scale puts them, and a move to a
+// monitor of another scale. Photographed into build/artefacts.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clicker/hotkeys.h"
+#include "clicker/win32/main_window.h"
+#include "framework/dpi.h"
+#include "framework/drawing_helpers.h"
+#include "framework/frame.h"
+#include "framework/records.h"
+#include "framework/shared.h"
+#include "framework/skin_framework.h"
+#include "gdiplus/brushes.h"
+#include "gdiplus/font.h"
+#include "gdiplus/graphics.h"
+#include "gdiplus/image.h"
+#include "gdiplus/string_format.h"
+#include "tests/framework/gdi_meter.h"
+#include "win_test_support.h"
+
+namespace clicker::win32 {
+namespace {
+
+using testing::NoticeCloser;
+using testing::PumpFor;
+
+int ExpectedDpi() {
+  const char* value = std::getenv("CLICKER_DPI");
+  return value != nullptr && *value != '\0' ? std::atoi(value) : framework::kDesignDpi;
+}
+
+// A rectangle of the table at a scale: edges scaled, as the form places them.
+RECT ScaledRect(int left, int top, int width, int height, int dpi) {
+  using framework::ScaleLength;
+  return RECT{ScaleLength(left, dpi), ScaleLength(top, dpi), ScaleLength(left + width, dpi),
+              ScaleLength(top + height, dpi)};
+}
+
+bool Within(LONG got, LONG want, LONG slack) {
+  return got >= want - slack && got <= want + slack;
+}
+
+// The control's place in the main window's client area.
+RECT PlaceInWindow(HWND control, HWND window) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+LOGFONTA FontOf(HWND control) {
+  LOGFONTA font{};
+  auto handle = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  if (handle == nullptr) handle = GetStockObject(SYSTEM_FONT);
+  GetObjectA(handle, sizeof font, &font);
+  return font;
+}
+
+// A white 32-bit canvas to draw a text on and find where its ink ends.
+class InkCanvas {
+ public:
+  InkCanvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ =
+        CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
+    for (int i = 0; i < width * height; ++i) bits_[i] = 0x00FFFFFF;
+  }
+  ~InkCanvas() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  InkCanvas(const InkCanvas&) = delete;
+  InkCanvas& operator=(const InkCanvas&) = delete;
+  HDC dc() const { return dc_; }
+  // One past the rightmost column with ink, 0 when there is none.
+  int InkRight() const {
+    GdiFlush();
+    for (int x = width_ - 1; x >= 0; --x)
+      for (int y = 0; y < height_; ++y)
+        if ((bits_[y * width_ + x] & 0x00FFFFFF) != 0x00FFFFFF) return x + 1;
+    return 0;
+  }
+
+ private:
+  int width_, height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  uint32_t* bits_ = nullptr;
+};
+
+// Where the ink of a text drawn by GDI in the control's own font ends, the
+// text starting at 0 (labels and edit boxes draw their text this way).
+int GdiInkRight(HWND control, const std::string& text) {
+  InkCanvas canvas(1024, 128);
+  auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(canvas.dc(), font);
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  SetTextColor(canvas.dc(), RGB(0, 0, 0));
+  TextOutA(canvas.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
+  SelectObject(canvas.dc(), old);
+  return canvas.InkRight();
+}
+
+// The same for a caption the framework draws with GDI+ in the face, size and
+// style it keeps for the control, laid out from 0 as its painters lay it.
+int DrawnInkRight(const std::string& face, int size, int style, const std::string& text) {
+  InkCanvas canvas(1024, 128);
+  {
+    gdiplus::Graphics graphics;
+    if (!graphics.FromHDC(canvas.dc())) return 0;
+    gdiplus::Font font;
+    if (!font.Create(face.c_str(), static_cast<float>(size), style, 1)) return 0;
+    gdiplus::StringFormat format;
+    format.Create(0x1000 | 0x4000);  // no wrapping, no clipping
+    gdiplus::SolidBrush black;
+    black.Create(0xFF000000u);
+    graphics.DrawString(text.c_str(), font, gdiplus::RectF{0, 0, 1024, 128}, &format, black);
+  }
+  return canvas.InkRight();
+}
+
+// The em height of the control's font in pixels.
+int EmHeight(HWND control) {
+  HDC dc = GetDC(control);
+  auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return lines;
+    start = end + 2;
+  }
+}
+
+bool Photograph(HWND window, const std::string& path) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, old);
+  bool saved = false;
+  {
+    gdiplus::Bitmap picture;
+    if (picture.CreateFromHBITMAP(bitmap)) saved = picture.SaveToFile(path.c_str(), "image/png");
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
+}
+
+class MainWindowScaleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    skin = std::make_unique<framework::SkinFramework>();
+    framework::SetProgramFramework(skin.get());
+    skin->StartUp();
+    main = std::make_unique<MainWindow>();
+    ASSERT_TRUE(main->Create());
+    PumpFor(600);
+    dpi = main->form().dpi();
+  }
+  void TearDown() override {
+    main.reset();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    skin.reset();
+  }
+
+  int Px(int design) const { return framework::ScaleLength(design, dpi); }
+  framework::WindowRecord& Record() { return *skin->WindowOf(main->window()); }
+
+  // Sends the window to another scale as Windows does, with the rectangle
+  // Windows suggests: the same place, the size scaled by the ratio.
+  void MoveToDpi(int newDpi) {
+    RECT now{};
+    GetWindowRect(main->window(), &now);
+    RECT suggested{now.left, now.top,
+                   now.left + MulDiv(now.right - now.left, newDpi, main->form().dpi()),
+                   now.top + MulDiv(now.bottom - now.top, newDpi, main->form().dpi())};
+    SendMessageA(main->window(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    PumpFor(300);
+    dpi = main->form().dpi();
+  }
+
+  // Every control of the table against its scaled place and font height.
+  void ExpectLaidOutAt(int atDpi) {
+    size_t count = 0;
+    const ControlSpec* controls = MainWindowControls(&count);
+    const LOGFONTA stock = [] {
+      LOGFONTA font{};
+      GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+      return font;
+    }();
+    const int stockAtDesign =
+        MulDiv(std::abs(stock.lfHeight), framework::kDesignDpi, framework::SystemDpi());
+    for (size_t i = 0; i < count; ++i) {
+      const ControlSpec& entry = controls[i];
+      if (entry.kind == ControlKind::Timer) continue;
+      SCOPED_TRACE(entry.name);
+      const HWND control = main->form().Control(entry.name);
+      ASSERT_NE(control, nullptr);
+      const RECT want = ScaledRect(entry.left, entry.top, entry.width, entry.height, atDpi);
+      const RECT got = PlaceInWindow(control, main->window());
+      // A transparent label may have grown to the right to show its caption.
+      const bool grows = entry.kind == ControlKind::TransparentLabel && got.right > want.right;
+      EXPECT_TRUE(Within(got.left, want.left, 1) && Within(got.top, want.top, 1) &&
+                  (grows || Within(got.right, want.right, 1)) && Within(got.bottom, want.bottom, 1))
+          << got.left << "," << got.top << "-" << got.right << "," << got.bottom << " against "
+          << want.left << "," << want.top << "-" << want.right << "," << want.bottom;
+      const int design = entry.font != nullptr ? entry.font->height : stockAtDesign;
+      EXPECT_TRUE(
+          Within(std::abs(FontOf(control).lfHeight), framework::ScaleLength(design, atDpi), 1))
+          << "font height " << FontOf(control).lfHeight;
+    }
+  }
+
+  NoticeCloser notices;
+  std::unique_ptr<framework::SkinFramework> skin;
+  std::unique_ptr<MainWindow> main;
+  int dpi = framework::kDesignDpi;
+};
+
+TEST_F(MainWindowScaleTest, TheWindowHasTheScaledSizeCentredOnItsMonitor) {
+  EXPECT_EQ(dpi, ExpectedDpi()) << "the prefix's scale does not reach the program";
+  EXPECT_EQ(framework::WindowDpi(main->window()), dpi);
+  RECT rect{};
+  GetWindowRect(main->window(), &rect);
+  // Created at the scaled 498 x 510, centred; held at 498 x 468 from the
+  // first tick of the size lock on.
+  EXPECT_TRUE(Within(rect.right - rect.left, MulDiv(498, dpi, 96), 1)) << rect.right - rect.left;
+  EXPECT_TRUE(Within(rect.bottom - rect.top, MulDiv(468, dpi, 96), 1)) << rect.bottom - rect.top;
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(rect.left, (screenWidth - Px(498)) / 2);
+  EXPECT_EQ(rect.top, (screenHeight - Px(510)) / 2);
+  // A drag of an edge is undone at the scaled size.
+  SetWindowPos(main->window(), nullptr, 0, 0, Px(600), Px(600),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpFor(100);
+  GetWindowRect(main->window(), &rect);
+  EXPECT_EQ(rect.right - rect.left, Px(498));
+  EXPECT_EQ(rect.bottom - rect.top, Px(468));
+  EXPECT_TRUE(Photograph(main->window(), std::string(CLICKER_ARTEFACTS) + "/main-window-" +
+                                             CLICKER_ARCH + "-dpi" + std::to_string(dpi) + ".png"));
+}
+
+TEST_F(MainWindowScaleTest, EveryControlAndFontSitsAtItsScaledPlaceAndHeight) {
+  ExpectLaidOutAt(dpi);
+}
+
+TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
+  // Measured where it matters: the ink of the caption as it is drawn, from
+  // where it starts to the last column inside the control (or its frame).
+  framework::WindowRecord& record = Record();
+  const framework::Metrics& m = record.metrics;
+  EXPECT_EQ(m.dpi, dpi);
+  size_t count = 0;
+  const ControlSpec* controls = MainWindowControls(&count);
+  for (size_t i = 0; i < count; ++i) {
+    const ControlSpec& entry = controls[i];
+    if (entry.kind == ControlKind::Timer || entry.hidden) continue;
+    SCOPED_TRACE(entry.name);
+    const HWND control = main->form().Control(entry.name);
+    RECT client{};
+    GetClientRect(control, &client);
+    auto expectInside = [&](int left, int inkRight, int right, const std::string& text) {
+      EXPECT_GT(inkRight, 0) << "nothing drawn for \"" << text << "\"";
+      EXPECT_LE(left + inkRight, right) << "\"" << text << "\" from " << left;
+    };
+    const framework::ButtonRecord* button = nullptr;
+    for (const framework::ButtonRecord& candidate : record.buttons)
+      if (candidate.window == control) button = &candidate;
+    const framework::ContainerRecord* box = nullptr;
+    for (const framework::ContainerRecord& candidate : record.containers)
+      if (candidate.window == control) box = &candidate;
+    switch (entry.kind) {
+      case ControlKind::RadioButton: {
+        ASSERT_NE(button, nullptr);
+        const int ink =
+            DrawnInkRight(button->fontFace, button->fontSize, button->fontStyle, entry.caption);
+        expectInside(m.radioCaptionLeft, ink, client.right - m.line, entry.caption);
+        break;
+      }
+      case ControlKind::Button: {
+        ASSERT_NE(button, nullptr);
+        // Centred: whatever the text is wider than the room inside the frame
+        // would be cut on both sides.
+        const int ink =
+            DrawnInkRight(button->fontFace, button->fontSize, button->fontStyle, entry.caption);
+        EXPECT_LE(ink, client.right - 2 * m.line) << "\"" << entry.caption << "\"";
+        break;
+      }
+      case ControlKind::GroupBox: {
+        ASSERT_NE(box, nullptr);
+        const int ink = DrawnInkRight(box->fontFace, box->fontSize, box->fontStyle, entry.caption);
+        expectInside(m.groupCaptionLeft, ink, client.right - m.line, entry.caption);
+        break;
+      }
+      case ControlKind::TransparentLabel: {
+        // The read-out at its widest on this screen.
+        const std::string text = std::strcmp(entry.name, "透明标签4") == 0
+                                     ? CoordinateText(GetSystemMetrics(SM_CXSCREEN) - 1,
+                                                      GetSystemMetrics(SM_CYSCREEN) - 1)
+                                     : std::string(entry.caption);
+        expectInside(0, GdiInkRight(control, text), client.right, text);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
+// The hotkey list is a text, not a caption, in bold YaHei at 10 pixels. A
+// face without a bold of its own (the one Wine maps YaHei to) gets a made-up
+// bold, which widens every glyph by a pixel: the box fits the text less what
+// that adds, as a real bold face lays it out.
+TEST_F(MainWindowScaleTest, TheHotkeyListFitsItsBoxLessAMadeUpBold) {
+  const HWND list = main->form().Control("编辑框1");
+  RECT client{};
+  GetClientRect(list, &client);
+  const LRESULT margins = SendMessageA(list, EM_GETMARGINS, 0, 0);
+  const int right = client.right - HIWORD(margins);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+  LOGFONTA regular{};
+  GetObjectA(font, sizeof regular, &regular);
+  regular.lfWeight = FW_NORMAL;
+  HFONT plain = CreateFontIndirectA(&regular);
+  HDC dc = GetDC(list);
+  auto extent = [dc](HGDIOBJ face, const std::string& text) {
+    HGDIOBJ old = SelectObject(dc, face);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    return static_cast<int>(size.cx);
+  };
+  // A real bold keeps a CJK glyph one em wide; a made-up one adds a pixel.
+  const bool madeUpBold = extent(font, "开") > extent(plain, "开");
+  size_t count = 0;
+  const ControlSpec* controls = MainWindowControls(&count);
+  for (size_t i = 0; i < count; ++i) {
+    if (std::strcmp(controls[i].name, "编辑框1") != 0) continue;
+    for (const std::string& line : Lines(controls[i].caption)) {
+      const int ink = LOWORD(margins) + GdiInkRight(list, line);
+      const int added = madeUpBold ? extent(font, line) - extent(plain, line) : 0;
+      std::printf("hotkey list at %d DPI: ink to %d of %d, %d of it a made-up bold's\n", dpi, ink,
+                  right, added);
+      EXPECT_LE(ink - added, right) << "\"" << line << "\"";
+    }
+  }
+  ReleaseDC(list, dc);
+  DeleteObject(plain);
+}
+
+TEST_F(MainWindowScaleTest, TheDrawnCaptionsHaveTheSizeOfTheControlsFonts) {
+  // GDI+ draws the captions of buttons and group boxes; GDI sizes the rest
+  // of the window's text: both at one em height for one font.
+  framework::WindowRecord& record = Record();
+  ASSERT_GT(record.buttons.Count(), 0);
+  for (const framework::ButtonRecord& button : record.buttons) {
+    SCOPED_TRACE(button.caption);
+    EXPECT_TRUE(Within(button.fontSize, EmHeight(button.window), 1))
+        << button.fontSize << " against " << EmHeight(button.window);
+  }
+  for (const framework::ContainerRecord& box : record.containers) {
+    SCOPED_TRACE(testing::TextOf(box.window));
+    EXPECT_TRUE(Within(box.fontSize, EmHeight(box.window), 1))
+        << box.fontSize << " against " << EmHeight(box.window);
+  }
+}
+
+TEST_F(MainWindowScaleTest, TheTitleBarCloseButtonAndSizingZonesAreAtTheirScaledPlaces) {
+  framework::WindowRecord& record = Record();
+  const int n = framework::FindWindowNumber(*skin, main->window());
+  const framework::Metrics& m = record.metrics;
+  RECT client{};
+  GetClientRect(main->window(), &client);
+  EXPECT_EQ(record.titleHeight, Px(25));
+  ASSERT_EQ(record.titleButtons.Count(), 1);
+  const framework::TitleButton& close = record.titleButtons[1];
+  EXPECT_EQ(close.w, Px(38));
+  EXPECT_EQ(close.h, Px(18));
+  EXPECT_EQ(close.y, Px(1));
+  EXPECT_EQ(close.x + close.w, client.right) << "the close button ends at the right edge";
+  const int centreX = static_cast<int>(close.x + close.w / 2);
+  const int centreY = static_cast<int>(close.y + close.h / 2);
+  EXPECT_EQ(skin->HitTestTitleButtons(n, centreX, centreY), 1);
+  EXPECT_EQ(skin->HitTestTitleButtons(n, static_cast<int>(close.x) - 1, centreY), 0);
+  EXPECT_EQ(skin->HitTestTitleButtons(n, centreX, static_cast<int>(close.y + close.h)), 0);
+
+  // The glyph is drawn over the clean title band, across the button's middle.
+  ASSERT_NE(record.cacheDc1, nullptr);
+  ASSERT_NE(record.cacheDc2, nullptr);
+  int glyph = 0;
+  for (int x = static_cast<int>(close.x); x < static_cast<int>(close.x + close.w); ++x)
+    if (GetPixel(record.cacheDc1, x, centreY) != GetPixel(record.cacheDc2, x, centreY)) ++glyph;
+  EXPECT_GE(glyph, Px(4)) << "no close glyph across the button";
+
+  // The caption's white text lies inside the title bar.
+  int white = 0;
+  for (int y = 0; y < record.titleHeight; ++y)
+    for (int x = m.captionLeft; x < Px(120); ++x) {
+      const COLORREF c = GetPixel(record.cacheDc1, x, y);
+      if (GetRValue(c) > 235 && GetGValue(c) > 235 && GetBValue(c) > 235) ++white;
+    }
+  EXPECT_GT(white, Px(40)) << "no caption in the title bar";
+
+  const int middleY = client.bottom / 2;
+  EXPECT_EQ(framework::SizingZoneAt(Px(10) - 1, middleY, client, m.sizingZone).command, 0xF001u);
+  EXPECT_EQ(framework::SizingZoneAt(Px(10), middleY, client, m.sizingZone).command, 0u);
+  EXPECT_EQ(framework::SizingZoneAt(client.right - Px(10), middleY, client, m.sizingZone).command,
+            0xF002u);
+  EXPECT_EQ(
+      framework::SizingZoneAt(client.right / 2, client.bottom - Px(10) - 1, client, m.sizingZone)
+          .command,
+      0u);
+  EXPECT_EQ(
+      framework::SizingZoneAt(client.right - Px(5), client.bottom - Px(5), client, m.sizingZone)
+          .command,
+      0xF008u);
+}
+
+TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
+  const int home = dpi;
+  const int other = home == 144 ? 96 : 144;
+  RedrawWindow(main->window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(200);
+  const int before = framework::testing::LiveGdiObjects();
+
+  MoveToDpi(other);
+  EXPECT_EQ(dpi, other);
+  RECT rect{};
+  GetWindowRect(main->window(), &rect);
+  EXPECT_TRUE(Within(rect.right - rect.left, MulDiv(498, other, 96), 1)) << rect.right - rect.left;
+  EXPECT_TRUE(Within(rect.bottom - rect.top, MulDiv(468, other, 96), 1)) << rect.bottom - rect.top;
+  ExpectLaidOutAt(other);
+  framework::WindowRecord& record = Record();
+  EXPECT_EQ(record.metrics.dpi, other);
+  EXPECT_EQ(record.titleHeight, framework::ScaleLength(25, other));
+  EXPECT_EQ(record.titleButtons[1].w, framework::ScaleLength(38, other));
+  // The drawn captions follow the new fonts.
+  for (const framework::ButtonRecord& button : record.buttons)
+    EXPECT_TRUE(Within(button.fontSize, EmHeight(button.window), 1)) << button.caption;
+  // The size lock holds the new size.
+  SetWindowPos(main->window(), nullptr, 0, 0, 300, 300, SWP_NOMOVE | SWP_NOZORDER);
+  PumpFor(100);
+  GetWindowRect(main->window(), &rect);
+  EXPECT_EQ(rect.right - rect.left, framework::ScaleLength(498, other));
+  EXPECT_EQ(rect.bottom - rect.top, framework::ScaleLength(468, other));
+  // The whole frame is drawn again at the new size.
+  RedrawWindow(main->window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(200);
+  BITMAP frame{};
+  GetObjectA(GetCurrentObject(record.cacheDc1, OBJ_BITMAP), sizeof frame, &frame);
+  EXPECT_EQ(frame.bmWidth, framework::ScaleLength(498, other));
+
+  MoveToDpi(home);
+  ExpectLaidOutAt(home);
+  RedrawWindow(main->window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(200);
+  // Fonts, pictures and caches of the other scale are gone again.
+  EXPECT_EQ(framework::testing::LiveGdiObjects(), before);
+  EXPECT_TRUE(skin->snapshots.empty());
+}
+
+}  // namespace
+}  // namespace clicker::win32
