@@ -4,6 +4,10 @@
 
 now_ms() { date +%s%3N; }
 
+# px LENGTH: a length of the window's design (pixels at 96 DPI) at the scale
+# of the test prefix, rounded as the program rounds it.
+px() { echo $((($1 * ${CLICKER_DPI:-96} + 48) / 96)); }
+
 # wait_until SECONDS COMMAND...: polls until the command succeeds.
 wait_until() {
   local end=$(($(now_ms) + $1 * 1000))
@@ -20,11 +24,14 @@ no_window() { [ -z "$(window_named "$1")" ]; }
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # recorder_around_main_window WINE BINDIR: a recorder over the whole screen
-# but for where the main window will be (centred, 498 x 510 as created).
+# but for where the main window will be (centred, 498 x 510 as created, at
+# the prefix's scale).
 recorder_around_main_window() {
-  local sw sh
+  local sw sh w h
   read -r sw sh < <(xdotool getdisplaygeometry)
-  start_recorder "$1" "$2" 0 0 "$sw" "$sh" $(((sw - 498) / 2)) $(((sh - 510) / 2)) 498 510
+  w=$(px 498)
+  h=$(px 510)
+  start_recorder "$1" "$2" 0 0 "$sw" "$sh" $(((sw - w) / 2)) $(((sh - h) / 2)) "$w" "$h"
 }
 
 # Presses in the recorder's log so far.
@@ -58,10 +65,16 @@ locate_main_window() {
   wh=$HEIGHT
 }
 
-# type_into LEFT TOP TEXT: clicks the box at its place in the window and types
-# the text one key at a time (Wine's edit boxes do not take xdotool type).
+# click_at LEFT TOP: a click at a place of the window's design.
+click_at() {
+  xdotool mousemove $((wx + $(px "$1"))) $((wy + $(px "$2"))) click 1
+}
+
+# type_into LEFT TOP TEXT: clicks the box at its place in the window (of the
+# design) and types the text one key at a time (Wine's edit boxes do not take
+# xdotool type).
 type_into() {
-  xdotool mousemove $((wx + $1 + 12)) $((wy + $2 + 12)) click 1
+  click_at $(($1 + 12)) $(($2 + 12))
   sleep 0.15
   xdotool key End shift+Home BackSpace
   local i c

@@ -52,6 +52,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Screen pixels at every display scale: the points the clicker is given.
+  SetProcessDPIAware();
   if (argc != 6 && argc != 10) {
     std::fprintf(
         stderr,
