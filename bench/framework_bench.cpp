@@ -1,5 +1,6 @@
-// The drawn frame's costs at the main window's size: a full rendering, and
-// the GDI objects and private bytes over many hover fades and renderings.
+// The drawn frame's costs at the main window's size at the display's scale
+// (498 x 468 at 96 DPI, 996 x 936 at 192): a full rendering, and the GDI
+// objects and private bytes over many hover fades and renderings.
 #include <windows.h>
 // After windows.h.
 #include <psapi.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "data/pictures/pictures.h"
+#include "framework/dpi.h"
 #include "framework/skin_framework.h"
 #include "tests/framework/gdi_meter.h"
 
@@ -59,8 +61,12 @@ int main() {
   framework::SetProgramFramework(&skin);
   framework::SkinFramework::trimAction = &NoTrim;
   skin.StartUp();
-  HWND window = CreateWindowExA(0, "FrameworkBench", "鼠标坐标", WS_POPUP | WS_VISIBLE, 100, 100,
-                                498, 468, nullptr, nullptr, wc.hInstance, nullptr);
+  const int dpi = framework::MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+  const int width = framework::ScaleLength(498, dpi);
+  const int height = framework::ScaleLength(468, dpi);
+  HWND window = CreateWindowExA(0, "FrameworkBench", "鼠标坐标", WS_POPUP | WS_VISIBLE, 0, 0, width,
+                                height, nullptr, nullptr, wc.hInstance, nullptr);
+  std::printf("dpi=%d\nwidth=%d\nheight=%d\n", framework::WindowDpi(window), width, height);
   skin.SetBackground(nullptr, kBackgroundJpg, kBackgroundJpgSize, COLORREF{0}, LONG{0x00C0C0C0}, 3);
   skin.Settings(1, 32);
   framework::AttachOptions options;
@@ -81,8 +87,8 @@ int main() {
   framework::WindowRecord* record = skin.Window(1);
   if (record == nullptr) return 1;
   const framework::TitleButton& close = record->titleButtons[1];
-  const LPARAM onClose =
-      MAKELPARAM(static_cast<int>(close.x + close.w / 2), static_cast<int>(close.y + 9));
+  const LPARAM onClose = MAKELPARAM(static_cast<int>(close.x + close.w / 2),
+                                    static_cast<int>(close.y + close.h / 2));
   auto fade = [&] {
     SendMessageA(window, WM_MOUSEHOVER, 0, 0);
     SendMessageA(window, WM_MOUSEMOVE, 0, onClose);

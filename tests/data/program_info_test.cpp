@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -152,6 +156,78 @@ TEST(ProgramInfoTest, TheProgramStartsWithItsManifestAndShowsAWindow) {
   WaitForSingleObject(process.hProcess, 10000);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+}
+
+// The names of every function the executable imports, "dll!function" (an
+// import by ordinal as "dll!#n"), read from its file.
+std::vector<std::string> ImportsOf(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> image((std::istreambuf_iterator<char>(file)),
+                                   std::istreambuf_iterator<char>());
+  std::vector<std::string> names;
+  auto read32 = [&](size_t at) -> uint32_t {
+    if (at + 4 > image.size()) return 0;
+    uint32_t value;
+    std::memcpy(&value, image.data() + at, 4);
+    return value;
+  };
+  auto read16 = [&](size_t at) -> uint32_t {
+    return at + 2 <= image.size() ? static_cast<uint32_t>(image[at] | (image[at + 1] << 8)) : 0;
+  };
+  const uint32_t nt = read32(0x3C);
+  const bool wide = read16(nt + 24) == 0x20B;
+  const uint32_t sections = read16(nt + 6);
+  const uint32_t optional = read16(nt + 20);
+  const size_t sectionTable = nt + 24 + optional;
+  auto offsetOf = [&](uint32_t rva) -> size_t {
+    for (uint32_t i = 0; i < sections; ++i) {
+      const size_t header = sectionTable + i * 40;
+      const uint32_t address = read32(header + 12);
+      const uint32_t size = read32(header + 16);
+      if (rva >= address && rva < address + size) return rva - address + read32(header + 20);
+    }
+    return image.size();
+  };
+  auto text = [&](size_t at) {
+    std::string out;
+    while (at < image.size() && image[at] != 0) out += static_cast<char>(image[at++]);
+    return out;
+  };
+  const uint32_t importRva = read32(nt + 24 + (wide ? 120 : 104));
+  for (size_t descriptor = offsetOf(importRva); read32(descriptor + 12) != 0; descriptor += 20) {
+    std::string dll = text(offsetOf(read32(descriptor + 12)));
+    for (char& c : dll) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    uint32_t thunks = read32(descriptor);
+    if (thunks == 0) thunks = read32(descriptor + 16);
+    for (size_t entry = offsetOf(thunks);; entry += wide ? 8 : 4) {
+      const uint64_t value =
+          wide ? read32(entry) | (uint64_t{read32(entry + 4)} << 32) : read32(entry);
+      if (value == 0) break;
+      const bool byOrdinal = wide ? (value >> 63) != 0 : (value >> 31) != 0;
+      names.push_back(dll + "!" +
+                      (byOrdinal ? "#" + std::to_string(value & 0xFFFF)
+                                 : text(offsetOf(static_cast<uint32_t>(value)) + 2)));
+    }
+  }
+  return names;
+}
+
+TEST(ProgramInfoTest, TheProgramImportsNothingWindows7Lacks) {
+  // The per-monitor DPI functions are looked up while the program runs.
+  const std::vector<std::string> imports = ImportsOf(ExecutablePath());
+  ASSERT_GT(imports.size(), 20u);
+  bool user32 = false;
+  for (const std::string& name : imports) {
+    user32 = user32 || name.rfind("user32.dll!", 0) == 0;
+    EXPECT_EQ(name.find("shcore.dll"), std::string::npos) << name;
+    EXPECT_EQ(name.find("api-ms-win-"), std::string::npos) << name;
+    for (const char* newer :
+         {"GetDpiForWindow", "GetDpiForMonitor", "GetDpiForSystem", "AdjustWindowRectExForDpi",
+          "SystemParametersInfoForDpi", "GetSystemMetricsForDpi", "SetThreadDpiAwarenessContext",
+          "SetProcessDpiAwarenessContext", "EnableNonClientDpiScaling"})
+      EXPECT_EQ(name.find(std::string("!") + newer), std::string::npos) << name;
+  }
+  EXPECT_TRUE(user32);
 }
 
 }  // namespace

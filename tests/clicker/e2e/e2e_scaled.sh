@@ -54,6 +54,15 @@ if ! wait_until 20 has_window "鼠标坐标"; then
 fi
 sleep 1
 locate_main_window
+# Under emulation the first painting of every control takes seconds: the
+# window is ready for keys once the colour timer has turned the notes red.
+red_note() {
+  import -display "$DISPLAY" -window root "$work/look.png"
+  [ "$(convert "$work/look.png" -crop "$(px 96)x$(px 20)+$((wx + $(px 32)))+$((wy + $(px 280)))" \
+    +repage txt:- | awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ",");
+      if (a[1] > a[2] + 60 && a[1] > a[3] + 60) n++ } END { print n + 0 }')" -gt 20 ]
+}
+check "the window is drawn and its notes turn red" wait_until 40 red_note
 check "window centred at the scaled size ($(px 498) x $(px 468), got ${ww} x $wh)" \
   test "$ww" = "$(px 498)" -a "$wh" = "$(px 468)" \
   -a "$wx" = $(((screen_w - $(px 498)) / 2)) -a "$wy" = $(((screen_h - $(px 510)) / 2))
