@@ -74,7 +74,10 @@ RECT WorkArea() {
 
 void SkinFramework::ApplyWindowRegion(HWND window) {
   SetWindowRgn(window, nullptr, TRUE);
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+  // A rendering while the user works in another program must not take the
+  // activation from it.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client{};
   GetClientRect(window, &client);
   HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);

@@ -110,6 +110,21 @@ TEST_F(FrameTest, LeavingTheWindowFadesTheHotButtonOut) {
   EXPECT_EQ(Record(n).animationTimer, 0);
 }
 
+TEST_F(FrameTest, ARenderingLeavesTheActiveWindowActive) {
+  HWND window = MakeWindow();
+  const int n = Attach(window);
+  HWND other = MakeWindow(0, 160, 160);
+  SetForegroundWindow(other);
+  SetActiveWindow(other);
+  Pump(50);
+  ASSERT_EQ(GetActiveWindow(), other);
+  // The user works in another window while this one renders its frame.
+  skin->RenderFrame(n, nullptr, true);
+  Pump(50);
+  EXPECT_EQ(GetActiveWindow(), other);
+  EXPECT_EQ(GetForegroundWindow(), other);
+}
+
 // --- pixels ---
 
 int Channel(COLORREF colour, int shift) {
