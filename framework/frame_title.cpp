@@ -351,6 +351,9 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
         firstPlacement = 0;
       } else {
         record->redrawNeeded = 1;
+        // Nothing else repaints a window whose class asks for no redraw on
+        // sizing, and only a full rendering renews the region to the new size.
+        if (wParam != SIZE_MINIMIZED) InvalidateRect(window, nullptr, FALSE);
       }
       return false;
     case WM_SETTEXT: {

@@ -125,6 +125,41 @@ TEST_F(FrameTest, ARenderingLeavesTheActiveWindowActive) {
   EXPECT_EQ(GetForegroundWindow(), other);
 }
 
+TEST_F(FrameTest, ASizeChangeRendersTheFrameAgainWithANewRegion) {
+  // The test class has neither CS_HREDRAW nor CS_VREDRAW: the system asks
+  // for no repaint when the window grows or shrinks.
+  HWND window = MakeWindow(WS_MINIMIZEBOX, 80, 80, 400, 300);
+  const int n = Attach(window);
+  skin->firstPlacement = 0;  // the window has had its first placement
+  InvalidateRect(window, nullptr, FALSE);
+  Pump(50);
+  ASSERT_EQ(Record(n).redrawNeeded, 0);
+  for (const SIZE size : {SIZE{520, 380}, SIZE{300, 220}}) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(100);
+    EXPECT_EQ(Record(n).redrawNeeded, 0) << size.cx;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window, region), ERROR);
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    EXPECT_EQ(box.right, size.cx);
+    EXPECT_EQ(box.bottom, size.cy);
+    // The close button is drawn where it now answers: its picture differs
+    // from the clean title band there.
+    const TitleButton& close = Record(n).titleButtons[2];
+    const int x = static_cast<int>(close.x), y = static_cast<int>(close.y);
+    int differs = 0;
+    for (int dy = 0; dy < 18; ++dy)
+      for (int dx = 0; dx < 38; ++dx)
+        if (GetPixel(Record(n).cacheDc1, x + dx, y + dy) !=
+            GetPixel(Record(n).cacheDc2, x + dx, y + dy))
+          ++differs;
+    EXPECT_GT(differs, 20) << size.cx;
+  }
+}
+
 // --- pixels ---
 
 int Channel(COLORREF colour, int shift) {
