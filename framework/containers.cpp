@@ -427,8 +427,7 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
       SIZE_T read = 0;
       if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
                             sizeof item, &read) &&
-          read == sizeof item) {
-        DrawButtonItem(framework, t.n, item);
+          read == sizeof item && DrawButtonItem(framework, t.n, item)) {
         return TRUE;
       }
       break;

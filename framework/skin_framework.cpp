@@ -284,12 +284,14 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_DRAWITEM: {
       DRAWITEMSTRUCT item{};
       SIZE_T read = 0;
+      // Owner-drawn list boxes, combo boxes, statics and menu items are the
+      // window's own to draw.
       if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
                             sizeof item, &read) &&
-          read == sizeof item) {
-        DrawButtonItem(*this, n, item);
+          read == sizeof item && DrawButtonItem(*this, n, item)) {
+        return TRUE;
       }
-      return TRUE;
+      break;
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,36 @@ TEST_F(ContainersTest, ARichEditRepaintsWholeWhenScrolled) {
   EXPECT_TRUE(EqualRect(&all, &client))
       << all.left << "," << all.top << "," << all.right << "," << all.bottom;
   SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(richEditProc));
+}
+
+// The owner-drawn items a group box's own procedure is asked to draw.
+std::vector<UINT> boxDrawItems;
+WNDPROC boxProc = nullptr;
+LRESULT CALLBACK RecordBoxDrawItems(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM)
+    boxDrawItems.push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType);
+  return CallWindowProcA(boxProc, window, message, wParam, lParam);
+}
+
+TEST_F(ContainersTest, OwnerDrawnItemsTheFrameworkDoesNotDrawReachTheContainersOwnProcedure) {
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 240, 200, "分组");
+  HWND button = window.Add("Button", BS_PUSHBUTTON, 10, 20, 80, 24, "按钮", 0, box);
+  HWND label = window.Add("Static", SS_OWNERDRAW, 10, 60, 80, 24, "", 0, box);
+  boxProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordBoxDrawItems)));
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  Pump(50);
+  boxDrawItems.clear();
+  RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(20);
+  EXPECT_EQ(std::count(boxDrawItems.begin(), boxDrawItems.end(), UINT{ODT_STATIC}), 1);
+  // The push button inside is the framework's to draw.
+  boxDrawItems.clear();
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(20);
+  EXPECT_EQ(std::count(boxDrawItems.begin(), boxDrawItems.end(), UINT{ODT_BUTTON}), 0);
 }
 
 TEST_F(ContainersTest, AContainerInstalledTwiceHasOneRecordAndOneSubclassing) {

@@ -184,6 +184,55 @@ TEST_F(SkinFrameworkTest, EveryDeactivationStartsOneTrimThread) {
   SkinFramework::trimAction = saved;
 }
 
+int DrawItemsSeen() {
+  int count = 0;
+  for (const Seen& seen : SeenMessages())
+    if (seen.message == WM_DRAWITEM) ++count;
+  return count;
+}
+
+TEST_F(SkinFrameworkTest, OwnerDrawnItemsTheFrameworkDoesNotDrawReachTheOldProcedure) {
+  HWND window = MakeWindow();
+  HWND button = MakeChild(window, "Button", 20, 40, 100, 30);
+  Attach(window);
+  skin->RenderFrame(1, nullptr, false);
+  // Made after the attach: owner-drawn, but not the framework's.
+  HWND own = CreateWindowExA(0, "Button", "own", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 80, 100,
+                             30, window, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowExA(0, "ListBox", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED, 20, 120,
+                              100, 60, window, nullptr, nullptr, nullptr);
+  HDC dc = GetDC(window);
+  const struct {
+    UINT type;
+    HWND item;
+  } others[] = {{ODT_LISTBOX, list},
+                {ODT_COMBOBOX, list},
+                {ODT_STATIC, list},
+                {ODT_MENU, nullptr},
+                {ODT_BUTTON, own}};
+  for (const auto& other : others) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = other.type;
+    item.hwndItem = other.item;
+    item.hDC = dc;
+    item.rcItem = RECT{0, 0, 100, 20};
+    SeenMessages().clear();
+    SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(DrawItemsSeen(), 1) << "type " << other.type;
+  }
+  // The framework's own push button is drawn by the framework alone.
+  ReleaseDC(window, dc);
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_BUTTON;
+  item.hwndItem = button;
+  item.hDC = GetDC(button);
+  GetClientRect(button, &item.rcItem);
+  SeenMessages().clear();
+  EXPECT_EQ(SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), TRUE);
+  EXPECT_EQ(DrawItemsSeen(), 0);
+  ReleaseDC(button, item.hDC);
+}
+
 TEST_F(SkinFrameworkTest, PressingAndReleasingTheCloseButtonSendsClose) {
   HWND window = MakeWindow();
   Attach(window);
