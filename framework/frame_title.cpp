@@ -318,10 +318,21 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
           record->maximised = 1;
           record->redrawNeeded = 1;
           break;
-        case SC_RESTORE:
+        case SC_RESTORE: {
           record->redrawNeeded = 1;
           record->minimised = 0;
-          break;
+          WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
+          *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
+                             : DefWindowProcA(window, message, wParam, lParam);
+          // A restore the system menu, the taskbar or the keyboard started
+          // ends the maximised state too, unless it brought a minimised
+          // window back maximised.
+          n = ReadIntProp(window, kWindowNumberKey);
+          record = Window(n);
+          if (record != nullptr && record->window == window)
+            record->maximised = IsZoomed(window) ? 1 : 0;
+          return true;
+        }
         case SC_MINIMIZE:
           record->redrawNeeded = 1;
           record->minimised = 1;

@@ -375,6 +375,57 @@ TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
   if (ownTaskbar != nullptr) DestroyWindow(ownTaskbar);
 }
 
+// The pixels of title button `index` in the window's last rendering.
+std::vector<COLORREF> ButtonPixels(const WindowRecord& record, int index) {
+  const TitleButton& button = record.titleButtons[index];
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < static_cast<int>(button.h); ++y)
+    for (int x = 0; x < static_cast<int>(button.w); ++x)
+      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
+                                static_cast<int>(button.y) + y));
+  return pixels;
+}
+
+TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  Attach(window);
+  passSystemCommands = true;
+  skin->firstPlacement = 0;
+  InvalidateRect(window, nullptr, FALSE);
+  Pump(50);
+  const int maximise = skin->FindMaximiseButton(1);
+  const std::vector<COLORREF> normal = ButtonPixels(Record(1), maximise);
+  skin->RunTitleButton(1, maximise);
+  Pump(100);
+  ASSERT_TRUE(IsZoomed(window));
+  ASSERT_EQ(Record(1).maximised, 1);
+  // The system menu, the taskbar and the keyboard restore with SC_RESTORE.
+  SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(window));
+  EXPECT_EQ(Record(1).maximised, 0);
+  EXPECT_EQ(ButtonPixels(Record(1), maximise), normal);
+  // Moving and sizing work again.
+  RECT client{};
+  GetClientRect(window, &client);
+  passSystemCommands = false;
+  SeenMessages().clear();
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5, client.bottom - 5));
+  EXPECT_EQ(CountSystemCommands(0xF008, true), 1);
+
+  // Restored from the taskbar after a minimise, a maximised window is
+  // maximised again.
+  passSystemCommands = true;
+  skin->RunTitleButton(1, maximise);
+  Pump(100);
+  SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Pump(100);
+  SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump(100);
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_EQ(Record(1).maximised, 1);
+}
+
 TEST_F(SkinFrameworkTest, MaximisingLeavesATaskbarOnTheLeftEdgeUncovered) {
   for (HWND w = FindWindowExA(nullptr, nullptr, "Shell_TrayWnd", nullptr); w != nullptr;
        w = FindWindowExA(nullptr, w, "Shell_TrayWnd", nullptr)) {
