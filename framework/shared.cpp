@@ -74,9 +74,14 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
   int height = std::max<LONG>(rect.bottom - rect.top, 1);
   gdiplus::Bitmap pixels;
   if (!pixels.CreateFromScan0(width, height, gdiplus::kPixelFormat32bppARGB)) return nullptr;
-  HBITMAP bitmap = pixels.CreateHBITMAP(0);
-  if (bitmap == nullptr) return nullptr;
+  // The DC first: a bitmap made for a DC that cannot be had would be lost.
   HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) return nullptr;
+  HBITMAP bitmap = pixels.CreateHBITMAP(0);
+  if (bitmap == nullptr) {
+    DeleteDC(dc);
+    return nullptr;
+  }
   HGDIOBJ previous = SelectObject(dc, bitmap);
   framework.snapshots.push_back(SnapshotEntry{dc, bitmap, previous});
 
