@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
+
 #include "data/pictures/pictures.h"
 #include "framework/buttons.h"
 #include "framework/drawing_helpers.h"
@@ -413,6 +415,45 @@ void SkinFramework::RunTitleButton(int n, int index) {
     default:
       break;
   }
+}
+
+void SkinFramework::SetHelpCallback(HWND window, Callback callback) {
+  if (WindowRecord* record = WindowOf(window)) record->helpCallback = callback;
+}
+
+void SkinFramework::SetMainMenuCallback(HWND window, Callback callback) {
+  if (WindowRecord* record = WindowOf(window)) record->mainMenuCallback = callback;
+}
+
+int SkinFramework::AddTitleButton(HWND window, const uint8_t* png, uint32_t size,
+                                  const char* caption, Callback callback) {
+  const int n = FindWindowNumber(*this, window);
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return 0;
+  TitleButton button = MakeTitleButton({26, kTitleCustom, caption != nullptr ? caption : "", png,
+                                        png != nullptr ? size : 0, nullptr, 0});
+  button.callback = callback;
+  // The layout steps 27 pixels from button to button and lets only the last
+  // be wider: the close button stays last.
+  Table<TitleButton>& buttons = record->titleButtons;
+  int index = 1;
+  while (index <= buttons.Count() && buttons[index].kind == kTitleCustom) ++index;
+  buttons.PushBack(std::move(button));
+  std::rotate(buttons.begin() + (index - 1), buttons.end() - 1, buttons.end());
+  record->stripWidth += 26 + 1;
+  // The buttons behind it moved: no hover state may name them any more.
+  record->lastHotButton = 0;
+  record->fadeIn = FadeRecord{};
+  record->fadeOut = FadeRecord{};
+  hotTitleButton = 0;
+  // One more tool; the layout gives every tool its button's place and text.
+  record->tooltip.AddTool(RECT{}, caption != nullptr ? caption : "",
+                          static_cast<UINT_PTR>(buttons.Count()));
+  record->tooltipButtons = buttons.Count();
+  LayOutTitleButtons(n);
+  record->redrawNeeded = 1;
+  InvalidateRect(window, nullptr, FALSE);
+  return index;
 }
 
 void SkinFramework::ReleaseCaches(WindowRecord& record) {

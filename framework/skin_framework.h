@@ -65,6 +65,16 @@ class SkinFramework {
   void AttachWindow(HWND window, const AttachOptions& options);
   LRESULT SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RunTitleButton(int windowNumber, int index);
+  // What the help and main-menu buttons of an attached window run (null:
+  // nothing).
+  void SetHelpCallback(HWND window, Callback callback);
+  void SetMainMenuCallback(HWND window, Callback callback);
+  // Adds a custom title button of 26 x 18 pixels (`png`, may be empty) with
+  // its tooltip caption and action, left of the window's other buttons and
+  // right of the custom ones added before. Its index; 0 when the window is
+  // not attached.
+  int AddTitleButton(HWND window, const uint8_t* png, uint32_t size, const char* caption,
+                     Callback callback);
   void DetachWindow(HWND window);
   // Stores the text colour painters and colour messages use ("Kj_Ztys").
   void SetControlTextColour(HWND control, COLORREF colour);

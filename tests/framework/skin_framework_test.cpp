@@ -2,6 +2,7 @@
 // buttons' actions, on real windows.
 #include <windowsx.h>
 
+#include "data/pictures/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "tests/framework/framework_test_support.h"
@@ -246,6 +247,76 @@ TEST_F(SkinFrameworkTest, PressingAndReleasingTheCloseButtonSendsClose) {
   EXPECT_EQ(CountSystemCommands(SC_SIZE), 0);
   SendMessageA(window, WM_LBUTTONUP, 0, inside);
   EXPECT_EQ(CountSystemCommands(SC_CLOSE, true), 1);
+}
+
+int helpCalls = 0;
+int mainMenuCalls = 0;
+int customCalls = 0;
+void OnHelp() {
+  ++helpCalls;
+}
+void OnMainMenu() {
+  ++mainMenuCalls;
+}
+void OnCustom() {
+  ++customCalls;
+}
+
+LPARAM CentreOf(const TitleButton& button) {
+  return MAKELPARAM(static_cast<int>(button.x + button.w / 2),
+                    static_cast<int>(button.y + button.h / 2));
+}
+
+TEST_F(SkinFrameworkTest, TheHelpMainMenuAndCustomButtonsRunTheCallbacksGivenToThem) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX);
+  AttachOptions options;
+  options.helpButton = 1;
+  options.mainMenuButton = 1;
+  skin->AttachWindow(window, options);
+  const int n = FindWindowNumber(*skin, window);
+  WindowRecord& record = Record(n);
+  ASSERT_EQ(record.titleButtons.Count(), 4);
+  helpCalls = mainMenuCalls = customCalls = 0;
+  skin->RunTitleButton(n, 1);  // nothing given yet: nothing runs
+  skin->RunTitleButton(n, 2);
+  skin->SetHelpCallback(window, &OnHelp);
+  skin->SetMainMenuCallback(window, &OnMainMenu);
+  skin->RunTitleButton(n, 1);
+  skin->RunTitleButton(n, 2);
+  EXPECT_EQ(helpCalls, 1);
+  EXPECT_EQ(mainMenuCalls, 1);
+
+  const int strip = record.stripWidth;
+  const int custom =
+      skin->AddTitleButton(window, kHelpButtonPng, kHelpButtonPngSize, "自定义", &OnCustom);
+  ASSERT_EQ(custom, 1);
+  ASSERT_EQ(record.titleButtons.Count(), 5);
+  EXPECT_EQ(record.titleButtons[1].kind, kTitleCustom);
+  EXPECT_EQ(record.titleButtons[2].kind, kTitleHelp);
+  EXPECT_EQ(record.titleButtons[5].kind, kTitleClose);
+  EXPECT_EQ(record.stripWidth, strip + 27);
+  // The strip grows to the left; the close button still ends at the edge.
+  RECT client{};
+  GetClientRect(window, &client);
+  const TitleButton& close = record.titleButtons[5];
+  EXPECT_EQ(static_cast<int>(close.x + close.w), client.right);
+  EXPECT_EQ(static_cast<int>(record.titleButtons[1].x), record.stripLeft + 2);
+  EXPECT_EQ(record.redrawNeeded, 1);
+  // A second one goes right of the first.
+  EXPECT_EQ(skin->AddTitleButton(window, nullptr, 0, "二", &OnCustom), 2);
+  EXPECT_EQ(record.titleButtons[3].kind, kTitleHelp);
+
+  // Pressed and released over them, each runs its own.
+  skin->RenderFrame(n, nullptr, false);
+  for (int index : {1, 2, 3, 4}) {
+    const LPARAM at = CentreOf(record.titleButtons[index]);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(window, WM_LBUTTONUP, 0, at);
+  }
+  EXPECT_EQ(customCalls, 2);
+  EXPECT_EQ(helpCalls, 2);
+  EXPECT_EQ(mainMenuCalls, 2);
+  EXPECT_EQ(skin->AddTitleButton(MakeWindow(0, 150, 150), nullptr, 0, "无", &OnCustom), 0);
 }
 
 TEST_F(SkinFrameworkTest, ThePressedButtonRunsOnlyWhenReleasedOverIt) {
