@@ -267,13 +267,12 @@ void DrawArrow(gdiplus::Graphics& graphics, const unsigned char* png, unsigned i
 }
 
 void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const UpDownRecord& record,
-                SIZE size, bool hot, bool pressed, LPARAM mouse) {
+                SIZE size, bool hot, bool pressed, int hotHalf) {
   const bool horizontal = record.horizontal != 0;
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
   graphics.SetCompositingQuality(gdiplus::kCompositingQualityHighQuality);
-  const int hotHalf = SecondHalf(record, size, mouse) ? 2 : 1;
   {
     gdiplus::GraphicsPath whole = RoundedRectPath(0, 0, w - 1, h - 1, 3);
     gdiplus::SolidBrush white;
@@ -507,13 +506,18 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
   if (record == nullptr || record->window == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
+  // Without a mouse position the half the mouse is over is the one the
+  // record keeps; the last press may have been on the other.
+  int hotHalf = record->hotHalf;
+  if (mouse || hotHalf == 0)
+    hotHalf = SecondHalf(*record, size, mouse.value_or(record->lastMouse)) ? 2 : 1;
   HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
   if (snapshot == nullptr) return;
   {
     gdiplus::Graphics graphics;
     if (graphics.FromHDC(snapshot))
       DrawUpDown(framework, graphics, *record, size, hot.value_or(record->hot != 0),
-                 pressed.value_or(record->pressed != 0), mouse.value_or(record->lastMouse));
+                 pressed.value_or(record->pressed != 0), hotHalf);
   }
   Present(record->window, snapshot, size, nullptr);
   ReleaseSnapshot(framework, snapshot);
