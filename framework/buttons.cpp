@@ -563,7 +563,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       break;
     }
     case WM_MOUSELEAVE:
-      window.previousHot = 0;
+      LeaveHot(window, kHotButton, index);
       RepaintButton(*framework, hwnd, false);
       break;
     case WM_MOVE:

@@ -386,7 +386,7 @@ LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       break;
     }
     case WM_MOUSELEAVE:
-      window.previousHot = 0;
+      LeaveHot(window, kHotEdit, index);
       PaintEditFrame(*framework, n, index, false, record->focused != 0);
       break;
     case WM_MOVE:
@@ -478,7 +478,7 @@ LRESULT CALLBACK ComboWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       break;
     }
     case WM_MOUSELEAVE:
-      window.previousHot = 0;
+      LeaveHot(window, kHotCombo, index);
       PaintCombo(*framework, n, index, false, record->focused != 0);
       break;
     case WM_MOVE:

@@ -365,7 +365,7 @@ LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LP
       }
       break;
     case WM_MOUSELEAVE:
-      t.window->previousHot = 0;
+      LeaveHot(*t.window, kHotTrackbar, t.index);
       t.record->hot = 0;
       PaintTrackbar(*t.framework, t.n, t.index);
       break;
@@ -438,7 +438,7 @@ LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     }
     case WM_MOUSELEAVE:
-      t.window->previousHot = 0;
+      LeaveHot(*t.window, kHotUpDown, t.index);
       record.hot = 0;
       record.hotHalf = 0;
       PaintUpDown(*t.framework, t.n, t.index, false, std::nullopt, std::nullopt);

@@ -49,6 +49,10 @@ gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha) {
          (static_cast<gdiplus::ARGB>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
+void LeaveHot(WindowRecord& window, int kind, int index) {
+  if (window.hotKind == kind && window.previousHot == index) window.previousHot = 0;
+}
+
 namespace {
 
 // Where `control`'s window origin lies in the client area of `window`.
