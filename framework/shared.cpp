@@ -147,7 +147,12 @@ void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget
   if (snapshot == nullptr) return;
   FillVeil(framework, snapshot, width, height);
   if (useTarget) {
-    BitBlt(target, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);
+    // The given DC is the erase DC of the client area, whose origin lies
+    // inside the control's edges.
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    BitBlt(target, windowRect.left - origin.x, windowRect.top - origin.y, width, height, snapshot,
+           0, 0, SRCCOPY);
   } else {
     HDC windowDc = GetWindowDC(control);
     BitBlt(windowDc, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);

@@ -51,8 +51,9 @@ class Snapshot {
   SkinFramework& framework_;
   HDC dc_;
 };
-// The control's background under the white veil, copied into `target` when
-// useTarget is set, else into the control's window DC.
+// The control's background under the white veil, copied into `target` (a DC
+// of the control's client area) when useTarget is set, else into the
+// control's window DC.
 void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget);
 // The veiled background of the control's client area; the caller owns it.
 HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control);
