@@ -438,7 +438,9 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_CTLCOLORBTN:
       return OnContainerColour(framework, window, previous, message, wParam, lParam);
     case WM_SIZE: {
-      HWND first = FindWindowExA(window, nullptr, nullptr, nullptr);
+      // A page-like container fits its page to itself; the controls of a
+      // group box keep their places.
+      HWND first = t.record->groupBox ? nullptr : FindWindowExA(window, nullptr, nullptr, nullptr);
       if (first != nullptr) {
         RECT client{};
         GetClientRect(window, &client);

@@ -170,5 +170,33 @@ TEST_F(ContainersTest, AGroupBoxWithAlphaZeroShowsTheBackgroundInsideItsFrame) {
   EXPECT_TRUE(Near(PixelOf(box, 6, 5), background, 4));
 }
 
+RECT RectInParent(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST_F(ContainersTest, AResizedGroupBoxLeavesItsControlsAndAPanelFitsItsPageToItself) {
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组");
+  HWND inside = window.Add("Button", BS_PUSHBUTTON, 10, 20, 80, 24, "按钮", 0, box);
+  HWND panel = window.Add("Static", 0, 240, 40, 200, 150);
+  HWND page = window.Add("Static", 0, 0, 0, 50, 50, "", 0, panel);
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  framework::SkinContainer(Framework(), panel, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  for (HWND container : {box, panel})
+    SetWindowPos(container, nullptr, 0, 0, 220, 170, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT kept = RectInParent(inside);
+  EXPECT_EQ(kept.left, 10);
+  EXPECT_EQ(kept.top, 20);
+  EXPECT_EQ(kept.right, 90);
+  EXPECT_EQ(kept.bottom, 44);
+  const RECT fitted = RectInParent(page);
+  EXPECT_EQ(fitted.right - fitted.left, 220);
+  EXPECT_EQ(fitted.bottom - fitted.top, 170);
+}
+
 }  // namespace
 }  // namespace framework_test
