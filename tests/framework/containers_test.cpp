@@ -198,5 +198,51 @@ TEST_F(ContainersTest, AResizedGroupBoxLeavesItsControlsAndAPanelFitsItsPageToIt
   EXPECT_EQ(fitted.bottom - fitted.top, 170);
 }
 
+HWND TabWithPage(TestWindow& window, int x, int y) {
+  HWND tab = window.Add(WC_TABCONTROLA, 0, x, y, 200, 120);
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<char*>("常规");
+  SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  window.Add("Button", BS_PUSHBUTTON, 150, 90, 40, 20, "页", 0, tab);
+  return tab;
+}
+
+TEST_F(ContainersTest, AGenericControlHoldingControlsStillPaintsItselfOverItsBackground) {
+  Translucent(true);
+  TestWindow window;
+  window.Attach();
+  HWND plain = TabWithPage(window, 20, 40);
+  HWND tinted = TabWithPage(window, 250, 40);
+  // The key: the colour of the tab control's body here.
+  const COLORREF body = RGB(255, 255, 255);
+  framework::SkinGenericControl(Framework(), plain, body, std::nullopt, std::nullopt);
+  framework::SkinGenericControl(Framework(), tinted, body, RGB(255, 0, 0), 128);
+  const framework::WindowRecord& record = window.Record();
+  ASSERT_NE(record.containers.Find(plain), 0);
+  // The button inside was taken by the container's installs.
+  EXPECT_EQ(record.buttons.Count(), 2);
+  for (HWND tab : {plain, tinted})
+    RedrawWindow(tab, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+
+  const Rgb veiled = Blend(Rgb{0, 0, 160}, RGB(255, 255, 255), 32);
+  // The body of the tab control: its face colour keyed out onto the veiled
+  // background, no fill over it.
+  EXPECT_TRUE(Near(PixelOf(plain, 60, 70), veiled)) << PixelOf(plain, 60, 70).b;
+  // The tab control's own drawing: its caption in dark pixels on the tab.
+  RECT tabItem{};
+  SendMessageA(plain, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tabItem));
+  int dark = 0;
+  for (int y = tabItem.top + 2; y < tabItem.bottom - 1; ++y)
+    for (int x = tabItem.left + 2; x < tabItem.right - 2; ++x)
+      if (Brightness(PixelOf(plain, x, y)) < 40) ++dark;
+  EXPECT_GT(dark, 10);
+  EXPECT_LT(dark, (tabItem.right - tabItem.left) * (tabItem.bottom - tabItem.top) / 2);
+  // A colour and an alpha given tint what shows through.
+  EXPECT_TRUE(Near(PixelOf(tinted, 60, 70), Blend(veiled, RGB(255, 0, 0), 128)))
+      << PixelOf(tinted, 60, 70).r << "," << PixelOf(tinted, 60, 70).b;
+}
+
 }  // namespace
 }  // namespace framework_test
