@@ -391,6 +391,10 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   const int n = FindOwnerWindowNumber(framework, container);
   WindowRecord* window = framework.Window(n);
   if (window == nullptr || window->containers.Find(container) != 0) return;
+  // A control a family took keeps that family's keys: over them the family's
+  // procedure would no longer find its record and pass its messages round in
+  // a circle.
+  if (ReadProp(container, kPreviousProcKey) != 0) return;
   const int index = window->containers.Append();
   {
     ContainerRecord& record = window->containers[index];

@@ -244,5 +244,37 @@ TEST_F(ContainersTest, AGenericControlHoldingControlsStillPaintsItselfOverItsBac
       << PixelOf(tinted, 60, 70).r << "," << PixelOf(tinted, 60, 70).b;
 }
 
+TEST_F(ContainersTest, AControlAFamilyTookIsNotMadeAContainer) {
+  TestWindow window;
+  HWND combo = window.Add("ComboBox", CBS_DROPDOWN, 20, 40, 150, 120);  // holds its edit
+  HWND list = window.Add("ListBox", WS_BORDER, 200, 40, 100, 80);
+  window.Attach();
+  const framework::WindowRecord& record = window.Record();
+  for (HWND control : {combo, list}) {
+    const LONG_PTR previous = framework::ReadProp(control, framework::kPreviousProcKey);
+    const LONG_PTR index = framework::ReadProp(control, framework::kWindowNumberKey);
+    const WNDPROC procedure = ProcOf(control);
+    ASSERT_NE(previous, 0);
+    framework::SkinContainer(Framework(), control, 1, RGB(255, 255, 255), 0, std::nullopt);
+    if (control == combo)
+      framework::SkinGenericControl(Framework(), combo, std::nullopt, std::nullopt, std::nullopt);
+    // The family's keys are left alone.
+    ASSERT_EQ(framework::ReadProp(control, framework::kPreviousProcKey), previous);
+    ASSERT_EQ(framework::ReadProp(control, framework::kWindowNumberKey), index);
+    EXPECT_EQ(record.containers.Find(control), 0);
+    if (control == list) {
+      EXPECT_EQ(ProcOf(control), procedure);
+    }
+  }
+  // The chain of procedures ends: the combo box still answers.
+  SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("文字"));
+  char text[16] = {};
+  GetWindowTextA(combo, text, sizeof text);
+  EXPECT_STREQ(text, "文字");
+  RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("项"));
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+}
+
 }  // namespace
 }  // namespace framework_test
