@@ -244,7 +244,8 @@ void DrawContainer(const ContainerRecord& record, HDC layer, int width, int heig
   if (caption.text.empty()) return;
   gdiplus::Font font;
   if (!font.Create(record.fontFace.c_str(), static_cast<float>(record.fontSize), record.fontStyle,
-                   kUnitDisplay))
+                   kUnitDisplay) &&
+      !font.Create("宋体", static_cast<float>(record.fontSize), record.fontStyle, kUnitDisplay))
     return;
   gdiplus::StringFormat format;
   format.CreateGenericDefault();
@@ -406,8 +407,9 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
     if (IsClass(container, "Button") && (GetWindowLongA(container, GWL_STYLE) & 0x4) != 0) {
       record.groupBox = 1;
       FontDescription font = DescribeFont(container);
-      record.fontFace = font.face;
-      record.fontSize = font.size;
+      // A font GDI+ cannot describe: the caption in the buttons' face and size.
+      record.fontFace = font.face.empty() ? "宋体" : font.face;
+      record.fontSize = font.size > 0 ? font.size : 12;
       record.fontStyle = font.style;
     }
   }

@@ -8,6 +8,7 @@
 
 #include "family_test_support.h"
 #include "framework/properties.h"
+#include "tests/framework/import_patch.h"
 
 namespace framework_test {
 namespace {
@@ -274,6 +275,42 @@ TEST_F(ContainersTest, AControlAFamilyTookIsNotMadeAContainer) {
   RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("项"));
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+}
+
+// GDI+ describing no font: NotTrueTypeFont.
+int WINAPI NoFontFromLogfont(HDC, const LOGFONTA*, void** font) {
+  *font = nullptr;
+  return 16;
+}
+int WINAPI NoFontFromDc(HDC, void** font) {
+  *font = nullptr;
+  return 16;
+}
+
+TEST_F(ContainersTest, AGroupBoxWhoseFontGdiplusCannotDescribeTakesTheButtonsFont) {
+  Translucent(true);
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
+  window.Attach();
+  {
+    framework::testing::ImportPatch noFont("gdiplus.dll", "GdipCreateFontFromLogfontA",
+                                           reinterpret_cast<const void*>(&NoFontFromLogfont));
+    framework::testing::ImportPatch noDcFont("gdiplus.dll", "GdipCreateFontFromDC",
+                                             reinterpret_cast<const void*>(&NoFontFromDc));
+    ASSERT_TRUE(noFont.Active() || noDcFont.Active());
+    framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  }
+  const framework::WindowRecord& record = window.Record();
+  ASSERT_EQ(record.containers.Count(), 1);
+  EXPECT_EQ(record.containers[1].fontFace, "宋体");
+  EXPECT_EQ(record.containers[1].fontSize, 12);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+  int dark = 0;
+  for (int y = 0; y < 14; ++y)
+    for (int x = 8; x < 60; ++x)
+      if (Brightness(PixelOf(box, x, y)) < 20 && PixelOf(box, x, y).b < 60) ++dark;
+  EXPECT_GT(dark, 10);
 }
 
 }  // namespace
