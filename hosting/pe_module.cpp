@@ -323,7 +323,8 @@ uintptr_t PeModule::Forwarded(ModuleSystem* system, uint32_t rva) const {
 
 uintptr_t PeModule::Lookup(ModuleSystem* system, const char* key) const {
   ExportDirectory exports;
-  LoadError error;
+  // A null key never reaches ReadExports, which would set it.
+  LoadError error = LoadError::kNone;
   if (key == nullptr || !ReadExports(exports, error)) {
     return Fail(error != LoadError::kNone ? error : LoadError::kNoSuchExport);
   }
