@@ -286,6 +286,33 @@ TEST_P(DamageTest, ADirectoryLongerThanItsBlocksIsWalkedToTheZeroBlock) {
   }
 }
 
+// A list that ends exactly where the next section begins is followed by
+// that section's bytes: they are no blocks. Here they are written into the
+// padding after the list.
+TEST_P(DamageTest, RelocationsEndAtTheEndOfTheirDirectory) {
+  Image img = Copy();
+  Layout l(img);
+  const uint32_t rva = Get32(img, l.Directory(5));
+  const uint32_t size = Get32(img, l.Directory(5) + 4);
+  const uint32_t after = l.RvaToFile(rva + size);
+  ASSERT_EQ(l.RvaToFile(rva + size + 11), after + 11);
+  Put32(img, after, 0x7FFFF000);  // a page far past the image
+  Put32(img, after + 4, 12);
+  Put16(img, after + 8, 0x3000);
+  Put16(img, after + 10, 0x3008);
+  ASSERT_TRUE(Load(img)) << LoadErrorText(module.LastError());
+  uintptr_t words = module.FindExport("Words");
+  ASSERT_NE(words, 0u);
+  const uint64_t width = GetParam().machine == 0x8664 ? ~uint64_t{0} : 0xFFFFFFFFu;
+  EXPECT_LT((Stored(words) - module.Handle()) & width, module.Size());  // relocated
+
+  // A block that runs past the end of the directory is damage.
+  Image cut = Copy();
+  Put32(cut, Layout(cut).Directory(5) + 4, size - 2);
+  EXPECT_FALSE(Load(cut));
+  EXPECT_EQ(module.LastError(), LoadError::kBadRelocations) << LoadErrorText(module.LastError());
+}
+
 TEST_P(DamageTest, AnImageWithThreadLocalStorageIsRefusedBeforeAnyRegion) {
   for (auto [rva, size] : {std::pair<uint32_t, uint32_t>{0x1000, 0x18}, {0x1000, 0}, {0, 0x18}}) {
     Image img = Copy();
