@@ -179,6 +179,13 @@ LoadError MapImage(ModuleSystem& system, const uint8_t* image, size_t size, Regi
 
   Region region{nullptr, static_cast<uint32_t>(imageSize)};
   region.base = system.ReserveRegion(headers.imageBase, region.size);
+  // Without relocations nothing would fix the image's absolute addresses up:
+  // it runs at its preferred base or not at all (the system may also round
+  // an unaligned base down).
+  if (!headers.CanMove() && reinterpret_cast<uintptr_t>(region.base) != headers.imageBase) {
+    if (region.base != nullptr) system.ReleaseRegion(region.base);
+    return LoadError::kFixedBaseTaken;
+  }
   if (region.base == nullptr) region.base = system.ReserveRegion(0, region.size);
   if (region.base == nullptr) return LoadError::kNoRegion;
 
