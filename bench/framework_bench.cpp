@@ -42,8 +42,6 @@ LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void NoTrim() {}
-
 }  // namespace
 
 int main() {
@@ -57,7 +55,6 @@ int main() {
 
   framework::SkinFramework skin;
   framework::SetProgramFramework(&skin);
-  framework::SkinFramework::trimAction = &NoTrim;
   skin.StartUp();
   HWND window = CreateWindowExA(0, "FrameworkBench", "鼠标坐标", WS_POPUP | WS_VISIBLE, 100, 100,
                                 498, 468, nullptr, nullptr, wc.hInstance, nullptr);

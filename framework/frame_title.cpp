@@ -111,7 +111,6 @@ void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphic
     g = &own;
   }
   int value = highlight.value_or(hot || pressed ? 240 : 0);
-  if (highlight && highlightObserver != nullptr) highlightObserver(n, index, *highlight);
   if (value > 0) DrawHighlight(*g, n, index, value);
   const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
   gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();

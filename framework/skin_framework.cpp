@@ -13,7 +13,6 @@
 #include "framework/properties.h"
 #include "framework/range_controls.h"
 #include "framework/shared.h"
-#include "hosting/working_set.h"
 
 namespace framework {
 
@@ -62,10 +61,6 @@ BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
 }
 
 }  // namespace
-
-std::atomic<int> SkinFramework::trimThreadsRun{0};
-void (*SkinFramework::trimAction)() = &hosting::TrimWorkingSet;
-void (*SkinFramework::highlightObserver)(int, int, int) = nullptr;
 
 SkinFramework* ProgramFramework() {
   return programFramework;
@@ -523,12 +518,6 @@ void SkinFramework::SetControlTextColour(HWND control, COLORREF colour) {
     if (control == nullptr) return;
   }
   WriteProp(control, kTextColourKey, static_cast<LONG_PTR>(colour));
-}
-
-DWORD WINAPI SkinFramework::TrimThread(void*) {
-  if (trimAction != nullptr) trimAction();
-  trimThreadsRun.fetch_add(1);
-  return 0;
 }
 
 }  // namespace framework

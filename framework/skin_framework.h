@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -81,7 +80,7 @@ class SkinFramework {
 
   // The window procedure given to every attached window.
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // Runs the working-set trim once on its own thread.
+  // Runs the working-set trim once on its own thread (framework/trim_thread.cpp).
   static DWORD WINAPI TrimThread(void* unused);
 
   // Record of window number n; nullptr for 0 or a number past the table.
@@ -133,13 +132,6 @@ class SkinFramework {
 
   // The window table; a window's 1-based index is its window number.
   Table<WindowRecord> windows;
-
-  // Trim threads started and finished, for tests; the trim itself can be
-  // replaced by a test.
-  static std::atomic<int> trimThreadsRun;
-  static void (*trimAction)();
-  // Sees every title-button highlight drawn with an explicit value (fades).
-  static void (*highlightObserver)(int n, int index, int value);
 
  private:
   LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "tests/framework/framework_test_support.h"
+#include "tests/framework/trim_thread_stub.h"
 
 namespace framework::testing {
 namespace {
@@ -163,26 +164,16 @@ TEST_F(SkinFrameworkTest, AWindowTheFrameworkDoesNotKnowOnlyPassesOn) {
   EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0);
 }
 
-std::atomic<int> trims{0};
-void CountTrim() {
-  trims.fetch_add(1);
-}
-
 TEST_F(SkinFrameworkTest, EveryDeactivationStartsOneTrimThread) {
   HWND window = MakeWindow();
   Attach(window);
-  auto* const saved = SkinFramework::trimAction;
-  SkinFramework::trimAction = &CountTrim;
-  trims = 0;
-  const int runsBefore = SkinFramework::trimThreadsRun.load();
+  Pump(50);
+  const int runsBefore = TrimThreadsRun();
   for (int i = 0; i < 3; ++i) SendMessageA(window, WM_ACTIVATEAPP, 0, 0);
   SendMessageA(window, WM_ACTIVATEAPP, 1, 0);
-  for (int wait = 0; wait < 200 && SkinFramework::trimThreadsRun.load() < runsBefore + 3; ++wait)
-    Sleep(10);
+  for (int wait = 0; wait < 200 && TrimThreadsRun() < runsBefore + 3; ++wait) Sleep(10);
   Sleep(200);
-  EXPECT_EQ(trims.load(), 3);
-  EXPECT_GE(SkinFramework::trimThreadsRun.load(), runsBefore + 3);
-  SkinFramework::trimAction = saved;
+  EXPECT_EQ(TrimThreadsRun(), runsBefore + 3);
 }
 
 int DrawItemsSeen() {
