@@ -42,8 +42,6 @@ SIZE_T PrivateBytes() {
   return total;
 }
 
-void NoTrim() {}
-
 HWND Add(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
          DWORD ex = 0) {
   HWND control = CreateWindowExA(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
@@ -93,7 +91,6 @@ int main(int argc, char** argv) {
 
   framework::SkinFramework skin;
   framework::SetProgramFramework(&skin);
-  framework::SkinFramework::trimAction = &NoTrim;
   skin.StartUp();
   HWND window = CreateWindowExA(0, "FamiliesBench", "families", WS_POPUP, 100, 100, 498, 468,
                                 nullptr, nullptr, wc.hInstance, nullptr);

@@ -44,8 +44,6 @@ LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void NoTrim() {}
-
 }  // namespace
 
 int main() {
@@ -59,7 +57,6 @@ int main() {
 
   framework::SkinFramework skin;
   framework::SetProgramFramework(&skin);
-  framework::SkinFramework::trimAction = &NoTrim;
   skin.StartUp();
   const int dpi = framework::MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
   const int width = framework::ScaleLength(498, dpi);

@@ -503,12 +503,12 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
       });
 }
 
-void DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_BUTTON || ReadIntProp(item.hwndItem, kWindowNumberKey) == 0) return;
+bool DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_BUTTON || ReadIntProp(item.hwndItem, kWindowNumberKey) == 0) return false;
   ButtonRecord* record = RecordAt(framework, windowNumber, item.hwndItem);
   // A button inside a container reports to it; its own window number finds it.
   if (record == nullptr) record = RecordOf(framework, item.hwndItem);
-  if (record == nullptr) return;
+  if (record == nullptr) return false;
   // The system knows nothing of the mouse over an owner-drawn button: a
   // repaint it asks for while the mouse is there keeps the hot look.
   UINT state = item.itemState;
@@ -516,13 +516,13 @@ void DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMST
   switch (record->kind) {
     case kPushButton:
       PaintPushButton(framework, item.hwndItem, item.hDC, state, item.rcItem);
-      break;
+      return true;
     case kPictureButton1:
     case kPictureButton3:
       PaintPictureButton(framework, item.hwndItem, item.hDC, state, item.rcItem);
-      break;
+      return true;
     default:  // check boxes and radio buttons paint themselves
-      break;
+      return false;
   }
 }
 
@@ -576,7 +576,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       break;
     }
     case WM_MOUSELEAVE:
-      window.previousHot = 0;
+      LeaveHot(window, kHotButton, index);
       RepaintButton(*framework, hwnd, false);
       break;
     case WM_MOVE:

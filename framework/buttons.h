@@ -10,8 +10,9 @@ class SkinFramework;
 void InstallPushButtons(SkinFramework& framework, int windowNumber, HWND parent);
 void InstallCheckAndRadioButtons(SkinFramework& framework, int windowNumber, HWND parent);
 LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// WM_DRAWITEM of window `windowNumber`; `item` is already a copy.
-void DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item);
+// WM_DRAWITEM of window `windowNumber`; `item` is already a copy. False when
+// the item is not one the framework draws (the message is then passed on).
+bool DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item);
 void RepaintButton(SkinFramework& framework, HWND button, bool hot);
 
 // The painters, one per kind; `state` holds ODS_* bits (0x40 hot).

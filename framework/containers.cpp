@@ -95,6 +95,23 @@ ContainerTarget FindContainer(HWND container) {
 
 // ---- generic controls ----
 
+// A generic control that holds controls of its own is their container too
+// (option 0); the colour and alpha given for it tint what shows through the
+// control's key colour.
+void TintBehind(SkinFramework& framework, const GenericControlRecord& record, HDC dc,
+                const RECT& rect) {
+  WindowRecord* window = framework.Window(ReadIntProp(record.window, kGenericOwnerKey));
+  const ContainerRecord* container =
+      window != nullptr ? window->containers.At(window->containers.Find(record.window)) : nullptr;
+  if (container == nullptr || container->option != 0 || container->alpha <= 0) return;
+  gdiplus::Graphics graphics;
+  if (!graphics.FromHDC(dc)) return;
+  gdiplus::SolidBrush tint;
+  if (tint.Create(ToArgb(container->colour, container->alpha, 1)))
+    graphics.FillRectangleI(tint, rect.left, rect.top, rect.right - rect.left,
+                            rect.bottom - rect.top);
+}
+
 // The control paints itself into its background; its own background colour
 // is keyed out onto the veil.
 LRESULT PaintSelfPainter(SkinFramework& framework, const GenericControlRecord& record) {
@@ -110,6 +127,8 @@ LRESULT PaintSelfPainter(SkinFramework& framework, const GenericControlRecord& r
     CallWindowProcA(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot), 0);
     HDC veil = MakeVeilDC(framework, control);
     if (veil != nullptr) {
+      TintBehind(framework, record, veil,
+                 RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
       TransparentBlt(veil, at.x, at.y, client.right, client.bottom, snapshot, 0, 0, client.right,
                      client.bottom, record.keyColour);
       BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
@@ -136,6 +155,7 @@ LRESULT PaintOnScreenPainter(SkinFramework& framework, const GenericControlRecor
   HDC snapshot = TakeBackgroundSnapshot(
       framework, control,
       RECT{at.x + update.left, at.y + update.top, at.x + update.right, at.y + update.bottom});
+  if (snapshot != nullptr) TintBehind(framework, record, snapshot, RECT{0, 0, width, height});
   const LRESULT result = CallWindowProcA(record.previousProc, control, WM_PAINT,
                                          reinterpret_cast<WPARAM>(snapshot), lParam);
   if (snapshot != nullptr) {
@@ -241,7 +261,8 @@ void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, i
   if (caption.text.empty()) return;
   gdiplus::Font font;
   if (!font.Create(record.fontFace.c_str(), static_cast<float>(record.fontSize), record.fontStyle,
-                   kUnitDisplay))
+                   kUnitDisplay) &&
+      !font.Create("宋体", static_cast<float>(record.fontSize), record.fontStyle, kUnitDisplay))
     return;
   gdiplus::StringFormat format;
   format.CreateGenericDefault();
@@ -344,8 +365,12 @@ void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<CO
   WriteProp(control, kGenericIndexKey, index);
   WriteProp(control, kGenericOwnerKey, n);
   WriteProp(control, kGenericProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
-  if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr)
+  if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr) {
+    // The control goes on painting itself; without a colour or an alpha
+    // nothing tints what shows through it.
+    if (!containerColour && !containerAlpha) containerAlpha = 0;
     SkinContainer(framework, control, 0, containerColour, containerAlpha, std::nullopt);
+  }
 }
 
 LRESULT CALLBACK GenericControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -387,6 +412,10 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   const int n = FindOwnerWindowNumber(framework, container);
   WindowRecord* window = framework.Window(n);
   if (window == nullptr || window->containers.Find(container) != 0) return;
+  // A control a family took keeps that family's keys: over them the family's
+  // procedure would no longer find its record and pass its messages round in
+  // a circle.
+  if (ReadProp(container, kPreviousProcKey) != 0) return;
   const int index = window->containers.Append();
   {
     ContainerRecord& record = window->containers[index];
@@ -398,8 +427,9 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
     if (IsClass(container, "Button") && (GetWindowLongA(container, GWL_STYLE) & 0x4) != 0) {
       record.groupBox = 1;
       FontDescription font = DescribeFont(container);
-      record.fontFace = font.face;
-      record.fontSize = font.size;
+      // A font GDI+ cannot describe: the caption in the buttons' face and size.
+      record.fontFace = font.face.empty() ? "宋体" : font.face;
+      record.fontSize = font.size > 0 ? font.size : 12;
       record.fontStyle = font.style;
     }
   }
@@ -428,18 +458,23 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
   if (t.record == nullptr) return PassOn(window, kPreviousProcKey, message, wParam, lParam);
   SkinFramework& framework = *t.framework;
   const WNDPROC previous = t.record->previousProc;
+  // A container of option 0 is a generic control holding controls: it paints
+  // itself through the generic procedure.
+  const bool paintsItself = t.record->option == 0;
   switch (message) {
     case WM_SHOWWINDOW: {
       const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-      PaintContainer(framework, t.n, t.index, nullptr);
+      if (!paintsItself) PaintContainer(framework, t.n, t.index, nullptr);
       return result;
     }
     case WM_MOVE:
       InvalidateRect(window, nullptr, FALSE);
       break;
     case WM_PAINT:
+      if (paintsItself) break;
       return OnContainerPaint(t, window, wParam, lParam);
     case WM_ERASEBKGND:
+      if (paintsItself) break;
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return 1;
     case WM_DRAWITEM: {
@@ -447,8 +482,7 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
       SIZE_T read = 0;
       if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
                             sizeof item, &read) &&
-          read == sizeof item) {
-        DrawButtonItem(framework, t.n, item);
+          read == sizeof item && DrawButtonItem(framework, t.n, item)) {
         return TRUE;
       }
       break;
@@ -471,7 +505,9 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
       return result;
     }
     case WM_SIZE: {
-      HWND first = FindWindowExA(window, nullptr, nullptr, nullptr);
+      // A page-like container fits its page to itself; the controls of a
+      // group box keep their places.
+      HWND first = t.record->groupBox ? nullptr : FindWindowExA(window, nullptr, nullptr, nullptr);
       if (first != nullptr) {
         RECT client{};
         GetClientRect(window, &client);

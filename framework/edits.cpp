@@ -395,7 +395,7 @@ LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       break;
     }
     case WM_MOUSELEAVE:
-      window.previousHot = 0;
+      LeaveHot(window, kHotEdit, index);
       PaintEditFrame(*framework, n, index, false, record->focused != 0);
       break;
     case WM_MOVE:
@@ -487,7 +487,7 @@ LRESULT CALLBACK ComboWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       break;
     }
     case WM_MOUSELEAVE:
-      window.previousHot = 0;
+      LeaveHot(window, kHotCombo, index);
       PaintCombo(*framework, n, index, false, record->focused != 0);
       break;
     case WM_MOVE:

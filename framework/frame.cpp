@@ -89,7 +89,10 @@ void SkinFramework::ApplyWindowRegion(HWND window) {
   const WindowRecord* record = WindowOf(window);
   const int corner = record != nullptr ? record->metrics.regionCorner : Metrics{}.regionCorner;
   SetWindowRgn(window, nullptr, TRUE);
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+  // A rendering while the user works in another program must not take the
+  // activation from it.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client{};
   GetClientRect(window, &client);
   HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, corner, corner);
@@ -110,6 +113,12 @@ void CopyBand(HDC source, const RECT& rect, HDC& dc, HGDIOBJ& original, HBITMAP&
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) {
+    // No band copy this time: no bitmap is made that nothing would free.
+    original = nullptr;
+    bitmap = nullptr;
+    return;
+  }
   bitmap = MakeArgbBitmap(width, height);
   original = SelectObject(dc, bitmap);
   BitBlt(dc, 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
@@ -134,6 +143,9 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   ApplyWindowRegion(window);
 
   if (record->cacheDc1 == nullptr) record->cacheDc1 = CreateCompatibleDC(nullptr);
+  // Without the cache DC there is nothing to render into (the redraw stays
+  // due); a frame bitmap made regardless would be lost.
+  if (record->cacheDc1 == nullptr) return;
   HBITMAP frameBitmap = MakeArgbBitmap(client.right, client.bottom);
   HGDIOBJ out = SelectObject(record->cacheDc1, frameBitmap);
   if (ReadProp(window, kCacheOriginalKey) == 0) {

@@ -117,7 +117,6 @@ void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphic
     g = &own;
   }
   int value = highlight.value_or(hot || pressed ? 240 : 0);
-  if (highlight && highlightObserver != nullptr) highlightObserver(n, index, *highlight);
   if (value > 0) DrawHighlight(*g, n, index, value);
   const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
   gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();
@@ -324,10 +323,21 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
           record->maximised = 1;
           record->redrawNeeded = 1;
           break;
-        case SC_RESTORE:
+        case SC_RESTORE: {
           record->redrawNeeded = 1;
           record->minimised = 0;
-          break;
+          WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
+          *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
+                             : DefWindowProcA(window, message, wParam, lParam);
+          // A restore the system menu, the taskbar or the keyboard started
+          // ends the maximised state too, unless it brought a minimised
+          // window back maximised.
+          n = ReadIntProp(window, kWindowNumberKey);
+          record = Window(n);
+          if (record != nullptr && record->window == window)
+            record->maximised = IsZoomed(window) ? 1 : 0;
+          return true;
+        }
         case SC_MINIMIZE:
           record->redrawNeeded = 1;
           record->minimised = 1;
@@ -357,6 +367,9 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
         firstPlacement = 0;
       } else {
         record->redrawNeeded = 1;
+        // Nothing else repaints a window whose class asks for no redraw on
+        // sizing, and only a full rendering renews the region to the new size.
+        if (wParam != SIZE_MINIMIZED) InvalidateRect(window, nullptr, FALSE);
       }
       return false;
     case WM_SETTEXT: {

@@ -482,7 +482,7 @@ LRESULT CALLBACK ListControlWindowProc(HWND window, UINT message, WPARAM wParam,
       OnListMouseMove(t, window);
       break;
     case WM_MOUSELEAVE:
-      t.window->previousHot = 0;
+      LeaveHot(*t.window, kHotList, t.index);
       t.record->hot = 0;
       PaintListFrame(framework, t.n, t.index, false, std::nullopt);
       break;
@@ -541,7 +541,7 @@ LRESULT CALLBACK HeaderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       OnHeaderMouseMove(t, window, lParam);
       break;
     case WM_MOUSELEAVE:
-      t.window->previousHot = 0;
+      LeaveHot(*t.window, kHotHeader, t.index);
       t.record->mouseInside = 0;
       t.record->hotItem = 0;
       t.record->previousHotItem = 0;

@@ -284,11 +284,10 @@ void DrawArrow(gdiplus::Graphics& graphics, const Metrics& m, const PictureSet& 
 }
 
 void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
-                const UpDownRecord& record, SIZE size, bool hot, bool pressed, LPARAM mouse) {
+                const UpDownRecord& record, SIZE size, bool hot, bool pressed, int hotHalf) {
   const bool horizontal = record.horizontal != 0;
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
   graphics.SetCompositingQuality(gdiplus::kCompositingQualityHighQuality);
-  const int hotHalf = SecondHalf(record, size, mouse) ? 2 : 1;
   {
     const gdiplus::RectF edge = EdgeRing(m, size);
     gdiplus::GraphicsPath whole =
@@ -384,7 +383,7 @@ LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LP
       }
       break;
     case WM_MOUSELEAVE:
-      t.window->previousHot = 0;
+      LeaveHot(*t.window, kHotTrackbar, t.index);
       t.record->hot = 0;
       PaintTrackbar(*t.framework, t.n, t.index);
       break;
@@ -457,7 +456,7 @@ LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     }
     case WM_MOUSELEAVE:
-      t.window->previousHot = 0;
+      LeaveHot(*t.window, kHotUpDown, t.index);
       record.hot = 0;
       record.hotHalf = 0;
       PaintUpDown(*t.framework, t.n, t.index, false, std::nullopt, std::nullopt);
@@ -527,14 +526,18 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
   if (record == nullptr || record->window == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
+  // Without a mouse position the half the mouse is over is the one the
+  // record keeps; the last press may have been on the other.
+  int hotHalf = record->hotHalf;
+  if (mouse || hotHalf == 0)
+    hotHalf = SecondHalf(*record, size, mouse.value_or(record->lastMouse)) ? 2 : 1;
   HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
   if (snapshot == nullptr) return;
   {
     gdiplus::Graphics graphics;
     if (graphics.FromHDC(snapshot))
       DrawUpDown(framework, graphics, MetricsOf(framework, record->window), *record, size,
-                 hot.value_or(record->hot != 0), pressed.value_or(record->pressed != 0),
-                 mouse.value_or(record->lastMouse));
+                 hot.value_or(record->hot != 0), pressed.value_or(record->pressed != 0), hotHalf);
   }
   Present(record->window, snapshot, size, nullptr);
   ReleaseSnapshot(framework, snapshot);

@@ -63,6 +63,10 @@ gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha) {
          (static_cast<gdiplus::ARGB>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
+void LeaveHot(WindowRecord& window, int kind, int index) {
+  if (window.hotKind == kind && window.previousHot == index) window.previousHot = 0;
+}
+
 namespace {
 
 // Where `control`'s window origin lies in the client area of `window`.
@@ -88,9 +92,14 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
   int height = std::max<LONG>(rect.bottom - rect.top, 1);
   gdiplus::Bitmap pixels;
   if (!pixels.CreateFromScan0(width, height, gdiplus::kPixelFormat32bppARGB)) return nullptr;
-  HBITMAP bitmap = pixels.CreateHBITMAP(0);
-  if (bitmap == nullptr) return nullptr;
+  // The DC first: a bitmap made for a DC that cannot be had would be lost.
   HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) return nullptr;
+  HBITMAP bitmap = pixels.CreateHBITMAP(0);
+  if (bitmap == nullptr) {
+    DeleteDC(dc);
+    return nullptr;
+  }
   HGDIOBJ previous = SelectObject(dc, bitmap);
   framework.snapshots.push_back(SnapshotEntry{dc, bitmap, previous});
 
@@ -152,7 +161,12 @@ void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget
   if (snapshot == nullptr) return;
   FillVeil(framework, snapshot, width, height);
   if (useTarget) {
-    BitBlt(target, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);
+    // The given DC is the erase DC of the client area, whose origin lies
+    // inside the control's edges.
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    BitBlt(target, windowRect.left - origin.x, windowRect.top - origin.y, width, height, snapshot,
+           0, 0, SRCCOPY);
   } else {
     HDC windowDc = GetWindowDC(control);
     BitBlt(windowDc, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);

@@ -11,6 +11,7 @@
 namespace framework {
 
 class SkinFramework;
+struct WindowRecord;
 
 // The first window number whose record holds `window`; 0 when none.
 int FindWindowNumber(const SkinFramework& framework, HWND window);
@@ -26,6 +27,11 @@ bool TextEquals(const char* a, const char* b);
 bool IsOwnerDrawnListBox(HWND window);
 // COLORREF and alpha to GDI+ ARGB; without useAlpha the colour is opaque.
 gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
+
+// The mouse has left control `index` of hot-control kind `kind`: it stops
+// being the window's hot control, unless another has taken that place since
+// (the leave is posted after the move into the next control).
+void LeaveHot(WindowRecord& window, int kind, int index);
 
 // A memory DC holding what lies behind `control` over `rect` (control window
 // coordinates): a part of cache DC 1 of its window, or of its container's
@@ -50,8 +56,9 @@ class Snapshot {
   SkinFramework& framework_;
   HDC dc_;
 };
-// The control's background under the white veil, copied into `target` when
-// useTarget is set, else into the control's window DC.
+// The control's background under the white veil, copied into `target` (a DC
+// of the control's client area) when useTarget is set, else into the
+// control's window DC.
 void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget);
 // The veiled background of the control's client area; the caller owns it.
 HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control);

@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
+
 #include "data/pictures/pictures.h"
 #include "framework/buttons.h"
 #include "framework/dpi.h"
@@ -13,7 +15,6 @@
 #include "framework/properties.h"
 #include "framework/range_controls.h"
 #include "framework/shared.h"
-#include "hosting/working_set.h"
 
 namespace framework {
 
@@ -63,10 +64,6 @@ BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
 }
 
 }  // namespace
-
-std::atomic<int> SkinFramework::trimThreadsRun{0};
-void (*SkinFramework::trimAction)() = &hosting::TrimWorkingSet;
-void (*SkinFramework::highlightObserver)(int, int, int) = nullptr;
 
 SkinFramework* ProgramFramework() {
   return programFramework;
@@ -307,12 +304,14 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_DRAWITEM: {
       DRAWITEMSTRUCT item{};
       SIZE_T read = 0;
+      // Owner-drawn list boxes, combo boxes, statics and menu items are the
+      // window's own to draw.
       if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
                             sizeof item, &read) &&
-          read == sizeof item) {
-        DrawButtonItem(*this, n, item);
+          read == sizeof item && DrawButtonItem(*this, n, item)) {
+        return TRUE;
       }
-      return TRUE;
+      break;
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -454,6 +453,47 @@ void SkinFramework::RunTitleButton(int n, int index) {
   }
 }
 
+void SkinFramework::SetHelpCallback(HWND window, Callback callback) {
+  if (WindowRecord* record = WindowOf(window)) record->helpCallback = callback;
+}
+
+void SkinFramework::SetMainMenuCallback(HWND window, Callback callback) {
+  if (WindowRecord* record = WindowOf(window)) record->mainMenuCallback = callback;
+}
+
+int SkinFramework::AddTitleButton(HWND window, const uint8_t* png, uint32_t size,
+                                  const char* caption, Callback callback) {
+  const int n = FindWindowNumber(*this, window);
+  WindowRecord* record = Window(n);
+  if (record == nullptr) return 0;
+  // The caller's picture serves at every scale, resampled to the button's size.
+  const Picture picture{png, png != nullptr ? size : 0u};
+  TitleButton button = MakeTitleButton({26, kTitleCustom, caption != nullptr ? caption : "",
+                                        PictureSet{{picture, picture, picture}}, PictureSet{}});
+  button.callback = callback;
+  // Custom buttons go before the system's: the close button stays last.
+  Table<TitleButton>& buttons = record->titleButtons;
+  int index = 1;
+  while (index <= buttons.Count() && buttons[index].kind == kTitleCustom) ++index;
+  buttons.PushBack(std::move(button));
+  std::rotate(buttons.begin() + (index - 1), buttons.end() - 1, buttons.end());
+  // The strip grows by the button at the window's scale; its picture is decoded.
+  ApplyScale(*record, record->metrics.dpi);
+  // The buttons behind it moved: no hover state may name them any more.
+  record->lastHotButton = 0;
+  record->fadeIn = FadeRecord{};
+  record->fadeOut = FadeRecord{};
+  hotTitleButton = 0;
+  // One more tool; the layout gives every tool its button's place and text.
+  record->tooltip.AddTool(RECT{}, caption != nullptr ? caption : "",
+                          static_cast<UINT_PTR>(buttons.Count()));
+  record->tooltipButtons = buttons.Count();
+  LayOutTitleButtons(n);
+  record->redrawNeeded = 1;
+  InvalidateRect(window, nullptr, FALSE);
+  return index;
+}
+
 void SkinFramework::ReleaseCaches(WindowRecord& record) {
   HWND window = record.window;
   if (record.cacheDc1 != nullptr) {
@@ -521,12 +561,6 @@ void SkinFramework::SetControlTextColour(HWND control, COLORREF colour) {
     if (control == nullptr) return;
   }
   WriteProp(control, kTextColourKey, static_cast<LONG_PTR>(colour));
-}
-
-DWORD WINAPI SkinFramework::TrimThread(void*) {
-  if (trimAction != nullptr) trimAction();
-  trimThreadsRun.fetch_add(1);
-  return 0;
 }
 
 }  // namespace framework

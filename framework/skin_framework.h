@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -65,13 +64,23 @@ class SkinFramework {
   void AttachWindow(HWND window, const AttachOptions& options);
   LRESULT SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RunTitleButton(int windowNumber, int index);
+  // What the help and main-menu buttons of an attached window run (null:
+  // nothing).
+  void SetHelpCallback(HWND window, Callback callback);
+  void SetMainMenuCallback(HWND window, Callback callback);
+  // Adds a custom title button of 26 x 18 pixels (`png`, may be empty) with
+  // its tooltip caption and action, left of the window's other buttons and
+  // right of the custom ones added before. Its index; 0 when the window is
+  // not attached.
+  int AddTitleButton(HWND window, const uint8_t* png, uint32_t size, const char* caption,
+                     Callback callback);
   void DetachWindow(HWND window);
   // Stores the text colour painters and colour messages use ("Kj_Ztys").
   void SetControlTextColour(HWND control, COLORREF colour);
 
   // The window procedure given to every attached window.
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // Runs the working-set trim once on its own thread.
+  // Runs the working-set trim once on its own thread (framework/trim_thread.cpp).
   static DWORD WINAPI TrimThread(void* unused);
 
   // Record of window number n; nullptr for 0 or a number past the table.
@@ -123,13 +132,6 @@ class SkinFramework {
 
   // The window table; a window's 1-based index is its window number.
   Table<WindowRecord> windows;
-
-  // Trim threads started and finished, for tests; the trim itself can be
-  // replaced by a test.
-  static std::atomic<int> trimThreadsRun;
-  static void (*trimAction)();
-  // Sees every title-button highlight drawn with an explicit value (fades).
-  static void (*highlightObserver)(int n, int index, int value);
 
  private:
   LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -41,6 +41,8 @@ const char* LoadErrorText(LoadError error) {
       return "bad image size";
     case LoadError::kNoRegion:
       return "no memory region for the image";
+    case LoadError::kFixedBaseTaken:
+      return "no relocations, and its preferred base is taken";
     case LoadError::kBadRelocations:
       return "bad base relocations";
     case LoadError::kBadImports:
@@ -134,6 +136,7 @@ LoadError ReadHeaders(const uint8_t* image, size_t size, uint16_t machine, Image
   out.imageBase = out.pe32Plus ? Read64(opt + 24) : Read32(opt + 28);
   out.sectionAlignment = Read32(opt + 32);
   out.sizeOfImage = Read32(opt + 56);
+  out.dllCharacteristics = Read16(opt + 70);
   uint32_t directoryCount = Read32(opt + (out.pe32Plus ? 108 : 92));
   const uint8_t* dirs = opt + (out.pe32Plus ? 112 : 96);
   // Entries past NumberOfRvaAndSizes are not part of the header.

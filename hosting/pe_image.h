@@ -23,8 +23,10 @@ constexpr uint32_t kDirectoryBaseReloc = 5;
 constexpr uint32_t kDirectoryTls = 9;
 constexpr uint32_t kDirectoryCount = 16;
 
+constexpr uint16_t kFileRelocsStripped = 0x0001;
 constexpr uint16_t kFileExecutable = 0x0002;
 constexpr uint16_t kFileDll = 0x2000;
+constexpr uint16_t kDllDynamicBase = 0x0040;
 
 // Why an image was refused; kNone when it was not.
 enum class LoadError {
@@ -40,6 +42,7 @@ enum class LoadError {
   kBadSection,
   kBadImageSize,
   kNoRegion,
+  kFixedBaseTaken,
   kBadRelocations,
   kBadImports,
   kUnresolvedImport,
@@ -72,6 +75,7 @@ struct ImageHeaders {
   uint16_t machine = 0;
   uint16_t numberOfSections = 0;
   uint16_t characteristics = 0;
+  uint16_t dllCharacteristics = 0;
   bool pe32Plus = false;
   uint32_t addressOfEntryPoint = 0;
   uint64_t imageBase = 0;
@@ -85,6 +89,14 @@ struct ImageHeaders {
     return uint64_t{ntOffset} + NtHeadersSize() + uint64_t{kSectionHeaderSize} * numberOfSections;
   }
   bool IsDll() const { return (characteristics & kFileDll) != 0; }
+  // Whether the image may run away from its preferred base: it has
+  // relocations, or it has none to have and says it may move (an x86_64
+  // image of position-independent code).
+  bool CanMove() const {
+    return directories[kDirectoryBaseReloc].size > 0 ||
+           ((characteristics & kFileRelocsStripped) == 0 &&
+            (dllCharacteristics & kDllDynamicBase) != 0);
+  }
 };
 
 uint16_t Read16(const uint8_t* p);

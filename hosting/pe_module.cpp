@@ -30,17 +30,23 @@ struct Region {
 };
 
 // Adds the load delta to every HIGHLOW (and, in PE32+, DIR64) target. The
-// walk ends at the first block of address 0; the directory's size only says
-// whether there are relocations at all, since linkers may round it up past
-// the last block. Every block must still lie inside the image.
+// walk ends at the first block of address 0 or at the end of the directory:
+// a list that ends on a page boundary is followed by the next section's
+// bytes, which are no blocks. Linkers may round the size up past the last
+// block, so a tail too short for a block header ends it too. Every block
+// must lie inside the directory and the image.
 LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t delta) {
-  uint64_t off = headers.directories[kDirectoryBaseReloc].virtualAddress;
-  for (;;) {
+  const DataDirectory& directory = headers.directories[kDirectoryBaseReloc];
+  uint64_t off = directory.virtualAddress;
+  const uint64_t end = off + directory.size;
+  while (end - off >= 8) {
     if (!Inside(off, 8, region.size)) return LoadError::kBadRelocations;
     uint32_t page = Read32(region.base + off);
     uint32_t blockSize = Read32(region.base + off + 4);
     if (page == 0) break;
-    if (blockSize < 8 || !Inside(off, blockSize, region.size)) return LoadError::kBadRelocations;
+    if (blockSize < 8 || blockSize > end - off || !Inside(off, blockSize, region.size)) {
+      return LoadError::kBadRelocations;
+    }
     uint32_t count = (blockSize - 8) / 2;
     for (uint32_t k = 0; k < count; ++k) {
       uint16_t entry = Read16(region.base + off + 8 + 2 * k);
@@ -173,6 +179,13 @@ LoadError MapImage(ModuleSystem& system, const uint8_t* image, size_t size, Regi
 
   Region region{nullptr, static_cast<uint32_t>(imageSize)};
   region.base = system.ReserveRegion(headers.imageBase, region.size);
+  // Without relocations nothing would fix the image's absolute addresses up:
+  // it runs at its preferred base or not at all (the system may also round
+  // an unaligned base down).
+  if (!headers.CanMove() && reinterpret_cast<uintptr_t>(region.base) != headers.imageBase) {
+    if (region.base != nullptr) system.ReleaseRegion(region.base);
+    return LoadError::kFixedBaseTaken;
+  }
   if (region.base == nullptr) region.base = system.ReserveRegion(0, region.size);
   if (region.base == nullptr) return LoadError::kNoRegion;
 
@@ -323,7 +336,8 @@ uintptr_t PeModule::Forwarded(ModuleSystem* system, uint32_t rva) const {
 
 uintptr_t PeModule::Lookup(ModuleSystem* system, const char* key) const {
   ExportDirectory exports;
-  LoadError error;
+  // A null key never reaches ReadExports, which would set it.
+  LoadError error = LoadError::kNone;
   if (key == nullptr || !ReadExports(exports, error)) {
     return Fail(error != LoadError::kNone ? error : LoadError::kNoSuchExport);
   }

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "family_test_support.h"
 #include "framework/properties.h"
+#include "tests/framework/import_patch.h"
 
 namespace framework_test {
 namespace {
@@ -89,6 +91,36 @@ TEST_F(ContainersTest, ARichEditRepaintsWholeWhenScrolled) {
   SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(richEditProc));
 }
 
+// The owner-drawn items a group box's own procedure is asked to draw.
+std::vector<UINT> boxDrawItems;
+WNDPROC boxProc = nullptr;
+LRESULT CALLBACK RecordBoxDrawItems(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM)
+    boxDrawItems.push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType);
+  return CallWindowProcA(boxProc, window, message, wParam, lParam);
+}
+
+TEST_F(ContainersTest, OwnerDrawnItemsTheFrameworkDoesNotDrawReachTheContainersOwnProcedure) {
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 240, 200, "分组");
+  HWND button = window.Add("Button", BS_PUSHBUTTON, 10, 20, 80, 24, "按钮", 0, box);
+  HWND label = window.Add("Static", SS_OWNERDRAW, 10, 60, 80, 24, "", 0, box);
+  boxProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordBoxDrawItems)));
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  Pump(50);
+  boxDrawItems.clear();
+  RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(20);
+  EXPECT_EQ(std::count(boxDrawItems.begin(), boxDrawItems.end(), UINT{ODT_STATIC}), 1);
+  // The push button inside is the framework's to draw.
+  boxDrawItems.clear();
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(20);
+  EXPECT_EQ(std::count(boxDrawItems.begin(), boxDrawItems.end(), UINT{ODT_BUTTON}), 0);
+}
+
 TEST_F(ContainersTest, AContainerInstalledTwiceHasOneRecordAndOneSubclassing) {
   TestWindow window;
   HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组");
@@ -137,6 +169,148 @@ TEST_F(ContainersTest, AGroupBoxWithAlphaZeroShowsTheBackgroundInsideItsFrame) {
       if (Brightness(PixelOf(box, x, y)) < 20 && PixelOf(box, x, y).b < 60) ++dark;
   EXPECT_GT(dark, 10);
   EXPECT_TRUE(Near(PixelOf(box, 6, 5), background, 4));
+}
+
+RECT RectInParent(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST_F(ContainersTest, AResizedGroupBoxLeavesItsControlsAndAPanelFitsItsPageToItself) {
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组");
+  HWND inside = window.Add("Button", BS_PUSHBUTTON, 10, 20, 80, 24, "按钮", 0, box);
+  HWND panel = window.Add("Static", 0, 240, 40, 200, 150);
+  HWND page = window.Add("Static", 0, 0, 0, 50, 50, "", 0, panel);
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  framework::SkinContainer(Framework(), panel, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  for (HWND container : {box, panel})
+    SetWindowPos(container, nullptr, 0, 0, 220, 170, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT kept = RectInParent(inside);
+  EXPECT_EQ(kept.left, 10);
+  EXPECT_EQ(kept.top, 20);
+  EXPECT_EQ(kept.right, 90);
+  EXPECT_EQ(kept.bottom, 44);
+  const RECT fitted = RectInParent(page);
+  EXPECT_EQ(fitted.right - fitted.left, 220);
+  EXPECT_EQ(fitted.bottom - fitted.top, 170);
+}
+
+HWND TabWithPage(TestWindow& window, int x, int y) {
+  HWND tab = window.Add(WC_TABCONTROLA, 0, x, y, 200, 120);
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<char*>("常规");
+  SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  window.Add("Button", BS_PUSHBUTTON, 150, 90, 40, 20, "页", 0, tab);
+  return tab;
+}
+
+TEST_F(ContainersTest, AGenericControlHoldingControlsStillPaintsItselfOverItsBackground) {
+  Translucent(true);
+  TestWindow window;
+  window.Attach();
+  HWND plain = TabWithPage(window, 20, 40);
+  HWND tinted = TabWithPage(window, 250, 40);
+  // The key: the colour of the tab control's body here.
+  const COLORREF body = RGB(255, 255, 255);
+  framework::SkinGenericControl(Framework(), plain, body, std::nullopt, std::nullopt);
+  framework::SkinGenericControl(Framework(), tinted, body, RGB(255, 0, 0), 128);
+  const framework::WindowRecord& record = window.Record();
+  ASSERT_NE(record.containers.Find(plain), 0);
+  // The button inside was taken by the container's installs.
+  EXPECT_EQ(record.buttons.Count(), 2);
+  for (HWND tab : {plain, tinted})
+    RedrawWindow(tab, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+
+  const Rgb veiled = Blend(Rgb{0, 0, 160}, RGB(255, 255, 255), 32);
+  // The body of the tab control: its face colour keyed out onto the veiled
+  // background, no fill over it.
+  EXPECT_TRUE(Near(PixelOf(plain, 60, 70), veiled)) << PixelOf(plain, 60, 70).b;
+  // The tab control's own drawing: its caption in dark pixels on the tab.
+  RECT tabItem{};
+  SendMessageA(plain, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tabItem));
+  int dark = 0;
+  for (int y = tabItem.top + 2; y < tabItem.bottom - 1; ++y)
+    for (int x = tabItem.left + 2; x < tabItem.right - 2; ++x)
+      if (Brightness(PixelOf(plain, x, y)) < 40) ++dark;
+  EXPECT_GT(dark, 10);
+  EXPECT_LT(dark, (tabItem.right - tabItem.left) * (tabItem.bottom - tabItem.top) / 2);
+  // A colour and an alpha given tint what shows through.
+  EXPECT_TRUE(Near(PixelOf(tinted, 60, 70), Blend(veiled, RGB(255, 0, 0), 128)))
+      << PixelOf(tinted, 60, 70).r << "," << PixelOf(tinted, 60, 70).b;
+}
+
+TEST_F(ContainersTest, AControlAFamilyTookIsNotMadeAContainer) {
+  TestWindow window;
+  HWND combo = window.Add("ComboBox", CBS_DROPDOWN, 20, 40, 150, 120);  // holds its edit
+  HWND list = window.Add("ListBox", WS_BORDER, 200, 40, 100, 80);
+  window.Attach();
+  const framework::WindowRecord& record = window.Record();
+  for (HWND control : {combo, list}) {
+    const LONG_PTR previous = framework::ReadProp(control, framework::kPreviousProcKey);
+    const LONG_PTR index = framework::ReadProp(control, framework::kWindowNumberKey);
+    const WNDPROC procedure = ProcOf(control);
+    ASSERT_NE(previous, 0);
+    framework::SkinContainer(Framework(), control, 1, RGB(255, 255, 255), 0, std::nullopt);
+    if (control == combo)
+      framework::SkinGenericControl(Framework(), combo, std::nullopt, std::nullopt, std::nullopt);
+    // The family's keys are left alone.
+    ASSERT_EQ(framework::ReadProp(control, framework::kPreviousProcKey), previous);
+    ASSERT_EQ(framework::ReadProp(control, framework::kWindowNumberKey), index);
+    EXPECT_EQ(record.containers.Find(control), 0);
+    if (control == list) {
+      EXPECT_EQ(ProcOf(control), procedure);
+    }
+  }
+  // The chain of procedures ends: the combo box still answers.
+  SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("文字"));
+  char text[16] = {};
+  GetWindowTextA(combo, text, sizeof text);
+  EXPECT_STREQ(text, "文字");
+  RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("项"));
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+}
+
+// GDI+ describing no font: NotTrueTypeFont.
+int WINAPI NoFontFromLogfont(HDC, const LOGFONTA*, void** font) {
+  *font = nullptr;
+  return 16;
+}
+int WINAPI NoFontFromDc(HDC, void** font) {
+  *font = nullptr;
+  return 16;
+}
+
+TEST_F(ContainersTest, AGroupBoxWhoseFontGdiplusCannotDescribeTakesTheButtonsFont) {
+  Translucent(true);
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
+  window.Attach();
+  {
+    framework::testing::ImportPatch noFont("gdiplus.dll", "GdipCreateFontFromLogfontA",
+                                           reinterpret_cast<const void*>(&NoFontFromLogfont));
+    framework::testing::ImportPatch noDcFont("gdiplus.dll", "GdipCreateFontFromDC",
+                                             reinterpret_cast<const void*>(&NoFontFromDc));
+    ASSERT_TRUE(noFont.Active() || noDcFont.Active());
+    framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  }
+  const framework::WindowRecord& record = window.Record();
+  ASSERT_EQ(record.containers.Count(), 1);
+  EXPECT_EQ(record.containers[1].fontFace, "宋体");
+  EXPECT_EQ(record.containers[1].fontSize, 12);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+  int dark = 0;
+  for (int y = 0; y < 14; ++y)
+    for (int x = 8; x < 60; ++x)
+      if (Brightness(PixelOf(box, x, y)) < 20 && PixelOf(box, x, y).b < 60) ++dark;
+  EXPECT_GT(dark, 10);
 }
 
 }  // namespace

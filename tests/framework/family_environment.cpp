@@ -24,8 +24,6 @@ class FrameworkEnvironment : public ::testing::Environment {
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
     RegisterClassA(&wc);
-    // No working-set trim from the test windows' deactivations.
-    framework::SkinFramework::trimAction = nullptr;
     theFramework = new framework::SkinFramework;
     theFramework->StartUp();
     framework::SetProgramFramework(theFramework);

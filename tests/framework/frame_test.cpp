@@ -14,65 +14,81 @@
 namespace framework::testing {
 namespace {
 
-struct Highlight {
-  int index;
-  int value;
-  DWORD time;
-};
-std::vector<Highlight> highlights;
-void KeepHighlight(int, int index, int value) {
-  highlights.push_back(Highlight{index, value, GetTickCount()});
-}
-
-std::vector<int> ValuesOf(int index) {
-  std::vector<int> values;
-  for (const Highlight& h : highlights)
-    if (h.index == index) values.push_back(h.value);
-  return values;
-}
-
 LPARAM CentreOf(const TitleButton& button) {
   return MAKELPARAM(static_cast<int>(button.x + button.w / 2),
                     static_cast<int>(button.y + button.h / 2));
 }
 
-const std::vector<int> kFadeIn = {30, 60, 90, 120, 150, 180, 210, 240};
-const std::vector<int> kFadeOut = {210, 180, 150, 120, 90, 60, 30, 0};
+// What the last rendering shows of title button `index`.
+std::vector<COLORREF> Drawn(const WindowRecord& record, int index) {
+  const TitleButton& button = record.titleButtons[index];
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < static_cast<int>(button.h); ++y)
+    for (int x = 0; x < static_cast<int>(button.w); ++x)
+      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
+                                static_cast<int>(button.y) + y));
+  return pixels;
+}
+
+// The summed brightness of a button's pixels: the highlight darkens it.
+long Brightness(const std::vector<COLORREF>& pixels) {
+  long sum = 0;
+  for (COLORREF c : pixels) sum += GetRValue(c) + GetGValue(c) + GetBValue(c);
+  return sum;
+}
+
+// The close button's red: its highlight is red.
+long Redness(const std::vector<COLORREF>& pixels) {
+  long sum = 0;
+  for (COLORREF c : pixels) sum += GetRValue(c) - (GetGValue(c) + GetBValue(c)) / 2;
+  return sum;
+}
 
 class FrameTest : public FrameworkTest {
  protected:
-  void SetUp() override {
-    FrameworkTest::SetUp();
-    highlights.clear();
-    SkinFramework::highlightObserver = &KeepHighlight;
-  }
   void Tick(HWND window) { SendMessageA(window, WM_TIMER, reinterpret_cast<WPARAM>(window), 0); }
 };
 
+// Step k of a fade draws highlight 30 k (fading in) or 240 - 30 k (out).
 TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTick) {
   HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
   const WindowRecord& record = Record(n);
+  const std::vector<COLORREF> plainMinimise = Drawn(record, 1);
+  const std::vector<COLORREF> plainClose = Drawn(record, 3);
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
   EXPECT_EQ(skin->hotTitleButton, 1);
   EXPECT_EQ(record.animationTimer, 1);
-  for (int i = 0; i < 8; ++i) Tick(window);
-  EXPECT_EQ(ValuesOf(1), kFadeIn);
+  long brightness = Brightness(plainMinimise);
+  for (int i = 1; i <= 8; ++i) {
+    Tick(window);
+    EXPECT_EQ(record.fadeIn.button, 1);
+    EXPECT_EQ(record.fadeIn.step, i);
+    // Each step darker than the one before.
+    EXPECT_LT(Brightness(Drawn(record, 1)), brightness) << i;
+    brightness = Brightness(Drawn(record, 1));
+  }
+  const std::vector<COLORREF> full = Drawn(record, 1);
   Tick(window);  // finished: nothing more
-  EXPECT_EQ(ValuesOf(1).size(), 8u);
+  EXPECT_EQ(record.fadeIn.step, 8);
+  EXPECT_EQ(Drawn(record, 1), full);
 
-  highlights.clear();
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[3]));
-  for (int i = 0; i < 8; ++i) {
+  long redness = Redness(plainClose);
+  for (int i = 1; i <= 8; ++i) {
     Tick(window);
     // One step of each fade per tick.
-    EXPECT_EQ(ValuesOf(3).size(), static_cast<size_t>(i + 1));
-    EXPECT_EQ(ValuesOf(1).size(), static_cast<size_t>(i + 1));
+    EXPECT_EQ(record.fadeIn.button, 3);
+    EXPECT_EQ(record.fadeIn.step, i);
+    EXPECT_EQ(record.fadeOut.button, 1);
+    EXPECT_EQ(record.fadeOut.step, i);
+    EXPECT_GT(Redness(Drawn(record, 3)), redness) << i;
+    redness = Redness(Drawn(record, 3));
   }
-  EXPECT_EQ(ValuesOf(3), kFadeIn);
-  EXPECT_EQ(ValuesOf(1), kFadeOut);
+  // Faded out to the plain picture.
+  EXPECT_EQ(Drawn(record, 1), plainMinimise);
 }
 
 TEST_F(FrameTest, TheFadeRunsOnTheWindowsOwnTwentyMillisecondTimer) {
@@ -80,16 +96,22 @@ TEST_F(FrameTest, TheFadeRunsOnTheWindowsOwnTwentyMillisecondTimer) {
   const int n = Attach(window);
   Pump(50);
   skin->RenderFrame(n, nullptr, true);
-  const TitleButton& close = Record(n).titleButtons[3];
+  const WindowRecord& record = Record(n);
+  const TitleButton& close = record.titleButtons[3];
   POINT screen{static_cast<int>(close.x + 10), static_cast<int>(close.y + 9)};
   ClientToScreen(window, &screen);
   SetCursorPos(screen.x, screen.y);
   const DWORD start = GetTickCount();
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(close));
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
-  for (int wait = 0; wait < 100 && ValuesOf(3).size() < 8; ++wait) Pump(10);
-  ASSERT_EQ(ValuesOf(3), kFadeIn);
-  const DWORD took = highlights.back().time - start;
+  DWORD took = 0;
+  for (int wait = 0; wait < 1000 && record.fadeIn.step < 8; ++wait) {
+    Pump();
+    took = GetTickCount() - start;
+    Sleep(1);
+  }
+  ASSERT_EQ(record.fadeIn.button, 3);
+  ASSERT_EQ(record.fadeIn.step, 8);
   // Eight ticks of 20 ms (the system may round a timer up a little).
   EXPECT_GE(took, 8u * 15u);
   EXPECT_LE(took, 8u * 60u);
@@ -99,15 +121,71 @@ TEST_F(FrameTest, LeavingTheWindowFadesTheHotButtonOut) {
   HWND window = MakeWindow();
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
+  const WindowRecord& record = Record(n);
+  const std::vector<COLORREF> plain = Drawn(record, 1);
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
-  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(Record(n).titleButtons[1]));
+  SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
   Tick(window);
   Tick(window);
   SendMessageA(window, WM_MOUSELEAVE, 0, 0);
-  highlights.clear();
-  for (int i = 0; i < 9; ++i) Tick(window);
-  EXPECT_EQ(ValuesOf(1), kFadeOut);
-  EXPECT_EQ(Record(n).animationTimer, 0);
+  EXPECT_EQ(record.fadeIn.button, 0);
+  for (int i = 1; i <= 9; ++i) {
+    Tick(window);
+    EXPECT_EQ(record.fadeOut.button, 1);
+    EXPECT_EQ(record.fadeOut.step, i < 8 ? i : 8);
+  }
+  EXPECT_EQ(Drawn(record, 1), plain);
+  EXPECT_EQ(record.animationTimer, 0);
+}
+
+TEST_F(FrameTest, ARenderingLeavesTheActiveWindowActive) {
+  HWND window = MakeWindow();
+  const int n = Attach(window);
+  HWND other = MakeWindow(0, 160, 160);
+  SetForegroundWindow(other);
+  SetActiveWindow(other);
+  Pump(50);
+  ASSERT_EQ(GetActiveWindow(), other);
+  // The user works in another window while this one renders its frame.
+  skin->RenderFrame(n, nullptr, true);
+  Pump(50);
+  EXPECT_EQ(GetActiveWindow(), other);
+  EXPECT_EQ(GetForegroundWindow(), other);
+}
+
+TEST_F(FrameTest, ASizeChangeRendersTheFrameAgainWithANewRegion) {
+  // The test class has neither CS_HREDRAW nor CS_VREDRAW: the system asks
+  // for no repaint when the window grows or shrinks.
+  HWND window = MakeWindow(WS_MINIMIZEBOX, 80, 80, 400, 300);
+  const int n = Attach(window);
+  skin->firstPlacement = 0;  // the window has had its first placement
+  InvalidateRect(window, nullptr, FALSE);
+  Pump(50);
+  ASSERT_EQ(Record(n).redrawNeeded, 0);
+  for (const SIZE size : {SIZE{520, 380}, SIZE{300, 220}}) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(100);
+    EXPECT_EQ(Record(n).redrawNeeded, 0) << size.cx;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window, region), ERROR);
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    EXPECT_EQ(box.right, size.cx);
+    EXPECT_EQ(box.bottom, size.cy);
+    // The close button is drawn where it now answers: its picture differs
+    // from the clean title band there.
+    const TitleButton& close = Record(n).titleButtons[2];
+    const int x = static_cast<int>(close.x), y = static_cast<int>(close.y);
+    int differs = 0;
+    for (int dy = 0; dy < 18; ++dy)
+      for (int dx = 0; dx < 38; ++dx)
+        if (GetPixel(Record(n).cacheDc1, x + dx, y + dy) !=
+            GetPixel(Record(n).cacheDc2, x + dx, y + dy))
+          ++differs;
+    EXPECT_GT(differs, 20) << size.cx;
+  }
 }
 
 // --- pixels ---

@@ -57,12 +57,8 @@ int CountSystemCommands(WPARAM command, bool exact) {
   return count;
 }
 
-static void NoTrim() {}
-
 void FrameworkTest::SetUp() {
   RegisterTestClass();
-  // Deactivations in tests must not run the real utility.
-  SkinFramework::trimAction = &NoTrim;
   skin = std::make_unique<SkinFramework>();
   skin->StartUp();
   SetProgramFramework(skin.get());
@@ -76,7 +72,6 @@ void FrameworkTest::TearDown() {
   Pump();
   windows.clear();
   skin.reset();
-  SkinFramework::highlightObserver = nullptr;
 }
 
 HWND FrameworkTest::MakeWindow(DWORD extraStyle, int x, int y, int width, int height,

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "family_test_support.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
+#include "gdiplus/brushes.h"
+#include "gdiplus/graphics.h"
+#include "gdiplus/image.h"
 
 namespace framework_test {
 namespace {
@@ -214,6 +219,60 @@ TEST_F(ListControlsTest, HeaderItemsAreHitTestedAndTheLastOneReachesTheListViewE
   const Rgb farRight = PixelOf(header, 250, 4);
   const Rgb background = Rgb{0, 0, 160};
   EXPECT_FALSE(Near(farRight, background, 30));
+}
+
+// Vertical stripes, 4 pixels black and 4 white, as PNG bytes.
+std::vector<unsigned char> StripesPng(int width, int height) {
+  gdiplus::Bitmap bitmap;
+  bitmap.CreateFromScan0(width, height);
+  {
+    gdiplus::Graphics graphics;
+    graphics.FromImage(bitmap);
+    gdiplus::SolidBrush black, white;
+    black.Create(0xFF000000u);
+    white.Create(0xFFFFFFFFu);
+    for (int x = 0; x < width; x += 4)
+      graphics.FillRectangleI(x % 8 == 0 ? black : white, x, 0, 4, height);
+  }
+  return bitmap.SaveToBytes("image/png");
+}
+
+TEST_F(ListControlsTest, TheTranslucentEraseLaysTheVeiledBackgroundUnderTheClientArea) {
+  const std::vector<unsigned char> stripes = StripesPng(480, 360);
+  Framework().SetBackground(nullptr, stripes.data(), static_cast<uint32_t>(stripes.size()),
+                            COLORREF{0}, std::nullopt, 0);
+  TestWindow window;
+  // Client edges two pixels wide: the client area lies two pixels in.
+  HWND edit = window.Add("Edit", 0, 21, 40, 120, 24, "", WS_EX_CLIENTEDGE);
+  HWND address = window.Add(WC_IPADDRESSA, 0, 21, 80, 160, 24, "", WS_EX_CLIENTEDGE);
+  HWND date = window.Add(DATETIMEPICK_CLASSA, 0, 21, 120, 160, 24, "", WS_EX_CLIENTEDGE);
+  window.Attach();
+  const HDC cache = window.Record().cacheDc1;
+  ASSERT_NE(cache, nullptr);
+  for (HWND control : {edit, address, date}) {
+    SCOPED_TRACE(framework::ClassNameOf(control));
+    RECT client{};
+    GetClientRect(control, &client);
+    POINT origin{0, 0};
+    MapWindowPoints(control, window.hwnd(), &origin, 1);
+    ASSERT_GT(origin.x, 21);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_NE(SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+    int matched = 0;
+    const int y = client.bottom / 2;
+    for (int x = 0; x < client.right; ++x) {
+      const Rgb under = ToRgb(GetPixel(cache, origin.x + x, origin.y + y));
+      if (Near(ToRgb(GetPixel(dc, x, y)), Blend(under, RGB(255, 255, 255), 32), 8)) ++matched;
+    }
+    EXPECT_GE(matched, client.right - 2) << matched << " of " << client.right;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
 }
 
 }  // namespace

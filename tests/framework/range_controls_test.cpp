@@ -156,5 +156,24 @@ TEST_F(RangeControlsTest, MovingFromTheUpperToTheLowerHalfOfAnUpDownRepaintsIt) 
   EXPECT_GT(lower.r - lower.b, upper.r - upper.b) << lower.r << " " << upper.r;
 }
 
+TEST_F(RangeControlsTest, AnUpDownRepaintedLaterShowsTheHalfUnderTheMouseHot) {
+  TestWindow window;
+  HWND upDown = window.Add(UPDOWN_CLASSA, 0, 20, 40, 24, 40);
+  window.Attach();
+  const int index = window.Record().upDowns.Find(upDown);
+  ASSERT_NE(index, 0);
+  // A click on the upper half, then the mouse moves down to the lower one.
+  SendMessageA(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
+  SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+  SendMessageA(upDown, WM_LBUTTONUP, 0, MAKELPARAM(10, 5));
+  SendMessageA(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(10, 30));
+  ASSERT_EQ(window.Record().upDowns[index].hotHalf, 2);
+  RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const Rgb lower = PixelOf(upDown, 3, 34);
+  const Rgb upper = PixelOf(upDown, 3, 14);
+  EXPECT_GT(lower.r - lower.b, upper.r - upper.b) << lower.r << " " << upper.r;
+  SendMessageA(upDown, WM_MOUSELEAVE, 0, 0);
+}
+
 }  // namespace
 }  // namespace framework_test

@@ -4,6 +4,7 @@
 #include "framework/frame.h"
 #include "framework/properties.h"
 #include "tests/framework/framework_test_support.h"
+#include "tests/framework/import_patch.h"
 
 namespace framework::testing {
 namespace {
@@ -66,6 +67,43 @@ TEST_F(SharedTest, DescribeFontReadsTheControlsFont) {
   EXPECT_EQ(description.style & 1, 1);
   DestroyWindow(label);
   DeleteObject(font);
+}
+
+HDC WINAPI NoDc(HDC) {
+  return nullptr;
+}
+
+TEST_F(SharedTest, WithoutAMemoryDcASnapshotOrARenderingLeavesNoBitmap) {
+  HWND window = MakeWindow();
+  HWND label = MakeChild(window, "Static", 20, 40, 100, 20);
+  const int n = Attach(window);
+  skin->RenderFrame(n, nullptr, false);
+  const int before = LiveGdiObjects();
+  const size_t registered = skin->snapshots.size();
+  {
+    ImportPatch noDc("gdi32.dll", "CreateCompatibleDC", reinterpret_cast<const void*>(&NoDc));
+    ASSERT_TRUE(noDc.Active());
+    EXPECT_EQ(TakeBackgroundSnapshot(*skin, label, RECT{0, 0, 100, 20}), nullptr);
+    EXPECT_EQ(skin->snapshots.size(), registered);
+    EXPECT_EQ(LiveGdiObjects(), before);
+    // The band copies of a rendering with the frame cache in place.
+    skin->RenderFrame(n, nullptr, false);
+  }
+  skin->RenderFrame(n, nullptr, false);
+  EXPECT_EQ(LiveGdiObjects(), before);
+
+  // The frame cache itself: a window rendered for the first time.
+  HWND second = MakeWindow(0, 150, 150);
+  const int m = Attach(second);
+  const int unrendered = LiveGdiObjects();
+  {
+    ImportPatch noDc("gdi32.dll", "CreateCompatibleDC", reinterpret_cast<const void*>(&NoDc));
+    skin->RenderFrame(m, nullptr, false);
+    skin->RenderFrame(m, nullptr, false);
+  }
+  EXPECT_EQ(LiveGdiObjects(), unrendered);
+  skin->RenderFrame(m, nullptr, false);
+  EXPECT_NE(Record(m).cacheDc1, nullptr);
 }
 
 TEST_F(SharedTest, TheGdiMeterSeesALeak) {

@@ -2,9 +2,11 @@
 // buttons' actions, on real windows.
 #include <windowsx.h>
 
+#include "data/pictures/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "tests/framework/framework_test_support.h"
+#include "tests/framework/trim_thread_stub.h"
 
 namespace framework::testing {
 namespace {
@@ -162,26 +164,65 @@ TEST_F(SkinFrameworkTest, AWindowTheFrameworkDoesNotKnowOnlyPassesOn) {
   EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0);
 }
 
-std::atomic<int> trims{0};
-void CountTrim() {
-  trims.fetch_add(1);
-}
-
 TEST_F(SkinFrameworkTest, EveryDeactivationStartsOneTrimThread) {
   HWND window = MakeWindow();
   Attach(window);
-  auto* const saved = SkinFramework::trimAction;
-  SkinFramework::trimAction = &CountTrim;
-  trims = 0;
-  const int runsBefore = SkinFramework::trimThreadsRun.load();
+  Pump(50);
+  const int runsBefore = TrimThreadsRun();
   for (int i = 0; i < 3; ++i) SendMessageA(window, WM_ACTIVATEAPP, 0, 0);
   SendMessageA(window, WM_ACTIVATEAPP, 1, 0);
-  for (int wait = 0; wait < 200 && SkinFramework::trimThreadsRun.load() < runsBefore + 3; ++wait)
-    Sleep(10);
+  for (int wait = 0; wait < 200 && TrimThreadsRun() < runsBefore + 3; ++wait) Sleep(10);
   Sleep(200);
-  EXPECT_EQ(trims.load(), 3);
-  EXPECT_GE(SkinFramework::trimThreadsRun.load(), runsBefore + 3);
-  SkinFramework::trimAction = saved;
+  EXPECT_EQ(TrimThreadsRun(), runsBefore + 3);
+}
+
+int DrawItemsSeen() {
+  int count = 0;
+  for (const Seen& seen : SeenMessages())
+    if (seen.message == WM_DRAWITEM) ++count;
+  return count;
+}
+
+TEST_F(SkinFrameworkTest, OwnerDrawnItemsTheFrameworkDoesNotDrawReachTheOldProcedure) {
+  HWND window = MakeWindow();
+  HWND button = MakeChild(window, "Button", 20, 40, 100, 30);
+  Attach(window);
+  skin->RenderFrame(1, nullptr, false);
+  // Made after the attach: owner-drawn, but not the framework's.
+  HWND own = CreateWindowExA(0, "Button", "own", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 80, 100,
+                             30, window, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowExA(0, "ListBox", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED, 20, 120,
+                              100, 60, window, nullptr, nullptr, nullptr);
+  HDC dc = GetDC(window);
+  const struct {
+    UINT type;
+    HWND item;
+  } others[] = {{ODT_LISTBOX, list},
+                {ODT_COMBOBOX, list},
+                {ODT_STATIC, list},
+                {ODT_MENU, nullptr},
+                {ODT_BUTTON, own}};
+  for (const auto& other : others) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = other.type;
+    item.hwndItem = other.item;
+    item.hDC = dc;
+    item.rcItem = RECT{0, 0, 100, 20};
+    SeenMessages().clear();
+    SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(DrawItemsSeen(), 1) << "type " << other.type;
+  }
+  // The framework's own push button is drawn by the framework alone.
+  ReleaseDC(window, dc);
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_BUTTON;
+  item.hwndItem = button;
+  item.hDC = GetDC(button);
+  GetClientRect(button, &item.rcItem);
+  SeenMessages().clear();
+  EXPECT_EQ(SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), TRUE);
+  EXPECT_EQ(DrawItemsSeen(), 0);
+  ReleaseDC(button, item.hDC);
 }
 
 TEST_F(SkinFrameworkTest, PressingAndReleasingTheCloseButtonSendsClose) {
@@ -197,6 +238,76 @@ TEST_F(SkinFrameworkTest, PressingAndReleasingTheCloseButtonSendsClose) {
   EXPECT_EQ(CountSystemCommands(SC_SIZE), 0);
   SendMessageA(window, WM_LBUTTONUP, 0, inside);
   EXPECT_EQ(CountSystemCommands(SC_CLOSE, true), 1);
+}
+
+int helpCalls = 0;
+int mainMenuCalls = 0;
+int customCalls = 0;
+void OnHelp() {
+  ++helpCalls;
+}
+void OnMainMenu() {
+  ++mainMenuCalls;
+}
+void OnCustom() {
+  ++customCalls;
+}
+
+LPARAM CentreOf(const TitleButton& button) {
+  return MAKELPARAM(static_cast<int>(button.x + button.w / 2),
+                    static_cast<int>(button.y + button.h / 2));
+}
+
+TEST_F(SkinFrameworkTest, TheHelpMainMenuAndCustomButtonsRunTheCallbacksGivenToThem) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX);
+  AttachOptions options;
+  options.helpButton = 1;
+  options.mainMenuButton = 1;
+  skin->AttachWindow(window, options);
+  const int n = FindWindowNumber(*skin, window);
+  WindowRecord& record = Record(n);
+  ASSERT_EQ(record.titleButtons.Count(), 4);
+  helpCalls = mainMenuCalls = customCalls = 0;
+  skin->RunTitleButton(n, 1);  // nothing given yet: nothing runs
+  skin->RunTitleButton(n, 2);
+  skin->SetHelpCallback(window, &OnHelp);
+  skin->SetMainMenuCallback(window, &OnMainMenu);
+  skin->RunTitleButton(n, 1);
+  skin->RunTitleButton(n, 2);
+  EXPECT_EQ(helpCalls, 1);
+  EXPECT_EQ(mainMenuCalls, 1);
+
+  const int strip = record.stripWidth;
+  const int custom =
+      skin->AddTitleButton(window, kHelpButtonPng, kHelpButtonPngSize, "自定义", &OnCustom);
+  ASSERT_EQ(custom, 1);
+  ASSERT_EQ(record.titleButtons.Count(), 5);
+  EXPECT_EQ(record.titleButtons[1].kind, kTitleCustom);
+  EXPECT_EQ(record.titleButtons[2].kind, kTitleHelp);
+  EXPECT_EQ(record.titleButtons[5].kind, kTitleClose);
+  EXPECT_EQ(record.stripWidth, strip + 27);
+  // The strip grows to the left; the close button still ends at the edge.
+  RECT client{};
+  GetClientRect(window, &client);
+  const TitleButton& close = record.titleButtons[5];
+  EXPECT_EQ(static_cast<int>(close.x + close.w), client.right);
+  EXPECT_EQ(static_cast<int>(record.titleButtons[1].x), record.stripLeft + 2);
+  EXPECT_EQ(record.redrawNeeded, 1);
+  // A second one goes right of the first.
+  EXPECT_EQ(skin->AddTitleButton(window, nullptr, 0, "二", &OnCustom), 2);
+  EXPECT_EQ(record.titleButtons[3].kind, kTitleHelp);
+
+  // Pressed and released over them, each runs its own.
+  skin->RenderFrame(n, nullptr, false);
+  for (int index : {1, 2, 3, 4}) {
+    const LPARAM at = CentreOf(record.titleButtons[index]);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(window, WM_LBUTTONUP, 0, at);
+  }
+  EXPECT_EQ(customCalls, 2);
+  EXPECT_EQ(helpCalls, 2);
+  EXPECT_EQ(mainMenuCalls, 2);
+  EXPECT_EQ(skin->AddTitleButton(MakeWindow(0, 150, 150), nullptr, 0, "无", &OnCustom), 0);
 }
 
 TEST_F(SkinFrameworkTest, ThePressedButtonRunsOnlyWhenReleasedOverIt) {
@@ -324,6 +435,57 @@ TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
   GetWindowRect(window, &rect);
   EXPECT_EQ(rect.right - rect.left, 400);
   if (ownTaskbar != nullptr) DestroyWindow(ownTaskbar);
+}
+
+// The pixels of title button `index` in the window's last rendering.
+std::vector<COLORREF> ButtonPixels(const WindowRecord& record, int index) {
+  const TitleButton& button = record.titleButtons[index];
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < static_cast<int>(button.h); ++y)
+    for (int x = 0; x < static_cast<int>(button.w); ++x)
+      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
+                                static_cast<int>(button.y) + y));
+  return pixels;
+}
+
+TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
+  HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  Attach(window);
+  passSystemCommands = true;
+  skin->firstPlacement = 0;
+  InvalidateRect(window, nullptr, FALSE);
+  Pump(50);
+  const int maximise = skin->FindMaximiseButton(1);
+  const std::vector<COLORREF> normal = ButtonPixels(Record(1), maximise);
+  skin->RunTitleButton(1, maximise);
+  Pump(100);
+  ASSERT_TRUE(IsZoomed(window));
+  ASSERT_EQ(Record(1).maximised, 1);
+  // The system menu, the taskbar and the keyboard restore with SC_RESTORE.
+  SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(window));
+  EXPECT_EQ(Record(1).maximised, 0);
+  EXPECT_EQ(ButtonPixels(Record(1), maximise), normal);
+  // Moving and sizing work again.
+  RECT client{};
+  GetClientRect(window, &client);
+  passSystemCommands = false;
+  SeenMessages().clear();
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5, client.bottom - 5));
+  EXPECT_EQ(CountSystemCommands(0xF008, true), 1);
+
+  // Restored from the taskbar after a minimise, a maximised window is
+  // maximised again.
+  passSystemCommands = true;
+  skin->RunTitleButton(1, maximise);
+  Pump(100);
+  SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Pump(100);
+  SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump(100);
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_EQ(Record(1).maximised, 1);
 }
 
 TEST_F(SkinFrameworkTest, MaximisingLeavesATaskbarOnTheLeftEdgeUncovered) {

@@ -94,9 +94,6 @@ inline int Brightness(COLORREF colour) {
 class FrameworkScope {
  public:
   explicit FrameworkScope(bool translucent = true) {
-    // Losing the activation would start the working-set trim, a process of
-    // its own that outlives the test.
-    SkinFramework::trimAction = nullptr;
     framework_ = std::make_unique<SkinFramework>();
     framework_->StartUp();
     SetProgramFramework(framework_.get());

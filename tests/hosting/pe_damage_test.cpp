@@ -2,10 +2,12 @@
 // leaves no region behind; the few changes a sound image may carry are mapped.
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "hosting/pe_module.h"
@@ -286,6 +288,33 @@ TEST_P(DamageTest, ADirectoryLongerThanItsBlocksIsWalkedToTheZeroBlock) {
   }
 }
 
+// A list that ends exactly where the next section begins is followed by
+// that section's bytes: they are no blocks. Here they are written into the
+// padding after the list.
+TEST_P(DamageTest, RelocationsEndAtTheEndOfTheirDirectory) {
+  Image img = Copy();
+  Layout l(img);
+  const uint32_t rva = Get32(img, l.Directory(5));
+  const uint32_t size = Get32(img, l.Directory(5) + 4);
+  const uint32_t after = l.RvaToFile(rva + size);
+  ASSERT_EQ(l.RvaToFile(rva + size + 11), after + 11);
+  Put32(img, after, 0x7FFFF000);  // a page far past the image
+  Put32(img, after + 4, 12);
+  Put16(img, after + 8, 0x3000);
+  Put16(img, after + 10, 0x3008);
+  ASSERT_TRUE(Load(img)) << LoadErrorText(module.LastError());
+  uintptr_t words = module.FindExport("Words");
+  ASSERT_NE(words, 0u);
+  const uint64_t width = GetParam().machine == 0x8664 ? ~uint64_t{0} : 0xFFFFFFFFu;
+  EXPECT_LT((Stored(words) - module.Handle()) & width, module.Size());  // relocated
+
+  // A block that runs past the end of the directory is damage.
+  Image cut = Copy();
+  Put32(cut, Layout(cut).Directory(5) + 4, size - 2);
+  EXPECT_FALSE(Load(cut));
+  EXPECT_EQ(module.LastError(), LoadError::kBadRelocations) << LoadErrorText(module.LastError());
+}
+
 TEST_P(DamageTest, AnImageWithThreadLocalStorageIsRefusedBeforeAnyRegion) {
   for (auto [rva, size] : {std::pair<uint32_t, uint32_t>{0x1000, 0x18}, {0x1000, 0}, {0, 0x18}}) {
     Image img = Copy();
@@ -299,6 +328,78 @@ TEST_P(DamageTest, AnImageWithThreadLocalStorageIsRefusedBeforeAnyRegion) {
     EXPECT_TRUE(fresh.reserveCalls.empty());
     EXPECT_TRUE(fresh.entryCalls.empty());
   }
+}
+
+// Places a region at the address asked for when it is free, as the system
+// does; the table system only ever places one anywhere.
+struct PlacingSystem : TableSystem {
+  using TableSystem::TableSystem;
+  uint8_t* ReserveRegion(uint64_t address, uint32_t size) override {
+    if (address == 0) return TableSystem::ReserveRegion(0, size);
+    reserveCalls.emplace_back(address, size);
+    void* at = mmap(reinterpret_cast<void*>(address), size, PROT_READ | PROT_WRITE,
+                    MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
+    if (at == MAP_FAILED) return nullptr;
+    if (at != reinterpret_cast<void*>(address)) {  // a kernel without the flag
+      munmap(at, size);
+      return nullptr;
+    }
+    placed[static_cast<uint8_t*>(at)] = size;
+    return static_cast<uint8_t*>(at);
+  }
+  bool ReleaseRegion(uint8_t* base) override {
+    auto it = placed.find(base);
+    if (it == placed.end()) return TableSystem::ReleaseRegion(base);
+    ++releaseCalls;
+    munmap(base, it->second);
+    placed.erase(it);
+    return true;
+  }
+  std::map<uint8_t*, uint32_t> placed;
+};
+
+// Without its relocations, marked as stripped of them or not marked as
+// able to move.
+Image Unrelocatable(Image img, bool stripped) {
+  Layout l(img);
+  Put32(img, l.Directory(5), 0);
+  Put32(img, l.Directory(5) + 4, 0);
+  if (stripped) {
+    Put16(img, l.nt + 22, static_cast<uint16_t>(Get16(img, l.nt + 22) | 0x0001));
+  } else {
+    Put16(img, l.optional + 70, static_cast<uint16_t>(Get16(img, l.optional + 70) & ~0x0040));
+  }
+  return img;
+}
+
+TEST_P(DamageTest, AnImageWithoutRelocationsRunsAtItsPreferredBaseOrNotAtAll) {
+  for (bool stripped : {true, false}) {
+    SCOPED_TRACE(stripped ? "stripped" : "not movable");
+    TableSystem fresh(GetParam().machine);
+    fresh.AnswerAll();
+    PeModule m;
+    const Image img = Unrelocatable(Copy(), stripped);
+    // Its preferred base taken: refused, with nothing reserved elsewhere.
+    EXPECT_FALSE(m.Load(fresh, img.data(), img.size()));
+    EXPECT_EQ(m.LastError(), LoadError::kFixedBaseTaken) << LoadErrorText(m.LastError());
+    ASSERT_EQ(fresh.reserveCalls.size(), 1u);
+    EXPECT_EQ(fresh.reserveCalls[0].first, GetParam().preferredBase);
+    EXPECT_TRUE(fresh.regions.empty());
+    EXPECT_TRUE(fresh.entryCalls.empty());
+  }
+  const Image img = Unrelocatable(Copy(), true);
+
+  // At its preferred base it runs as it is.
+  PlacingSystem placing(GetParam().machine);
+  placing.AnswerAll();
+  PeModule at;
+  ASSERT_TRUE(at.Load(placing, img.data(), img.size())) << LoadErrorText(at.LastError());
+  EXPECT_EQ(at.Handle(), GetParam().preferredBase);
+  uintptr_t words = at.FindExport("Words");
+  ASSERT_NE(words, 0u);
+  EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(Stored(words))), "alpha");
+  EXPECT_TRUE(at.Unload(placing));
+  EXPECT_TRUE(placing.placed.empty());
 }
 
 // Zeta's address entry is made to point at a text inside the export

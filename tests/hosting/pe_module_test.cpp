@@ -178,6 +178,17 @@ TEST_P(SampleTest, TheEngineExportsItsTwoFunctionsUndecorated) {
   EXPECT_EQ(module.FindExport("SkinH_AttachRes@24"), 0u);
 }
 
+TEST_P(SampleTest, ANullKeyFindsNothing) {
+  PeModule empty;
+  EXPECT_EQ(empty.FindExport(nullptr), 0u);
+  EXPECT_EQ(empty.LookupError(), LoadError::kNoSuchExport);
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(module.FindExport(nullptr), 0u);
+  EXPECT_EQ(module.LookupError(), LoadError::kNoSuchExport);
+  EXPECT_EQ(module.FindExport(system, nullptr), 0u);
+  EXPECT_EQ(module.LookupError(), LoadError::kNoSuchExport);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothMachines, SampleTest, ::testing::ValuesIn(SampleImages()),
                          [](const auto& p) { return p.param.arch; });
 

@@ -40,9 +40,6 @@ bool Near(Rgb a, Rgb b, int tolerance) {
 class MainWindowLookTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Deactivations start the working-set trim, whose utility would outlive
-    // the test and keep its output open: the look needs none of it.
-    framework::SkinFramework::trimAction = nullptr;
     skin = std::make_unique<framework::SkinFramework>();
     framework::SetProgramFramework(skin.get());
     skin->StartUp();
