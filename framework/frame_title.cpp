@@ -28,6 +28,16 @@ SizingZone SizingZoneAt(int x, int y, const RECT& client, int zone) {
 
 namespace {
 
+// Whether the frame cache holds a rendering of another size than the client
+// area WM_SIZE reports.
+bool RenderedAtOtherSize(HWND window, LPARAM size) {
+  BITMAP cached{};
+  const HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(window, kCacheBitmapKey);
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof cached, &cached) != sizeof cached)
+    return false;
+  return cached.bmWidth != LOWORD(size) || cached.bmHeight != HIWORD(size);
+}
+
 bool InStrip(const WindowRecord& record, int x, int y) {
   return x >= record.stripLeft && x < record.stripLeft + record.stripWidth &&
          y >= record.stripTop && y < record.stripTop + record.stripHeight;
@@ -362,10 +372,15 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
       return false;
     case WM_SIZE:
       record->lastHotButton = 0;
-      if (firstPlacement) {
+      // The first size a window is given needs no rendering of its own,
+      // unless the frame was rendered at another size already (a size lock
+      // that comes after the first painting): that rendering would stay
+      // stretched to the old size.
+      if (firstPlacement && !RenderedAtOtherSize(window, lParam)) {
         record->redrawNeeded = 0;
         firstPlacement = 0;
       } else {
+        firstPlacement = 0;
         record->redrawNeeded = 1;
         // Nothing else repaints a window whose class asks for no redraw on
         // sizing, and only a full rendering renews the region to the new size.

@@ -188,6 +188,33 @@ TEST_F(FrameTest, ASizeChangeRendersTheFrameAgainWithANewRegion) {
   }
 }
 
+TEST_F(FrameTest, AFirstSizeThatComesAfterTheFirstRenderingRendersTheFrameAgain) {
+  // The main window's size lock can cut the window short after the framework
+  // has painted it once: that first WM_SIZE must not keep the old rendering.
+  HWND window = MakeWindow(0, 80, 80, 400, 340);
+  const int n = Attach(window);
+  ASSERT_EQ(skin->firstPlacement, 1);
+  InvalidateRect(window, nullptr, FALSE);
+  Pump(50);
+  BITMAP frame{};
+  GetObjectA(GetCurrentObject(Record(n).cacheDc1, OBJ_BITMAP), sizeof frame, &frame);
+  ASSERT_EQ(frame.bmHeight, 340);
+  SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(100);
+  EXPECT_EQ(skin->firstPlacement, 0);
+  GetObjectA(GetCurrentObject(Record(n).cacheDc1, OBJ_BITMAP), sizeof frame, &frame);
+  EXPECT_EQ(frame.bmHeight, 300) << "the frame kept its rendering at the old size";
+  EXPECT_EQ(Record(n).redrawNeeded, 0);
+}
+
+TEST_F(FrameTest, AFirstSizeBeforeAnyRenderingNeedsNoRenderingOfItsOwn) {
+  HWND window = MakeWindow(0, 80, 80, 400, 340);
+  const int n = Attach(window);
+  SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(skin->firstPlacement, 0);
+  EXPECT_EQ(Record(n).redrawNeeded, 0);
+}
+
 // --- pixels ---
 
 int Channel(COLORREF colour, int shift) {
