@@ -471,7 +471,7 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
         PaintBaseFace(g, m, face, width, height, state);
         // A pressed picture sinks in by a pixel of the design.
         const int sink = (state & ODS_SELECTED) ? m.pressedShift : 0;
-        const gdiplus::Image* picture =
+        gdiplus::Image* picture =
             record->image && record->image->HasObject() ? record->image.get() : nullptr;
         const int pictureWidth = record->kindValues[0];
         const int pictureHeight = record->kindValues[1];
@@ -479,7 +479,7 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
         const int gap = m.pictureCaptionGap;
         if (record->kind == kPictureButton1) {
           if (picture != nullptr)
-            g.DrawImageRectI(*picture, in + sink, in + sink, width - 2 * in, height - 2 * in);
+            DrawPictureAt(g, *picture, in + sink, in + sink, width - 2 * in, height - 2 * in);
         } else {
           int captionLeft = gap;
           if (picture != nullptr && pictureWidth > 0 && pictureHeight > 0) {
@@ -487,8 +487,8 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
             const int wanted = m.Px(pictureHeight);
             const int drawnHeight = wanted < height - 2 * in ? wanted : height - 2 * in;
             const int drawnWidth = m.Px(pictureWidth) * drawnHeight / (wanted > 0 ? wanted : 1);
-            g.DrawImageRectI(*picture, gap + sink, (height - drawnHeight) / 2 + sink, drawnWidth,
-                             drawnHeight);
+            DrawPictureAt(g, *picture, gap + sink, (height - drawnHeight) / 2 + sink, drawnWidth,
+                          drawnHeight);
             captionLeft += drawnWidth + gap;
           }
           DrawCaption(g, m, *record, text, CaptionRight(captionLeft + sink, width, height),

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "framework/dpi.h"
+#include "gdiplus/image_attributes.h"
 
 namespace framework {
 
@@ -32,9 +33,16 @@ bool DrawPictureAt(gdiplus::Graphics& graphics, gdiplus::Image& picture, int x, 
   if (static_cast<int>(picture.GetWidth()) == width &&
       static_cast<int>(picture.GetHeight()) == height)
     return graphics.DrawImageRectI(picture, x, y, width, height);
+  // Beyond its edges the picture continues mirrored, so that the edges keep
+  // their colour instead of fading into what lies outside.
+  gdiplus::ImageAttributes edges;
+  if (!edges.Create() || !edges.SetWrapMode(gdiplus::kWrapModeTileFlipXY)) return false;
   const int mode = graphics.GetInterpolationMode();
   graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-  const bool drawn = graphics.DrawImageRectI(picture, x, y, width, height);
+  const bool drawn = graphics.DrawImageRectRect(
+      picture, static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
+      static_cast<float>(height), 0, 0, static_cast<float>(picture.GetWidth()),
+      static_cast<float>(picture.GetHeight()), gdiplus::kUnitPixel, edges);
   graphics.SetInterpolationMode(mode);
   return drawn;
 }

@@ -125,6 +125,7 @@ constexpr int kCombineModeReplace = 0;
 constexpr int kCombineModeIntersect = 1;
 constexpr int kCombineModeUnion = 2;
 constexpr int kWrapModeTile = 0;
+constexpr int kWrapModeTileFlipXY = 3;
 constexpr int kSmoothingModeAntiAlias = 4;
 constexpr int kCompositingQualityHighQuality = 2;
 constexpr int kInterpolationModeHighQualityBicubic = 7;
@@ -241,6 +242,10 @@ GpStatus WINAPI GdipDrawImageRect(GpGraphics* graphics, GpImage* image, REAL x, 
                                   REAL height);
 GpStatus WINAPI GdipDrawImageRectI(GpGraphics* graphics, GpImage* image, INT x, INT y, INT width,
                                    INT height);
+GpStatus WINAPI GdipCreateImageAttributes(GpImageAttributes** attributes);
+GpStatus WINAPI GdipDisposeImageAttributes(GpImageAttributes* attributes);
+GpStatus WINAPI GdipSetImageAttributesWrapMode(GpImageAttributes* attributes, INT wrap, ARGB argb,
+                                               BOOL clamp);
 GpStatus WINAPI GdipDrawImageRectRect(GpGraphics* graphics, GpImage* image, REAL dstx, REAL dsty,
                                       REAL dstwidth, REAL dstheight, REAL srcx, REAL srcy,
                                       REAL srcwidth, REAL srcheight, INT srcUnit,

@@ -6,6 +6,7 @@
 #include "gdiplus/font.h"
 #include "gdiplus/graphics_path.h"
 #include "gdiplus/image.h"
+#include "gdiplus/image_attributes.h"
 #include "gdiplus/pen.h"
 #include "gdiplus/region.h"
 #include "gdiplus/string_format.h"
@@ -276,6 +277,13 @@ bool Graphics::DrawImageRectRect(const Image& image, REAL dstX, REAL dstY, REAL 
   return Check(GdipDrawImageRectRect(native_, NativeOf<GpImage>(image), dstX, dstY, dstWidth,
                                      dstHeight, srcX, srcY, srcWidth, srcHeight, srcUnit, nullptr,
                                      nullptr, nullptr));
+}
+bool Graphics::DrawImageRectRect(const Image& image, REAL dstX, REAL dstY, REAL dstWidth,
+                                 REAL dstHeight, REAL srcX, REAL srcY, REAL srcWidth,
+                                 REAL srcHeight, int srcUnit, const ImageAttributes& attributes) {
+  return Check(GdipDrawImageRectRect(native_, NativeOf<GpImage>(image), dstX, dstY, dstWidth,
+                                     dstHeight, srcX, srcY, srcWidth, srcHeight, srcUnit,
+                                     attributes.native(), nullptr, nullptr));
 }
 bool Graphics::DrawImageRectRectI(const Image& image, int dstX, int dstY, int dstWidth,
                                   int dstHeight, int srcX, int srcY, int srcWidth, int srcHeight,

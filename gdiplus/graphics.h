@@ -10,6 +10,7 @@ class Font;
 class StringFormat;
 class GraphicsPath;
 class Image;
+class ImageAttributes;
 class Region;
 
 // A GDI+ drawing surface over a window, a DC or an image.
@@ -122,6 +123,10 @@ class Graphics : public GdiplusObject {
   bool DrawImageRectRectI(const Image& image, int dstX, int dstY, int dstWidth, int dstHeight,
                           int srcX, int srcY, int srcWidth, int srcHeight,
                           int srcUnit = kUnitPixel);
+  // The same, laid on with the given attributes.
+  bool DrawImageRectRect(const Image& image, REAL dstX, REAL dstY, REAL dstWidth, REAL dstHeight,
+                         REAL srcX, REAL srcY, REAL srcWidth, REAL srcHeight, int srcUnit,
+                         const ImageAttributes& attributes);
 
   bool SetClipPath(const GraphicsPath& path, int combineMode = kCombineModeReplace);
   bool SetClipRect(REAL x, REAL y, REAL width, REAL height, int combineMode = kCombineModeReplace);

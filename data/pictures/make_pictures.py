@@ -236,10 +236,11 @@ def check_box():
 
 
 def check_box_at(k):
-    """The empty box: a light gradient inside a border of whole pixels, one at
-    100 % and 150 %, two at 200 %, with softened corners."""
+    """The empty box: a light gradient inside a border of whole pixels, as
+    wide as the program's hairlines at that scale (one at 100 %, two at 150 %
+    and 200 %), with softened corners."""
     size = px(13, k)
-    line = int(k)
+    line = px(1, k)
     box = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     d = ImageDraw.Draw(box)
     for y in range(line, size - line):
