@@ -205,6 +205,15 @@ Caption MeasureCaption(const ContainerRecord& record, const Metrics& m, int widt
   return caption;
 }
 
+// The face, size and style of a group box's caption: its font's, and where
+// GDI+ cannot describe that one, the face and size buttons use.
+void ReadCaptionFont(ContainerRecord& record, const Metrics& m) {
+  const FontDescription font = DescribeFont(record.window);
+  record.fontFace = font.face.empty() ? "宋体" : font.face;
+  record.fontSize = font.size > 0 ? font.size : static_cast<int>(m.defaultFontSize);
+  record.fontStyle = font.style;
+}
+
 void Outline(gdiplus::Graphics& graphics, const Metrics& m, const gdiplus::RectF& ring, int corner,
              gdiplus::ARGB colour) {
   gdiplus::GraphicsPath path = RoundedRectPath(ring.X, ring.Y, ring.Width, ring.Height, corner);
@@ -291,7 +300,8 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   HDC layer = TakeBackgroundSnapshot(framework, container,
                                      RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
   if (layer == nullptr) return;
-  DrawContainer(*record, window->metrics, layer, client.right, client.bottom);
+  const Metrics metrics = window->metrics;
+  DrawContainer(*record, metrics, layer, client.right, client.bottom);
   HDC dc = ChildClippedDC(container, target, target != nullptr ? 1 : 0);
   BitBlt(dc, 0, 0, client.right, client.bottom, layer, 0, 0, SRCCOPY);
   if (target == nullptr) ReleaseDC(container, dc);
@@ -426,11 +436,7 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
     record.option = option.value_or(1);
     if (IsClass(container, "Button") && (GetWindowLongA(container, GWL_STYLE) & 0x4) != 0) {
       record.groupBox = 1;
-      FontDescription font = DescribeFont(container);
-      // A font GDI+ cannot describe: the caption in the buttons' face and size.
-      record.fontFace = font.face.empty() ? "宋体" : font.face;
-      record.fontSize = font.size > 0 ? font.size : 12;
-      record.fontStyle = font.style;
+      ReadCaptionFont(record, window->metrics);
     }
   }
   InstallPushButtons(framework, n, container);
@@ -496,12 +502,9 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
       // A new font (a new display scale, say): the caption follows it.
       const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
       ContainerTarget again = FindContainer(window);
-      if (again.record != nullptr && again.record->groupBox) {
-        const FontDescription font = DescribeFont(window);
-        again.record->fontFace = font.face;
-        again.record->fontSize = font.size;
-        again.record->fontStyle = font.style;
-      }
+      WindowRecord* owner = framework.Window(again.n);
+      if (again.record != nullptr && again.record->groupBox && owner != nullptr)
+        ReadCaptionFont(*again.record, owner->metrics);
       return result;
     }
     case WM_SIZE: {

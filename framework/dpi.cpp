@@ -11,7 +11,7 @@ Function Find(HMODULE module, const char* name) {
 
 // A DPI no display has is a broken answer: the system's stands in.
 int Plausible(UINT dpi) {
-  return dpi >= 48 && dpi <= 960 ? static_cast<int>(dpi) : SystemDpi();
+  return dpi <= 960 && IsPlausibleDpi(static_cast<int>(dpi)) ? static_cast<int>(dpi) : SystemDpi();
 }
 
 }  // namespace
@@ -21,9 +21,17 @@ const DpiFunctions& DpiFunctions::OfSystem() {
     DpiFunctions found;
     found.getDpiForWindow =
         Find<decltype(found.getDpiForWindow)>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
-    // shcore is not loaded by anything else of ours; it stays for the process.
-    found.getDpiForMonitor =
-        Find<decltype(found.getDpiForMonitor)>(LoadLibraryA("shcore.dll"), "GetDpiForMonitor");
+    // shcore comes from the system folder only: a file of that name beside
+    // the program (a downloads folder) is never loaded. It stays for the
+    // process.
+    char path[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH - 12);
+    HMODULE shcore = nullptr;
+    if (length > 0 && length < MAX_PATH - 12) {
+      lstrcatA(path, "\\shcore.dll");
+      shcore = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
+    found.getDpiForMonitor = Find<decltype(found.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
     return found;
   }();
   return functions;
@@ -33,7 +41,7 @@ int SystemDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return dpi >= 48 && dpi <= 960 ? dpi : kDesignDpi;
+  return IsPlausibleDpi(dpi) ? dpi : kDesignDpi;
 }
 
 int WindowDpi(HWND window, const DpiFunctions& functions) {

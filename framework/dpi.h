@@ -16,6 +16,12 @@ inline int ScaleLength(int design, int dpi) {
                                        : -((-product + half) / kDesignDpi));
 }
 
+// Whether a DPI is one a display can have (what a system call or a message
+// claims is checked against this before it is used).
+inline bool IsPlausibleDpi(int dpi) {
+  return dpi >= 48 && dpi <= 960;
+}
+
 // The per-monitor DPI functions of Windows 8.1 and 10, looked up at run time:
 // Windows 7 has neither, and there everything is at the system DPI.
 struct DpiFunctions {

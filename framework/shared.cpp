@@ -25,8 +25,8 @@ int FindOwnerWindowNumber(const SkinFramework& framework, HWND window) {
   return 0;
 }
 
-const Metrics& MetricsOf(const SkinFramework& framework, HWND control) {
-  static const Metrics design;
+Metrics MetricsOf(const SkinFramework& framework, HWND control) {
+  const Metrics design;
   int n = FindWindowNumber(framework, control);
   if (n == 0) n = ReadIntProp(control, kOwnerNumberKey);
   if (n == 0) n = ReadIntProp(control, kGenericOwnerKey);

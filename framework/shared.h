@@ -20,8 +20,9 @@ int FindOwnerWindowNumber(const SkinFramework& framework, HWND window);
 std::string ClassNameOf(HWND window);
 // The metrics of the window a control (or an attached window) is painted in:
 // of the window number its properties name, else of its first attached
-// ancestor; the design's when it has none.
-const Metrics& MetricsOf(const SkinFramework& framework, HWND control);
+// ancestor; the design's when it has none. A copy: a painter keeps it across
+// messages that may attach windows and move the window table.
+Metrics MetricsOf(const SkinFramework& framework, HWND control);
 // Byte-wise, case-sensitive; a null text equals an empty one.
 bool TextEquals(const char* a, const char* b);
 bool IsOwnerDrawnListBox(HWND window);

@@ -347,16 +347,35 @@ LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, 
 LRESULT SkinFramework::OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam) {
   WindowRecord* record = Window(n);
   if (record == nullptr) return PassOn(window, WM_DPICHANGED, wParam, lParam);
+  // A scale no display has is not believed: the window's own is asked.
+  int dpi = HIWORD(wParam);
+  if (!IsPlausibleDpi(dpi)) dpi = WindowDpi(window);
   // The new scale first: the owner's move to the suggested rectangle sends
-  // the sizing messages, which lay the title bar out with it.
-  ApplyScale(*record, HIWORD(wParam));
+  // the sizing messages, which lay the title bar out with it. A highlight or
+  // fade under way belongs to the buttons' old places.
+  ApplyScale(*record, dpi);
   record->redrawNeeded = 1;
+  record->lastHotButton = 0;
+  record->fadeIn = FadeRecord{};
+  record->fadeOut = FadeRecord{};
+  hotTitleButton = 0;
+  RECT before{};
+  GetWindowRect(window, &before);
   const LRESULT result = PassOn(window, WM_DPICHANGED, wParam, lParam);
   n = ReadIntProp(window, kWindowNumberKey);
   record = Window(n);
   if (record == nullptr || record->window != window) return result;
+  // An owner that leaves the message to the default procedure keeps its
+  // size: the window takes the rectangle the system suggests itself.
+  RECT after{};
+  GetWindowRect(window, &after);
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (suggested != nullptr && EqualRect(&before, &after) && !EqualRect(&after, suggested)) {
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   LayOutTitleButtons(n);
-  record->lastHotButton = 0;
   record->redrawNeeded = 1;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return result;

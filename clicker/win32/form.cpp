@@ -524,9 +524,14 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A press on the bare client area moves the window like a title bar.
       PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
       return 0;
-    case WM_DPICHANGED:
-      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    case WM_DPICHANGED: {
+      // A scale no display has is not believed: the window's own is asked.
+      const int dpi = HIWORD(wParam);
+      if (lParam != 0)
+        OnDpiChanged(framework::IsPlausibleDpi(dpi) ? dpi : framework::WindowDpi(window),
+                     *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    }
     case WM_WINDOWPOSCHANGED:
       if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0)
         sizeChanged_ = true;
