@@ -52,22 +52,23 @@ apt_update_once() {
 # only at their base versions, which multi-arch packages cannot mix.
 BASE_SUITE=bookworm
 
-# apt_install PACKAGE...: installs; when apt finds no consistent set, installs
-# again with the base suite as the target release, so that both architectures
-# take their versions from one suite.
+# apt_install PACKAGE...: installs; when apt finds no consistent set of
+# versions, installs again with the base suite as the target release, so
+# that both architectures take their versions from one suite. Any other
+# failure (a held lock, the network) is reported as it is.
 apt_install() {
   local out status=0 reason
   out=$(mktemp)
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "$@" \
     >"$out" 2>&1 || status=$?
-  if [ "$status" -ne 0 ]; then
+  if [ "$status" -ne 0 ] && grep -qE 'held broken packages|unmet dependencies' "$out"; then
     reason=$(grep '^E:' "$out" | tail -1 || true)
     log "install failed (${reason:-apt-get exit $status}); installing again with $BASE_SUITE as the target release, so that amd64 and i386 come from one suite"
     status=0
     DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
       -t "$BASE_SUITE" "$@" >"$out" 2>&1 || status=$?
-    [ "$status" -eq 0 ] || cat "$out" >&2
   fi
+  [ "$status" -eq 0 ] || cat "$out" >&2
   rm -f "$out"
   return "$status"
 }

@@ -60,13 +60,17 @@ make_wine_template() {
   mv "$tmp" "$WINE_TEMPLATE"
 }
 
-# smooth_text WINE: ClearType text in $WINEPREFIX, as a Windows desktop has it.
+# smooth_text: ClearType text in $WINEPREFIX, as a Windows desktop has it
+# (set once per prefix; 64-bit Wine edits the registry of both halves).
 smooth_text() {
+  [ -e "$WINEPREFIX/.smooth-text" ] && return 0
   local key='HKCU\Control Panel\Desktop'
-  "$1" reg add "$key" /v FontSmoothing /d 2 /f >/dev/null 2>&1
-  "$1" reg add "$key" /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null 2>&1
-  "$1" reg add "$key" /v FontSmoothingGamma /t REG_DWORD /d 1400 /f >/dev/null 2>&1
-  "$1" reg add "$key" /v FontSmoothingOrientation /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  "$WINE64" reg add "$key" /v FontSmoothing /d 2 /f >/dev/null 2>&1
+  "$WINE64" reg add "$key" /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null 2>&1
+  "$WINE64" reg add "$key" /v FontSmoothingGamma /t REG_DWORD /d 1400 /f >/dev/null 2>&1
+  "$WINE64" reg add "$key" /v FontSmoothingOrientation /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w
+  touch "$WINEPREFIX/.smooth-text"
 }
 
 winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
@@ -86,6 +90,13 @@ ensure_wine_prefix() {
       cmp -s "$WINE_DIR/settings.now" "$WINE_TEMPLATE/settings.reg" || rm -rf "$WINE_TEMPLATE"
     fi
     [ -d "$WINE_TEMPLATE" ] || make_wine_template
+    # A prefix kept from another template (the run's, made with other
+    # settings) is made again too.
+    if [ -d "$WINEPREFIX" ] && ! cmp -s "$WINEPREFIX/settings.reg" "$WINE_TEMPLATE/settings.reg"; then
+      /usr/lib/wine/wineserver -k 2>/dev/null || true
+      /usr/lib/wine/wineserver -w 2>/dev/null || true
+      rm -rf "$WINEPREFIX"
+    fi
     if [ ! -d "$WINEPREFIX" ]; then
       rm -rf "$WINEPREFIX.tmp"
       cp -a "$WINE_TEMPLATE" "$WINEPREFIX.tmp"

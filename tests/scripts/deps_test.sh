@@ -15,7 +15,8 @@ mkdir -p "$work/bin"
 # The stub logs every call; it answers as the mirror state in $work/state asks:
 #   whole      every install works;
 #   i386-lags  an install without a target release finds no consistent set;
-#   broken     every install fails.
+#   broken     every install finds no consistent set;
+#   locked     every install finds dpkg's lock taken.
 cat >"$work/bin/apt-get" <<'STUB'
 #!/bin/bash
 echo "$*" >>"$STUB_DIR/calls"
@@ -28,6 +29,10 @@ for a in "$@"; do
 done
 case "$state:$target" in
   whole:* | i386-lags:bookworm) echo "Setting up wine32:i386 ..."; exit 0 ;;
+  locked:*)
+    echo "E: Could not get lock /var/lib/dpkg/lock-frontend. It is held by process 4242 (unattended-upgr)"
+    exit 100
+    ;;
   *)
     echo "The following packages have unmet dependencies:"
     echo " wine32:i386 : Depends: libc6:i386 (>= 2.34) but it is not going to be installed"
@@ -76,6 +81,12 @@ status=$?
 check "a broken install: the step fails" test "$status" != 0
 check "a broken install: tried twice, then apt's output is shown" \
   test "$(calls)" = 2 -a "$(grep -c 'unmet dependencies' "$work/err")" = 1
+
+run_install locked
+status=$?
+check "a taken lock: the step fails without a second try from another suite" \
+  test "$status" != 0 -a "$(calls)" = 1 -a "$(grep -c -- '-t ' "$work/calls")" = 0
+check "a taken lock: apt's message is shown" test "$(grep -c 'Could not get lock' "$work/err")" = 1
 
 # The whole script under set -e: a failed first try must not end it early.
 echo i386-lags >"$work/state"
