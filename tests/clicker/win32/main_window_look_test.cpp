@@ -195,6 +195,51 @@ TEST_F(MainWindowLookTest, ANewReadOutRepaintsTheLabelAloneAndShowsWhatAWholeRep
   EXPECT_EQ(Differing(red, ShownArea(label)), 0);
 }
 
+// FNV-1a over the window's pixels as the screen shows them, red, green and
+// blue of each in rows from the top.
+uint64_t HashOfShown(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  HDC screen = GetDC(nullptr);
+  uint64_t hash = 14695981039346656037ull;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = GetPixel(screen, x, y);
+      for (const BYTE byte : {GetRValue(c), GetGValue(c), GetBValue(c)}) {
+        hash ^= byte;
+        hash *= 1099511628211ull;
+      }
+    }
+  ReleaseDC(nullptr, screen);
+  return hash;
+}
+
+// What the window looked like at 100 % before it learnt to scale, with the
+// read-out at (5, 5), the notes coloured and nothing hot or focused: the
+// same from the program of that time (this test built on it) and from this
+// one (Wine 8.0 and the faces of the test setup). A change to the look at
+// 100 % shows here first; the picture of what differs is kept.
+constexpr uint64_t kShownAtOneHundredPerCent = 0x4973706411c5eb5dull;
+
+TEST_F(MainWindowLookTest, AtOneHundredPerCentTheWindowIsPixelForPixelWhatItWas) {
+  ASSERT_EQ(main->form().dpi(), 96);
+  SetCursorPos(5, 5);
+  const HWND readOut = main->form().Control("透明标签4");
+  ASSERT_TRUE(testing::PumpUntil([&] { return testing::TextOf(readOut) == "X: 5     Y:5"; }));
+  PumpFor(700);
+  RedrawWindow(main->window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(300);
+  const uint64_t shown = HashOfShown(main->window());
+  std::printf("shown at 96 DPI: 0x%016llx\n", static_cast<unsigned long long>(shown));
+  if (shown != kShownAtOneHundredPerCent) {
+    Photograph(main->window(),
+               std::string(CLICKER_ARTEFACTS) + "/main-window-" + CLICKER_ARCH + "-96-differs.png");
+  }
+  EXPECT_EQ(shown, kShownAtOneHundredPerCent)
+      << "the window at 100 % differs from what it was; see main-window-*-96-differs.png";
+}
+
 int LiveGdiObjects() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported > 0) return static_cast<int>(reported);

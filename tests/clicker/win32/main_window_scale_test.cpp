@@ -4,6 +4,8 @@
 // close button and sizing zones where the scale puts them, and a move to a
 // monitor of another scale. Photographed into build/artefacts.
 #include <windows.h>
+// After windows.h.
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -226,13 +228,15 @@ class MainWindowScaleTest : public ::testing::Test {
   void ExpectLaidOutAt(int atDpi) {
     size_t count = 0;
     const ControlSpec* controls = MainWindowControls(&count);
-    const LOGFONTA stock = [] {
-      LOGFONTA font{};
-      GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-      return font;
-    }();
-    const int stockAtDesign =
-        MulDiv(std::abs(stock.lfHeight), framework::kDesignDpi, framework::SystemDpi());
+    // The default GUI font of a prefix at 96 DPI is 12 pixels high.
+    constexpr int kDefaultAtDesign = 12;
+    std::vector<RECT> others;
+    for (size_t i = 0; i < count; ++i) {
+      const ControlSpec& entry = controls[i];
+      if (entry.kind == ControlKind::Timer || entry.kind == ControlKind::GroupBox || entry.hidden)
+        continue;
+      others.push_back(PlaceInWindow(main->form().Control(entry.name), main->window()));
+    }
     for (size_t i = 0; i < count; ++i) {
       const ControlSpec& entry = controls[i];
       if (entry.kind == ControlKind::Timer) continue;
@@ -241,13 +245,22 @@ class MainWindowScaleTest : public ::testing::Test {
       ASSERT_NE(control, nullptr);
       const RECT want = ScaledRect(entry.left, entry.top, entry.width, entry.height, atDpi);
       const RECT got = PlaceInWindow(control, main->window());
-      // A transparent label may have grown to the right to show its caption.
+      // A transparent label may have grown to the right to show its caption,
+      // into the room beside it only.
       const bool grows = entry.kind == ControlKind::TransparentLabel && got.right > want.right;
+      if (grows) {
+        for (const RECT& other : others) {
+          if (EqualRect(&other, &got)) continue;  // the label itself
+          RECT overlap{};
+          const RECT growth{want.right, got.top, got.right, got.bottom};
+          EXPECT_FALSE(IntersectRect(&overlap, &growth, &other)) << "it grew over a neighbour";
+        }
+      }
       EXPECT_TRUE(Within(got.left, want.left, 1) && Within(got.top, want.top, 1) &&
                   (grows || Within(got.right, want.right, 1)) && Within(got.bottom, want.bottom, 1))
           << got.left << "," << got.top << "-" << got.right << "," << got.bottom << " against "
           << want.left << "," << want.top << "-" << want.right << "," << want.bottom;
-      const int design = entry.font != nullptr ? entry.font->height : stockAtDesign;
+      const int design = entry.font != nullptr ? entry.font->height : kDefaultAtDesign;
       EXPECT_TRUE(
           Within(std::abs(FontOf(control).lfHeight), framework::ScaleLength(design, atDpi), 1))
           << "font height " << FontOf(control).lfHeight;
@@ -467,6 +480,15 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(200);
   const int before = framework::testing::LiveGdiObjects();
+  // The mouse over the close button: it is hot and fading in.
+  {
+    const framework::TitleButton& close = Record().titleButtons[1];
+    SendMessageA(main->window(), WM_MOUSEMOVE, 0,
+                 MAKELPARAM(static_cast<int>(close.x + close.w / 2),
+                            static_cast<int>(close.y + close.h / 2)));
+    ASSERT_EQ(skin->hotTitleButton, 1);
+    ASSERT_EQ(Record().fadeIn.button, 1);
+  }
 
   MoveToDpi(other);
   EXPECT_EQ(dpi, other);
@@ -478,10 +500,26 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
   framework::WindowRecord& record = Record();
   EXPECT_EQ(record.metrics.dpi, other);
   EXPECT_EQ(record.titleHeight, framework::ScaleLength(25, other));
-  EXPECT_EQ(record.titleButtons[1].w, framework::ScaleLength(38, other));
+  const framework::TitleButton& close = record.titleButtons[1];
+  EXPECT_EQ(close.w, framework::ScaleLength(38, other));
+  // Nothing hot or fading is left from the buttons' old places.
+  EXPECT_EQ(skin->hotTitleButton, 0);
+  EXPECT_EQ(record.lastHotButton, 0);
+  EXPECT_EQ(record.fadeIn.button, 0);
+  // The close button's tip answers where the button now is.
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = main->window();
+  tool.uId = 1;
+  ASSERT_TRUE(
+      SendMessageA(record.tooltip.Window(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_EQ(tool.rect.left, static_cast<LONG>(close.x));
+  EXPECT_EQ(tool.rect.right, static_cast<LONG>(close.x + close.w));
   // The drawn captions follow the new fonts.
   for (const framework::ButtonRecord& button : record.buttons)
     EXPECT_TRUE(Within(button.fontSize, EmHeight(button.window), 1)) << button.caption;
+  for (const framework::ContainerRecord& box : record.containers)
+    EXPECT_TRUE(Within(box.fontSize, EmHeight(box.window), 1)) << testing::TextOf(box.window);
   // The size lock holds the new size.
   SetWindowPos(main->window(), nullptr, 0, 0, 300, 300, SWP_NOMOVE | SWP_NOZORDER);
   PumpFor(100);
@@ -492,9 +530,26 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
   RedrawWindow(main->window(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(200);
-  BITMAP frame{};
-  GetObjectA(GetCurrentObject(record.cacheDc1, OBJ_BITMAP), sizeof frame, &frame);
-  EXPECT_EQ(frame.bmWidth, framework::ScaleLength(498, other));
+  auto bitmapOf = [](HDC dc) {
+    BITMAP bitmap{};
+    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bitmap, &bitmap);
+    return bitmap;
+  };
+  EXPECT_EQ(bitmapOf(record.cacheDc1).bmWidth, framework::ScaleLength(498, other));
+  EXPECT_EQ(bitmapOf(record.cacheDc1).bmHeight, framework::ScaleLength(468, other));
+  EXPECT_EQ(bitmapOf(record.cacheDc2).bmWidth, framework::ScaleLength(498, other));
+  EXPECT_EQ(bitmapOf(record.cacheDc2).bmHeight, record.titleHeight);
+  const RECT caption = skin->CaptionArea(framework::FindWindowNumber(*skin, main->window()));
+  EXPECT_EQ(bitmapOf(record.cacheDc3).bmHeight, caption.bottom - caption.top);
+  const int atOther = framework::testing::LiveGdiObjects();
+
+  // Back and forth again: the other scale's fonts and caches do not pile up.
+  MoveToDpi(home);
+  MoveToDpi(other);
+  RedrawWindow(main->window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(200);
+  EXPECT_EQ(framework::testing::LiveGdiObjects(), atOther);
 
   MoveToDpi(home);
   ExpectLaidOutAt(home);
