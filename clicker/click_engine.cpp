@@ -70,7 +70,10 @@ void ClickEngine::StartRun() {
   if (IsEmpty(Box::X)) return Notify(texts::kEnterX);
   if (IsEmpty(Box::Y)) return Notify(texts::kEnterY);
 
-  const int32_t cycles = ReadInt(Box::LoopCount);
+  // The count is the number the box shows: a box that lost the focus holding
+  // a large one shows it in exponent form ("1e+006"), and a count beyond the
+  // 32-bit range runs as long as the counter goes rather than wrapping.
+  const int32_t cycles = TruncateSaturated(TextToReal(form_.GetText(Box::LoopCount)));
   if (cycles < 1) return;
   struct Active {
     ClickEngine& engine;

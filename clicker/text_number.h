@@ -23,4 +23,8 @@ int64_t TextToInt64(std::string_view text);
 // "integer indefinite" 0x8000000000000000, whose low half is 0.
 int32_t TruncateToInt32(double value);
 
+// Truncates toward zero and stops at the ends of the 32-bit range, so that a
+// value beyond it stays on its side; NaN gives 0.
+int32_t TruncateSaturated(double value);
+
 }  // namespace clicker

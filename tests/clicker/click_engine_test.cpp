@@ -81,6 +81,33 @@ TEST_F(ClickEngineTest, CycleCountIsTruncatedFixedAtStartAndNeverNegative) {
   }
 }
 
+TEST_F(ClickEngineTest, TheCountIsTheNumberTheBoxShows) {
+  // A count box left with a large number shows it in exponent form, and a
+  // run reads it so: 1e+006 is a million cycles, not one.
+  const std::pair<const char*, int> counts[] = {{"1e+006", 1'000'000},
+                                                {"1.5e1", 15},
+                                                {"2.5", 2},
+                                                {"3e+009", INT32_MAX},
+                                                {"1e999", INT32_MAX}};
+  for (const auto& [count, cycles] : counts) {
+    RecordingPorts p;
+    p.FillRun(count, "20", "1", "2");
+    ClickEngine e(p, p);
+    // A long run is stopped after its 40th click; a short one ends by itself.
+    p.duringWait[39] = [&] { e.RequestStop(); };
+    e.StartRun();
+    EXPECT_EQ(p.Clicks().size(), static_cast<size_t>(std::min(cycles, 40))) << count;
+  }
+  // Beyond the 32-bit range below, as anything below 1: no cycle.
+  for (const char* count : {"-1e+010", "-3e+009", "4.2e-001"}) {
+    RecordingPorts p;
+    p.FillRun(count, "20", "1", "2");
+    ClickEngine e(p, p);
+    e.StartRun();
+    EXPECT_TRUE(p.log.empty()) << count;
+  }
+}
+
 TEST_F(ClickEngineTest, EveryBoxIsReadAtTheMomentOfUse) {
   FillRequired("3", "10", "1", "1");
   ports.duringWait[0] = [&] {
