@@ -18,6 +18,10 @@ constexpr Row kRows[] = {
 
 }  // namespace
 
+bool ClickEngine::IsEmpty(Box box) {
+  return IsBlank(form_.GetText(box));
+}
+
 int32_t ClickEngine::ReadTruncated(Box box) {
   return TruncateToInt32(TextToReal(form_.GetText(box)));
 }

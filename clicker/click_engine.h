@@ -41,7 +41,9 @@ class ClickEngine {
   int32_t noticeDepth() const { return noticeDepth_; }
 
  private:
-  bool IsEmpty(Box box) { return form_.GetText(box).empty(); }
+  // Empty or only white space: the clear buttons leave one space in a box,
+  // and a box so cleared counts as one never filled.
+  bool IsEmpty(Box box);
   int32_t ReadTruncated(Box box);
   int32_t ReadInt(Box box);
   // Reads a row's coordinate the way that row has always been read.

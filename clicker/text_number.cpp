@@ -29,6 +29,10 @@ size_t SkipDigits(std::string_view text, size_t i) {
 
 }  // namespace
 
+bool IsBlank(std::string_view text) {
+  return SkipSpace(text) == text.size();
+}
+
 double TextToReal(std::string_view text) {
   const size_t start = SkipSpace(text);
   size_t i = start;

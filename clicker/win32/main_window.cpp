@@ -164,7 +164,7 @@ void MainWindow::SetCursorTimerPeriod(int32_t ms) {
 }
 
 void MainWindow::ClearBoxes(const char* const* names, size_t count) {
-  // One space, not an empty text: the engine treats such a box as filled.
+  // One space, not an empty text; the engine counts a blank box as empty.
   for (size_t i = 0; i < count; ++i) form_.SetText(names[i], " ");
 }
 

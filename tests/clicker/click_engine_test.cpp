@@ -69,7 +69,7 @@ TEST_F(ClickEngineTest, CycleCountIsTruncatedFixedAtStartAndNeverNegative) {
   engine.StartRun();
   EXPECT_EQ(ports.Clicks().size(), 2u);
 
-  for (const char* count : {"-3", "0.9", "abc", " "}) {
+  for (const char* count : {"-3", "0.9", "abc"}) {
     RecordingPorts p;
     p.Set(Box::LoopCount, count);
     p.Set(Box::LoopInterval, "1");
@@ -145,20 +145,51 @@ TEST_F(ClickEngineTest, ARowWithXButNoYEndsTheRunSilently) {
             (std::vector<Event>{ClickEvent(1, 2), WaitEvent(7), ClickEvent(10, 11), WaitEvent(7)}));
 }
 
-TEST_F(ClickEngineTest, OneSpaceBoxesAreFilledAndReadAsZero) {
-  // After a row's clear button: the row is clicked at (0, 0).
-  FillRequired("1", "5", "100", "200");
-  ports.Set(Box::X2, " ");
-  ports.Set(Box::Y2, " ");
+TEST_F(ClickEngineTest, BlankBoxesAreEmptyWhereverTheEngineAsks) {
+  // The clear buttons write one space. A row cleared so is skipped, not
+  // clicked at (0, 0); a row whose Y alone is blank ends the run like an
+  // empty one.
+  FillRequired("2", "5", "100", "200");
+  ports.Set(Box::X1, " ");
+  ports.Set(Box::Y1, " ");
+  ports.Set(Box::X2, "30");
+  ports.Set(Box::Y2, "40");
   engine.StartRun();
-  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200), ClickEvent(0, 0)}));
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200), ClickEvent(30, 40),
+                                                ClickEvent(100, 200), ClickEvent(30, 40)}));
+  ports.log.clear();
+  ports.Set(Box::Y2, " \t");
+  engine.StartRun();
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200)}));
 
-  // After 初 始 化 every box holds one space: all checks pass, no cycle runs.
+  // After 初 始 化 every box holds one space: F1 and F3 ask for their
+  // boxes as they do for boxes never filled, and F2 for the main point.
   RecordingPorts p;
   for (int b = 0; b <= static_cast<int>(Box::ClickFrequency); ++b) p.Set(static_cast<Box>(b), " ");
   ClickEngine e(p, p);
   e.StartRun();
-  EXPECT_TRUE(p.log.empty());
+  e.StartCursorClicking();
+  e.RequestStop();
+  p.Set(Box::X, "7");
+  e.RequestStop();
+  EXPECT_EQ(p.log,
+            (std::vector<Event>{NoticeEvent(texts::kEnterLoopCount), PeriodEvent(0),
+                                NoticeEvent(texts::kEnterFrequency),
+                                NoticeEvent(texts::kStopNeedsX), NoticeEvent(texts::kStopNeedsY)}));
+
+  // Each of the four boxes a run needs, blank on its own, gets its notice.
+  const std::pair<Box, const char*> required[] = {{Box::LoopCount, texts::kEnterLoopCount},
+                                                  {Box::LoopInterval, texts::kEnterLoopInterval},
+                                                  {Box::X, texts::kEnterX},
+                                                  {Box::Y, texts::kEnterY}};
+  for (const auto& [box, notice] : required) {
+    RecordingPorts q;
+    q.FillRun("3", "5", "1", "2");
+    q.Set(box, "  ");
+    ClickEngine r(q, q);
+    r.StartRun();
+    EXPECT_EQ(q.log, std::vector<Event>{NoticeEvent(notice)}) << notice;
+  }
 }
 
 TEST_F(ClickEngineTest, CoordinatesAreTruncatedOrReadAsIntegersByRow) {

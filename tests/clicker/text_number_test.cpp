@@ -62,6 +62,11 @@ TEST(TruncateToInt32, TruncatesTowardZeroAndKeepsTheLowHalf) {
   EXPECT_EQ(TruncateToInt32(std::numeric_limits<double>::infinity()), 0);
 }
 
+TEST(IsBlank, EmptyOrWhiteSpaceOnly) {
+  for (const char* text : {"", " ", "   ", " \t", "\r\n"}) EXPECT_TRUE(IsBlank(text)) << text;
+  for (const char* text : {"0", " 1", "-", "1 ", "x"}) EXPECT_FALSE(IsBlank(text)) << text;
+}
+
 TEST(TruncateSaturated, TruncatesTowardZeroAndStopsAtTheEndsOfTheRange) {
   EXPECT_EQ(TruncateSaturated(2.9), 2);
   EXPECT_EQ(TruncateSaturated(-2.9), -2);
