@@ -77,7 +77,14 @@ bool PumpWhile(GoOn&& goOn) {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
     if (msg.message == WM_QUIT) return true;
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return true;
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // A message sent from another thread after the look can end the
+      // window; GetMessage then takes the quit, which belongs to the
+      // program's message loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      return true;
+    }
     DispatchOne(msg);
     if (!goOn()) return false;
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "clicker/win32/fine_timer.h"
@@ -358,6 +360,71 @@ TEST_F(Waits, AWaitSleepsAndSpinsOnlyItsLastStretch) {
   WaitPumping(1000);
   const double waited = threadMs() - start;
   EXPECT_LT(waited, spun / 300.0 * 1000.0 * 0.15) << "spun " << spun;
+}
+
+// A window that another thread's message destroys, and whose end ends the
+// message loop with code 7.
+LRESULT CALLBACK QuitProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP + 1) {
+    DestroyWindow(hwnd);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(7);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HANDLE destroyAsked = nullptr;
+bool destroyTimed = false;
+
+// Sees the wait look at the message waiting in the queue (without taking it
+// out) and has the other thread send its message right then, so that it is
+// handled when the wait next takes a message.
+LRESULT CALLBACK SendBetweenLookAndTake(int code, WPARAM removal, LPARAM lParam) {
+  const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && (removal & PM_REMOVE) == 0 && msg->message == WM_APP && !destroyTimed) {
+    destroyTimed = true;
+    SetEvent(destroyAsked);
+    while ((HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0) Sleep(0);
+  }
+  return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+// The program's shape: a wait in a run, then the message loop until WM_QUIT.
+// Exits with the loop's code, or 99 when the loop never ends.
+[[noreturn]] void WaitWhileAnotherThreadDestroysTheWindow() {
+  std::thread([] {
+    Sleep(10'000);
+    ExitProcess(99);
+  }).detach();
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = QuitProbeProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "QuitProbe";
+  RegisterClassA(&wc);
+  const HWND window = CreateWindowExA(0, "QuitProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      wc.hInstance, nullptr);
+  destroyAsked = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread sender([window] {
+    WaitForSingleObject(destroyAsked, INFINITE);
+    SendMessageA(window, WM_APP + 1, 0, 0);
+  });
+  const HHOOK hook =
+      SetWindowsHookExA(WH_GETMESSAGE, SendBetweenLookAndTake, nullptr, GetCurrentThreadId());
+  PostMessageA(window, WM_APP, 0, 0);
+  WaitPumping(300);
+  UnhookWindowsHookEx(hook);
+  sender.join();
+  std::exit(destroyTimed ? RunMessageLoop() : 98);
+}
+
+TEST(LostQuit, AWindowDestroyedFromAnotherThreadInsideAWaitStillEndsTheProgram) {
+  // The message that destroys the window comes between the wait's look at
+  // the queue and its taking a message out: the quit that follows is taken
+  // by the wait, which must leave it for the program's message loop.
+  EXPECT_EXIT(WaitWhileAnotherThreadDestroysTheWindow(), ::testing::ExitedWithCode(7), "");
 }
 
 int begun = 0;
