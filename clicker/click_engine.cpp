@@ -51,7 +51,9 @@ void ClickEngine::ClickInTurn(Interval& interval, int32_t x, int32_t y, StopSign
   // is what the boxes hold at its due time.
   WaitMark start;
   if (interval.ms > 0) {
-    start = input_.ClickAtOnTime(interval.start, interval.ms, x, y, LeftClick);
+    start = input_.ClickAtOnTime(interval.start, interval.ms, x, y, LeftClick, stop);
+    // A stop that came in the last stretch was run in place of the click.
+    if (stop.Raised()) return;
   } else {
     start = input_.MarkNow();
     input_.ClickAt(x, y, LeftClick);

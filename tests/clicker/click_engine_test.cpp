@@ -227,6 +227,37 @@ TEST_F(ClickEngineTest, StopDuringAWaitEndsTheRunAtItsNextCheck) {
             (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10), NoticeEvent(texts::kLoopEnded)}));
 }
 
+TEST_F(ClickEngineTest, AStopRunRightBeforeAPressCallsItOffAndEndsTheRun) {
+  // The stop reaches the program in the last stretch before the fourth
+  // click, where nothing else is dispatched: that click and everything after
+  // it are left out, the last interval too.
+  FillRequired("5", "10", "1", "2");
+  ports.Set(Box::X1, "3");
+  ports.Set(Box::Y1, "4");
+  ports.beforePress[2] = [&] { engine.RequestStop(); };
+  engine.StartRun();
+  EXPECT_EQ(ports.log,
+            (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10), ClickEvent(3, 4), WaitEvent(10),
+                                ClickEvent(1, 2), WaitEvent(10), NoticeEvent(texts::kLoopEnded)}));
+  EXPECT_EQ(ports.waitOuts, 0);
+
+  // The stop's notice box serves the queue: F1 pressed in it runs a new run,
+  // and when the box closes the stopped run still clicks nothing.
+  RecordingPorts p;
+  ClickEngine e(p, p);
+  p.FillRun("3", "10", "1", "2");
+  p.beforePress[0] = [&] { e.RequestStop(); };
+  p.onNotice = [&] {
+    p.onNotice = nullptr;
+    p.Set(Box::X, "9");
+    e.StartRun();
+  };
+  e.StartRun();
+  std::vector<int32_t> xs;
+  for (const Event& c : p.Clicks()) xs.push_back(c.a);
+  EXPECT_EQ(xs, (std::vector<int32_t>{1, 9, 9, 9}));
+}
+
 TEST_F(ClickEngineTest, StopNoticeDependsOnTheMainPointAndAlwaysSetsTheFlag) {
   engine.RequestStop();
   ports.Set(Box::X, "1");

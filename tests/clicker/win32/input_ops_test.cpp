@@ -174,6 +174,46 @@ TEST_F(ClickTarget, AClickOnTimeLandsOnItsPointAtItsDueTime) {
   }
 }
 
+TEST_F(ClickTarget, ALookBeforeThePressCanCallItOffAndLeavesItOnTime) {
+  // A look that finds a stop: nothing is pressed, though the cursor went
+  // ahead to the point.
+  LookLead lead;
+  int looks = 0;
+  ClickAtDue(
+      CounterAfter(CounterNow(), 1), 150, 150, LeftClick,
+      [&] {
+        ++looks;
+        return true;
+      },
+      lead);
+  PumpFor(100);
+  EXPECT_EQ(looks, 1);
+  EXPECT_TRUE(presses.empty());
+  EXPECT_EQ(CursorX(), 150);
+
+  // A look that takes 300 us and finds nothing: after a few presses it
+  // begins far enough ahead that the presses begin at their due times, as
+  // the last ten of thirty mostly do.
+  const uint64_t lookTakes = TicksOfMicroseconds(300);
+  const auto slowLook = [&] {
+    const uint64_t end = CounterNow() + lookTakes;
+    while (CounterNow() < end) {
+    }
+    return false;
+  };
+  int onTime = 0;
+  for (int i = 0; i < 30; ++i) {
+    const POINT at{150 + 100 * (i % 3), 200};
+    const uint64_t due = CounterNow() + TicksOfMicroseconds(1800);
+    const uint64_t began = ClickAtDue(due, at.x, at.y, LeftClick, slowLook, lead);
+    EXPECT_GE(began, due);
+    if (i >= 20 && began == due) ++onTime;
+    PumpFor(5);
+  }
+  EXPECT_GE(onTime, 5);  // the machine may be busy
+  EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 60; }, 2000));
+}
+
 TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {
   for (int32_t type : {7, 4, -1, 1000}) {
     const ClickSequence s = ClickSequenceOf(static_cast<ClickType>(type));
@@ -232,6 +272,30 @@ class Waits : public ::testing::Test {
   static inline uint32_t* stopsToRaise = nullptr;
   static inline int flood = 0;
 };
+
+TEST_F(Waits, DispatchWaitingTakesTheWantedMessageAloneAndKeepsTheOrder) {
+  // The first message of the number is the one looked at: one that is not
+  // wanted keeps its place, and so does what waits behind it.
+  PostMessageA(window, WM_APP, 1, 0);
+  PostMessageA(window, WM_APP + 1, 7, 0);
+  const auto seven = [](const MSG& msg) { return msg.wParam == 7; };
+  EXPECT_FALSE(DispatchWaiting(window, WM_APP, seven));
+  EXPECT_EQ(dispatched, 0);
+  EXPECT_TRUE(DispatchWaiting(window, WM_APP + 1, seven));
+  EXPECT_FALSE(DispatchWaiting(window, WM_APP + 1, seven));
+  EXPECT_EQ(dispatched, 0);  // WM_APP + 1 goes to the window's default
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_APP));
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+
+  // A quit waiting is left for the message loop.
+  PostQuitMessage(4);
+  EXPECT_FALSE(DispatchWaiting(window, WM_APP, [](const MSG&) { return true; }));
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(msg.wParam, 4u);
+}
 
 TEST_F(Waits, ZeroOrNegativeReturnAtOnceWithoutDispatching) {
   PostMessageA(window, WM_APP, 0, 0);
