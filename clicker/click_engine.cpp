@@ -18,6 +18,10 @@ constexpr Row kRows[] = {
 
 }  // namespace
 
+bool ClickEngine::IsEmpty(Box box) {
+  return IsBlank(form_.GetText(box));
+}
+
 int32_t ClickEngine::ReadTruncated(Box box) {
   return TruncateToInt32(TextToReal(form_.GetText(box)));
 }
@@ -47,7 +51,9 @@ void ClickEngine::ClickInTurn(Interval& interval, int32_t x, int32_t y, StopSign
   // is what the boxes hold at its due time.
   WaitMark start;
   if (interval.ms > 0) {
-    start = input_.ClickAtOnTime(interval.start, interval.ms, x, y, LeftClick);
+    start = input_.ClickAtOnTime(interval.start, interval.ms, x, y, LeftClick, stop);
+    // A stop that came in the last stretch was run in place of the click.
+    if (stop.Raised()) return;
   } else {
     start = input_.MarkNow();
     input_.ClickAt(x, y, LeftClick);
@@ -70,7 +76,10 @@ void ClickEngine::StartRun() {
   if (IsEmpty(Box::X)) return Notify(texts::kEnterX);
   if (IsEmpty(Box::Y)) return Notify(texts::kEnterY);
 
-  const int32_t cycles = ReadInt(Box::LoopCount);
+  // The count is the number the box shows: a box that lost the focus holding
+  // a large one shows it in exponent form ("1e+006"), and a count beyond the
+  // 32-bit range runs as long as the counter goes rather than wrapping.
+  const int32_t cycles = TruncateSaturated(TextToReal(form_.GetText(Box::LoopCount)));
   if (cycles < 1) return;
   struct Active {
     ClickEngine& engine;

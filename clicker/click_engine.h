@@ -36,12 +36,15 @@ class ClickEngine {
   // and cursor clicking no longer needs the fine timer.
   void AbandonRuns();
 
+  // 1 after a stop until the next run starts; see stopRequested_.
   int32_t stopRequested() const { return stopRequested_; }
   int32_t runDepth() const { return runDepth_; }
   int32_t noticeDepth() const { return noticeDepth_; }
 
  private:
-  bool IsEmpty(Box box) { return form_.GetText(box).empty(); }
+  // Empty or only white space: the clear buttons leave one space in a box,
+  // and a box so cleared counts as one never filled.
+  bool IsEmpty(Box box);
   int32_t ReadTruncated(Box box);
   int32_t ReadInt(Box box);
   // Reads a row's coordinate the way that row has always been read.
@@ -66,8 +69,12 @@ class ClickEngine {
 
   InputPort& input_;
   FormPort& form_;
+  // Whether a stop came since the latest run started: set by RequestStop
+  // and AbandonRuns, cleared by StartRun. It stops nothing; it only says so.
   int32_t stopRequested_ = 0;
-  // Every stop counts here; a run ends once the count differs from its start.
+  // What stops runs: every stop counts here, and a run ends once the count
+  // differs from its start (its StopSignal), so a run started later, which
+  // clears the flag above, cannot undo a stop for the runs before it.
   uint32_t stops_ = 0;
   int32_t runDepth_ = 0;
   int32_t noticeDepth_ = 0;

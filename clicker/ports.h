@@ -60,11 +60,14 @@ class InputPort {
   // at once, dispatching nothing.
   virtual void WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) = 0;
   // Puts the cursor on the point at once and, ms after the mark, clicks like
-  // ClickAt (cursor first, then the presses); nothing is dispatched between.
-  // A deadline already past, or further off than the last stretch (a wait
-  // cut short), gets its click at once. Returns the mark the click began at.
-  virtual WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y,
-                                 ClickType type) = 0;
+  // ClickAt (cursor first, then the presses). Nothing is dispatched between
+  // but a stop that has reached the program by then: it is run right before
+  // the press, and when the stop signal is raised after it nothing is
+  // clicked. A deadline already past, or further off than the last stretch
+  // (a wait cut short), gets its click at once. Returns the mark the click
+  // began at.
+  virtual WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y, ClickType type,
+                                 StopSignal stop) = 0;
   // Spends what is left of ms after the mark, dispatching nothing, when that
   // is no more than the last stretch.
   virtual void WaitOut(WaitMark start, int32_t ms) = 0;

@@ -1,5 +1,6 @@
 #include "clicker/text_number.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -27,6 +28,10 @@ size_t SkipDigits(std::string_view text, size_t i) {
 }
 
 }  // namespace
+
+bool IsBlank(std::string_view text) {
+  return SkipSpace(text) == text.size();
+}
 
 double TextToReal(std::string_view text) {
   const size_t start = SkipSpace(text);
@@ -87,6 +92,13 @@ int32_t TruncateToInt32(double value) {
   int64_t whole = std::numeric_limits<int64_t>::min();
   if (value >= -kTwoTo63 && value < kTwoTo63) whole = static_cast<int64_t>(value);
   return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(whole)));
+}
+
+int32_t TruncateSaturated(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+  if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(value);
 }
 
 }  // namespace clicker

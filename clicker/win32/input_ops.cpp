@@ -33,17 +33,39 @@ void ClickAt(int32_t x, int32_t y, ClickType type) {
 }
 
 uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type) {
+  LookLead none{0};
+  return ClickAtDue(due, x, y, type, nullptr, none);
+}
+
+void LookLead::Took(uint64_t taken) {
+  const uint64_t most = TicksOfMicroseconds(kMostMicroseconds);
+  const uint64_t target = taken < most / 2 ? 2 * taken : most;
+  if (target >= ticks) {
+    ticks += (target - ticks) / 8;
+  } else {
+    ticks -= (ticks - target) / 8;
+  }
+}
+
+uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type,
+                    const std::function<bool()>& stopped, LookLead& lead) {
   // Moving the pointer sets the window system to work for whatever lies
   // under the point (crossing and hover events); done ahead, that work is
   // over by the due time, and the press itself comes on time.
-  uint64_t began = CounterNow();
-  if (began < due) {
+  bool onTime = false;
+  if (CounterNow() < due) {
     SetCursorPos(x, y);
-    // A move that took it past the due time makes the click late: its
-    // interval then runs from now, like that of any late click.
-    const bool onTime = CounterNow() < due && SpinUntilDue(due);
-    began = onTime ? due : CounterNow();
+    onTime = CounterNow() < due && SpinUntilDue(due, stopped ? lead.ticks : 0);
   }
+  if (stopped) {
+    const uint64_t lookedAt = CounterNow();
+    if (stopped()) return lookedAt;
+    if (onTime) lead.Took(CounterNow() - lookedAt);
+    onTime = onTime && CounterNow() < due && SpinUntilDue(due);
+  }
+  // A move or a look that took it past the due time makes the click late:
+  // its interval then runs from now, like that of any late click.
+  const uint64_t began = onTime ? due : CounterNow();
   ClickAt(x, y, type);
   return began;
 }
@@ -113,8 +135,17 @@ void Win32InputPort::WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop
   win32::WaitPumpingNear(start, ms, stop);
 }
 WaitMark Win32InputPort::ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y,
-                                       ClickType type) {
-  return ClickAtDue(CounterAfter(start, ms), x, y, type);
+                                       ClickType type, StopSignal stop) {
+  const uint64_t due = CounterAfter(start, ms);
+  if (!runWaitingStop_) return ClickAtDue(due, x, y, type);
+  const std::function<bool()> stopped = [this, stop] {
+    runWaitingStop_();
+    return stop.Raised();
+  };
+  return ClickAtDue(due, x, y, type, stopped, lookLead_);
+}
+void Win32InputPort::SetStopFinder(std::function<void()> runWaitingStop) {
+  runWaitingStop_ = std::move(runWaitingStop);
 }
 void Win32InputPort::WaitOut(WaitMark start, int32_t ms) {
   SpinUntilDue(CounterAfter(start, ms));

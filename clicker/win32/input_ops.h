@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "clicker/click_type.h"
 #include "clicker/ports.h"
+#include "clicker/win32/message_pump.h"
 
 namespace clicker::win32 {
 
@@ -20,6 +22,25 @@ void ClickAt(int32_t x, int32_t y, ClickType type);
 // time further off or past gets its click at once. Returns when the click
 // began: the due time, or now when that has passed.
 uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type);
+
+// How far ahead of a due time the look for a stop before the press begins:
+// about twice what looks have lately taken, so that what a look costs does
+// not make the press late.
+struct LookLead {
+  static constexpr uint32_t kFirstMicroseconds = 100;
+  static constexpr uint32_t kMostMicroseconds = 500;
+  uint64_t ticks = TicksOfMicroseconds(kFirstMicroseconds);
+  // A look that took so many ticks moves the lead an eighth of the way
+  // toward twice that.
+  void Took(uint64_t taken);
+};
+
+// ClickAtDue with a look before the press: stopped() runs a stop that waits
+// in the queue and answers whether the press is off; then nothing is
+// clicked (the cursor has gone ahead to the point). The look begins the lead
+// ahead of the due time, and the lead follows what the look took.
+uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type,
+                    const std::function<bool()>& stopped, LookLead& lead);
 
 int32_t CursorX();
 int32_t CursorY();
@@ -51,7 +72,8 @@ class Win32InputPort : public InputPort {
   void WaitPumping(int32_t ms) override;
   WaitMark MarkNow() override;
   void WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) override;
-  WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y, ClickType type) override;
+  WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y, ClickType type,
+                         StopSignal stop) override;
   void WaitOut(WaitMark start, int32_t ms) override;
   void BeginFineTiming() override;
   void EndFineTiming() override;
@@ -59,6 +81,15 @@ class Win32InputPort : public InputPort {
   int32_t CursorX() override;
   int32_t CursorY() override;
   void ShowNotice(const char* text) override;
+
+  // How the window finds a stop that waits in its queue and runs it,
+  // dispatching nothing else: looked for right before every press on time,
+  // so that a stop which came in the last stretch is not followed by a click.
+  void SetStopFinder(std::function<void()> runWaitingStop);
+
+ private:
+  std::function<void()> runWaitingStop_;
+  LookLead lookLead_;
 };
 
 }  // namespace clicker::win32

@@ -121,6 +121,27 @@ const WindowSpec& MainWindowSpec() {
 MainWindow::MainWindow()
     : form_(kWindow, kControls, sizeof kControls / sizeof kControls[0]), engine_(input_, *this) {
   BindEvents();
+  input_.SetStopFinder([this] { RunWaitingStop(); });
+}
+
+void MainWindow::RunWaitingStop() {
+  const HWND window = form_.window();
+  if (window == nullptr) return;
+  // This runs right before a press: one question to the window system when
+  // nothing of the kind waits, the messages looked at only when something does.
+  const UINT waiting = HIWORD(GetQueueStatus(QS_HOTKEY | QS_POSTMESSAGE));
+  if (waiting == 0) return;
+  const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
+  if (f2 != 0 &&
+      DispatchWaiting(window, WM_HOTKEY, [f2](const MSG& msg) { return msg.wParam == f2; })) {
+    return;
+  }
+  const HWND stopButton = form_.Control("按钮2");
+  if ((waiting & QS_POSTMESSAGE) == 0 || stopButton == nullptr) return;
+  if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
+  DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
+    return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;
+  });
 }
 
 void MainWindow::BindEvents() {
@@ -164,7 +185,7 @@ void MainWindow::SetCursorTimerPeriod(int32_t ms) {
 }
 
 void MainWindow::ClearBoxes(const char* const* names, size_t count) {
-  // One space, not an empty text: the engine treats such a box as filled.
+  // One space, not an empty text; the engine counts a blank box as empty.
   for (size_t i = 0; i < count; ++i) form_.SetText(names[i], " ");
 }
 

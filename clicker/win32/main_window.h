@@ -56,6 +56,10 @@ class MainWindow : public FormPort, private StartupPort {
   void SleepMs(int32_t ms) override;
 
   void BindEvents();
+  // Runs a stop that waits in the queue, and nothing else: F2's WM_HOTKEY,
+  // or a click of the hidden button 按钮2 (BM_CLICK to it, or its
+  // BN_CLICKED posted to the window). Other messages keep their place.
+  void RunWaitingStop();
 
   Form form_;
   Win32InputPort input_;

@@ -77,7 +77,14 @@ bool PumpWhile(GoOn&& goOn) {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
     if (msg.message == WM_QUIT) return true;
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return true;
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // A message sent from another thread after the look can end the
+      // window; GetMessage then takes the quit, which belongs to the
+      // program's message loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      return true;
+    }
     DispatchOne(msg);
     if (!goOn()) return false;
   }
@@ -124,8 +131,29 @@ uint64_t CounterAfter(uint64_t mark, int32_t ms) {
   return mark + TicksForMs(ms, CounterFrequency());
 }
 
-bool SpinUntilDue(uint64_t due) {
-  return SpinUntil(due, LastStretch(), CounterNow);
+bool SpinUntilDue(uint64_t due, uint64_t early) {
+  // The last stretch is judged by the due time; the spin may end before it.
+  const uint64_t at = CounterNow();
+  if (at < due && due - at > LastStretch()) return false;
+  return SpinUntil(due > early ? due - early : 0, LastStretch(), CounterNow);
+}
+
+uint64_t TicksOfMicroseconds(uint32_t us) {
+  return CounterFrequency() * us / 1'000'000;
+}
+
+bool DispatchWaiting(HWND window, UINT message, const std::function<bool(const MSG&)>& wanted) {
+  MSG msg;
+  if (!PeekMessageA(&msg, window, message, message, PM_NOREMOVE)) return false;
+  if (msg.message != message || !wanted(msg)) return false;
+  if (!PeekMessageA(&msg, window, message, message, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    // Not ours to take: the program's message loop ends on it.
+    PostQuitMessage(static_cast<int>(msg.wParam));
+    return false;
+  }
+  DispatchOne(msg);
+  return true;
 }
 
 void WaitPumping(int32_t ms) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "clicker/ports.h"
 
@@ -21,6 +22,11 @@ void DispatchOne(MSG& msg);
 // and ends the pumping; the result says whether one is waiting.
 bool PumpPending();
 
+// Takes out and dispatches the first message of the number that waits for
+// the window, when wanted() accepts it; every other message stays where it
+// is. Returns whether it dispatched one.
+bool DispatchWaiting(HWND window, UINT message, const std::function<bool(const MSG&)>& wanted);
+
 // Waits at least ms milliseconds, as measured by the performance counter,
 // dispatching everything that arrives. It sleeps until a message comes or
 // shortly before the end, and spins only that last stretch. Returns at once,
@@ -36,10 +42,12 @@ uint64_t CounterAfter(uint64_t mark, int32_t ms);
 // than the last stretch left, which SpinUntilDue spends. The stop signal ends
 // it after the dispatch that raised it.
 void WaitPumpingNear(uint64_t start, int32_t ms, StopSignal stop);
-// Spins, dispatching nothing, until the due time when no more than the last
-// stretch is left; returns whether it was (false: further off, nothing spun).
-// A due time already passed counts as reached.
-bool SpinUntilDue(uint64_t due);
+// Spins, dispatching nothing, until the due time (or early ticks before it)
+// when no more than the last stretch is left; returns whether it was (false:
+// further off, nothing spun). A due time already passed counts as reached.
+bool SpinUntilDue(uint64_t due, uint64_t early = 0);
+// Performance counter ticks in so many microseconds.
+uint64_t TicksOfMicroseconds(uint32_t us);
 
 // Runs the message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();

@@ -69,7 +69,7 @@ TEST_F(ClickEngineTest, CycleCountIsTruncatedFixedAtStartAndNeverNegative) {
   engine.StartRun();
   EXPECT_EQ(ports.Clicks().size(), 2u);
 
-  for (const char* count : {"-3", "0.9", "abc", " "}) {
+  for (const char* count : {"-3", "0.9", "abc"}) {
     RecordingPorts p;
     p.Set(Box::LoopCount, count);
     p.Set(Box::LoopInterval, "1");
@@ -78,6 +78,33 @@ TEST_F(ClickEngineTest, CycleCountIsTruncatedFixedAtStartAndNeverNegative) {
     ClickEngine e(p, p);
     e.StartRun();
     EXPECT_TRUE(p.log.empty()) << count;  // no cycle and no notice
+  }
+}
+
+TEST_F(ClickEngineTest, TheCountIsTheNumberTheBoxShows) {
+  // A count box left with a large number shows it in exponent form, and a
+  // run reads it so: 1e+006 is a million cycles, not one.
+  const std::pair<const char*, int> counts[] = {{"1e+006", 1'000'000},
+                                                {"1.5e1", 15},
+                                                {"2.5", 2},
+                                                {"3e+009", INT32_MAX},
+                                                {"1e999", INT32_MAX}};
+  for (const auto& [count, cycles] : counts) {
+    RecordingPorts p;
+    p.FillRun(count, "20", "1", "2");
+    ClickEngine e(p, p);
+    // A long run is stopped after its 40th click; a short one ends by itself.
+    p.duringWait[39] = [&] { e.RequestStop(); };
+    e.StartRun();
+    EXPECT_EQ(p.Clicks().size(), static_cast<size_t>(std::min(cycles, 40))) << count;
+  }
+  // Beyond the 32-bit range below, as anything below 1: no cycle.
+  for (const char* count : {"-1e+010", "-3e+009", "4.2e-001"}) {
+    RecordingPorts p;
+    p.FillRun(count, "20", "1", "2");
+    ClickEngine e(p, p);
+    e.StartRun();
+    EXPECT_TRUE(p.log.empty()) << count;
   }
 }
 
@@ -118,20 +145,51 @@ TEST_F(ClickEngineTest, ARowWithXButNoYEndsTheRunSilently) {
             (std::vector<Event>{ClickEvent(1, 2), WaitEvent(7), ClickEvent(10, 11), WaitEvent(7)}));
 }
 
-TEST_F(ClickEngineTest, OneSpaceBoxesAreFilledAndReadAsZero) {
-  // After a row's clear button: the row is clicked at (0, 0).
-  FillRequired("1", "5", "100", "200");
-  ports.Set(Box::X2, " ");
-  ports.Set(Box::Y2, " ");
+TEST_F(ClickEngineTest, BlankBoxesAreEmptyWhereverTheEngineAsks) {
+  // The clear buttons write one space. A row cleared so is skipped, not
+  // clicked at (0, 0); a row whose Y alone is blank ends the run like an
+  // empty one.
+  FillRequired("2", "5", "100", "200");
+  ports.Set(Box::X1, " ");
+  ports.Set(Box::Y1, " ");
+  ports.Set(Box::X2, "30");
+  ports.Set(Box::Y2, "40");
   engine.StartRun();
-  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200), ClickEvent(0, 0)}));
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200), ClickEvent(30, 40),
+                                                ClickEvent(100, 200), ClickEvent(30, 40)}));
+  ports.log.clear();
+  ports.Set(Box::Y2, " \t");
+  engine.StartRun();
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(100, 200)}));
 
-  // After 初 始 化 every box holds one space: all checks pass, no cycle runs.
+  // After 初 始 化 every box holds one space: F1 and F3 ask for their
+  // boxes as they do for boxes never filled, and F2 for the main point.
   RecordingPorts p;
   for (int b = 0; b <= static_cast<int>(Box::ClickFrequency); ++b) p.Set(static_cast<Box>(b), " ");
   ClickEngine e(p, p);
   e.StartRun();
-  EXPECT_TRUE(p.log.empty());
+  e.StartCursorClicking();
+  e.RequestStop();
+  p.Set(Box::X, "7");
+  e.RequestStop();
+  EXPECT_EQ(p.log,
+            (std::vector<Event>{NoticeEvent(texts::kEnterLoopCount), PeriodEvent(0),
+                                NoticeEvent(texts::kEnterFrequency),
+                                NoticeEvent(texts::kStopNeedsX), NoticeEvent(texts::kStopNeedsY)}));
+
+  // Each of the four boxes a run needs, blank on its own, gets its notice.
+  const std::pair<Box, const char*> required[] = {{Box::LoopCount, texts::kEnterLoopCount},
+                                                  {Box::LoopInterval, texts::kEnterLoopInterval},
+                                                  {Box::X, texts::kEnterX},
+                                                  {Box::Y, texts::kEnterY}};
+  for (const auto& [box, notice] : required) {
+    RecordingPorts q;
+    q.FillRun("3", "5", "1", "2");
+    q.Set(box, "  ");
+    ClickEngine r(q, q);
+    r.StartRun();
+    EXPECT_EQ(q.log, std::vector<Event>{NoticeEvent(notice)}) << notice;
+  }
 }
 
 TEST_F(ClickEngineTest, CoordinatesAreTruncatedOrReadAsIntegersByRow) {
@@ -167,6 +225,37 @@ TEST_F(ClickEngineTest, StopDuringAWaitEndsTheRunAtItsNextCheck) {
   engine.StartRun();
   EXPECT_EQ(ports.log,
             (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10), NoticeEvent(texts::kLoopEnded)}));
+}
+
+TEST_F(ClickEngineTest, AStopRunRightBeforeAPressCallsItOffAndEndsTheRun) {
+  // The stop reaches the program in the last stretch before the fourth
+  // click, where nothing else is dispatched: that click and everything after
+  // it are left out, the last interval too.
+  FillRequired("5", "10", "1", "2");
+  ports.Set(Box::X1, "3");
+  ports.Set(Box::Y1, "4");
+  ports.beforePress[2] = [&] { engine.RequestStop(); };
+  engine.StartRun();
+  EXPECT_EQ(ports.log,
+            (std::vector<Event>{ClickEvent(1, 2), WaitEvent(10), ClickEvent(3, 4), WaitEvent(10),
+                                ClickEvent(1, 2), WaitEvent(10), NoticeEvent(texts::kLoopEnded)}));
+  EXPECT_EQ(ports.waitOuts, 0);
+
+  // The stop's notice box serves the queue: F1 pressed in it runs a new run,
+  // and when the box closes the stopped run still clicks nothing.
+  RecordingPorts p;
+  ClickEngine e(p, p);
+  p.FillRun("3", "10", "1", "2");
+  p.beforePress[0] = [&] { e.RequestStop(); };
+  p.onNotice = [&] {
+    p.onNotice = nullptr;
+    p.Set(Box::X, "9");
+    e.StartRun();
+  };
+  e.StartRun();
+  std::vector<int32_t> xs;
+  for (const Event& c : p.Clicks()) xs.push_back(c.a);
+  EXPECT_EQ(xs, (std::vector<int32_t>{1, 9, 9, 9}));
 }
 
 TEST_F(ClickEngineTest, StopNoticeDependsOnTheMainPointAndAlwaysSetsTheFlag) {

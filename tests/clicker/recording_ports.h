@@ -92,11 +92,22 @@ class RecordingPorts : public InputPort, public FormPort {
     const uint64_t end = start + static_cast<uint64_t>(ms) * 1000;
     if (end > now + lastStretch) now = end - lastStretch;
   }
-  WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y,
-                         ClickType type) override {
+  // Runs right before the n-th click on time (0-based), as a stop found
+  // waiting in the queue there would.
+  std::map<int, std::function<void()>> beforePress;
+  int onTime = 0;
+  WaitMark ClickAtOnTime(WaitMark start, int32_t ms, int32_t x, int32_t y, ClickType type,
+                         StopSignal stop) override {
     const uint64_t due = start + static_cast<uint64_t>(ms > 0 ? ms : 0) * 1000;
     dueTimes.push_back(due);
     if (due > now) now = due;
+    auto it = beforePress.find(onTime++);
+    if (it != beforePress.end()) {
+      auto action = std::move(it->second);
+      beforePress.erase(it);
+      action();
+    }
+    if (stop.Raised()) return now;
     const uint64_t began = now;
     ClickAt(x, y, type);
     return began;

@@ -62,5 +62,23 @@ TEST(TruncateToInt32, TruncatesTowardZeroAndKeepsTheLowHalf) {
   EXPECT_EQ(TruncateToInt32(std::numeric_limits<double>::infinity()), 0);
 }
 
+TEST(IsBlank, EmptyOrWhiteSpaceOnly) {
+  for (const char* text : {"", " ", "   ", " \t", "\r\n"}) EXPECT_TRUE(IsBlank(text)) << text;
+  for (const char* text : {"0", " 1", "-", "1 ", "x"}) EXPECT_FALSE(IsBlank(text)) << text;
+}
+
+TEST(TruncateSaturated, TruncatesTowardZeroAndStopsAtTheEndsOfTheRange) {
+  EXPECT_EQ(TruncateSaturated(2.9), 2);
+  EXPECT_EQ(TruncateSaturated(-2.9), -2);
+  EXPECT_EQ(TruncateSaturated(1e6), 1000000);
+  EXPECT_EQ(TruncateSaturated(2147483647.9), 2147483647);
+  EXPECT_EQ(TruncateSaturated(2147483648.0), 2147483647);
+  EXPECT_EQ(TruncateSaturated(3e9), 2147483647);
+  EXPECT_EQ(TruncateSaturated(-2147483648.9), -2147483647 - 1);
+  EXPECT_EQ(TruncateSaturated(-1e300), -2147483647 - 1);
+  EXPECT_EQ(TruncateSaturated(std::numeric_limits<double>::infinity()), 2147483647);
+  EXPECT_EQ(TruncateSaturated(std::nan("")), 0);
+}
+
 }  // namespace
 }  // namespace clicker

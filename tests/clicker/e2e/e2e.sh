@@ -2,7 +2,8 @@
 # End to end, under Xvfb: start the program, dismiss the instructions box,
 # type a main point, rows, count and interval into the real boxes, press F1
 # and check where the clicks land, at 200 and 1000 ms; F3/F4 with a radio
-# selected; F2 then F1 inside a long interval; then Esc from the hotkey list.
+# selected; F2 then F1 inside a long interval; a cleared row, 初 始 化 and a
+# million cycles; then Esc from the hotkey list.
 #   e2e.sh ARCH BINDIR RESULTS_XML ARTEFACT_DIR
 set -uo pipefail
 arch=$1
@@ -180,6 +181,69 @@ sleep 1.5
 got=$(grep '^[LlRr] ' "$work/clicks.txt" | tail -n +$((before + 1)) | cut -d' ' -f1-3 | tr '\n' ',')
 check "F2 then F1 in a 5 s interval: the new run's clicks and nothing after" \
   test "$got" = "L 100 100,L 100 100,L 100 100,"
+
+# A row filled and then cleared with its 清除 button is skipped: two cycles
+# click the main point alone (600 ms apart, so that the recorder does not
+# take them for a double click).
+type_into 32 248 600
+type_into 160 128 1100  # X1
+type_into 296 128 150   # Y1
+xdotool mousemove $((wx + 436)) $((wy + 140)) click 1  # 按钮4: clears row 1
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+before=$(presses)
+xdotool key F1
+wait_until 5 at_least_presses $((before + 2))
+sleep 1
+got=$(grep '^[LlRr] ' "$work/clicks.txt" | tail -n +$((before + 1)) | cut -d' ' -f1-3 | tr '\n' ',')
+if [ "$got" = "L 100 100,L 100 100," ]; then
+  pass "a row cleared with its button is skipped"
+else
+  fail "a row cleared with its button is skipped" "got: $got"
+fi
+
+# After 初 始 化 every box holds a space, which counts as empty: F1 asks for
+# the loop count (the first box it checks) and clicks nothing.
+xdotool mousemove $((wx + 80)) $((wy + 424)) click 1  # 按钮9
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+before=$(presses)
+xdotool key F1
+if wait_until 10 has_window "青禾温馨提示"; then
+  pass "F1 after 初 始 化 shows the loop-count notice"
+else
+  fail "F1 after 初 始 化 shows the loop-count notice" "no notice"
+fi
+xdotool key Return
+wait_until 5 no_window "青禾温馨提示"
+check "F1 after 初 始 化 clicks nothing" test "$(presses)" = "$before"
+
+# A count of 1000000 is written back as 1e+006 and still runs a million
+# cycles: at 20 ms the run is clicking after 2 s, and F2 ends it.
+type_into 32 192 1000000
+type_into 32 248 20
+type_into 160 88 100
+type_into 296 88 100
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+before=$(presses)
+xdotool key F1
+sleep 2.2
+at_2s=$(presses)
+sleep 0.5
+at_2_5s=$(presses)
+check "a count of 1000000 at 20 ms still clicks after 2 s ($((at_2s - before)) presses by then, $((at_2_5s - at_2s)) in the next 0.5 s)" \
+  test $((at_2_5s - at_2s)) -ge 5
+xdotool key F2
+if wait_until 10 has_window "青禾温馨提示"; then
+  after_stop=$(presses)
+  sleep 0.6
+  check "F2 ends the million-cycle run: nothing is clicked after its notice" test "$(presses)" = "$after_stop"
+  xdotool key Return
+  wait_until 5 no_window "青禾温馨提示"
+else
+  fail "F2 ends the million-cycle run: nothing is clicked after its notice" "no notice"
+fi
 
 # Esc in the hotkey list closes the window and ends the program.
 xdotool mousemove $((wx + 364)) $((wy + 404)) click 1

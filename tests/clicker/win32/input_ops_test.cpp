@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "clicker/win32/fine_timer.h"
@@ -172,6 +174,46 @@ TEST_F(ClickTarget, AClickOnTimeLandsOnItsPointAtItsDueTime) {
   }
 }
 
+TEST_F(ClickTarget, ALookBeforeThePressCanCallItOffAndLeavesItOnTime) {
+  // A look that finds a stop: nothing is pressed, though the cursor went
+  // ahead to the point.
+  LookLead lead;
+  int looks = 0;
+  ClickAtDue(
+      CounterAfter(CounterNow(), 1), 150, 150, LeftClick,
+      [&] {
+        ++looks;
+        return true;
+      },
+      lead);
+  PumpFor(100);
+  EXPECT_EQ(looks, 1);
+  EXPECT_TRUE(presses.empty());
+  EXPECT_EQ(CursorX(), 150);
+
+  // A look that takes 300 us and finds nothing: after a few presses it
+  // begins far enough ahead that the presses begin at their due times, as
+  // the last ten of thirty mostly do.
+  const uint64_t lookTakes = TicksOfMicroseconds(300);
+  const auto slowLook = [&] {
+    const uint64_t end = CounterNow() + lookTakes;
+    while (CounterNow() < end) {
+    }
+    return false;
+  };
+  int onTime = 0;
+  for (int i = 0; i < 30; ++i) {
+    const POINT at{150 + 100 * (i % 3), 200};
+    const uint64_t due = CounterNow() + TicksOfMicroseconds(1800);
+    const uint64_t began = ClickAtDue(due, at.x, at.y, LeftClick, slowLook, lead);
+    EXPECT_GE(began, due);
+    if (i >= 20 && began == due) ++onTime;
+    PumpFor(5);
+  }
+  EXPECT_GE(onTime, 5);  // the machine may be busy
+  EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 60; }, 2000));
+}
+
 TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {
   for (int32_t type : {7, 4, -1, 1000}) {
     const ClickSequence s = ClickSequenceOf(static_cast<ClickType>(type));
@@ -230,6 +272,30 @@ class Waits : public ::testing::Test {
   static inline uint32_t* stopsToRaise = nullptr;
   static inline int flood = 0;
 };
+
+TEST_F(Waits, DispatchWaitingTakesTheWantedMessageAloneAndKeepsTheOrder) {
+  // The first message of the number is the one looked at: one that is not
+  // wanted keeps its place, and so does what waits behind it.
+  PostMessageA(window, WM_APP, 1, 0);
+  PostMessageA(window, WM_APP + 1, 7, 0);
+  const auto seven = [](const MSG& msg) { return msg.wParam == 7; };
+  EXPECT_FALSE(DispatchWaiting(window, WM_APP, seven));
+  EXPECT_EQ(dispatched, 0);
+  EXPECT_TRUE(DispatchWaiting(window, WM_APP + 1, seven));
+  EXPECT_FALSE(DispatchWaiting(window, WM_APP + 1, seven));
+  EXPECT_EQ(dispatched, 0);  // WM_APP + 1 goes to the window's default
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_APP));
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+
+  // A quit waiting is left for the message loop.
+  PostQuitMessage(4);
+  EXPECT_FALSE(DispatchWaiting(window, WM_APP, [](const MSG&) { return true; }));
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(msg.wParam, 4u);
+}
 
 TEST_F(Waits, ZeroOrNegativeReturnAtOnceWithoutDispatching) {
   PostMessageA(window, WM_APP, 0, 0);
@@ -358,6 +424,71 @@ TEST_F(Waits, AWaitSleepsAndSpinsOnlyItsLastStretch) {
   WaitPumping(1000);
   const double waited = threadMs() - start;
   EXPECT_LT(waited, spun / 300.0 * 1000.0 * 0.15) << "spun " << spun;
+}
+
+// A window that another thread's message destroys, and whose end ends the
+// message loop with code 7.
+LRESULT CALLBACK QuitProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP + 1) {
+    DestroyWindow(hwnd);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(7);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HANDLE destroyAsked = nullptr;
+bool destroyTimed = false;
+
+// Sees the wait look at the message waiting in the queue (without taking it
+// out) and has the other thread send its message right then, so that it is
+// handled when the wait next takes a message.
+LRESULT CALLBACK SendBetweenLookAndTake(int code, WPARAM removal, LPARAM lParam) {
+  const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && (removal & PM_REMOVE) == 0 && msg->message == WM_APP && !destroyTimed) {
+    destroyTimed = true;
+    SetEvent(destroyAsked);
+    while ((HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0) Sleep(0);
+  }
+  return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+// The program's shape: a wait in a run, then the message loop until WM_QUIT.
+// Exits with the loop's code, or 99 when the loop never ends.
+[[noreturn]] void WaitWhileAnotherThreadDestroysTheWindow() {
+  std::thread([] {
+    Sleep(10'000);
+    ExitProcess(99);
+  }).detach();
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = QuitProbeProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "QuitProbe";
+  RegisterClassA(&wc);
+  const HWND window = CreateWindowExA(0, "QuitProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      wc.hInstance, nullptr);
+  destroyAsked = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread sender([window] {
+    WaitForSingleObject(destroyAsked, INFINITE);
+    SendMessageA(window, WM_APP + 1, 0, 0);
+  });
+  const HHOOK hook =
+      SetWindowsHookExA(WH_GETMESSAGE, SendBetweenLookAndTake, nullptr, GetCurrentThreadId());
+  PostMessageA(window, WM_APP, 0, 0);
+  WaitPumping(300);
+  UnhookWindowsHookEx(hook);
+  sender.join();
+  std::exit(destroyTimed ? RunMessageLoop() : 98);
+}
+
+TEST(LostQuit, AWindowDestroyedFromAnotherThreadInsideAWaitStillEndsTheProgram) {
+  // The message that destroys the window comes between the wait's look at
+  // the queue and its taking a message out: the quit that follows is taken
+  // by the wait, which must leave it for the program's message loop.
+  EXPECT_EXIT(WaitWhileAnotherThreadDestroysTheWindow(), ::testing::ExitedWithCode(7), "");
 }
 
 int begun = 0;

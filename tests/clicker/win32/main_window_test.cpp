@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, BoxesAreNormalisedWhenTheyLoseTheFocus) {
   }
 }
 
-TEST_F(MainWindowTest, ClearButtonsWriteOneSpace) {
+TEST_F(MainWindowTest, ClearButtonsWriteOneSpaceWhichCountsAsEmpty) {
   for (const char* box : {"X", "Y", "X2", "Y2", "毫秒数"}) SetWindowTextA(Get(box), "5");
   SendMessageA(Get("按钮5"), BM_CLICK, 0, 0);
   EXPECT_EQ(Text("X2"), " ");
@@ -238,10 +238,15 @@ TEST_F(MainWindowTest, ClearButtonsWriteOneSpace) {
                           "毫秒数", "编辑框3", "编辑框4"}) {
     EXPECT_EQ(Text(box), " ") << box;
   }
-  // Every box filled with a space: the loop button passes all checks and runs no cycle.
+  // Every box holds a space, which counts as empty: the loop button and F3
+  // ask for their boxes as they do for boxes never filled.
   SendMessageA(Get("按钮1"), BM_CLICK, 0, 0);
-  PumpFor(50);
-  EXPECT_TRUE(notices.texts().empty());
+  EXPECT_TRUE(PumpUntil([&] { return notices.texts().size() == 1; }));
+  Key(VK_F3);
+  EXPECT_TRUE(PumpUntil([&] { return notices.texts().size() == 2; }));
+  EXPECT_EQ(notices.texts(),
+            (std::vector<std::string>{texts::kEnterLoopCount, texts::kEnterFrequency}));
+  EXPECT_FALSE(main->form().Timer("青禾")->running());
 }
 
 TEST_F(MainWindowTest, TimersColourTheNotesLockTheSizeAndShowTheCursor) {
