@@ -16,6 +16,17 @@ namespace {
 
 using framework::DpiFunctions;
 
+// Stand-ins for the system's functions (WINAPI: on i686 a lambda would not do).
+UINT WINAPI NoDpiForWindow(HWND) {
+  return 0;
+}
+HRESULT WINAPI FailingDpiForMonitor(HMONITOR, int, UINT*, UINT*) {
+  return E_FAIL;
+}
+UINT WINAPI DpiForWindowOf144(HWND) {
+  return 144;
+}
+
 TEST(ScaleTest, WithoutThePerMonitorFunctionsEveryWindowIsAtTheSystemDpi) {
   HWND window =
       CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -31,14 +42,14 @@ TEST(ScaleTest, WithoutThePerMonitorFunctionsEveryWindowIsAtTheSystemDpi) {
             system);
   // A function that answers nothing usable is not believed.
   DpiFunctions broken;
-  broken.getDpiForWindow = [](HWND) -> UINT { return 0; };
-  broken.getDpiForMonitor = [](HMONITOR, int, UINT*, UINT*) -> HRESULT { return E_FAIL; };
+  broken.getDpiForWindow = &NoDpiForWindow;
+  broken.getDpiForMonitor = &FailingDpiForMonitor;
   EXPECT_EQ(framework::WindowDpi(window, broken), system);
   EXPECT_EQ(framework::MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), broken),
             system);
   // Where they exist, they are asked.
   DpiFunctions asked;
-  asked.getDpiForWindow = [](HWND) -> UINT { return 144; };
+  asked.getDpiForWindow = &DpiForWindowOf144;
   EXPECT_EQ(framework::WindowDpi(window, asked), 144);
   DestroyWindow(window);
 }
