@@ -93,9 +93,12 @@ struct ImageHeaders {
   // relocations, or it has none to have and says it may move (an x86_64
   // image of position-independent code).
   bool CanMove() const {
-    return directories[kDirectoryBaseReloc].size > 0 ||
-           ((characteristics & kFileRelocsStripped) == 0 &&
-            (dllCharacteristics & kDllDynamicBase) != 0);
+    return directories[kDirectoryBaseReloc].size > 0 || MovesWithoutRelocations();
+  }
+  // Says it may move and keeps no relocations it was stripped of: it needs none.
+  bool MovesWithoutRelocations() const {
+    return (characteristics & kFileRelocsStripped) == 0 &&
+           (dllCharacteristics & kDllDynamicBase) != 0;
   }
 };
 

@@ -34,8 +34,10 @@ struct Region {
 // a list that ends on a page boundary is followed by the next section's
 // bytes, which are no blocks. Linkers may round the size up past the last
 // block, so a tail too short for a block header ends it too. Every block
-// must lie inside the directory and the image.
-LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t delta) {
+// must lie inside the directory and the image. `blocks` counts the blocks
+// walked.
+LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t delta,
+                           uint32_t& blocks) {
   const DataDirectory& directory = headers.directories[kDirectoryBaseReloc];
   uint64_t off = directory.virtualAddress;
   const uint64_t end = off + directory.size;
@@ -63,6 +65,7 @@ LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t 
       }
     }
     off += blockSize;
+    ++blocks;
   }
   return LoadError::kNone;
 }
@@ -129,11 +132,16 @@ LoadError FillRegion(ModuleSystem& system, Region region, const uint8_t* image,
     }
   }
 
+  const uint64_t delta = reinterpret_cast<uintptr_t>(region.base) - headers.imageBase;
+  uint32_t blocks = 0;
   if (headers.directories[kDirectoryBaseReloc].size > 0) {
-    uint64_t delta = reinterpret_cast<uintptr_t>(region.base) - headers.imageBase;
-    LoadError error = ApplyRelocations(region, headers, delta);
+    LoadError error = ApplyRelocations(region, headers, delta, blocks);
     if (error != LoadError::kNone) return error;
   }
+  // A directory that holds no block (too short for one, or ending at once)
+  // fixes nothing up: moved, the image runs only if it says it needs none.
+  if (delta != 0 && blocks == 0 && !headers.MovesWithoutRelocations())
+    return LoadError::kFixedBaseTaken;
   if (headers.directories[kDirectoryImport].virtualAddress > 0) {
     LoadError error = BindImports(system, region, headers);
     if (error != LoadError::kNone) return error;

@@ -402,6 +402,28 @@ TEST_P(DamageTest, AnImageWithoutRelocationsRunsAtItsPreferredBaseOrNotAtAll) {
   EXPECT_TRUE(placing.placed.empty());
 }
 
+TEST_P(DamageTest, ARelocationDirectoryWithoutABlockDoesNotLetAFixedImageMove) {
+  // Too short for a block header, or a list that ends at once: nothing would
+  // be fixed up at another base.
+  for (const uint32_t size : {4u, 7u, 16u}) {
+    SCOPED_TRACE(size);
+    Image img = Copy();
+    Layout l(img);
+    const uint32_t rva = Get32(img, l.Directory(5));
+    ASSERT_NE(rva, 0u);
+    Put32(img, l.Directory(5) + 4, size);
+    for (uint32_t i = 0; i < size; ++i) img[l.RvaToFile(rva) + i] = 0;
+    Put16(img, l.optional + 70, static_cast<uint16_t>(Get16(img, l.optional + 70) & ~0x0040));
+    TableSystem fresh(GetParam().machine);
+    fresh.AnswerAll();
+    PeModule m;
+    EXPECT_FALSE(m.Load(fresh, img.data(), img.size()));
+    EXPECT_EQ(m.LastError(), LoadError::kFixedBaseTaken) << LoadErrorText(m.LastError());
+    EXPECT_TRUE(fresh.regions.empty());
+    EXPECT_TRUE(fresh.entryCalls.empty());
+  }
+}
+
 // Zeta's address entry is made to point at a text inside the export
 // directory: the image's own name, overwritten with a forwarder.
 class ForwarderTest : public DamageTest {
