@@ -206,7 +206,10 @@ void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
   int widths = 0;
   for (TitleButton& button : record.titleButtons) {
     widths += m.Px(button.width);
-    button.normalPicture = DecodePictureFor(button.normalSet, m.dpi);
+    // A picture of one scale only (a caller's) is decoded from the button's copy.
+    button.normalPicture = button.normalSet.scales[0].bytes != nullptr
+                               ? DecodePictureFor(button.normalSet, m.dpi)
+                               : DecodePicture(button.normalImage);
     button.secondPicture = button.secondSet.scales[0].bytes != nullptr
                                ? DecodePictureFor(button.secondSet, m.dpi)
                                : nullptr;
@@ -485,10 +488,12 @@ int SkinFramework::AddTitleButton(HWND window, const uint8_t* png, uint32_t size
   const int n = FindWindowNumber(*this, window);
   WindowRecord* record = Window(n);
   if (record == nullptr) return 0;
-  // The caller's picture serves at every scale, resampled to the button's size.
+  // The button keeps a copy of the caller's picture, which serves at every
+  // scale, resampled to the button's size; the caller's bytes may go.
   const Picture picture{png, png != nullptr ? size : 0u};
   TitleButton button = MakeTitleButton({26, kTitleCustom, caption != nullptr ? caption : "",
-                                        PictureSet{{picture, picture, picture}}, PictureSet{}});
+                                        PictureSet{{picture, {}, {}}}, PictureSet{}});
+  button.normalSet = PictureSet{};
   button.callback = callback;
   // Custom buttons go before the system's: the close button stays last.
   Table<TitleButton>& buttons = record->titleButtons;

@@ -2,6 +2,10 @@
 // buttons' actions, on real windows.
 #include <windowsx.h>
 
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
 #include "data/pictures/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
@@ -278,8 +282,13 @@ TEST_F(SkinFrameworkTest, TheHelpMainMenuAndCustomButtonsRunTheCallbacksGivenToT
   EXPECT_EQ(mainMenuCalls, 1);
 
   const int strip = record.stripWidth;
+  // The caller's bytes may go once the button is added.
+  auto bytes = std::make_unique<uint8_t[]>(kHelpButtonPngSize);
+  std::memcpy(bytes.get(), kHelpButtonPng, kHelpButtonPngSize);
   const int custom =
-      skin->AddTitleButton(window, kHelpButtonPng, kHelpButtonPngSize, "自定义", &OnCustom);
+      skin->AddTitleButton(window, bytes.get(), kHelpButtonPngSize, "自定义", &OnCustom);
+  std::memset(bytes.get(), 0, kHelpButtonPngSize);
+  bytes.reset();
   ASSERT_EQ(custom, 1);
   ASSERT_EQ(record.titleButtons.Count(), 5);
   EXPECT_EQ(record.titleButtons[1].kind, kTitleCustom);
@@ -293,9 +302,10 @@ TEST_F(SkinFrameworkTest, TheHelpMainMenuAndCustomButtonsRunTheCallbacksGivenToT
   EXPECT_EQ(static_cast<int>(close.x + close.w), client.right);
   EXPECT_EQ(static_cast<int>(record.titleButtons[1].x), record.stripLeft + 2);
   EXPECT_EQ(record.redrawNeeded, 1);
-  // A second one goes right of the first.
+  // A second one goes right of the first; the first keeps its picture.
   EXPECT_EQ(skin->AddTitleButton(window, nullptr, 0, "二", &OnCustom), 2);
   EXPECT_EQ(record.titleButtons[3].kind, kTitleHelp);
+  EXPECT_NE(record.titleButtons[1].normalPicture, nullptr);
 
   // Pressed and released over them, each runs its own.
   skin->RenderFrame(n, nullptr, false);
