@@ -328,7 +328,8 @@ void InstallPass(SkinFramework& framework, int windowNumber, HWND parent, Wanted
     const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
     const WindowRecord* window = framework.Window(windowNumber);
     if (window == nullptr) return;
-    if (IsOwnerDrawn(style) || window->buttons.Find(child) != 0) continue;
+    if (IsOwnerDrawn(style) || window->buttons.Find(child) != 0 || TakenByFramework(child))
+      continue;
     const int kind = wanted(style);
     if (kind >= 0) Install(framework, windowNumber, child, kind);
   }

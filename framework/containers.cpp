@@ -425,7 +425,7 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   // A control a family took keeps that family's keys: over them the family's
   // procedure would no longer find its record and pass its messages round in
   // a circle.
-  if (ReadProp(container, kPreviousProcKey) != 0) return;
+  if (TakenByFramework(container)) return;
   const int index = window->containers.Append();
   {
     ContainerRecord& record = window->containers[index];
@@ -464,9 +464,9 @@ LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, L
   if (t.record == nullptr) return PassOn(window, kPreviousProcKey, message, wParam, lParam);
   SkinFramework& framework = *t.framework;
   const WNDPROC previous = t.record->previousProc;
-  // A container of option 0 is a generic control holding controls: it paints
+  // A generic control holding controls is their container too, and paints
   // itself through the generic procedure.
-  const bool paintsItself = t.record->option == 0;
+  const bool paintsItself = FindGeneric(window).record != nullptr;
   switch (message) {
     case WM_SHOWWINDOW: {
       const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);

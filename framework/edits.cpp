@@ -127,7 +127,7 @@ void Subclass(HWND control, int windowNumber, int index, WNDPROC procedure, WNDP
 
 void InstallEdit(SkinFramework& framework, int windowNumber, HWND edit) {
   WindowRecord* window = framework.Window(windowNumber);
-  if (window == nullptr || window->edits.Find(edit) != 0) return;
+  if (window == nullptr || window->edits.Find(edit) != 0 || TakenByFramework(edit)) return;
   const int index = window->edits.Append();
   window->edits[index].window = edit;
   WNDPROC previous = nullptr;
@@ -232,7 +232,7 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
        combo = FindWindowExA(parent, combo, "ComboBox", nullptr)) {
     WindowRecord* window = framework.Window(windowNumber);
     if (window == nullptr) return;
-    if (window->combos.Find(combo) != 0) continue;
+    if (window->combos.Find(combo) != 0 || TakenByFramework(combo)) continue;
     const int index = window->combos.Append();
     window->combos[index].window = combo;
     ShowSelectedItem(combo);

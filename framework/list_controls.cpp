@@ -102,7 +102,8 @@ POINT ClientOffset(HWND control) {
 void AddListControl(SkinFramework& framework, int n, HWND control) {
   WindowRecord* window = framework.Window(n);
   // A second subclassing would make the procedure its own predecessor.
-  if (window == nullptr || window->listControls.Find(control) != 0) return;
+  if (window == nullptr || window->listControls.Find(control) != 0 || TakenByFramework(control))
+    return;
   const int index = window->listControls.Append();
   ListControlRecord& record = window->listControls[index];
   record.window = control;
@@ -115,7 +116,7 @@ void AddListControl(SkinFramework& framework, int n, HWND control) {
 
 void AddHeader(SkinFramework& framework, int n, HWND header, bool ofListView) {
   WindowRecord* window = framework.Window(n);
-  if (window == nullptr || window->headers.Find(header) != 0) return;
+  if (window == nullptr || window->headers.Find(header) != 0 || TakenByFramework(header)) return;
   const int index = window->headers.Append();
   HeaderRecord& record = window->headers[index];
   record.window = header;

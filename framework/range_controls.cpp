@@ -70,7 +70,7 @@ void InstallAll(SkinFramework& framework, int n, HWND parent, const char* classN
     WindowRecord* window = framework.Window(n);
     if (window == nullptr) return;
     Table<Record>& records = window->*table;
-    if (records.Find(c) != 0) continue;
+    if (records.Find(c) != 0 || TakenByFramework(c)) continue;
     const int index = records.Append();
     Record& record = records[index];
     record.window = c;

@@ -51,6 +51,10 @@ bool TextEquals(const char* a, const char* b) {
   return std::strcmp(a, b) == 0;
 }
 
+bool TakenByFramework(HWND control) {
+  return ReadProp(control, kPreviousProcKey) != 0;
+}
+
 bool IsOwnerDrawnListBox(HWND window) {
   if (!TextEquals(ClassNameOf(window).c_str(), "ListBox")) return false;
   LONG style = GetWindowLongA(window, GWL_STYLE);

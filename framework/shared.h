@@ -26,6 +26,10 @@ Metrics MetricsOf(const SkinFramework& framework, HWND control);
 // Byte-wise, case-sensitive; a null text equals an empty one.
 bool TextEquals(const char* a, const char* b);
 bool IsOwnerDrawnListBox(HWND window);
+// Whether the framework subclassed the control already (for a family or as
+// a container): taken again, its keys would be overwritten and its
+// procedures would call each other round in a circle.
+bool TakenByFramework(HWND control);
 // COLORREF and alpha to GDI+ ARGB; without useAlpha the colour is opaque.
 gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
 

@@ -171,6 +171,46 @@ TEST_F(ContainersTest, AGroupBoxWithAlphaZeroShowsTheBackgroundInsideItsFrame) {
   EXPECT_TRUE(Near(PixelOf(box, 6, 5), background, 4));
 }
 
+TEST_F(ContainersTest, AGroupBoxGivenOptionZeroStillDrawsItsFrameAndCaption) {
+  // Option 0 is the generic controls' own; a group box given it is still a
+  // drawn group box.
+  Translucent(true);
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
+  window.Attach();
+  framework::SkinContainer(Framework(), box, 0, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50);
+  EXPECT_TRUE(Near(PixelOf(box, 100, 80), Rgb{0, 0, 160}, 4));
+  EXPECT_LT(PixelOf(box, 100, 149).b, 150) << "no frame line";
+  int dark = 0;
+  for (int y = 0; y < 14; ++y)
+    for (int x = 8; x < 60; ++x)
+      if (Brightness(PixelOf(box, x, y)) < 20 && PixelOf(box, x, y).b < 60) ++dark;
+  EXPECT_GT(dark, 10) << "no caption";
+}
+
+TEST_F(ContainersTest, AContainerIsNotTakenAgainByAFamilyLater) {
+  TestWindow window;
+  HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 220, 150, "分组");
+  HWND list = window.Add("ListBox", WS_BORDER, 10, 20, 100, 60, "", 0, box);
+  window.Attach();
+  // The list box made a container first, then the group box holding it.
+  framework::SkinContainer(Framework(), list, 1, RGB(255, 255, 255), 0, std::nullopt);
+  const LONG_PTR previous = framework::ReadProp(list, framework::kPreviousProcKey);
+  const LONG_PTR index = framework::ReadProp(list, framework::kWindowNumberKey);
+  framework::SkinContainer(Framework(), box, 1, RGB(255, 255, 255), 0, std::nullopt);
+  const framework::WindowRecord& record = window.Record();
+  EXPECT_EQ(record.listControls.Find(list), 0);
+  EXPECT_EQ(framework::ReadProp(list, framework::kPreviousProcKey), previous);
+  EXPECT_EQ(framework::ReadProp(list, framework::kWindowNumberKey), index);
+  EXPECT_EQ(ProcOf(list), &ContainerWindowProc);
+  // Its procedures do not call each other round: it still answers.
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("项"));
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
 RECT RectInParent(HWND child) {
   RECT rect{};
   GetWindowRect(child, &rect);
