@@ -127,17 +127,21 @@ MainWindow::MainWindow()
 void MainWindow::RunWaitingStop() {
   const HWND window = form_.window();
   if (window == nullptr) return;
-  // This runs right before a press: one question to the window system when
-  // nothing of the kind waits, the messages looked at only when something does.
-  const UINT waiting = HIWORD(GetQueueStatus(QS_HOTKEY | QS_POSTMESSAGE));
-  if (waiting == 0) return;
-  const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
-  if (f2 != 0 &&
-      DispatchWaiting(window, WM_HOTKEY, [f2](const MSG& msg) { return msg.wParam == f2; })) {
+  // This runs right before a press. The queue is looked at itself: the
+  // system's note that posted messages wait is cleared by any look into the
+  // queue (on Windows), and the wait before has looked last.
+  MSG first;
+  if (PeekMessageA(&first, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) {
+    // The first key waiting: F2 runs now. Another one (F1, say) keeps its
+    // turn, and so does a click of the hidden button behind it, or the run
+    // that key starts would outlive the stop.
+    const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
+    if (f2 != 0 && first.wParam == f2)
+      DispatchWaiting(window, WM_HOTKEY, [f2](const MSG& msg) { return msg.wParam == f2; });
     return;
   }
   const HWND stopButton = form_.Control("按钮2");
-  if ((waiting & QS_POSTMESSAGE) == 0 || stopButton == nullptr) return;
+  if (stopButton == nullptr) return;
   if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
   DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
     return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;

@@ -152,8 +152,11 @@ bool DispatchWaiting(HWND window, UINT message, const std::function<bool(const M
     PostQuitMessage(static_cast<int>(msg.wParam));
     return false;
   }
+  // A message sent from another thread, handled inside the peek, may have
+  // put another one first: what was taken is run in its turn all the same.
+  const bool stop = msg.message == message && wanted(msg);
   DispatchOne(msg);
-  return true;
+  return stop;
 }
 
 void WaitPumping(int32_t ms) {

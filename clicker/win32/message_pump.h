@@ -24,7 +24,7 @@ bool PumpPending();
 
 // Takes out and dispatches the first message of the number that waits for
 // the window, when wanted() accepts it; every other message stays where it
-// is. Returns whether it dispatched one.
+// is. Returns whether it dispatched the wanted one.
 bool DispatchWaiting(HWND window, UINT message, const std::function<bool(const MSG&)>& wanted);
 
 // Waits at least ms milliseconds, as measured by the performance counter,
