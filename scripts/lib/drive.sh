@@ -49,7 +49,7 @@ start_recorder() {
 
 # start_clicker WINE BINDIR: sets clicker_pid.
 start_clicker() {
-  "$1" "$2/clicker.exe" >"$work/clicker.log" 2>&1 &
+  "$1" "$2/clicker.exe" >>"$work/clicker.log" 2>&1 &
   clicker_pid=$!
 }
 

@@ -32,6 +32,7 @@ cleanup() {
   stop_programs
   # A working-set utility the program started on its way out goes too.
   pkill -f 'empty\.exe' 2>/dev/null
+  cp "$work/clicker.log" "$artefacts/e2e-$arch-clicker.log" 2>/dev/null
   [ "$own_display" = 1 ] && stop_xvfb
   rm -rf "$work"
 }
@@ -256,6 +257,8 @@ else
   fail "Esc in the hotkey list closes the program" "still running"
 fi
 
+locked_at_design_size() { locate_main_window && [ "$ww" = 498 ] && [ "$wh" = 468 ]; }
+
 # A second start: the drawn close button ends the program.
 start_clicker "$wine" "$bindir"
 if wait_until 30 has_window "青禾温馨提示"; then
@@ -273,7 +276,10 @@ if wait_until 20 has_window "鼠标坐标"; then
   eval "$(xdotool getwindowgeometry --shell "$(window_named "鼠标坐标")")"
   during="${WIDTH}x$HEIGHT"
   xdotool mouseup 1
-  sleep 0.5
+  # The lock comes at the next tick once the window has painted at the size
+  # the drag left: under emulation, with its first painting still going on,
+  # that may take seconds.
+  wait_until 20 locked_at_design_size
   locate_main_window
   check "a corner drag (${during} while dragging) ends locked at 498 x 468" \
     test "$ww" = 498 -a "$wh" = 468

@@ -86,8 +86,10 @@ class Stopper {
     SetEvent(order_);
   }
   size_t TakePresses() { return presses_.exchange(0); }
-  // At the press of this number, `message` is posted to `window` with the
-  // counter time of the press as its lParam (0: none).
+  // At the press of this number, `message` is posted to `window` (0: none);
+  // the counter time of that press is kept for its handler (an LPARAM holds
+  // only 32 bits in the i686 build).
+  uint64_t PressPostedAt() const { return pressPostedAt_; }
   void OnPressPost(size_t press, HWND window, UINT message) {
     pressToPostAt_ = press;
     postTo_ = window;
@@ -111,8 +113,10 @@ class Stopper {
         const uint64_t now = CounterNow();
         const size_t press = ++self->presses_;
         if (press == 1 && self->firstPress_ == 0) self->firstPress_ = now;
-        if (press == self->pressToPostAt_)
-          PostMessageA(self->postTo_, self->postMessage_, 0, static_cast<LPARAM>(now));
+        if (press == self->pressToPostAt_) {
+          self->pressPostedAt_ = now;
+          PostMessageA(self->postTo_, self->postMessage_, 0, 0);
+        }
       }
       return 0;
     }
@@ -194,6 +198,7 @@ class Stopper {
   std::atomic<size_t> pressToPostAt_{0};
   std::atomic<HWND> postTo_{nullptr};
   std::atomic<UINT> postMessage_{0};
+  std::atomic<uint64_t> pressPostedAt_{0};
   uint64_t postedAt_ = 0;
   uint64_t due_ = 0;
   std::atomic<size_t> presses_{0};
@@ -211,7 +216,7 @@ struct LateHandler {
     auto* self = static_cast<LateHandler*>(GetPropA(hwnd, "Test_Late"));
     // The press came a while after its click began: from it, the next
     // click is due in less than an interval.
-    const uint64_t press = static_cast<uint64_t>(lParam);
+    const uint64_t press = self->stopper.PressPostedAt();
     while (CounterNow() < press + self->until) {
     }
     PostMessageA(self->mainWindow, WM_HOTKEY, self->f2, MAKELPARAM(0, VK_F2));
@@ -220,8 +225,8 @@ struct LateHandler {
     ++self->ran;
     return 0;
   }
-  LateHandler(HWND main, WPARAM f2Id, uint64_t untilTicks)
-      : mainWindow(main), f2(f2Id), until(untilTicks) {
+  LateHandler(const Stopper& source, HWND main, WPARAM f2Id, uint64_t untilTicks)
+      : stopper(source), mainWindow(main), f2(f2Id), until(untilTicks) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = &Proc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -232,6 +237,7 @@ struct LateHandler {
     SetPropA(hwnd, "Test_Late", this);
   }
   ~LateHandler() { DestroyWindow(hwnd); }
+  const Stopper& stopper;
   HWND mainWindow;
   WPARAM f2;
   uint64_t until;
@@ -350,7 +356,7 @@ TEST_F(LastStretchStop, AStopLeftInTheQueueByTheWaitsLastDispatchIsStillSeen) {
   // From the third press (a fraction of a millisecond after its click), the
   // handler holds the wait until 1.7 ms before the fourth click is due by
   // it: inside the last 2 ms, before the look.
-  LateHandler late(main->window(), f2, CounterTicks(kIntervalMs * 1000u - 1700));
+  LateHandler late(stopper, main->window(), f2, CounterTicks(kIntervalMs * 1000u - 1700));
   stopper.OnPressPost(3, late.hwnd, LateHandler::kMessage);
   PumpFor(50);
   stopper.TakePresses();
