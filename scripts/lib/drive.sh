@@ -96,3 +96,63 @@ stop_programs() {
     wait "$pid" 2>/dev/null
   done
 }
+
+# e2e_begin ARCH: what both end-to-end scripts start with: the prefix, a
+# display of their own unless one is given, a work folder and, at the end,
+# the programs stopped (and any working-set utility the program started on
+# its way out) and its output kept beside the artefacts as e2e-TAG-clicker.log.
+# Needs artefacts and tag; sets wine, work, screen_w and screen_h.
+e2e_begin() {
+  ensure_wine_prefix
+  own_display=0
+  if [ -z "${DISPLAY:-}" ]; then
+    start_xvfb
+    own_display=1
+  fi
+  wine=$(wine_for "$1")
+  work=$(mktemp -d)
+  mkdir -p "$artefacts"
+  recorder_pid=""
+  clicker_pid=""
+  trap e2e_end EXIT
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+}
+e2e_end() {
+  stop_programs
+  pkill -f 'empty\.exe' 2>/dev/null
+  cp "$work/clicker.log" "$artefacts/e2e-$tag-clicker.log" 2>/dev/null
+  [ "$own_display" = 1 ] && stop_xvfb
+  rm -rf "$work"
+}
+
+# count_pixels X Y W H AWK-CONDITION-ON-r,g,b: pixels of the window area in
+# the last look ($work/look.png) that match.
+count_pixels() {
+  convert "$work/look.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" +repage txt:- |
+    awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ","); r = a[1]; g = a[2]; b = a[3];
+                  if ('"$5"') n++ } END { print n + 0 }'
+}
+
+# close_by_drawn_button: the drawn close button, at its place at the
+# prefix's scale, turns red under the mouse and ends the program (checks).
+# Under emulation the window may still be busy with its first painting when
+# the pointer arrives: the pointer moves inside the button on every look.
+close_by_drawn_button() {
+  local i hot least=$((40 * ${CLICKER_DPI:-96} * ${CLICKER_DPI:-96} / 9216))
+  for i in $(seq 60); do
+    xdotool mousemove $((wx + ww - $(px 19) - i % 2)) $((wy + $(px 10)))
+    sleep 0.5
+    import -display "$DISPLAY" -window root "$work/look.png"
+    hot=$(count_pixels $((ww - $(px 36))) $(px 2) $(px 34) $(px 8) 'r > 150 && r > g + 50 && r > b + 50')
+    [ "$hot" -gt "$least" ] && break
+  done
+  cp "$work/look.png" "$artefacts/e2e-$tag-close-hover.png"
+  check "the close button turns red under the mouse ($hot px)" test "$hot" -gt "$least"
+  xdotool click 1
+  if wait_until 10 process_gone "$clicker_pid"; then
+    pass "the drawn close button ends the program"
+    clicker_pid=""
+  else
+    fail "the drawn close button ends the program" "still running"
+  fi
+}

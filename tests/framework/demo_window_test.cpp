@@ -15,9 +15,11 @@
 #include "framework/list_controls.h"
 #include "framework/range_controls.h"
 #include "gdiplus/image.h"
+#include "tests/framework/screen_photo.h"
 
 namespace framework_test {
 namespace {
+using framework::testing::Photograph;
 
 struct DemoWindow {
   DemoWindow() : window(660, 470) {
@@ -120,29 +122,6 @@ struct DemoWindow {
   HWND list, view, tree, ip, date, trackbars[4], vertical, progress, full, upright, upDown,
       sideways, panel, inPanel[4], group, inGroup, tab = nullptr, rich = nullptr, status = nullptr;
 };
-
-// What the screen shows of `window`, saved as a PNG.
-bool Photograph(HWND window, const std::string& path) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  SelectObject(memory, old);
-  bool saved = false;
-  {
-    gdiplus::Bitmap picture;
-    if (picture.CreateFromHBITMAP(bitmap)) saved = picture.SaveToFile(path.c_str(), "image/png");
-  }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return saved;
-}
 
 class DemoWindowTest : public FrameworkTest {
  protected:

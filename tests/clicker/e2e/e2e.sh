@@ -16,29 +16,8 @@ source "$ROOT/scripts/lib/wine-env.sh"
 source "$ROOT/scripts/lib/checks.sh"
 source "$ROOT/scripts/lib/drive.sh"
 
-ensure_wine_prefix
-own_display=0
-if [ -z "${DISPLAY:-}" ]; then
-  start_xvfb
-  own_display=1
-fi
-wine=$(wine_for "$arch")
-work=$(mktemp -d)
-mkdir -p "$artefacts"
-recorder_pid=""
-clicker_pid=""
-
-cleanup() {
-  stop_programs
-  # A working-set utility the program started on its way out goes too.
-  pkill -f 'empty\.exe' 2>/dev/null
-  cp "$work/clicker.log" "$artefacts/e2e-$arch-clicker.log" 2>/dev/null
-  [ "$own_display" = 1 ] && stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+tag=$arch
+e2e_begin "$arch"
 
 # The recorder covers the screen but for a hole where the centred window goes.
 recorder_around_main_window "$wine" "$bindir" || fail "recorder starts" "no ready line"
@@ -72,12 +51,6 @@ check "window centred and locked to 498 x 468" \
 # caption white on the title bar, the corners cut off. Under emulation the
 # first painting of every control takes seconds: the screen is photographed
 # again until the notes show or 20 s have passed.
-# count_pixels X Y W H AWK-CONDITION-ON-r,g,b: pixels of the window area that match.
-count_pixels() {
-  convert "$work/look.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" +repage txt:- |
-    awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ","); r = a[1]; g = a[2]; b = a[3];
-                  if ('"$5"') n++ } END { print n + 0 }'
-}
 # A note counts as red (blue) by the pixels whose red (blue) channel stands
 # well above the other two: smoothed text blends its colour into the veiled
 # background, so few of its pixels are the pure colour.
@@ -283,24 +256,7 @@ if wait_until 20 has_window "鼠标坐标"; then
   locate_main_window
   check "a corner drag (${during} while dragging) ends locked at 498 x 468" \
     test "$ww" = 498 -a "$wh" = 468
-  # Under emulation the window may still be busy with its first painting when
-  # the pointer arrives: the pointer moves inside the button on every look.
-  for i in $(seq 60); do
-    xdotool mousemove $((wx + ww - 19 - i % 2)) $((wy + 10))
-    sleep 0.5
-    import -display "$DISPLAY" -window root "$work/look.png"
-    hot=$(count_pixels $((ww - 36)) 2 34 8 'r > 150 && r > g + 50 && r > b + 50')
-    [ "$hot" -gt 40 ] && break
-  done
-  cp "$work/look.png" "$artefacts/e2e-$arch-close-hover.png"
-  check "the close button turns red under the mouse ($hot px)" test "$hot" -gt 40
-  xdotool click 1
-  if wait_until 10 process_gone "$clicker_pid"; then
-    pass "the drawn close button ends the program"
-    clicker_pid=""
-  else
-    fail "the drawn close button ends the program" "still running"
-  fi
+  close_by_drawn_button
 else
   fail "the drawn close button ends the program" "no main window"
 fi

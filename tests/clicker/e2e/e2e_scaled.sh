@@ -16,28 +16,8 @@ source "$ROOT/scripts/lib/wine-env.sh"
 source "$ROOT/scripts/lib/checks.sh"
 source "$ROOT/scripts/lib/drive.sh"
 
-ensure_wine_prefix
-own_display=0
-if [ -z "${DISPLAY:-}" ]; then
-  start_xvfb
-  own_display=1
-fi
-wine=$(wine_for "$arch")
-work=$(mktemp -d)
-mkdir -p "$artefacts"
-recorder_pid=""
-clicker_pid=""
 tag="$arch-dpi$CLICKER_DPI"
-
-cleanup() {
-  stop_programs
-  pkill -f 'empty\.exe' 2>/dev/null
-  [ "$own_display" = 1 ] && stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+e2e_begin "$arch"
 
 recorder_around_main_window "$wine" "$bindir" || fail "recorder starts" "no ready line"
 start_clicker "$wine" "$bindir"
@@ -58,9 +38,7 @@ locate_main_window
 # window is ready for keys once the colour timer has turned the notes red.
 red_note() {
   import -display "$DISPLAY" -window root "$work/look.png"
-  [ "$(convert "$work/look.png" -crop "$(px 96)x$(px 20)+$((wx + $(px 32)))+$((wy + $(px 280)))" \
-    +repage txt:- | awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ",");
-      if (a[1] > a[2] + 60 && a[1] > a[3] + 60) n++ } END { print n + 0 }')" -gt 20 ]
+  [ "$(count_pixels $(px 32) $(px 280) $(px 96) $(px 20) 'r > g + 60 && r > b + 60')" -gt 20 ]
 }
 check "the window is drawn and its notes turn red" wait_until 40 red_note
 check "window centred at the scaled size ($(px 498) x $(px 468), got ${ww} x $wh)" \
@@ -140,24 +118,6 @@ xdotool key Return
 wait_until 5 no_window "青禾温馨提示"
 
 # The drawn close button, at its scaled place, turns red and ends the program.
-for i in $(seq 60); do
-  xdotool mousemove $((wx + ww - $(px 19) - i % 2)) $((wy + $(px 10)))
-  sleep 0.5
-  import -display "$DISPLAY" -window root "$work/look.png"
-  hot=$(convert "$work/look.png" -crop "$(px 34)x$(px 8)+$((wx + ww - $(px 36)))+$((wy + $(px 2)))" \
-    +repage txt:- | awk 'NR > 1 { s = $2; gsub(/[()]/, "", s); split(s, a, ",");
-      if (a[1] > 150 && a[1] > a[2] + 50 && a[1] > a[3] + 50) n++ } END { print n + 0 }')
-  [ "$hot" -gt $((40 * CLICKER_DPI * CLICKER_DPI / 9216)) ] && break
-done
-cp "$work/look.png" "$artefacts/e2e-$tag-close-hover.png"
-check "the close button turns red under the mouse ($hot px)" \
-  test "$hot" -gt $((40 * CLICKER_DPI * CLICKER_DPI / 9216))
-xdotool click 1
-if wait_until 10 process_gone "$clicker_pid"; then
-  pass "the drawn close button ends the program"
-  clicker_pid=""
-else
-  fail "the drawn close button ends the program" "still running"
-fi
+close_by_drawn_button
 
 write_checks "$results" "e2e-dpi$CLICKER_DPI"

@@ -18,11 +18,13 @@
 #include "framework/shared.h"
 #include "framework/skin_framework.h"
 #include "gdiplus/image.h"
+#include "tests/framework/screen_photo.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
 namespace {
 
+using framework::testing::Photograph;
 using testing::NoticeCloser;
 using testing::PumpFor;
 
@@ -75,28 +77,6 @@ class MainWindowLookTest : public ::testing::Test {
   std::unique_ptr<framework::SkinFramework> skin;
   std::unique_ptr<MainWindow> main;
 };
-
-bool Photograph(HWND window, const std::string& path) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  SelectObject(memory, old);
-  bool saved = false;
-  {
-    gdiplus::Bitmap picture;
-    if (picture.CreateFromHBITMAP(bitmap)) saved = picture.SaveToFile(path.c_str(), "image/png");
-  }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return saved;
-}
 
 TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
   framework::WindowRecord* record = skin->WindowOf(main->window());

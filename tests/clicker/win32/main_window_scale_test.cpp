@@ -31,11 +31,13 @@
 #include "gdiplus/image.h"
 #include "gdiplus/string_format.h"
 #include "tests/framework/gdi_meter.h"
+#include "tests/framework/screen_photo.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
 namespace {
 
+using framework::testing::Photograph;
 using testing::NoticeCloser;
 using testing::PumpFor;
 
@@ -164,28 +166,6 @@ std::vector<std::string> Lines(const std::string& text) {
     if (end == std::string::npos) return lines;
     start = end + 2;
   }
-}
-
-bool Photograph(HWND window, const std::string& path) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  SelectObject(memory, old);
-  bool saved = false;
-  {
-    gdiplus::Bitmap picture;
-    if (picture.CreateFromHBITMAP(bitmap)) saved = picture.SaveToFile(path.c_str(), "image/png");
-  }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return saved;
 }
 
 class MainWindowScaleTest : public ::testing::Test {
