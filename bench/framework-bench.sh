@@ -34,6 +34,12 @@ cleanup() {
 trap cleanup EXIT
 log() { echo "[bench] $*" >&2; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+# program_pid EXE: the running Windows program of that file name (the first
+# word of its command line is its path; in this script's own command line it
+# is an argument); server_pid: the newest wineserver, that of the prefix just
+# started.
+program_pid() { pgrep -f "^[^ ]*$(basename "$1" | sed 's/\./\\./g')( |$)" | head -1; }
+server_pid() { pgrep -n wineserver; }
 percent() { python3 -c "print(round(100.0 * ($2 - $1) / $(getconf CLK_TCK) / $3, 2))"; }
 
 other=${2:-}
@@ -60,8 +66,8 @@ idle() {
     sleep 3
     xdotool mousemove 5 1000
     sleep 1
-    pid=$(pgrep -f "$(basename "$exe")" | head -1)
-    server=$(pgrep -f 'wineserver' | head -1)
+    pid=$(program_pid "$exe")
+    server=$(server_pid)
     a=$(cpu_ticks "$pid"); b=$(cpu_ticks "$server")
     sleep 10
     c=$(cpu_ticks "$pid"); d=$(cpu_ticks "$server")
@@ -69,6 +75,7 @@ idle() {
     xdotool key Escape
     wait_until 10 process_gone "$pid"
     /usr/lib/wine/wineserver -k 2>/dev/null
+    /usr/lib/wine/wineserver -w 2>/dev/null
   )
 }
 idle_runs=""
@@ -78,6 +85,7 @@ for turn in 1 2 3; do
   log "idle, this program at 96 DPI: tool $t %, wineserver $s %"
   if [ -n "$other" ]; then
     read -r t s < <(idle "$other" 96)
+    [ -n "$t" ] || log "the other program gave no figures (no window in 30 s, or it did not end)"
     idle_runs="$idle_runs; the other at 96 DPI: $t % / $s %"
     log "idle, the other program at 96 DPI: tool $t %, wineserver $s %"
   fi
@@ -94,8 +102,8 @@ sleep 3
 locate_main_window
 xdotool mousemove 100 900
 sleep 1
-pid=$(pgrep -f 'clicker\.exe' | head -1)
-server=$(pgrep -f 'wineserver' | head -1)
+pid=$(program_pid clicker.exe)
+server=$(server_pid)
 
 # Steady mouse movement over the window for 10 s: back and forth along the
 # title bar's strip and across the client area, one step every 20 ms.
