@@ -19,17 +19,6 @@ LPARAM CentreOf(const TitleButton& button) {
                     static_cast<int>(button.y + button.h / 2));
 }
 
-// What the last rendering shows of title button `index`.
-std::vector<COLORREF> Drawn(const WindowRecord& record, int index) {
-  const TitleButton& button = record.titleButtons[index];
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < static_cast<int>(button.h); ++y)
-    for (int x = 0; x < static_cast<int>(button.w); ++x)
-      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
-                                static_cast<int>(button.y) + y));
-  return pixels;
-}
-
 // The summed brightness of a button's pixels: the highlight darkens it.
 long Brightness(const std::vector<COLORREF>& pixels) {
   long sum = 0;
@@ -55,8 +44,8 @@ TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTic
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
   const WindowRecord& record = Record(n);
-  const std::vector<COLORREF> plainMinimise = Drawn(record, 1);
-  const std::vector<COLORREF> plainClose = Drawn(record, 3);
+  const std::vector<COLORREF> plainMinimise = TitleButtonPixels(record, 1);
+  const std::vector<COLORREF> plainClose = TitleButtonPixels(record, 3);
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
   EXPECT_EQ(skin->hotTitleButton, 1);
@@ -67,13 +56,13 @@ TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTic
     EXPECT_EQ(record.fadeIn.button, 1);
     EXPECT_EQ(record.fadeIn.step, i);
     // Each step darker than the one before.
-    EXPECT_LT(Brightness(Drawn(record, 1)), brightness) << i;
-    brightness = Brightness(Drawn(record, 1));
+    EXPECT_LT(Brightness(TitleButtonPixels(record, 1)), brightness) << i;
+    brightness = Brightness(TitleButtonPixels(record, 1));
   }
-  const std::vector<COLORREF> full = Drawn(record, 1);
+  const std::vector<COLORREF> full = TitleButtonPixels(record, 1);
   Tick(window);  // finished: nothing more
   EXPECT_EQ(record.fadeIn.step, 8);
-  EXPECT_EQ(Drawn(record, 1), full);
+  EXPECT_EQ(TitleButtonPixels(record, 1), full);
 
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[3]));
   long redness = Redness(plainClose);
@@ -84,11 +73,11 @@ TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTic
     EXPECT_EQ(record.fadeIn.step, i);
     EXPECT_EQ(record.fadeOut.button, 1);
     EXPECT_EQ(record.fadeOut.step, i);
-    EXPECT_GT(Redness(Drawn(record, 3)), redness) << i;
-    redness = Redness(Drawn(record, 3));
+    EXPECT_GT(Redness(TitleButtonPixels(record, 3)), redness) << i;
+    redness = Redness(TitleButtonPixels(record, 3));
   }
   // Faded out to the plain picture.
-  EXPECT_EQ(Drawn(record, 1), plainMinimise);
+  EXPECT_EQ(TitleButtonPixels(record, 1), plainMinimise);
 }
 
 TEST_F(FrameTest, TheFadeRunsOnTheWindowsOwnTwentyMillisecondTimer) {
@@ -122,7 +111,7 @@ TEST_F(FrameTest, LeavingTheWindowFadesTheHotButtonOut) {
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
   const WindowRecord& record = Record(n);
-  const std::vector<COLORREF> plain = Drawn(record, 1);
+  const std::vector<COLORREF> plain = TitleButtonPixels(record, 1);
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
   Tick(window);
@@ -134,7 +123,7 @@ TEST_F(FrameTest, LeavingTheWindowFadesTheHotButtonOut) {
     EXPECT_EQ(record.fadeOut.button, 1);
     EXPECT_EQ(record.fadeOut.step, i < 8 ? i : 8);
   }
-  EXPECT_EQ(Drawn(record, 1), plain);
+  EXPECT_EQ(TitleButtonPixels(record, 1), plain);
   EXPECT_EQ(record.animationTimer, 0);
 }
 

@@ -52,4 +52,16 @@ class FrameworkTest : public ::testing::Test {
 // Screen pixel as a COLORREF.
 COLORREF ScreenPixel(int x, int y);
 
+// The pixels of title button `index` in the window's last rendering, row by
+// row.
+inline std::vector<COLORREF> TitleButtonPixels(const WindowRecord& record, int index) {
+  const TitleButton& button = record.titleButtons[index];
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < static_cast<int>(button.h); ++y)
+    for (int x = 0; x < static_cast<int>(button.w); ++x)
+      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
+                                static_cast<int>(button.y) + y));
+  return pixels;
+}
+
 }  // namespace framework::testing

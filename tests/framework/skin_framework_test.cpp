@@ -447,17 +447,6 @@ TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
   if (ownTaskbar != nullptr) DestroyWindow(ownTaskbar);
 }
 
-// The pixels of title button `index` in the window's last rendering.
-std::vector<COLORREF> ButtonPixels(const WindowRecord& record, int index) {
-  const TitleButton& button = record.titleButtons[index];
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < static_cast<int>(button.h); ++y)
-    for (int x = 0; x < static_cast<int>(button.w); ++x)
-      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
-                                static_cast<int>(button.y) + y));
-  return pixels;
-}
-
 TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   Attach(window);
@@ -466,7 +455,7 @@ TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
   const int maximise = skin->FindMaximiseButton(1);
-  const std::vector<COLORREF> normal = ButtonPixels(Record(1), maximise);
+  const std::vector<COLORREF> normal = TitleButtonPixels(Record(1), maximise);
   skin->RunTitleButton(1, maximise);
   Pump(100);
   ASSERT_TRUE(IsZoomed(window));
@@ -476,7 +465,7 @@ TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   Pump(100);
   EXPECT_FALSE(IsZoomed(window));
   EXPECT_EQ(Record(1).maximised, 0);
-  EXPECT_EQ(ButtonPixels(Record(1), maximise), normal);
+  EXPECT_EQ(TitleButtonPixels(Record(1), maximise), normal);
   // Moving and sizing work again.
   RECT client{};
   GetClientRect(window, &client);
