@@ -1,5 +1,6 @@
 #include "clicker/edit_input.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cinttypes>
 #include <cstdio>
@@ -46,6 +47,17 @@ std::string ComposedTextForBox(EditMode mode, std::string_view text) {
     const char c = ImeCharForBox(mode, code);
     if (c != 0) taken.push_back(c);
   }
+  return taken;
+}
+
+std::string PastedTextForBox(EditMode mode, std::string_view text) {
+  // A box holds one line: a paste ends at the first line break, as the
+  // system's one-line boxes end it.
+  text = text.substr(0, text.find_first_of("\r\n"));
+  std::string taken = ComposedTextForBox(mode, text);
+  taken.erase(std::remove_if(taken.begin(), taken.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 32; }),
+              taken.end());
   return taken;
 }
 

@@ -428,6 +428,21 @@ LRESULT Form::HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lP
   return CallWindowProcA(control.previous, control.hwnd, WM_IME_COMPOSITION, wParam, rest);
 }
 
+void Form::HandlePaste(ControlState& control) {
+  std::string pasted;
+  if (!OpenClipboard(control.hwnd)) return;
+  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* text = static_cast<const char*>(GlobalLock(data))) {
+      pasted.assign(text, strnlen(text, GlobalSize(data)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  const std::string taken = PastedTextForBox(control.entry->editMode, pasted);
+  CallWindowProcA(control.previous, control.hwnd, EM_REPLACESEL, TRUE,
+                  reinterpret_cast<LPARAM>(taken.c_str()));
+}
+
 void Form::HandleEditFocusLost(ControlState& control) {
   const std::string text = WindowText(control.hwnd);
   const std::string normal = NormaliseEditText(control.entry->editMode, text);
@@ -630,6 +645,10 @@ LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM w
         }
         if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTSTR) != 0) {
           return HandleComposedText(control, wParam, lParam);
+        }
+        if (message == WM_PASTE) {
+          HandlePaste(control);
+          return 0;
         }
         if (message == WM_KILLFOCUS) {
           const LRESULT result = CallWindowProcA(previous, hwnd, message, wParam, lParam);

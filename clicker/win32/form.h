@@ -141,6 +141,8 @@ class Form {
   LRESULT HandleColour(UINT message, HDC dc, HWND control);
   void HandleEditFocusLost(ControlState& control);
   LRESULT HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam);
+  // A paste goes in by the rule of typed characters.
+  void HandlePaste(ControlState& control);
   // Whether the focused control handles the key (Esc or Tab) on its own.
   bool TakesKeyItself(HWND focus, MSG& msg);
   void CreateControl(size_t index);

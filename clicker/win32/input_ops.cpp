@@ -22,14 +22,37 @@ ClickSequence ClickSequenceOf(ClickType type) {
   }
 }
 
-void ClickAt(int32_t x, int32_t y, ClickType type) {
-  SetCursorPos(x, y);
-  // No move or absolute flag: the presses happen where SetCursorPos put the
-  // cursor; dx and dy only carry the point along.
-  const ClickSequence sequence = ClickSequenceOf(type);
-  for (int i = 0; i < sequence.count; ++i) {
-    mouse_event(sequence.flags[i], static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+bool PointOnMonitor(int32_t x, int32_t y) {
+  return MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+bool PutCursorOn(int32_t x, int32_t y) {
+  for (int move = 0; move < 2; ++move) {
+    SetCursorPos(x, y);
+    POINT at{};
+    if (GetCursorPos(&at) && at.x == x && at.y == y) return true;
   }
+  return false;
+}
+
+bool ClickAt(int32_t x, int32_t y, ClickType type) {
+  // The system would put the cursor for a point no monitor holds on the edge
+  // of one, and the press would land there.
+  if (!PointOnMonitor(x, y) || !PutCursorOn(x, y)) return false;
+  // One call for all the presses: the system does not put the user's own
+  // input between them, so a click cannot become a drag. No move or absolute
+  // flag: they happen where the cursor was put, on that very pixel; dx and
+  // dy only carry the point along.
+  const ClickSequence sequence = ClickSequenceOf(type);
+  INPUT inputs[4] = {};
+  for (int i = 0; i < sequence.count; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dx = x;
+    inputs[i].mi.dy = y;
+    inputs[i].mi.dwFlags = sequence.flags[i];
+  }
+  SendInput(static_cast<UINT>(sequence.count), inputs, sizeof(INPUT));
+  return true;
 }
 
 uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type) {
@@ -54,7 +77,7 @@ uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type,
   // over by the due time, and the press itself comes on time.
   bool onTime = false;
   if (CounterNow() < due) {
-    SetCursorPos(x, y);
+    if (PointOnMonitor(x, y)) SetCursorPos(x, y);
     onTime = CounterNow() < due && SpinUntilDue(due, stopped ? lead.ticks : 0);
   }
   if (stopped) {
@@ -124,6 +147,9 @@ void SleepMs(int32_t ms) {
 
 void Win32InputPort::ClickAt(int32_t x, int32_t y, ClickType type) {
   win32::ClickAt(x, y, type);
+}
+bool Win32InputPort::PointOnMonitor(int32_t x, int32_t y) {
+  return win32::PointOnMonitor(x, y);
 }
 void Win32InputPort::WaitPumping(int32_t ms) {
   win32::WaitPumping(ms);

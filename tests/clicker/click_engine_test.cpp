@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 #include "clicker/texts.h"
@@ -201,9 +202,56 @@ TEST_F(ClickEngineTest, CoordinatesAreTruncatedOrReadAsIntegersByRow) {
   ports.Set(Box::X5, "-40x");
   ports.Set(Box::Y5, "+41");
   engine.StartRun();
-  // 1e10 keeps its low 32 bits when truncated; rows 3 to 5 read leading integers.
-  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(-3, 1410065408), ClickEvent(2, 0),
+  // 1e10 stays at the end of the range (its low 32 bits would be a point of
+  // their own); rows 3 to 5 read leading integers.
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(-3, 2147483647), ClickEvent(2, 0),
                                                 ClickEvent(2, 1), ClickEvent(-40, 41)}));
+}
+
+TEST_F(ClickEngineTest, IntervalsAndPeriodsBeyondTheRangeWaitLongInsteadOfWrapping) {
+  // Truncated to their low 32 bits these were negative or 0: no wait at all.
+  for (const char* text : {"3000000000", "3e+009", "3.40282e+038"}) {
+    RecordingPorts p;
+    ClickEngine e(p, p);
+    p.FillRun("2", text, "1", "2");
+    p.duringWait[0] = [&] { e.RequestStop(); };
+    e.StartRun();
+    EXPECT_EQ(p.Clicks().size(), 1u) << text;
+    EXPECT_EQ(p.log[1], WaitEvent(INT32_MAX)) << text;
+    p.Set(Box::ClickFrequency, text);
+    e.StartCursorClicking();
+    EXPECT_EQ(p.log.back(), PeriodEvent(INT32_MAX)) << text;
+  }
+}
+
+TEST_F(ClickEngineTest, ARunWithAPointNoMonitorHoldsNamesItsRowAndClicksNothing) {
+  struct Case {
+    Box x, y;  // the row put off every monitor
+    int row;   // as the notice names it; 0: a row after the end, never clicked
+    bool endBefore;
+  };
+  const Case cases[] = {{Box::X, Box::Y, 1, false},
+                        {Box::X1, Box::Y1, 2, false},
+                        {Box::X5, Box::Y5, 6, false},
+                        {Box::X5, Box::Y5, 0, true}};
+  for (const Case& c : cases) {
+    RecordingPorts p;
+    ClickEngine e(p, p);
+    p.FillRun("2", "10", "1", "2");
+    for (Box box : {Box::X1, Box::Y1, Box::X5, Box::Y5}) p.Set(box, "3");
+    if (c.endBefore) p.Set(Box::X2, "7");  // no Y2: the run ends there
+    p.Set(c.x, "-100");
+    p.Set(c.y, "50");
+    p.offMonitor = {{-100, 50}};
+    e.StartRun();
+    if (c.row == 0) {
+      EXPECT_EQ(p.Clicks().size(), 2u);
+      continue;
+    }
+    char text[128];
+    std::snprintf(text, sizeof text, texts::kPointOffMonitor, c.row);
+    EXPECT_EQ(p.log, std::vector<Event>{NoticeEvent(text)}) << c.row;
+  }
 }
 
 TEST_F(ClickEngineTest, ShortIntervalsStillServeTheQueueSoAStopArrives) {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "clicker/win32/fine_timer.h"
 #include "clicker/win32/message_pump.h"
+#include "tests/framework/import_patch.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
@@ -212,6 +214,66 @@ TEST_F(ClickTarget, ALookBeforeThePressCanCallItOffAndLeavesItOnTime) {
   }
   EXPECT_GE(onTime, 5);  // the machine may be busy
   EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 60; }, 2000));
+}
+
+// What ClickAt asks of the system, seen through its imports: where the
+// cursor is put, where the system says it went, and each input call.
+struct InputCalls {
+  static inline std::vector<POINT> moves;
+  static inline int clampedReads = 0;  // reads that report the cursor on an edge
+  static inline std::vector<std::vector<DWORD>> sent;
+  static BOOL WINAPI SetCursorPos(int x, int y) {
+    moves.push_back({x, y});
+    return TRUE;
+  }
+  static BOOL WINAPI GetCursorPos(POINT* at) {
+    *at = moves.empty() ? POINT{} : moves.back();
+    if (clampedReads > 0) {
+      --clampedReads;
+      at->y = 0;  // held on the top edge of the monitor it came from
+    }
+    return TRUE;
+  }
+  static UINT WINAPI SendInput(UINT count, INPUT* inputs, int) {
+    std::vector<DWORD> flags;
+    for (UINT i = 0; i < count; ++i) flags.push_back(inputs[i].mi.dwFlags);
+    sent.push_back(flags);
+    return count;
+  }
+};
+
+TEST(ClickAt, PressesOnlyOnThePointAndAllInOneInputCall) {
+  using framework::testing::ImportPatch;
+  const ImportPatch set("user32.dll", "SetCursorPos", reinterpret_cast<void*>(&InputCalls::SetCursorPos));
+  const ImportPatch get("user32.dll", "GetCursorPos", reinterpret_cast<void*>(&InputCalls::GetCursorPos));
+  const ImportPatch send("user32.dll", "SendInput", reinterpret_cast<void*>(&InputCalls::SendInput));
+  ASSERT_TRUE(set.Active() && get.Active() && send.Active());
+  constexpr DWORD kRd = MOUSEEVENTF_RIGHTDOWN, kRu = MOUSEEVENTF_RIGHTUP;
+  struct Case {
+    POINT at;
+    ClickType type;
+    int clampedReads;
+    size_t moves;
+    std::vector<std::vector<DWORD>> sent;
+  };
+  const Case cases[] = {
+      {{150, 150}, LeftClick, 0, 1, {{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}}},
+      {{150, 150}, RightDoubleClick, 0, 1, {{kRd, kRu, kRd, kRu}}},
+      // Held short on the way between monitors: moved once more.
+      {{150, 150}, RightClick, 1, 2, {{kRd, kRu}}},
+      // Held short twice: no press anywhere else.
+      {{150, 150}, LeftClick, 2, 2, {}},
+      // Left of every monitor: the system would press on the edge.
+      {{-100, 300}, LeftClick, 0, 0, {}},
+  };
+  for (const Case& c : cases) {
+    InputCalls::moves.clear();
+    InputCalls::sent.clear();
+    InputCalls::clampedReads = c.clampedReads;
+    EXPECT_EQ(ClickAt(c.at.x, c.at.y, c.type), !c.sent.empty());
+    EXPECT_EQ(InputCalls::moves.size(), c.moves) << c.at.x << " " << c.clampedReads;
+    EXPECT_EQ(InputCalls::sent, c.sent) << c.at.x << " " << c.clampedReads;
+  }
 }
 
 TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {

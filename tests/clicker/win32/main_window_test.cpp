@@ -200,6 +200,51 @@ TEST_F(MainWindowTest, TheEngineSeesEveryWayABoxChanges) {
   }
 }
 
+TEST_F(MainWindowTest, APasteGoesInByTheRuleOfTypedCharacters) {
+  // "1,000" pasted as it stood would be read as 1 ms.
+  ASSERT_TRUE(OpenClipboard(main->window()));
+  EmptyClipboard();
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 6);
+  std::memcpy(GlobalLock(data), "1,000", 6);
+  GlobalUnlock(data);
+  SetClipboardData(CF_TEXT, data);
+  CloseClipboard();
+  SendMessageA(Get("编辑框4"), WM_PASTE, 0, 0);
+  EXPECT_EQ(main->GetText(Box::LoopInterval), "1000");
+}
+
+TEST_F(MainWindowTest, TheLookBeforeAPressFindsF2BehindEveryKeyButF1) {
+  const HotkeyIds& ids = main->hotkeyIds();
+  struct Case {
+    int32_t ahead;  // the key waiting before F2
+    std::vector<std::string> notices;
+  };
+  // F3 and F4 go back into the queue and run in the stop's notice loop; F1
+  // keeps its turn, and the stop behind it waits.
+  const Case cases[] = {{ids.hotkeyF3, {texts::kLoopEnded, texts::kEnterFrequency}},
+                        {ids.hotkeyF4, {texts::kLoopEnded, texts::kStopped}},
+                        {0xBEEF, {texts::kLoopEnded}},
+                        {ids.hotkeyF1, {}}};
+  SetWindowTextA(Get("X"), "1");
+  SetWindowTextA(Get("Y"), "1");
+  for (const Case& c : cases) {
+    notices.clear();
+    PostMessageA(main->window(), WM_HOTKEY, static_cast<WPARAM>(c.ahead), 0);
+    PostMessageA(main->window(), WM_HOTKEY, static_cast<WPARAM>(ids.hotkeyF2), 0);
+    main->RunWaitingStop();
+    PumpUntil([&] { return notices.texts().size() >= c.notices.size(); }, 1000);
+    // A notice shown inside another's loop may be seen first.
+    std::vector<std::string> seen = notices.texts();
+    std::vector<std::string> expected = c.notices;
+    std::sort(seen.begin(), seen.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(seen, expected) << c.ahead;
+    MSG msg;
+    while (PeekMessageA(&msg, main->window(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) {
+    }
+  }
+}
+
 TEST_F(MainWindowTest, BoxesAreNormalisedWhenTheyLoseTheFocus) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"Y1", "0", ""},
