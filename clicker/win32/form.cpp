@@ -104,9 +104,11 @@ void Form::OnClick(const char* control, std::function<void()> handler) {
   if (index != SIZE_MAX) controls_[index].onClick = std::move(handler);
 }
 
-void Form::OnTick(const char* control, std::function<void()> handler) {
+void Form::OnTick(const char* control, std::function<void()> handler, TickTiming timing) {
   const size_t index = IndexOf(control);
-  if (index != SIZE_MAX) controls_[index].onTick = std::move(handler);
+  if (index == SIZE_MAX) return;
+  controls_[index].onTick = std::move(handler);
+  controls_[index].tickTiming = timing;
 }
 
 void Form::OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler) {
@@ -270,9 +272,12 @@ void Form::CreateControl(size_t index) {
   ControlState& control = controls_[index];
   const ControlSpec& entry = *control.entry;
   if (entry.kind == ControlKind::Timer) {
-    control.timer = std::make_unique<TimerControl>(entry.timerPeriod, [this, index] {
-      if (controls_[index].onTick) controls_[index].onTick();
-    });
+    control.timer = std::make_unique<TimerControl>(
+        entry.timerPeriod,
+        [this, index] {
+          if (controls_[index].onTick) controls_[index].onTick();
+        },
+        control.tickTiming);
     return;
   }
 

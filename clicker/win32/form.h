@@ -62,7 +62,8 @@ class Form {
   // Event binding, before Create.
   void OnCreated(std::function<void()> handler) { onCreated_ = std::move(handler); }
   void OnClick(const char* control, std::function<void()> handler);
-  void OnTick(const char* control, std::function<void()> handler);
+  void OnTick(const char* control, std::function<void()> handler,
+              TickTiming timing = TickTiming::Window);
   void OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler);
   void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
 
@@ -127,6 +128,7 @@ class Form {
     std::string text;
     HBRUSH background = nullptr;
     std::unique_ptr<TimerControl> timer;
+    TickTiming tickTiming = TickTiming::Window;
     std::function<void()> onClick;
     std::function<void()> onTick;
     std::function<void(WPARAM, LPARAM)> onNotify;

@@ -130,22 +130,51 @@ void MainWindow::RunWaitingStop() {
   // This runs right before a press. The queue is looked at itself: the
   // system's note that posted messages wait is cleared by any look into the
   // queue (on Windows), and the wait before has looked last.
-  MSG first;
-  if (PeekMessageA(&first, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) {
-    // The first key waiting: F2 runs now. Another one (F1, say) keeps its
-    // turn, and so does a click of the hidden button behind it, or the run
-    // that key starts would outlive the stop.
-    const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
-    if (f2 != 0 && first.wParam == f2)
-      DispatchWaiting(window, WM_HOTKEY, [f2](const MSG& msg) { return msg.wParam == f2; });
-    return;
-  }
+  if (RunWaitingF2(window)) return;
   const HWND stopButton = form_.Control("按钮2");
   if (stopButton == nullptr) return;
   if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
   DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
     return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;
   });
+}
+
+bool MainWindow::RunWaitingF2(HWND window) {
+  // F1 keeps its turn, and so does everything behind it (F2, a click of the
+  // hidden button): the run F1 starts would otherwise outlive the stop.
+  // Other keys (F3, F4, keys of no meaning here) do not: F2 goes ahead of
+  // them, and they go back into the queue in their order, to be run after
+  // the press.
+  const auto f1 = static_cast<WPARAM>(hotkeyIds_.hotkeyF1);
+  const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
+  constexpr size_t kMostPassed = 16;
+  MSG passed[kMostPassed];
+  size_t passedCount = 0;
+  MSG key;
+  bool stop = false;
+  bool f1Waits = false;
+  while (passedCount < kMostPassed &&
+         PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) {
+    if (key.message != WM_HOTKEY) break;  // a quit, which is not ours to take
+    if (f1 != 0 && key.wParam == f1) {
+      f1Waits = true;
+      break;
+    }
+    if (!PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) break;
+    if (key.message != WM_HOTKEY) {
+      PostQuitMessage(static_cast<int>(key.wParam));
+      break;
+    }
+    if (f2 != 0 && key.wParam == f2) {
+      stop = true;
+      break;
+    }
+    passed[passedCount++] = key;
+  }
+  for (size_t i = 0; i < passedCount; ++i)
+    PostMessageA(window, WM_HOTKEY, passed[i].wParam, passed[i].lParam);
+  if (stop) DispatchOne(key);
+  return stop || f1Waits;
 }
 
 void MainWindow::BindEvents() {
@@ -169,7 +198,8 @@ void MainWindow::BindEvents() {
   form_.OnTick("时钟1", [this] { ShowCursorPosition(); });
   form_.OnTick("时钟2", [this] { SetLabelColours(); });
   form_.OnTick("时钟4", [this] { LockSize(); });
-  form_.OnTick("青禾", [this] { engine_.CursorClickTick(); });
+  // Cursor clicking at any period: 1 ms is 1,000 clicks a second.
+  form_.OnTick("青禾", [this] { engine_.CursorClickTick(); }, TickTiming::Counter);
 }
 
 bool MainWindow::Create() {

@@ -41,6 +41,11 @@ class MainWindow : public FormPort, private StartupPort {
   void LockSize();
   void RegisterAppHotkeys() override;
 
+  // Runs a stop that waits in the queue, and nothing else: F2's WM_HOTKEY,
+  // or a click of the hidden button 按钮2 (BM_CLICK to it, or its
+  // BN_CLICKED posted to the window). Right before every press on time.
+  void RunWaitingStop();
+
  private:
   // StartupPort
   void AttachSkin() override;
@@ -56,10 +61,9 @@ class MainWindow : public FormPort, private StartupPort {
   void SleepMs(int32_t ms) override;
 
   void BindEvents();
-  // Runs a stop that waits in the queue, and nothing else: F2's WM_HOTKEY,
-  // or a click of the hidden button 按钮2 (BM_CLICK to it, or its
-  // BN_CLICKED posted to the window). Other messages keep their place.
-  void RunWaitingStop();
+  // The keys part of RunWaitingStop: true when it ran F2, or when F1 waits
+  // ahead of any F2 and nothing more may be looked for.
+  bool RunWaitingF2(HWND window);
 
   Form form_;
   Win32InputPort input_;

@@ -34,6 +34,15 @@ recorder_around_main_window() {
   start_recorder "$1" "$2" 0 0 "$sw" "$sh" $(((sw - w) / 2)) $(((sh - h) / 2)) "$w" "$h"
 }
 
+# press_rate FROM TO: presses a second over presses FROM+1 .. TO of the
+# recorder's log, first to last.
+press_rate() {
+  grep '^[LlRr] ' "$work/clicks.txt" | sed -n "$(($1 + 1)),$2p" | python3 -c '
+import sys
+t = [int(l.split()[3]) for l in sys.stdin]
+print(round((len(t) - 1) / ((t[-1] - t[0]) / 1e6), 1) if len(t) > 1 and t[-1] > t[0] else 0)'
+}
+
 # Presses in the recorder's log so far.
 presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
 at_least_presses() { [ "$(presses)" -ge "$1" ]; }

@@ -129,5 +129,18 @@ TEST(TicksForMs, RoundsUp) {
   EXPECT_EQ(TicksForMs(2147483647, 10'000'000), 21'474'836'470'000u);
 }
 
+TEST(WakeLead, FollowsTheLatestOfTheRecentWakesWithinItsBounds) {
+  WakeLead lead(250, 2000);
+  EXPECT_EQ(lead.ticks(), 2000u);  // nothing known yet: the most
+  for (int i = 0; i < 40; ++i) lead.Woke(i % 8 == 0 ? 400 : 100);
+  EXPECT_EQ(lead.ticks(), 500u);  // a quarter beyond the latest
+  lead.Woke(1200);                // a late wake raises it at once
+  EXPECT_EQ(lead.ticks(), 1500u);
+  for (size_t i = 0; i < WakeLead::kRecent; ++i) lead.Woke(0);
+  EXPECT_EQ(lead.ticks(), 250u);  // and is forgotten again
+  lead.Woke(30'000);              // a machine busy for a while: no longer spins
+  EXPECT_EQ(lead.ticks(), 2000u);
+}
+
 }  // namespace
 }  // namespace clicker

@@ -129,6 +129,33 @@ fi
 xdotool key Return
 wait_until 5 no_window "青禾温馨提示"
 
+# Cursor clicking below the 10 ms of a window timer: left single clicks at 1,
+# 2 and 5 ms, each for a second, and F4 still ends them at once.
+xdotool mousemove $((wx + 40)) $((wy + 76)) click 1  # 单选框1
+for period in 1 2 5; do
+  type_into 32 328 "$period"
+  xdotool mousemove 200 600
+  sleep 0.2
+  before=$(presses)
+  xdotool key F3
+  sleep 1.2
+  xdotool key F4
+  wait_until 10 has_window "青禾温馨提示"
+  after_f4=$(presses)
+  sleep 0.3
+  rate=$(press_rate "$before" "$after_f4")
+  echo "F3 at $period ms: $rate presses a second" >&2
+  # The x86_64 build runs natively; under emulation a click costs the i686
+  # build more than a millisecond, and only the window timer's 100 a second
+  # must be left well behind.
+  if [ "$arch" = win64 ]; then least=$((800 / period)); else least=$((250 / period < 150 ? 250 / period : 150)); fi
+  check "F3 at $period ms clicks about $((1000 / period)) times a second ($rate)" \
+    python3 -c "import sys; r = float(sys.argv[1]); sys.exit(not ($least <= r <= 1050 / $period))" "$rate"
+  check "no click after F4 at $period ms" test "$(presses)" = "$after_f4"
+  xdotool key Return
+  wait_until 5 no_window "青禾温馨提示"
+done
+
 # F2, then F1 while the stop's notice is open, inside a 5 s interval: the new
 # run clicks its two cycles, and the stopped run never comes back.
 type_into 160 128 ""    # rows 1 and 3 emptied: the main point alone
@@ -155,6 +182,41 @@ sleep 1.5
 got=$(grep '^[LlRr] ' "$work/clicks.txt" | tail -n +$((before + 1)) | cut -d' ' -f1-3 | tr '\n' ',')
 check "F2 then F1 in a 5 s interval: the new run's clicks and nothing after" \
   test "$got" = "L 100 100,L 100 100,L 100 100,"
+
+# An interval beyond 32 bits waits very long: one click, then nothing (cut to
+# its low 32 bits it was negative, and the run clicked without pause).
+type_into 32 248 3000000000
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+before=$(presses)
+xdotool key F1
+wait_until 5 at_least_presses $((before + 1))
+sleep 1.5
+check "an interval of 3000000000 clicks once and waits" test "$(presses)" = $((before + 1))
+xdotool key F2
+wait_until 10 has_window "青禾温馨提示"
+xdotool key Return
+wait_until 5 no_window "青禾温馨提示"
+
+# A point left of every monitor is never pressed (the system would put the
+# cursor on the screen's edge and press there): the run names its row and
+# does not start.
+type_into 32 248 200
+type_into 160 88 -100
+xdotool mousemove $((wx + 250)) $((wy + 440))
+sleep 0.3
+before=$(presses)
+xdotool key F1
+if wait_until 10 has_window "青禾温馨提示"; then
+  pass "a point left of every monitor: the run's notice names its row"
+else
+  fail "a point left of every monitor: the run's notice names its row" "no notice"
+fi
+sleep 0.5
+check "a point left of every monitor is never clicked" test "$(presses)" = "$before"
+xdotool key Return
+wait_until 5 no_window "青禾温馨提示"
+type_into 160 88 100
 
 # A row filled and then cleared with its 清除 button is skipped: two cycles
 # click the main point alone (600 ms apart, so that the recorder does not

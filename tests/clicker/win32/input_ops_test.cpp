@@ -581,6 +581,54 @@ TEST(FineTimer, HoldsPairTheSystemCallsAcrossNesting) {
   SetTimerPeriodCalls(before);
 }
 
+// SetProcessInformation as the fine timer finds it at run time.
+struct Throttling {
+  static inline FARPROC(WINAPI* realGetProcAddress)(HMODULE, LPCSTR) = nullptr;
+  static inline bool present = true;
+  static inline bool knowsTimerFlag = true;
+  static inline std::vector<ULONG> controlMasks;
+  static BOOL WINAPI Set(HANDLE, int infoClass, LPVOID info, DWORD) {
+    if (infoClass != 4) return FALSE;  // ProcessPowerThrottling
+    const ULONG mask = static_cast<const ULONG*>(info)[1];
+    controlMasks.push_back(mask);
+    return knowsTimerFlag || (mask & 0x4) == 0;
+  }
+  static FARPROC WINAPI Find(HMODULE module, LPCSTR name) {
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 &&
+        std::string(name) == "SetProcessInformation")
+      return present ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Set)) : nullptr;
+    return realGetProcAddress(module, name);
+  }
+};
+
+TEST(FineTimer, OptsOutOfPowerThrottlingWhileHeldWhereTheSystemCan) {
+  begun = ended = 0;
+  const TimerPeriodCalls before = SetTimerPeriodCalls({&CountBegin, &CountEnd});
+  Throttling::realGetProcAddress = &GetProcAddress;
+  const framework::testing::ImportPatch find("kernel32.dll", "GetProcAddress",
+                                             reinterpret_cast<void*>(&Throttling::Find));
+  ASSERT_TRUE(find.Active());
+  struct Case {
+    bool present, knowsTimerFlag;
+    std::vector<ULONG> masks;  // held, then released
+  };
+  // Windows 11; Windows 8 to 10, which refuse the timer flag; Windows 7.
+  const Case cases[] = {{true, true, {0x5, 0}}, {true, false, {0x5, 0x1, 0}}, {false, false, {}}};
+  for (const Case& c : cases) {
+    Throttling::present = c.present;
+    Throttling::knowsTimerFlag = c.knowsTimerFlag;
+    Throttling::controlMasks.clear();
+    HoldFineTimer();
+    HoldFineTimer();
+    ReleaseFineTimer();
+    ReleaseFineTimer();
+    EXPECT_EQ(Throttling::controlMasks, c.masks) << c.present << c.knowsTimerFlag;
+  }
+  EXPECT_EQ(begun, 3);
+  EXPECT_EQ(ended, 3);
+  SetTimerPeriodCalls(before);
+}
+
 TEST(Platform, WineIsTheNtFamilyAndAlphaMakesTheWindowLayered) {
   EXPECT_EQ(PlatformKind(), 3);
   const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
