@@ -46,6 +46,13 @@ print(round((len(t) - 1) / ((t[-1] - t[0]) / 1e6), 1) if len(t) > 1 and t[-1] > 
 # Presses in the recorder's log so far.
 presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
 at_least_presses() { [ "$(presses)" -ge "$1" ]; }
+# True once no press has come for half a second.
+presses_settled() {
+  local a
+  a=$(presses)
+  sleep 0.5
+  [ "$(presses)" = "$a" ]
+}
 
 # start_recorder WINE BINDIR LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_W HOLE_H]:
 # sets recorder_pid. Clicks in the hole pass to the windows beneath.

@@ -141,6 +141,9 @@ for period in 1 2 5; do
   sleep 1.2
   xdotool key F4
   wait_until 10 has_window "青禾温馨提示"
+  # Under emulation the recorder takes the presses in later than they come:
+  # they are counted once it has caught up.
+  wait_until 10 presses_settled
   after_f4=$(presses)
   sleep 0.3
   rate=$(press_rate "$before" "$after_f4")
@@ -148,8 +151,14 @@ for period in 1 2 5; do
   # The x86_64 build runs natively; under emulation a click costs the i686
   # build more than a millisecond, and only the window timer's 100 a second
   # must be left well behind.
-  if [ "$arch" = win64 ]; then least=$((800 / period)); else least=$((250 / period < 150 ? 250 / period : 150)); fi
-  check "F3 at $period ms clicks about $((1000 / period)) times a second ($rate)" \
+  if [ "$arch" = win64 ]; then
+    least=$((800 / period))
+    claim="about $((1000 / period)) times a second"
+  else
+    least=$((250 / period < 120 ? 250 / period : 120))
+    claim="at least $least times a second"
+  fi
+  check "F3 at $period ms clicks $claim ($rate)" \
     python3 -c "import sys; r = float(sys.argv[1]); sys.exit(not ($least <= r <= 1050 / $period))" "$rate"
   check "no click after F4 at $period ms" test "$(presses)" = "$after_f4"
   xdotool key Return
