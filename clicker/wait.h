@@ -57,12 +57,13 @@ bool SpinUntil(uint64_t deadline, uint64_t spinTicks, Counter&& now) {
 // counter. A sleep ends late by what the system's timer allows: on Windows
 // with its high-resolution timer a fraction of a millisecond, on older
 // systems up to the tick of 1 ms, more on a busy machine. The lead is a
-// quarter more than the latest of the recent wakes was late, within bounds:
-// enough for the tick to come on time, and not a spin of 2 ms before every
-// tick, which at a period of 10 ms alone would keep a fifth of a core busy.
+// quarter more than the recent wakes were late, leaving out the few latest
+// (a wake the machine held up now and then makes a tick late, not every
+// tick a long spin), within bounds.
 class WakeLead {
  public:
   static constexpr size_t kRecent = 32;
+  static constexpr size_t kLeftOut = 3;
 
   WakeLead(uint64_t least, uint64_t most) : least_(least), most_(most), ticks_(most) {}
 
@@ -74,9 +75,19 @@ class WakeLead {
     recent_[next_] = late;
     next_ = (next_ + 1) % kRecent;
     if (seen_ < kRecent) ++seen_;
-    uint64_t latest = 0;
-    for (size_t i = 0; i < seen_; ++i) latest = recent_[i] > latest ? recent_[i] : latest;
-    const uint64_t lead = latest + latest / 4;
+    // The (kLeftOut + 1)-th latest of those seen.
+    uint64_t latest[kLeftOut + 1] = {};
+    for (size_t i = 0; i < seen_; ++i) {
+      uint64_t v = recent_[i];
+      for (uint64_t& slot : latest) {
+        if (v > slot) {
+          const uint64_t lower = slot;
+          slot = v;
+          v = lower;
+        }
+      }
+    }
+    const uint64_t lead = latest[kLeftOut] + latest[kLeftOut] / 4;
     ticks_ = lead < least_ ? least_ : lead > most_ ? most_ : lead;
   }
 

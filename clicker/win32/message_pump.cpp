@@ -65,13 +65,25 @@ WakeLead& TickLead() {
   return lead;
 }
 
+// How long before its tick a ticker spins. Below 2 ms a sleep gains
+// nothing (the system's wake is late by about as much), and the whole period
+// is spun; above, the wake lead, but no more than a sixteenth of the period,
+// so that the spin costs little at 10 ms (a tick woken later than that comes
+// a little late, and the next one keeps its time).
+uint64_t LeadOf(const PreciseTicker& ticker) {
+  const uint64_t period = ticker.period();
+  if (period < 2 * CounterFrequency() / 1000) return period;
+  return std::min(TickLead().ticks(), period / 16);
+}
+
 // When the first running ticker wants the loops awake: its lead before its
 // tick; UINT64_MAX when none runs.
 uint64_t NextTickWake() {
   uint64_t wake = UINT64_MAX;
-  const uint64_t lead = TickLead().ticks();
-  for (const PreciseTicker* ticker : tickers)
+  for (const PreciseTicker* ticker : tickers) {
+    const uint64_t lead = LeadOf(*ticker);
     wake = std::min(wake, ticker->due() > lead ? ticker->due() - lead : 0);
+  }
   return wake;
 }
 
@@ -90,10 +102,9 @@ void ServeTicks(uint64_t spinTo) {
     const uint64_t due = ticker->due();
     uint64_t now = CounterNow();
     if (now < due) {
-      if (due > spinTo || due - now > TickLead().ticks()) continue;
+      if (due > spinTo || due - now > LeadOf(*ticker)) continue;
       while ((now = CounterNow()) < due) {
       }
-      now = due;  // reached by the spin: on time
     }
     ticker->Tick(now);
   }
@@ -281,8 +292,13 @@ void PreciseTicker::Stop() {
   tickers.erase(std::remove(tickers.begin(), tickers.end(), this), tickers.end());
 }
 
-void PreciseTicker::Tick(uint64_t began) {
-  due_ = began + period_;
+void PreciseTicker::Tick(uint64_t now) {
+  // The ticks keep to their grid, as a window timer's do: one that came a
+  // little late does not put off the ones after it. One a whole period late
+  // or more (the program was busy) starts the grid afresh rather than
+  // making up for the ticks it missed.
+  due_ += period_;
+  if (due_ <= now) due_ = now + period_;
   if (onTick_) onTick_();
 }
 

@@ -77,10 +77,11 @@ class PreciseTicker {
   // lets through: the tick runs when it is due within half a period.
   void TickFromBackstop();
 
-  // For the loops: when the next tick is due, and the tick itself (the next
-  // one is then due a period after this one began).
+  // For the loops: the period and the next due time in counter ticks, and
+  // the tick itself, run at the counter time now.
+  uint64_t period() const { return period_; }
   uint64_t due() const { return due_; }
-  void Tick(uint64_t began);
+  void Tick(uint64_t now);
   bool IsBackstop(const MSG& msg) const {
     return msg.message == WM_TIMER && msg.hwnd == backstopWindow_ && msg.wParam == backstopId_;
   }
