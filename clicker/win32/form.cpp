@@ -444,6 +444,8 @@ void Form::HandlePaste(ControlState& control) {
   }
   CloseClipboard();
   const std::string taken = PastedTextForBox(control.entry->editMode, pasted);
+  // Nothing to take leaves the box as it was, as a paste of nothing does.
+  if (taken.empty()) return;
   CallWindowProcA(control.previous, control.hwnd, EM_REPLACESEL, TRUE,
                   reinterpret_cast<LPARAM>(taken.c_str()));
 }

@@ -51,8 +51,8 @@ bool ClickAt(int32_t x, int32_t y, ClickType type) {
     inputs[i].mi.dy = y;
     inputs[i].mi.dwFlags = sequence.flags[i];
   }
-  SendInput(static_cast<UINT>(sequence.count), inputs, sizeof(INPUT));
-  return true;
+  const auto count = static_cast<UINT>(sequence.count);
+  return SendInput(count, inputs, sizeof(INPUT)) == count;
 }
 
 uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type) {

@@ -109,6 +109,49 @@ constexpr const char* kAllBoxes[] = {"X",  "Y",  "X1", "Y1", "X2",     "Y2",    
 
 }  // namespace
 
+namespace {
+
+// The keys part of RunWaitingStop: true when it ran F2, or when F1 waits
+// ahead of any F2 and nothing more may be looked for. Keys ahead of F2 (F3,
+// F4, keys of no meaning here) are run in their turn on the way to it; F1
+// keeps its turn, and so does everything behind it (F2, a click of the
+// hidden button): the run F1 starts would otherwise outlive the stop.
+bool RunWaitingF2(HWND window, const HotkeyIds& ids) {
+  const auto f1 = static_cast<WPARAM>(ids.hotkeyF1);
+  const auto f2 = static_cast<WPARAM>(ids.hotkeyF2);
+  // A bound, for a queue that some program fills with keys.
+  constexpr int kMostKeys = 16;
+  MSG key;
+  for (int taken = 0; taken < kMostKeys; ++taken) {
+    if (!PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) return false;
+    if (key.message != WM_HOTKEY) return false;  // a quit, which is not ours to take
+    if (f1 != 0 && key.wParam == f1) return true;
+    if (!PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) return false;
+    if (key.message != WM_HOTKEY) {
+      PostQuitMessage(static_cast<int>(key.wParam));
+      return false;
+    }
+    const bool stop = f2 != 0 && key.wParam == f2;
+    DispatchOne(key);
+    if (stop) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void RunWaitingStop(HWND window, HWND stopButton, const HotkeyIds& ids) {
+  if (window == nullptr) return;
+  // This runs right before a press. The queue is looked at itself: the
+  // system's note that posted messages wait is cleared by any look into the
+  // queue (on Windows), and the wait before has looked last.
+  if (RunWaitingF2(window, ids) || stopButton == nullptr) return;
+  if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
+  DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
+    return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;
+  });
+}
+
 const ControlSpec* MainWindowControls(size_t* count) {
   *count = sizeof kControls / sizeof kControls[0];
   return kControls;
@@ -125,56 +168,7 @@ MainWindow::MainWindow()
 }
 
 void MainWindow::RunWaitingStop() {
-  const HWND window = form_.window();
-  if (window == nullptr) return;
-  // This runs right before a press. The queue is looked at itself: the
-  // system's note that posted messages wait is cleared by any look into the
-  // queue (on Windows), and the wait before has looked last.
-  if (RunWaitingF2(window)) return;
-  const HWND stopButton = form_.Control("按钮2");
-  if (stopButton == nullptr) return;
-  if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
-  DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
-    return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;
-  });
-}
-
-bool MainWindow::RunWaitingF2(HWND window) {
-  // F1 keeps its turn, and so does everything behind it (F2, a click of the
-  // hidden button): the run F1 starts would otherwise outlive the stop.
-  // Other keys (F3, F4, keys of no meaning here) do not: F2 goes ahead of
-  // them, and they go back into the queue in their order, to be run after
-  // the press.
-  const auto f1 = static_cast<WPARAM>(hotkeyIds_.hotkeyF1);
-  const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
-  constexpr size_t kMostPassed = 16;
-  MSG passed[kMostPassed];
-  size_t passedCount = 0;
-  MSG key;
-  bool stop = false;
-  bool f1Waits = false;
-  while (passedCount < kMostPassed &&
-         PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) {
-    if (key.message != WM_HOTKEY) break;  // a quit, which is not ours to take
-    if (f1 != 0 && key.wParam == f1) {
-      f1Waits = true;
-      break;
-    }
-    if (!PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) break;
-    if (key.message != WM_HOTKEY) {
-      PostQuitMessage(static_cast<int>(key.wParam));
-      break;
-    }
-    if (f2 != 0 && key.wParam == f2) {
-      stop = true;
-      break;
-    }
-    passed[passedCount++] = key;
-  }
-  for (size_t i = 0; i < passedCount; ++i)
-    PostMessageA(window, WM_HOTKEY, passed[i].wParam, passed[i].lParam);
-  if (stop) DispatchOne(key);
-  return stop || f1Waits;
+  win32::RunWaitingStop(form_.window(), form_.Control("按钮2"), hotkeyIds_);
 }
 
 void MainWindow::BindEvents() {

@@ -87,6 +87,20 @@ uint64_t NextTickWake() {
   return wake;
 }
 
+// Until when the loops may dispatch messages before the first tick: its
+// wake, or, for a ticker that spins its whole period, its due time, so that
+// the queue is served between ticks (every click at the tool's own window
+// brings messages of its own).
+uint64_t NextTickServe() {
+  uint64_t until = UINT64_MAX;
+  for (const PreciseTicker* ticker : tickers) {
+    const uint64_t lead = LeadOf(*ticker);
+    const uint64_t due = ticker->due();
+    until = std::min(until, lead == ticker->period() ? due : due > lead ? due - lead : 0);
+  }
+  return until;
+}
+
 // Runs the ticks that are due. One due within its lead, and no later than
 // spinTo, is spun up to first, so that it comes on time; a wait does not spin
 // into its own last stretch for a tick (its spin serves the ticks there). A
@@ -181,7 +195,7 @@ bool WaitNear(uint64_t deadline, StopSignal stop) {
     ServeTicks(lastStretchAt);
     return PumpWhile([&] {
       const uint64_t now = CounterNow();
-      return !stop.Raised() && now < lastStretchAt && now < NextTickWake();
+      return !stop.Raised() && now < lastStretchAt && now < NextTickServe();
     });
   };
   return WaitUntilNear(
@@ -264,12 +278,15 @@ void WaitPumpingNear(uint64_t start, int32_t ms, StopSignal stop) {
 int RunMessageLoop() {
   for (;;) {
     ServeTicks(kSpinAny);
-    if (PumpWhile([] { return CounterNow() < NextTickWake(); })) break;
+    if (PumpWhile([] { return CounterNow() < NextTickServe(); })) break;
     SleepForMessage(kUntilMessage);
   }
-  // The quit that ended the pumping.
+  // The quit that ended the pumping; a message that came in between still
+  // goes its way.
   MSG msg;
-  return GetMessageA(&msg, nullptr, 0, 0) == -1 ? -1 : static_cast<int>(msg.wParam);
+  int got;
+  while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) DispatchOne(msg);
+  return got == 0 ? static_cast<int>(msg.wParam) : -1;
 }
 
 PreciseTicker::PreciseTicker(HWND backstopWindow, UINT_PTR backstopId,

@@ -248,31 +248,34 @@ TEST(ClickAt, PressesOnlyOnThePointAndAllInOneInputCall) {
   const ImportPatch get("user32.dll", "GetCursorPos", reinterpret_cast<void*>(&InputCalls::GetCursorPos));
   const ImportPatch send("user32.dll", "SendInput", reinterpret_cast<void*>(&InputCalls::SendInput));
   ASSERT_TRUE(set.Active() && get.Active() && send.Active());
-  constexpr DWORD kRd = MOUSEEVENTF_RIGHTDOWN, kRu = MOUSEEVENTF_RIGHTUP;
   struct Case {
     POINT at;
     ClickType type;
     int clampedReads;
     size_t moves;
-    std::vector<std::vector<DWORD>> sent;
+    bool pressed;
   };
   const Case cases[] = {
-      {{150, 150}, LeftClick, 0, 1, {{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}}},
-      {{150, 150}, RightDoubleClick, 0, 1, {{kRd, kRu, kRd, kRu}}},
+      {{150, 150}, LeftClick, 0, 1, true},
+      {{150, 150}, RightDoubleClick, 0, 1, true},
       // Held short on the way between monitors: moved once more.
-      {{150, 150}, RightClick, 1, 2, {{kRd, kRu}}},
+      {{150, 150}, RightClick, 1, 2, true},
       // Held short twice: no press anywhere else.
-      {{150, 150}, LeftClick, 2, 2, {}},
+      {{150, 150}, LeftClick, 2, 2, false},
       // Left of every monitor: the system would press on the edge.
-      {{-100, 300}, LeftClick, 0, 0, {}},
+      {{-100, 300}, LeftClick, 0, 0, false},
   };
   for (const Case& c : cases) {
     InputCalls::moves.clear();
     InputCalls::sent.clear();
     InputCalls::clampedReads = c.clampedReads;
-    EXPECT_EQ(ClickAt(c.at.x, c.at.y, c.type), !c.sent.empty());
+    EXPECT_EQ(ClickAt(c.at.x, c.at.y, c.type), c.pressed);
     EXPECT_EQ(InputCalls::moves.size(), c.moves) << c.at.x << " " << c.clampedReads;
-    EXPECT_EQ(InputCalls::sent, c.sent) << c.at.x << " " << c.clampedReads;
+    // All presses of the click in one call.
+    const ClickSequence sequence = ClickSequenceOf(c.type);
+    std::vector<std::vector<DWORD>> calls;
+    if (c.pressed) calls.emplace_back(sequence.flags, sequence.flags + sequence.count);
+    EXPECT_EQ(InputCalls::sent, calls) << c.at.x << " " << c.clampedReads;
   }
 }
 
@@ -587,11 +590,12 @@ struct Throttling {
   static inline bool present = true;
   static inline bool knowsTimerFlag = true;
   static inline std::vector<ULONG> controlMasks;
-  static BOOL WINAPI Set(HANDLE, int infoClass, LPVOID info, DWORD) {
-    if (infoClass != 4) return FALSE;  // ProcessPowerThrottling
-    const ULONG mask = static_cast<const ULONG*>(info)[1];
-    controlMasks.push_back(mask);
-    return knowsTimerFlag || (mask & 0x4) == 0;
+  static BOOL WINAPI Set(HANDLE, PROCESS_INFORMATION_CLASS infoClass, LPVOID info, DWORD) {
+    if (infoClass != ProcessPowerThrottling) return FALSE;
+    const auto* state = static_cast<const PROCESS_POWER_THROTTLING_STATE*>(info);
+    controlMasks.push_back(state->ControlMask);
+    EXPECT_EQ(state->StateMask, 0u);  // wanted: not throttled
+    return knowsTimerFlag || (state->ControlMask & PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION) == 0;
   }
   static FARPROC WINAPI Find(HMODULE module, LPCSTR name) {
     if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 &&
@@ -612,8 +616,11 @@ TEST(FineTimer, OptsOutOfPowerThrottlingWhileHeldWhereTheSystemCan) {
     bool present, knowsTimerFlag;
     std::vector<ULONG> masks;  // held, then released
   };
-  // Windows 11; Windows 8 to 10, which refuse the timer flag; Windows 7.
-  const Case cases[] = {{true, true, {0x5, 0}}, {true, false, {0x5, 0x1, 0}}, {false, false, {}}};
+  // Windows 11; Windows 10, which refuses the timer flag; Windows 7.
+  constexpr ULONG kBoth = PROCESS_POWER_THROTTLING_VALID_FLAGS;
+  constexpr ULONG kSpeed = PROCESS_POWER_THROTTLING_EXECUTION_SPEED;
+  const Case cases[] = {
+      {true, true, {kBoth, 0}}, {true, false, {kBoth, kSpeed, 0}}, {false, false, {}}};
   for (const Case& c : cases) {
     Throttling::present = c.present;
     Throttling::knowsTimerFlag = c.knowsTimerFlag;

@@ -96,5 +96,17 @@ TEST(TimerControl, CounterTimingTicksAtAnyPeriodInEveryLoop) {
   }
 }
 
+TEST(PreciseTicker, TicksKeepToTheirGridAndABusySpellStartsItAfresh) {
+  PreciseTicker ticker(nullptr, 0, [] {});
+  ticker.Start(10);
+  const uint64_t period = ticker.period();
+  const uint64_t first = ticker.due();
+  ticker.Tick(first + period / 4);  // a little late: the next keeps its time
+  EXPECT_EQ(ticker.due(), first + period);
+  const uint64_t late = first + 3 * period;  // the program was busy
+  ticker.Tick(late);
+  EXPECT_EQ(ticker.due(), late + period);  // no ticks made up in a burst
+}
+
 }  // namespace
 }  // namespace clicker::win32
