@@ -113,7 +113,7 @@ TEST(PastedTextForBox, GoesInByTheTypedRuleUpToTheLineBreak) {
       {EditMode::Integer, "-1,920\t", "-1920"},
       {EditMode::Integer, "12\r\n34", "12"},
       {EditMode::Decimal, "\xA3\xB1\xA3\xB0", "10"},  // full-width 10
-      {EditMode::Decimal, "3e+009", "3e+009"},          // as the box writes it back
+      {EditMode::Decimal, "3e+009", "3e+009"},        // as the box writes it back
       {EditMode::Decimal, "1.23457E-006x", "1.23457E-006"},
       {EditMode::Decimal, "Eve 5e", "5"},
       {EditMode::Integer, "3e+009", "3"},  // as the box reads it when it loses the focus

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "clicker/win32/fine_timer.h"
@@ -216,66 +217,40 @@ TEST_F(ClickTarget, ALookBeforeThePressCanCallItOffAndLeavesItOnTime) {
   EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 60; }, 2000));
 }
 
-// What ClickAt asks of the system, seen through its imports: where the
-// cursor is put, where the system says it went, and each input call.
+// ClickAt as the system sees it through its imports: the cursor's moves (the
+// first heldShort of them end on an edge) and each input call's presses.
 struct InputCalls {
-  static inline std::vector<POINT> moves;
-  static inline int clampedReads = 0;  // reads that report the cursor on an edge
+  static inline int moves = 0, heldShort = 0;
+  static inline POINT at{};
   static inline std::vector<std::vector<DWORD>> sent;
-  static BOOL WINAPI SetCursorPos(int x, int y) {
-    moves.push_back({x, y});
-    return TRUE;
-  }
-  static BOOL WINAPI GetCursorPos(POINT* at) {
-    *at = moves.empty() ? POINT{} : moves.back();
-    if (clampedReads > 0) {
-      --clampedReads;
-      at->y = 0;  // held on the top edge of the monitor it came from
-    }
-    return TRUE;
-  }
-  static UINT WINAPI SendInput(UINT count, INPUT* inputs, int) {
-    std::vector<DWORD> flags;
-    for (UINT i = 0; i < count; ++i) flags.push_back(inputs[i].mi.dwFlags);
-    sent.push_back(flags);
+  static BOOL WINAPI Move(int x, int y) { return ++moves, at = {x, heldShort-- > 0 ? 0 : y}, TRUE; }
+  static BOOL WINAPI Read(POINT* p) { return *p = at, TRUE; }
+  static UINT WINAPI Send(UINT count, INPUT* inputs, int) {
+    sent.emplace_back();
+    for (UINT i = 0; i < count; ++i) sent.back().push_back(inputs[i].mi.dwFlags);
     return count;
   }
 };
 
 TEST(ClickAt, PressesOnlyOnThePointAndAllInOneInputCall) {
   using framework::testing::ImportPatch;
-  const ImportPatch set("user32.dll", "SetCursorPos", reinterpret_cast<void*>(&InputCalls::SetCursorPos));
-  const ImportPatch get("user32.dll", "GetCursorPos", reinterpret_cast<void*>(&InputCalls::GetCursorPos));
-  const ImportPatch send("user32.dll", "SendInput", reinterpret_cast<void*>(&InputCalls::SendInput));
-  ASSERT_TRUE(set.Active() && get.Active() && send.Active());
-  struct Case {
-    POINT at;
-    ClickType type;
-    int clampedReads;
-    size_t moves;
-    bool pressed;
-  };
-  const Case cases[] = {
-      {{150, 150}, LeftClick, 0, 1, true},
-      {{150, 150}, RightDoubleClick, 0, 1, true},
-      // Held short on the way between monitors: moved once more.
-      {{150, 150}, RightClick, 1, 2, true},
-      // Held short twice: no press anywhere else.
-      {{150, 150}, LeftClick, 2, 2, false},
-      // Left of every monitor: the system would press on the edge.
-      {{-100, 300}, LeftClick, 0, 0, false},
-  };
-  for (const Case& c : cases) {
-    InputCalls::moves.clear();
+  const ImportPatch move("user32.dll", "SetCursorPos", reinterpret_cast<void*>(&InputCalls::Move));
+  const ImportPatch read("user32.dll", "GetCursorPos", reinterpret_cast<void*>(&InputCalls::Read));
+  const ImportPatch send("user32.dll", "SendInput", reinterpret_cast<void*>(&InputCalls::Send));
+  // X, moves held short, moves made, pressed: held short once is moved again;
+  // twice, or left of every monitor, nothing is pressed.
+  const std::tuple<int32_t, int, int, bool> cases[] = {
+      {150, 0, 1, true}, {150, 1, 2, true}, {150, 2, 2, false}, {-100, 0, 0, false}};
+  for (const auto& [x, heldShort, moves, pressed] : cases) {
+    InputCalls::moves = 0;
+    InputCalls::heldShort = heldShort;
     InputCalls::sent.clear();
-    InputCalls::clampedReads = c.clampedReads;
-    EXPECT_EQ(ClickAt(c.at.x, c.at.y, c.type), c.pressed);
-    EXPECT_EQ(InputCalls::moves.size(), c.moves) << c.at.x << " " << c.clampedReads;
-    // All presses of the click in one call.
-    const ClickSequence sequence = ClickSequenceOf(c.type);
+    EXPECT_EQ(ClickAt(x, 150, RightDoubleClick), pressed);
+    EXPECT_EQ(InputCalls::moves, moves) << heldShort;
+    const ClickSequence presses = ClickSequenceOf(RightDoubleClick);
     std::vector<std::vector<DWORD>> calls;
-    if (c.pressed) calls.emplace_back(sequence.flags, sequence.flags + sequence.count);
-    EXPECT_EQ(InputCalls::sent, calls) << c.at.x << " " << c.clampedReads;
+    if (pressed) calls.emplace_back(presses.flags, presses.flags + presses.count);
+    EXPECT_EQ(InputCalls::sent, calls) << heldShort;
   }
 }
 
@@ -584,56 +559,31 @@ TEST(FineTimer, HoldsPairTheSystemCallsAcrossNesting) {
   SetTimerPeriodCalls(before);
 }
 
-// SetProcessInformation as the fine timer finds it at run time.
+// SetProcessInformation as the fine timer finds it at run time, on Windows
+// 10, which does not know the timer flag.
 struct Throttling {
-  static inline FARPROC(WINAPI* realGetProcAddress)(HMODULE, LPCSTR) = nullptr;
-  static inline bool present = true;
-  static inline bool knowsTimerFlag = true;
-  static inline std::vector<ULONG> controlMasks;
-  static BOOL WINAPI Set(HANDLE, PROCESS_INFORMATION_CLASS infoClass, LPVOID info, DWORD) {
-    if (infoClass != ProcessPowerThrottling) return FALSE;
-    const auto* state = static_cast<const PROCESS_POWER_THROTTLING_STATE*>(info);
-    controlMasks.push_back(state->ControlMask);
-    EXPECT_EQ(state->StateMask, 0u);  // wanted: not throttled
-    return knowsTimerFlag || (state->ControlMask & PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION) == 0;
+  static inline FARPROC(WINAPI* find)(HMODULE, LPCSTR) = nullptr;
+  static inline std::vector<ULONG> masks;
+  static BOOL WINAPI Set(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID info, DWORD) {
+    masks.push_back(static_cast<const PROCESS_POWER_THROTTLING_STATE*>(info)->ControlMask);
+    return masks.back() != PROCESS_POWER_THROTTLING_VALID_FLAGS;
   }
   static FARPROC WINAPI Find(HMODULE module, LPCSTR name) {
     if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 &&
         std::string(name) == "SetProcessInformation")
-      return present ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Set)) : nullptr;
-    return realGetProcAddress(module, name);
+      return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Set));
+    return find(module, name);
   }
 };
 
 TEST(FineTimer, OptsOutOfPowerThrottlingWhileHeldWhereTheSystemCan) {
-  begun = ended = 0;
-  const TimerPeriodCalls before = SetTimerPeriodCalls({&CountBegin, &CountEnd});
-  Throttling::realGetProcAddress = &GetProcAddress;
+  Throttling::find = &GetProcAddress;
   const framework::testing::ImportPatch find("kernel32.dll", "GetProcAddress",
                                              reinterpret_cast<void*>(&Throttling::Find));
-  ASSERT_TRUE(find.Active());
-  struct Case {
-    bool present, knowsTimerFlag;
-    std::vector<ULONG> masks;  // held, then released
-  };
-  // Windows 11; Windows 10, which refuses the timer flag; Windows 7.
-  constexpr ULONG kBoth = PROCESS_POWER_THROTTLING_VALID_FLAGS;
-  constexpr ULONG kSpeed = PROCESS_POWER_THROTTLING_EXECUTION_SPEED;
-  const Case cases[] = {
-      {true, true, {kBoth, 0}}, {true, false, {kBoth, kSpeed, 0}}, {false, false, {}}};
-  for (const Case& c : cases) {
-    Throttling::present = c.present;
-    Throttling::knowsTimerFlag = c.knowsTimerFlag;
-    Throttling::controlMasks.clear();
-    HoldFineTimer();
-    HoldFineTimer();
-    ReleaseFineTimer();
-    ReleaseFineTimer();
-    EXPECT_EQ(Throttling::controlMasks, c.masks) << c.present << c.knowsTimerFlag;
-  }
-  EXPECT_EQ(begun, 3);
-  EXPECT_EQ(ended, 3);
-  SetTimerPeriodCalls(before);
+  HoldFineTimer();
+  ReleaseFineTimer();  // the system decides again
+  EXPECT_EQ(Throttling::masks, (std::vector<ULONG>{PROCESS_POWER_THROTTLING_VALID_FLAGS,
+                                                   PROCESS_POWER_THROTTLING_EXECUTION_SPEED, 0}));
 }
 
 TEST(Platform, WineIsTheNtFamilyAndAlphaMakesTheWindowLayered) {
