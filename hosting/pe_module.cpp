@@ -139,9 +139,11 @@ LoadError FillRegion(ModuleSystem& system, Region region, const uint8_t* image,
     if (error != LoadError::kNone) return error;
   }
   // A directory that holds no block (too short for one, or ending at once)
-  // fixes nothing up: moved, the image runs only if it says it needs none.
-  if (delta != 0 && blocks == 0 && !headers.MovesWithoutRelocations())
+  // fixes nothing up: an image stripped of its relocations would run on the
+  // addresses of its preferred base; any other has none to fix.
+  if (delta != 0 && blocks == 0 && headers.RelocationsStripped()) {
     return LoadError::kFixedBaseTaken;
+  }
   if (headers.directories[kDirectoryImport].virtualAddress > 0) {
     LoadError error = BindImports(system, region, headers);
     if (error != LoadError::kNone) return error;
@@ -187,10 +189,12 @@ LoadError MapImage(ModuleSystem& system, const uint8_t* image, size_t size, Regi
 
   Region region{nullptr, static_cast<uint32_t>(imageSize)};
   region.base = system.ReserveRegion(headers.imageBase, region.size);
-  // Without relocations nothing would fix the image's absolute addresses up:
-  // it runs at its preferred base or not at all (the system may also round
-  // an unaligned base down).
-  if (!headers.CanMove() && reinterpret_cast<uintptr_t>(region.base) != headers.imageBase) {
+  // An image stripped of its relocations, with no directory to walk, runs at
+  // its preferred base or not at all (the system may also round an unaligned
+  // base down). One that is not marked so and has no directory has nothing
+  // to fix up and goes anywhere as it is.
+  if (headers.RelocationsStripped() && headers.directories[kDirectoryBaseReloc].size == 0 &&
+      reinterpret_cast<uintptr_t>(region.base) != headers.imageBase) {
     if (region.base != nullptr) system.ReleaseRegion(region.base);
     return LoadError::kFixedBaseTaken;
   }
