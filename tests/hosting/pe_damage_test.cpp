@@ -369,13 +369,17 @@ struct NoBlocks {
   bool movesOffBase;  // mapped elsewhere when its preferred base is taken
 };
 
+constexpr uint32_t kItsBlocks = UINT32_MAX;  // the directory left as it is
+
 Image WithoutBlocks(Image img, const NoBlocks& row) {
   Layout l(img);
   const uint32_t rva = Get32(img, l.Directory(5));
   EXPECT_NE(rva, 0u);
   if (row.directorySize == 0) Put32(img, l.Directory(5), 0);
-  for (uint32_t i = 0; i < row.directorySize; ++i) img[l.RvaToFile(rva) + i] = 0;
-  Put32(img, l.Directory(5) + 4, row.directorySize);
+  if (row.directorySize != kItsBlocks) {
+    for (uint32_t i = 0; i < row.directorySize; ++i) img[l.RvaToFile(rva) + i] = 0;
+    Put32(img, l.Directory(5) + 4, row.directorySize);
+  }
   const uint16_t file = Get16(img, l.nt + 22) & ~0x0001;
   Put16(img, l.nt + 22, static_cast<uint16_t>(file | (row.stripped ? 0x0001 : 0)));
   const uint16_t dll = Get16(img, l.optional + 70) & ~0x0040;
@@ -383,8 +387,9 @@ Image WithoutBlocks(Image img, const NoBlocks& row) {
   return img;
 }
 
-// Only an image stripped of its relocations is held to its preferred base;
-// one that simply has none to apply runs anywhere as it is.
+// Only an image stripped of its relocations is held to its preferred base,
+// whatever its directory holds; one that simply has none to apply runs
+// anywhere as it is.
 TEST_P(DamageTest, AnImageWithoutRelocationBlocksMovesUnlessStrippedOfThem) {
   const NoBlocks rows[] = {
       {"stripped, no directory", 0, true, false, false},
@@ -392,6 +397,7 @@ TEST_P(DamageTest, AnImageWithoutRelocationBlocksMovesUnlessStrippedOfThem) {
       {"stripped, 4 bytes of directory", 4, true, false, false},
       {"stripped, 7 bytes of directory", 7, true, false, false},
       {"stripped, a list that ends at once", 16, true, false, false},
+      {"stripped, its blocks kept", kItsBlocks, true, false, false},
       {"not stripped, no directory", 0, false, false, true},
       {"not stripped, a list that ends at once", 16, false, false, true},
       {"dynamic-base, no directory", 0, false, true, true},
