@@ -184,7 +184,7 @@ LoadError MapImage(ModuleSystem& system, const uint8_t* image, size_t size, Regi
   // may also round an unaligned base down). Any other image moves: one
   // without relocations has nothing to fix up and goes anywhere as it is.
   if (headers.RelocationsStripped() &&
-      reinterpret_cast<uintptr_t>(region.base) != headers.imageBase) {
+      (region.base == nullptr || reinterpret_cast<uintptr_t>(region.base) != headers.imageBase)) {
     if (region.base != nullptr) system.ReleaseRegion(region.base);
     return LoadError::kFixedBaseTaken;
   }
