@@ -65,14 +65,15 @@ WakeLead& TickLead() {
   return lead;
 }
 
-// How long before its tick a ticker spins. Below 2 ms a sleep gains
-// nothing (the system's wake is late by about as much), and the whole period
-// is spun; above, the wake lead, but no more than a sixteenth of the period,
-// so that the spin costs little at 10 ms (a tick woken later than that comes
-// a little late, and the next one keeps its time).
+// How long before its tick a ticker spins. Up to 2 ms a sleep gains nothing
+// (the system's wake is late by about as much, and a tick a whole period late
+// is lost), and the whole period is spun; above, the wake lead, but no more
+// than a sixteenth of the period, so that the spin costs little at 10 ms (a
+// tick woken later than that comes a little late, and the next one keeps its
+// time).
 uint64_t LeadOf(const PreciseTicker& ticker) {
   const uint64_t period = ticker.period();
-  if (period < 2 * CounterFrequency() / 1000) return period;
+  if (period <= 2 * CounterFrequency() / 1000) return period;
   return std::min(TickLead().ticks(), period / 16);
 }
 
@@ -310,12 +311,11 @@ void PreciseTicker::Stop() {
 }
 
 void PreciseTicker::Tick(uint64_t now) {
-  // The ticks keep to their grid, as a window timer's do: one that came a
-  // little late does not put off the ones after it. One a whole period late
-  // or more (the program was busy) starts the grid afresh rather than
-  // making up for the ticks it missed.
+  // The ticks keep to their grid, as a window timer's do: one that came late
+  // does not put off the ones after it, and the ticks a busy spell missed
+  // are left out rather than made up in a burst.
   due_ += period_;
-  if (due_ <= now) due_ = now + period_;
+  if (due_ <= now) due_ += (now - due_) / period_ * period_ + period_;
   if (onTick_) onTick_();
 }
 
