@@ -68,13 +68,16 @@ WakeLead& TickLead() {
 // How long before its tick a ticker spins. Up to 2 ms a sleep gains nothing
 // (the system's wake is late by about as much, and a tick a whole period late
 // is lost), and the whole period is spun; above, the wake lead, but no more
-// than a sixteenth of the period, so that the spin costs little at 10 ms (a
-// tick woken later than that comes a little late, and the next one keeps its
-// time).
+// than a sixteenth of the period or 0.6 ms, whichever is more: a wake is late
+// by up to that much under Wine and on systems without a high-resolution
+// timer, and the spin still costs little at 10 ms (a tick woken later comes a
+// little late, and the next one keeps its time).
 uint64_t LeadOf(const PreciseTicker& ticker) {
   const uint64_t period = ticker.period();
   if (period <= 2 * CounterFrequency() / 1000) return period;
-  return std::min(TickLead().ticks(), period / 16);
+  constexpr uint64_t kSpinFloorMicroseconds = 600;
+  const uint64_t floor = CounterFrequency() * kSpinFloorMicroseconds / 1'000'000;
+  return std::min(TickLead().ticks(), std::max(period / 16, floor));
 }
 
 // When the first running ticker wants the loops awake: its lead before its
