@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/pictures/pictures.h"
+#include "framework/control_window.h"
 #include "framework/frame.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -212,23 +213,18 @@ bool IsChecked(HWND control) {
   return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-ButtonRecord* RecordAt(SkinFramework& framework, int windowNumber, HWND control) {
-  WindowRecord* window = framework.Window(windowNumber);
-  if (window == nullptr) return nullptr;
-  ButtonRecord* record = window->buttons.At(ReadIntProp(control, kWindowNumberKey));
-  return record != nullptr && record->window == control ? record : nullptr;
-}
+constexpr Family<ButtonRecord> kButtonFamily{&WindowRecord::buttons};
 
-// The record of an installed control, found through its two properties.
+// The record of an installed control.
 ButtonRecord* RecordOf(SkinFramework& framework, HWND control) {
-  return RecordAt(framework, ReadIntProp(control, kOwnerNumberKey), control);
+  return FindControl(&framework, control, kButtonFamily).record;
 }
 
 // The mouse is over the control: the window's hot control is this button.
 bool IsHot(SkinFramework& framework, HWND control) {
-  const WindowRecord* window = framework.Window(ReadIntProp(control, kOwnerNumberKey));
-  return window != nullptr && window->hotKind == kHotButton && window->previousHot != 0 &&
-         window->previousHot == ReadIntProp(control, kWindowNumberKey);
+  const ControlState<ButtonRecord> state = FindControl(&framework, control, kButtonFamily);
+  return state.window != nullptr && state.window->hotKind == kHotButton &&
+         state.window->previousHot != 0 && state.window->previousHot == state.index;
 }
 
 // The item state of a paint the control asks for itself, read from the control.
@@ -504,11 +500,11 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
       });
 }
 
-bool DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_BUTTON || ReadIntProp(item.hwndItem, kWindowNumberKey) == 0) return false;
-  ButtonRecord* record = RecordAt(framework, windowNumber, item.hwndItem);
-  // A button inside a container reports to it; its own window number finds it.
-  if (record == nullptr) record = RecordOf(framework, item.hwndItem);
+bool DrawButtonItem(SkinFramework& framework, int /*windowNumber*/, const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_BUTTON) return false;
+  // A button inside a container reports to it: the button's own window
+  // number finds it, whichever window was told.
+  ButtonRecord* record = RecordOf(framework, item.hwndItem);
   if (record == nullptr) return false;
   // The system knows nothing of the mouse over an owner-drawn button: a
   // repaint it asks for while the mouse is there keeps the hot look.
@@ -554,13 +550,12 @@ LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
                                : DefWindowProcA(hwnd, message, wParam, lParam);
   };
-  SkinFramework* framework = ProgramFramework();
-  ButtonRecord* record = framework != nullptr ? RecordOf(*framework, hwnd) : nullptr;
-  if (record == nullptr) return passOn();
-  WindowRecord* owner = framework->Window(ReadIntProp(hwnd, kOwnerNumberKey));
-  if (owner == nullptr) return passOn();
-  WindowRecord& window = *owner;
-  const int index = ReadIntProp(hwnd, kWindowNumberKey);
+  const ControlState<ButtonRecord> found = FindControl(ProgramFramework(), hwnd, kButtonFamily);
+  if (!found) return passOn();
+  SkinFramework* framework = found.framework;
+  ButtonRecord* record = found.record;
+  WindowRecord& window = *found.window;
+  const int index = found.index;
   const int kind = record->kind;
   const bool paintsItself = kind == kRadioButton || kind == kCheckBox;
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/buttons.h"
+#include "framework/control_window.h"
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
 #include "framework/frame.h"
@@ -55,42 +56,19 @@ LRESULT PassOn(HWND window, const char* key, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
-struct GenericTarget {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  GenericControlRecord* record = nullptr;
-};
+constexpr Family<GenericControlRecord> kGenericFamily{
+    &WindowRecord::genericControls, kGenericIndexKey, kGenericOwnerKey, kGenericProcKey};
+constexpr Family<ContainerRecord> kContainerFamily{&WindowRecord::containers};
+
+using GenericTarget = ControlState<GenericControlRecord>;
+using ContainerTarget = ControlState<ContainerRecord>;
 
 GenericTarget FindGeneric(HWND control) {
-  GenericTarget t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(control, kGenericOwnerKey);
-  WindowRecord* window = t.framework->Window(t.n);
-  if (window == nullptr) return t;
-  GenericControlRecord* record = window->genericControls.At(ReadIntProp(control, kGenericIndexKey));
-  if (record != nullptr && record->window == control) t.record = record;
-  return t;
+  return FindControl(ProgramFramework(), control, kGenericFamily);
 }
 
-struct ContainerTarget {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  int index = 0;
-  ContainerRecord* record = nullptr;
-};
-
 ContainerTarget FindContainer(HWND container) {
-  ContainerTarget t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(container, kOwnerNumberKey);
-  t.index = ReadIntProp(container, kWindowNumberKey);
-  WindowRecord* window = t.framework->Window(t.n);
-  if (window == nullptr) return t;
-  ContainerRecord* record = window->containers.At(t.index);
-  if (record != nullptr && record->window == container) t.record = record;
-  return t;
+  return FindControl(ProgramFramework(), container, kContainerFamily);
 }
 
 // ---- generic controls ----
@@ -100,7 +78,7 @@ ContainerTarget FindContainer(HWND container) {
 // control's key colour.
 void TintBehind(SkinFramework& framework, const GenericControlRecord& record, HDC dc,
                 const RECT& rect) {
-  WindowRecord* window = framework.Window(ReadIntProp(record.window, kGenericOwnerKey));
+  WindowRecord* window = FindControl(&framework, record.window, kGenericFamily).window;
   const ContainerRecord* container =
       window != nullptr ? window->containers.At(window->containers.Find(record.window)) : nullptr;
   if (container == nullptr || container->option != 0 || container->alpha <= 0) return;

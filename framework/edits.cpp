@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/pictures/pictures.h"
+#include "framework/control_window.h"
 #include "framework/frame.h"
 #include "framework/non_client.h"
 #include "framework/pictures.h"
@@ -92,25 +93,8 @@ void ReleaseColourObjects(HWND control) {
   WriteProp(control, kColourBitmapKey, 0);
 }
 
-template <class Record>
-Record* RecordIn(Table<Record>& table, HWND control) {
-  Record* record = table.At(ReadIntProp(control, kWindowNumberKey));
-  return record != nullptr && record->window == control ? record : nullptr;
-}
-
-WindowRecord* OwnerOf(SkinFramework& framework, HWND control) {
-  return framework.Window(ReadIntProp(control, kOwnerNumberKey));
-}
-
-EditRecord* EditOf(SkinFramework& framework, HWND control) {
-  WindowRecord* window = OwnerOf(framework, control);
-  return window != nullptr ? RecordIn(window->edits, control) : nullptr;
-}
-
-ComboRecord* ComboOf(SkinFramework& framework, HWND control) {
-  WindowRecord* window = OwnerOf(framework, control);
-  return window != nullptr ? RecordIn(window->combos, control) : nullptr;
-}
+constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
+constexpr Family<ComboRecord> kComboFamily{&WindowRecord::combos};
 
 bool IsHotControl(const WindowRecord& window, int kind, int index) {
   return window.hotKind == kind && window.previousHot != 0 && window.previousHot == index;
@@ -365,14 +349,13 @@ LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
                                : DefWindowProcA(hwnd, message, wParam, lParam);
   };
-  SkinFramework* framework = ProgramFramework();
-  EditRecord* record = framework != nullptr ? EditOf(*framework, hwnd) : nullptr;
-  if (record == nullptr) return passOn();
-  const int n = ReadIntProp(hwnd, kOwnerNumberKey);
-  const int index = ReadIntProp(hwnd, kWindowNumberKey);
-  WindowRecord* owner = framework->Window(n);
-  if (owner == nullptr) return passOn();
-  WindowRecord& window = *owner;
+  const ControlState<EditRecord> state = FindControl(ProgramFramework(), hwnd, kEditFamily);
+  if (!state) return passOn();
+  SkinFramework* framework = state.framework;
+  EditRecord* record = state.record;
+  const int n = state.n;
+  const int index = state.index;
+  WindowRecord& window = *state.window;
   const bool translucent = framework->translucent != 0;
 
   switch (message) {
@@ -455,20 +438,19 @@ LRESULT CALLBACK ComboWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
                                : DefWindowProcA(hwnd, message, wParam, lParam);
   };
-  SkinFramework* framework = ProgramFramework();
-  ComboRecord* record = framework != nullptr ? ComboOf(*framework, hwnd) : nullptr;
-  if (record == nullptr) return passOn();
-  const int n = ReadIntProp(hwnd, kOwnerNumberKey);
-  const int index = ReadIntProp(hwnd, kWindowNumberKey);
-  WindowRecord* owner = framework->Window(n);
-  if (owner == nullptr) return passOn();
-  WindowRecord& window = *owner;
+  const ControlState<ComboRecord> state = FindControl(ProgramFramework(), hwnd, kComboFamily);
+  if (!state) return passOn();
+  SkinFramework* framework = state.framework;
+  ComboRecord* record = state.record;
+  const int n = state.n;
+  const int index = state.index;
+  WindowRecord& window = *state.window;
   const bool translucent = framework->translucent != 0;
   const auto repaint = [&] {
-    const ComboRecord* current = ComboOf(*framework, hwnd);
-    const WindowRecord* now = framework->Window(n);
-    if (current == nullptr || now == nullptr) return;
-    PaintCombo(*framework, n, index, IsHotControl(*now, kHotCombo, index), current->focused != 0);
+    const ControlState<ComboRecord> now = FindControl(framework, hwnd, kComboFamily);
+    if (!now) return;
+    PaintCombo(*framework, n, index, IsHotControl(*now.window, kHotCombo, index),
+               now.record->focused != 0);
   };
 
   switch (message) {

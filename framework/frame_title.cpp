@@ -1,6 +1,7 @@
 // Title buttons, their hover fade, moving, sizing and maximising.
 #include <windowsx.h>
 
+#include "framework/control_window.h"
 #include "framework/frame.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -300,10 +301,11 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
       }
       // The move or size loop dispatches messages: another window may have
       // gone meanwhile and this one been renumbered.
-      n = ReadIntProp(window, kWindowNumberKey);
-      record = Window(n);
+      const AttachedState again = FindAttached(*this, window);
+      n = again.n;
+      record = again.record;
       *result = 0;
-      if (record == nullptr || record->window != window) return true;
+      if (record == nullptr) return true;
       hotTitleButton = HitTestTitleButtons(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       if (hotTitleButton != 0)
         DrawTitleButton(n, hotTitleButton, nullptr, true, true, std::nullopt);
@@ -342,10 +344,8 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
           // A restore the system menu, the taskbar or the keyboard started
           // ends the maximised state too, unless it brought a minimised
           // window back maximised.
-          n = ReadIntProp(window, kWindowNumberKey);
-          record = Window(n);
-          if (record != nullptr && record->window == window)
-            record->maximised = IsZoomed(window) ? 1 : 0;
+          if (WindowRecord* again = FindAttached(*this, window).record)
+            again->maximised = IsZoomed(window) ? 1 : 0;
           return true;
         }
         case SC_MINIMIZE:
@@ -362,9 +362,8 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
     case WM_GETMINMAXINFO: {
       WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
       *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam) : 0;
-      n = ReadIntProp(window, kWindowNumberKey);
-      record = Window(n);
-      if (record != nullptr && record->window == window) OnGetMinMaxInfo(n, lParam);
+      const AttachedState again = FindAttached(*this, window);
+      if (again.record != nullptr) OnGetMinMaxInfo(again.n, lParam);
       return true;
     }
     case WM_WINDOWPOSCHANGED:
@@ -391,10 +390,9 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
       WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
       *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
                          : DefWindowProcA(window, message, wParam, lParam);
-      n = ReadIntProp(window, kWindowNumberKey);
-      record = Window(n);
-      if (record != nullptr && record->window == window && record->caption && record->titleBar)
-        DrawCaption(n, nullptr, reinterpret_cast<const char*>(lParam));
+      const AttachedState again = FindAttached(*this, window);
+      if (again.record != nullptr && again.record->caption && again.record->titleBar)
+        DrawCaption(again.n, nullptr, reinterpret_cast<const char*>(lParam));
       return true;
     }
     default:

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "framework/control_window.h"
 #include "framework/drawing_helpers.h"
 #include "framework/frame.h"
 #include "framework/non_client.h"
@@ -32,48 +33,18 @@ bool IsClass(HWND window, const char* name) {
   return TextEquals(ClassNameOf(window).c_str(), name);
 }
 
-// The window and record a list-type control's properties lead to; all null
-// when the properties do not lead back to this control.
-struct ListTarget {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  int index = 0;
-  WindowRecord* window = nullptr;
-  ListControlRecord* record = nullptr;
-};
+constexpr Family<ListControlRecord> kListFamily{&WindowRecord::listControls};
+constexpr Family<HeaderRecord> kHeaderFamily{&WindowRecord::headers};
+
+using ListTarget = ControlState<ListControlRecord>;
+using HeaderTarget = ControlState<HeaderRecord>;
 
 ListTarget FindList(HWND control) {
-  ListTarget t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(control, kOwnerNumberKey);
-  t.index = ReadIntProp(control, kWindowNumberKey);
-  t.window = t.framework->Window(t.n);
-  if (t.window == nullptr) return t;
-  ListControlRecord* record = t.window->listControls.At(t.index);
-  if (record != nullptr && record->window == control) t.record = record;
-  return t;
+  return FindControl(ProgramFramework(), control, kListFamily);
 }
 
-struct HeaderTarget {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  int index = 0;
-  WindowRecord* window = nullptr;
-  HeaderRecord* record = nullptr;
-};
-
 HeaderTarget FindHeader(HWND control) {
-  HeaderTarget t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(control, kOwnerNumberKey);
-  t.index = ReadIntProp(control, kWindowNumberKey);
-  t.window = t.framework->Window(t.n);
-  if (t.window == nullptr) return t;
-  HeaderRecord* record = t.window->headers.At(t.index);
-  if (record != nullptr && record->window == control) t.record = record;
-  return t;
+  return FindControl(ProgramFramework(), control, kHeaderFamily);
 }
 
 LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "data/pictures/pictures.h"
+#include "framework/control_window.h"
 #include "framework/frame.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -21,26 +22,8 @@ namespace framework {
 namespace {
 
 template <class Record>
-struct Target {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  int index = 0;
-  WindowRecord* window = nullptr;
-  Record* record = nullptr;
-};
-
-template <class Record>
-Target<Record> FindTarget(HWND control, Table<Record> WindowRecord::*table) {
-  Target<Record> t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(control, kOwnerNumberKey);
-  t.index = ReadIntProp(control, kWindowNumberKey);
-  t.window = t.framework->Window(t.n);
-  if (t.window == nullptr) return t;
-  Record* record = (t.window->*table).At(t.index);
-  if (record != nullptr && record->window == control) t.record = record;
-  return t;
+ControlState<Record> FindTarget(HWND control, Table<Record> WindowRecord::*table) {
+  return FindControl(ProgramFramework(), control, Family<Record>{table});
 }
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

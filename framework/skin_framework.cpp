@@ -6,6 +6,7 @@
 
 #include "data/pictures/pictures.h"
 #include "framework/buttons.h"
+#include "framework/control_window.h"
 #include "framework/dpi.h"
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
@@ -248,10 +249,11 @@ LRESULT SkinFramework::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const int n = ReadIntProp(window, kWindowNumberKey);
-  WindowRecord* record = Window(n);
+  const AttachedState state = FindAttached(*this, window);
+  const int n = state.n;
+  WindowRecord* record = state.record;
   // A window the framework does not know (or a stale number) only passes on.
-  if (record == nullptr || record->window != window) return PassOn(window, message, wParam, lParam);
+  if (record == nullptr) return PassOn(window, message, wParam, lParam);
 
   // The record keeps the same previous procedure as "Hw_hProc": passing on
   // through it spares a property look-up on every message.
@@ -365,9 +367,10 @@ LRESULT SkinFramework::OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lP
   RECT before{};
   GetWindowRect(window, &before);
   const LRESULT result = PassOn(window, WM_DPICHANGED, wParam, lParam);
-  n = ReadIntProp(window, kWindowNumberKey);
-  record = Window(n);
-  if (record == nullptr || record->window != window) return result;
+  const AttachedState again = FindAttached(*this, window);
+  n = again.n;
+  record = again.record;
+  if (record == nullptr) return result;
   // An owner that leaves the message to the default procedure keeps its
   // size: the window takes the rectangle the system suggests itself.
   RECT after{};
