@@ -257,11 +257,6 @@ void PaintKind(SkinFramework& framework, int kind, HWND control, HDC target, UIN
   }
 }
 
-// Paints a check box or radio button at once on its own DC.
-void RepaintNow(SkinFramework& framework, HWND control) {
-  RepaintButton(framework, control, IsHot(framework, control));
-}
-
 std::string WindowText(HWND control) {
   const int length = GetWindowTextLengthA(control);
   if (length <= 0) return {};
@@ -544,104 +539,129 @@ bool MakeCaptionPictureButton(SkinFramework& framework, HWND button, const void*
   return MakePicture(framework, button, picture, length, kPictureButton3);
 }
 
-LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                               : DefWindowProcA(hwnd, message, wParam, lParam);
-  };
-  const ControlState<ButtonRecord> found = FindControl(ProgramFramework(), hwnd, kButtonFamily);
-  if (!found) return passOn();
-  SkinFramework* framework = found.framework;
-  ButtonRecord* record = found.record;
-  WindowRecord& window = *found.window;
-  const int index = found.index;
-  const int kind = record->kind;
-  const bool paintsItself = kind == kRadioButton || kind == kCheckBox;
+namespace {
 
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      window.currentHot = index;
-      if (window.currentHot != window.previousHot || window.hotKind != kHotButton) {
-        RepaintButton(*framework, hwnd, true);
-        window.previousHot = window.currentHot;
-        window.hotKind = kHotButton;
-      }
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(window, kHotButton, index);
-      RepaintButton(*framework, hwnd, false);
-      break;
-    case WM_MOVE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case BM_SETCHECK:
-    case WM_ENABLE:
-      if (!paintsItself) break;
-      passOn();
-      RepaintNow(*framework, hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    case WM_KEYDOWN:
-      if (!paintsItself || wParam != VK_SPACE) break;
-      passOn();
-      RepaintNow(*framework, hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    case WM_LBUTTONUP:
-    case WM_KEYUP:
-    case BM_SETSTATE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_UPDATEUISTATE: {
-      // The system draws the pressed look and the focus of these kinds
-      // straight onto the control: ours goes over it again.
-      if (!paintsItself) break;
-      const LRESULT result = passOn();
-      RepaintNow(*framework, hwnd);
-      return result;
-    }
-    case WM_ERASEBKGND: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, TextColourOf(hwnd));
-      break;
-    }
-    case WM_PAINT: {
-      if (!paintsItself) break;
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd, &paint);
-      RECT client{};
-      GetClientRect(hwnd, &client);
-      const UINT state = LiveState(hwnd, IsHot(*framework, hwnd));
-      if (kind == kCheckBox) {
-        PaintCheckBox(*framework, hwnd, dc, state, client);
-      } else {
-        PaintRadioButton(*framework, hwnd, dc, state, client);
-      }
-      EndPaint(hwnd, &paint);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    case WM_SETTEXT: {
-      record->caption = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
-      const LRESULT result = passOn();
-      if (paintsItself) RepaintNow(*framework, hwnd);
-      return result;
-    }
-    case WM_SETFONT: {
-      // A new font (a new display scale, say): the caption follows it.
-      const LRESULT result = passOn();
-      if (ButtonRecord* current = RecordOf(*framework, hwnd)) ReadFont(*current, hwnd);
-      if (LOWORD(lParam) != 0) InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
-    default:
-      break;
+// One message to a push button, check box or radio button.
+class ButtonWindow : public ControlWindow<ButtonRecord> {
+ public:
+  ButtonWindow(const ControlState<ButtonRecord>& state, const WindowMessage& message)
+      : ControlWindow(state, message), kind_(record_.kind) {}
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ButtonWindow> kMap[] = {
+        {WM_MOUSEMOVE, &ButtonWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &ButtonWindow::OnMouseLeave},
+        {WM_MOVE, &ButtonWindow::OnMove},
+        {WM_LBUTTONDOWN, &ButtonWindow::OnCheckChange},
+        {WM_LBUTTONDBLCLK, &ButtonWindow::OnCheckChange},
+        {BM_SETCHECK, &ButtonWindow::OnCheckChange},
+        {WM_ENABLE, &ButtonWindow::OnCheckChange},
+        {WM_KEYDOWN, &ButtonWindow::OnKeyDown},
+        {WM_LBUTTONUP, &ButtonWindow::OnSystemDrawing},
+        {WM_KEYUP, &ButtonWindow::OnSystemDrawing},
+        {BM_SETSTATE, &ButtonWindow::OnSystemDrawing},
+        {WM_SETFOCUS, &ButtonWindow::OnSystemDrawing},
+        {WM_KILLFOCUS, &ButtonWindow::OnSystemDrawing},
+        {WM_UPDATEUISTATE, &ButtonWindow::OnSystemDrawing},
+        {WM_ERASEBKGND, &ButtonWindow::OnEraseBackground},
+        {WM_PAINT, &ButtonWindow::OnPaint},
+        {WM_SETTEXT, &ButtonWindow::OnSetText},
+        {WM_SETFONT, &ButtonWindow::OnSetFont},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
   }
-  return passOn();
+
+ private:
+  // Check boxes and radio buttons paint themselves; push buttons are drawn
+  // at their window's WM_DRAWITEM.
+  bool PaintsItself() const { return kind_ == kRadioButton || kind_ == kCheckBox; }
+  void RepaintNow() const {
+    RepaintButton(framework_, hwnd(), framework::IsHot(framework_, hwnd()));
+  }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHot(kHotButton)) {
+      RepaintButton(framework_, hwnd(), true);
+      MarkHot(kHotButton);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotButton, index_);
+    RepaintButton(framework_, hwnd(), false);
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  // A press, a check set or the control enabled: the system changes the
+  // check state, then the control is painted again.
+  LRESULT OnCheckChange() {
+    if (!PaintsItself()) return PassOn();
+    PassOn();
+    RepaintNow();
+    return Default();
+  }
+  LRESULT OnKeyDown() {
+    if (!PaintsItself() || message_.wParam != VK_SPACE) return PassOn();
+    PassOn();
+    RepaintNow();
+    return Default();
+  }
+  // The system draws the pressed look and the focus of check boxes and radio
+  // buttons straight onto the control: ours goes over it again.
+  LRESULT OnSystemDrawing() {
+    if (!PaintsItself()) return PassOn();
+    const LRESULT result = PassOn();
+    RepaintNow();
+    return result;
+  }
+  LRESULT OnEraseBackground() {
+    HDC dc = reinterpret_cast<HDC>(message_.wParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, TextColourOf(hwnd()));
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    if (!PaintsItself()) return PassOn();
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const UINT state = LiveState(hwnd(), framework::IsHot(framework_, hwnd()));
+    if (kind_ == kCheckBox) {
+      PaintCheckBox(framework_, hwnd(), dc, state, client);
+    } else {
+      PaintRadioButton(framework_, hwnd(), dc, state, client);
+    }
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+  LRESULT OnSetText() {
+    const LPARAM text = message_.lParam;
+    record_.caption = text != 0 ? reinterpret_cast<const char*>(text) : "";
+    const LRESULT result = PassOn();
+    if (PaintsItself()) RepaintNow();
+    return result;
+  }
+  // A new font (a new display scale, say): the caption follows it.
+  LRESULT OnSetFont() {
+    const LRESULT result = PassOn();
+    if (ButtonRecord* current = Refind(kButtonFamily).record) ReadFont(*current, hwnd());
+    if (LOWORD(message_.lParam) != 0) InvalidateRect(hwnd(), nullptr, FALSE);
+    return result;
+  }
+
+  const int kind_;
+};
+
+}  // namespace
+
+LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<ButtonWindow>(kButtonFamily, hwnd, message, wParam, lParam);
 }
 
 }  // namespace framework

@@ -96,10 +96,6 @@ void ReleaseColourObjects(HWND control) {
 constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
 constexpr Family<ComboRecord> kComboFamily{&WindowRecord::combos};
 
-bool IsHotControl(const WindowRecord& window, int kind, int index) {
-  return window.hotKind == kind && window.previousHot != 0 && window.previousHot == index;
-}
-
 void Subclass(HWND control, int windowNumber, int index, WNDPROC procedure, WNDPROC* previous) {
   WriteProp(control, kWindowNumberKey, index);
   WriteProp(control, kOwnerNumberKey, windowNumber);

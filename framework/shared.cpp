@@ -71,6 +71,10 @@ void LeaveHot(WindowRecord& window, int kind, int index) {
   if (window.hotKind == kind && window.previousHot == index) window.previousHot = 0;
 }
 
+bool IsHotControl(const WindowRecord& window, int kind, int index) {
+  return window.hotKind == kind && window.previousHot != 0 && window.previousHot == index;
+}
+
 namespace {
 
 // Where `control`'s window origin lies in the client area of `window`.

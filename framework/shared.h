@@ -37,6 +37,8 @@ gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
 // being the window's hot control, unless another has taken that place since
 // (the leave is posted after the move into the next control).
 void LeaveHot(WindowRecord& window, int kind, int index);
+// Whether control `index` of hot-control kind `kind` is the window's hot control.
+bool IsHotControl(const WindowRecord& window, int kind, int index);
 
 // A memory DC holding what lies behind `control` over `rect` (control window
 // coordinates): a part of cache DC 1 of its window, or of its container's
