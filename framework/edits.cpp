@@ -339,195 +339,238 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
   TransparentBlt(target.dc(), 0, 0, width, height, snapshot.dc(), 0, 0, width, height, kMagenta);
 }
 
-LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                               : DefWindowProcA(hwnd, message, wParam, lParam);
-  };
-  const ControlState<EditRecord> state = FindControl(ProgramFramework(), hwnd, kEditFamily);
-  if (!state) return passOn();
-  SkinFramework* framework = state.framework;
-  EditRecord* record = state.record;
-  const int n = state.n;
-  const int index = state.index;
-  WindowRecord& window = *state.window;
-  const bool translucent = framework->translucent != 0;
+namespace {
 
-  switch (message) {
-    case WM_DESTROY:
-      ReleaseColourObjects(hwnd);
-      break;
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      window.currentHot = index;
-      const LONG_PTR parent = reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-      if (!(window.currentHot == window.previousHot && window.hotKind == kHotEdit &&
-            window.hotValue == parent)) {
-        PaintEditFrame(*framework, n, index, true, record->focused != 0);
-        window.previousHot = window.currentHot;
-        window.hotKind = kHotEdit;
-        window.hotValue = parent;
-      }
-      if (record->buttonDown && HasNoScrollBar(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(window, kHotEdit, index);
-      PaintEditFrame(*framework, n, index, false, record->focused != 0);
-      break;
-    case WM_MOVE:
-      if (translucent) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_ERASEBKGND:
-      if (!translucent) break;
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      PaintVeil(*framework, hwnd, reinterpret_cast<HDC>(wParam), 1);
-      return 1;
-    case WM_PAINT:
-      PaintEditFrame(*framework, n, index, IsHotControl(window, kHotEdit, index),
-                     record->focused != 0);
-      break;
-    case WM_SETFOCUS: {
-      record->focused = 1;
-      const LRESULT result = passOn();
-      // The accent frame shows at once, not only at the next repaint.
-      PaintEditFrame(*framework, n, index, IsHotControl(window, kHotEdit, index), true);
-      return result;
-    }
-    case WM_KILLFOCUS:
-      record->focused = 0;
-      if (IsComboBox(GetParent(hwnd))) {
-        PaintEditFrame(*framework, n, index, false, false);
-      } else {
-        InvalidateRect(hwnd, nullptr, TRUE);
-      }
-      break;
-    case WM_NCPAINT:
-      PaintEditFrame(*framework, n, index, IsHotControl(window, kHotEdit, index),
-                     record->focused != 0);
-      return PaintScrollBarsOnly(hwnd, lParam);
-    case WM_KEYDOWN:
-      if (translucent && HasNoScrollBar(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_LBUTTONDOWN:
-      record->buttonDown = 1;
-      if (translucent && HasNoScrollBar(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_LBUTTONUP:
-      record->buttonDown = 0;
-      break;
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-      if (translucent) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    default:
-      break;
+// The hot-control step of edits and combo boxes: the control's parent is
+// kept as well, since an edit inside a combo box shares its index space with
+// the window's own edits.
+template <class Record>
+class HotWithParent : public ControlWindow<Record> {
+ protected:
+  using ControlWindow<Record>::ControlWindow;
+  bool BecomesHotWithParent(int kind) {
+    const LONG_PTR parent = reinterpret_cast<LONG_PTR>(GetParent(this->hwnd()));
+    return this->BecomesHot(kind) || this->owner_.hotValue != parent;
   }
-  return passOn();
+  void MarkHotWithParent(int kind) {
+    this->MarkHot(kind);
+    this->owner_.hotValue = reinterpret_cast<LONG_PTR>(GetParent(this->hwnd()));
+  }
+};
+
+// One message to an edit box.
+class EditWindow : public HotWithParent<EditRecord> {
+ public:
+  using HotWithParent::HotWithParent;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<EditWindow> kMap[] = {
+        {WM_DESTROY, &EditWindow::OnDestroy},
+        {WM_MOUSEMOVE, &EditWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &EditWindow::OnMouseLeave},
+        {WM_MOVE, &EditWindow::OnMoveOrScroll},
+        {WM_VSCROLL, &EditWindow::OnMoveOrScroll},
+        {WM_HSCROLL, &EditWindow::OnMoveOrScroll},
+        {WM_ERASEBKGND, &EditWindow::OnEraseBackground},
+        {WM_PAINT, &EditWindow::OnPaint},
+        {WM_SETFOCUS, &EditWindow::OnSetFocus},
+        {WM_KILLFOCUS, &EditWindow::OnKillFocus},
+        {WM_NCPAINT, &EditWindow::OnNcPaint},
+        {WM_KEYDOWN, &EditWindow::OnKeyDown},
+        {WM_LBUTTONDOWN, &EditWindow::OnLButtonDown},
+        {WM_LBUTTONUP, &EditWindow::OnLButtonUp},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  bool Translucent() const { return framework_.translucent != 0; }
+  bool Focused() const { return record_.focused != 0; }
+  void PaintFrame(bool hot, bool focused) const {
+    PaintEditFrame(framework_, n_, index_, hot, focused);
+  }
+  // In translucent mode the veiled background is painted again whole.
+  void RepaintVeiled() const {
+    if (Translucent() && HasNoScrollBar(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+
+  LRESULT OnDestroy() {
+    ReleaseColourObjects(hwnd());
+    return PassOn();
+  }
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHotWithParent(kHotEdit)) {
+      PaintFrame(true, Focused());
+      MarkHotWithParent(kHotEdit);
+    }
+    if (record_.buttonDown && HasNoScrollBar(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotEdit, index_);
+    PaintFrame(false, Focused());
+    return PassOn();
+  }
+  LRESULT OnMoveOrScroll() {
+    if (Translucent()) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    if (!Translucent()) return PassOn();
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    PaintVeil(framework_, hwnd(), reinterpret_cast<HDC>(message_.wParam), 1);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    PaintFrame(IsHot(kHotEdit), Focused());
+    return PassOn();
+  }
+  LRESULT OnSetFocus() {
+    record_.focused = 1;
+    const LRESULT result = PassOn();
+    // The accent frame shows at once, not only at the next repaint.
+    PaintFrame(IsHot(kHotEdit), true);
+    return result;
+  }
+  LRESULT OnKillFocus() {
+    record_.focused = 0;
+    if (IsComboBox(GetParent(hwnd()))) {
+      PaintFrame(false, false);
+    } else {
+      InvalidateRect(hwnd(), nullptr, TRUE);
+    }
+    return PassOn();
+  }
+  LRESULT OnNcPaint() {
+    PaintFrame(IsHot(kHotEdit), Focused());
+    return PaintScrollBarsOnly(hwnd(), message_.lParam);
+  }
+  LRESULT OnKeyDown() {
+    RepaintVeiled();
+    return PassOn();
+  }
+  LRESULT OnLButtonDown() {
+    record_.buttonDown = 1;
+    RepaintVeiled();
+    return PassOn();
+  }
+  LRESULT OnLButtonUp() {
+    record_.buttonDown = 0;
+    return PassOn();
+  }
+};
+
+// One message to a combo box.
+class ComboWindow : public HotWithParent<ComboRecord> {
+ public:
+  using HotWithParent::HotWithParent;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ComboWindow> kMap[] = {
+        {WM_MOUSEMOVE, &ComboWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &ComboWindow::OnMouseLeave},
+        {WM_MOVE, &ComboWindow::OnMove},
+        {WM_ERASEBKGND, &ComboWindow::OnEraseBackground},
+        {WM_PAINT, &ComboWindow::OnPaint},
+        {WM_SETFOCUS, &ComboWindow::OnFocusChange},
+        {WM_KILLFOCUS, &ComboWindow::OnFocusChange},
+        {WM_SETTEXT, &ComboWindow::OnSetText},
+        {WM_CTLCOLOREDIT, &ComboWindow::OnEditColour},
+        {WM_COMMAND, &ComboWindow::OnCommand},
+        {WM_NCPAINT, &ComboWindow::OnNcPaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  bool Translucent() const { return framework_.translucent != 0; }
+  bool Focused() const { return record_.focused != 0; }
+  void Paint(bool hot, bool focused) const { PaintCombo(framework_, n_, index_, hot, focused); }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHotWithParent(kHotCombo)) {
+      Paint(true, Focused());
+      MarkHotWithParent(kHotCombo);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotCombo, index_);
+    Paint(false, Focused());
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    if (Translucent()) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd(), &paint);
+    Paint(IsHot(kHotCombo), Focused());
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+  LRESULT OnFocusChange() {
+    record_.focused = message_.id == WM_SETFOCUS ? 1 : 0;
+    const LRESULT result = PassOn();
+    // The system may have moved the tables meanwhile.
+    const ControlState<ComboRecord> now = Refind(kComboFamily);
+    if (now) Paint(IsHotControl(*now.window, kHotCombo, index_), now.record->focused != 0);
+    return result;
+  }
+  LRESULT OnSetText() {
+    const LRESULT result = PassOn();
+    const HWND edit = FindWindowExA(hwnd(), nullptr, "Edit", nullptr);
+    if (edit != nullptr) InvalidateRect(edit, nullptr, TRUE);
+    // Without an edit the text is ours to show.
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    return result;
+  }
+  LRESULT OnEditColour() {
+    if (!Translucent()) return PassOn();
+    HDC dc = reinterpret_cast<HDC>(message_.wParam);
+    const HWND edit = reinterpret_cast<HWND>(message_.lParam);
+    SetTextColor(dc, static_cast<COLORREF>(ReadProp(edit, kTextColourKey)));
+    SetBkMode(dc, TRANSPARENT);
+    ReleaseColourObjects(edit);
+    HBITMAP bitmap = MakeVeilBitmap(framework_, edit);
+    HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
+    WriteHandleProp(edit, kColourBrushKey, brush);
+    WriteHandleProp(edit, kColourBitmapKey, bitmap);
+    return reinterpret_cast<LRESULT>(brush);
+  }
+  LRESULT OnCommand() {
+    if (!Translucent() || !framework_.enabled) return PassOn();
+    const HWND child = reinterpret_cast<HWND>(message_.lParam);
+    const UINT code = HIWORD(message_.wParam);
+    if (IsEdit(child) &&
+        (code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE)) {
+      InvalidateRect(child, nullptr, TRUE);
+    }
+    return PassOn();
+  }
+  LRESULT OnNcPaint() {
+    Paint(IsHot(kHotCombo), Focused());
+    return Default();
+  }
+};
+
+}  // namespace
+
+LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<EditWindow>(kEditFamily, hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ComboWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                               : DefWindowProcA(hwnd, message, wParam, lParam);
-  };
-  const ControlState<ComboRecord> state = FindControl(ProgramFramework(), hwnd, kComboFamily);
-  if (!state) return passOn();
-  SkinFramework* framework = state.framework;
-  ComboRecord* record = state.record;
-  const int n = state.n;
-  const int index = state.index;
-  WindowRecord& window = *state.window;
-  const bool translucent = framework->translucent != 0;
-  const auto repaint = [&] {
-    const ControlState<ComboRecord> now = FindControl(framework, hwnd, kComboFamily);
-    if (!now) return;
-    PaintCombo(*framework, n, index, IsHotControl(*now.window, kHotCombo, index),
-               now.record->focused != 0);
-  };
-
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      window.currentHot = index;
-      const LONG_PTR parent = reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-      if (!(window.currentHot == window.previousHot && window.hotKind == kHotCombo &&
-            window.hotValue == parent)) {
-        PaintCombo(*framework, n, index, true, record->focused != 0);
-        window.previousHot = window.currentHot;
-        window.hotKind = kHotCombo;
-        window.hotValue = parent;
-      }
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(window, kHotCombo, index);
-      PaintCombo(*framework, n, index, false, record->focused != 0);
-      break;
-    case WM_MOVE:
-      if (translucent) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(hwnd, &paint);
-      PaintCombo(*framework, n, index, IsHotControl(window, kHotCombo, index),
-                 record->focused != 0);
-      EndPaint(hwnd, &paint);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      record->focused = message == WM_SETFOCUS ? 1 : 0;
-      const LRESULT result = passOn();
-      repaint();
-      return result;
-    }
-    case WM_SETTEXT: {
-      const LRESULT result = passOn();
-      const HWND edit = FindWindowExA(hwnd, nullptr, "Edit", nullptr);
-      if (edit != nullptr) InvalidateRect(edit, nullptr, TRUE);
-      // Without an edit the text is ours to show.
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
-    case WM_CTLCOLOREDIT: {
-      if (!translucent) break;
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      const HWND edit = reinterpret_cast<HWND>(lParam);
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(edit, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      ReleaseColourObjects(edit);
-      HBITMAP bitmap = MakeVeilBitmap(*framework, edit);
-      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-      WriteHandleProp(edit, kColourBrushKey, brush);
-      WriteHandleProp(edit, kColourBitmapKey, bitmap);
-      return reinterpret_cast<LRESULT>(brush);
-    }
-    case WM_COMMAND: {
-      if (!translucent || !framework->enabled) break;
-      const HWND child = reinterpret_cast<HWND>(lParam);
-      const UINT code = HIWORD(wParam);
-      if (IsEdit(child) &&
-          (code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE)) {
-        InvalidateRect(child, nullptr, TRUE);
-      }
-      break;
-    }
-    case WM_NCPAINT:
-      PaintCombo(*framework, n, index, IsHotControl(window, kHotCombo, index),
-                 record->focused != 0);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    default:
-      break;
-  }
-  return passOn();
+  return RunControlWindow<ComboWindow>(kComboFamily, hwnd, message, wParam, lParam);
 }
 
 }  // namespace framework
