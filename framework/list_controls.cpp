@@ -36,31 +36,6 @@ bool IsClass(HWND window, const char* name) {
 constexpr Family<ListControlRecord> kListFamily{&WindowRecord::listControls};
 constexpr Family<HeaderRecord> kHeaderFamily{&WindowRecord::headers};
 
-using ListTarget = ControlState<ListControlRecord>;
-using HeaderTarget = ControlState<HeaderRecord>;
-
-ListTarget FindList(HWND control) {
-  return FindControl(ProgramFramework(), control, kListFamily);
-}
-
-HeaderTarget FindHeader(HWND control) {
-  return FindControl(ProgramFramework(), control, kHeaderFamily);
-}
-
-LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (previous == nullptr) previous = reinterpret_cast<WNDPROC>(ReadProp(window, kPreviousProcKey));
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
-void TrackLeave(HWND window) {
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof track;
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = window;
-  TrackMouseEvent(&track);
-}
-
 // Where the client area's origin lies in the window rectangle.
 POINT ClientOffset(HWND control) {
   POINT origin{0, 0};
@@ -106,139 +81,6 @@ void AddHeader(SkinFramework& framework, int n, HWND header, bool ofListView) {
   }
 }
 
-// ---- list-type procedure ----
-
-void OnListMouseMove(ListTarget& t, HWND control) {
-  TrackLeave(control);
-  WindowRecord& window = *t.window;
-  window.currentHot = t.index;
-  if (window.currentHot != 0 &&
-      (window.currentHot != window.previousHot || window.hotKind != kHotList)) {
-    t.record->hot = 1;
-    PaintListFrame(*t.framework, t.n, t.index, true, std::nullopt);
-    window.previousHot = window.currentHot;
-    window.hotKind = kHotList;
-  }
-}
-
-// Tree views paint over magenta, which is keyed out onto the veiled background.
-LRESULT PaintTreeTranslucent(ListTarget& t, HWND control, WNDPROC previous) {
-  SkinFramework& framework = *t.framework;
-  RECT client{};
-  GetClientRect(control, &client);
-  const POINT at = ClientOffset(control);
-  const RECT area{at.x, at.y, at.x + client.right, at.y + client.bottom};
-  HDC snapshot = TakeBackgroundSnapshot(framework, control, area);
-  if (snapshot == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, 0);
-  CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot), 0);
-  HDC veil = MakeVeilDC(framework, control);
-  HDC dc = ChildClippedDC(control, nullptr, 0);
-  if (veil != nullptr) {
-    TransparentBlt(veil, at.x, at.y, client.right, client.bottom, snapshot, 0, 0, client.right,
-                   client.bottom, kKeyColour);
-    BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
-    ReleaseSnapshot(framework, veil);
-  }
-  ReleaseDC(control, dc);
-  ReleaseSnapshot(framework, snapshot);
-  return DefWindowProcA(control, WM_PAINT, 0, 0);
-}
-
-// List views and list boxes draw their items straight onto the veil.
-LRESULT PaintOntoVeil(ListTarget& t, HWND control, WNDPROC previous, LPARAM lParam) {
-  SkinFramework& framework = *t.framework;
-  HDC veil = MakeVeilDC(framework, control);
-  if (veil == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, lParam);
-  RECT client{};
-  GetClientRect(control, &client);
-  const POINT at = ClientOffset(control);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(control, &paint);
-  POINT origin{};
-  SetViewportOrgEx(veil, at.x, at.y, &origin);
-  CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(veil), 0);
-  SetViewportOrgEx(veil, origin.x, origin.y, nullptr);
-  BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
-  EndPaint(control, &paint);
-  ReleaseSnapshot(framework, veil);
-  InvalidateChildren(control);
-  return DefWindowProcA(control, WM_PAINT, 0, lParam);
-}
-
-LRESULT OnListPaint(ListTarget& t, HWND control, WNDPROC previous, WPARAM wParam, LPARAM lParam) {
-  PaintListFrame(*t.framework, t.n, t.index, std::nullopt, std::nullopt);
-  // A paint into a given DC (a print) is the control's own business.
-  if (t.framework->translucent && wParam == 0) {
-    if (IsClass(control, "SysTreeView32")) return PaintTreeTranslucent(t, control, previous);
-    if (IsClass(control, "SysListView32") || IsClass(control, "ListBox"))
-      return PaintOntoVeil(t, control, previous, lParam);
-  }
-  return CallWindowProcA(previous, control, WM_PAINT, wParam, lParam);
-}
-
-LRESULT OnListEraseBackground(ListTarget& t, HWND control, WNDPROC previous, WPARAM wParam,
-                              LPARAM lParam) {
-  HDC dc = reinterpret_cast<HDC>(wParam);
-  if (t.framework->translucent) {
-    const bool ownerDrawn = IsOwnerDrawnListBox(control);
-    if (IsClass(control, "SysTreeView32") || IsClass(control, "SysListView32") ||
-        (IsClass(control, "ListBox") && !ownerDrawn)) {
-      SetBkMode(dc, TRANSPARENT);
-      return 1;
-    }
-    if (!ownerDrawn && !IsClass(control, "ComboLBox")) {
-      SetBkMode(dc, TRANSPARENT);
-      PaintVeil(*t.framework, control, dc, 1);
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
-      return 1;
-    }
-  }
-  return CallWindowProcA(previous, control, WM_ERASEBKGND, wParam, lParam);
-}
-
-LRESULT OnListNcPaint(ListTarget& t, HWND control, LPARAM lParam) {
-  PaintListFrame(*t.framework, t.n, t.index, std::nullopt, std::nullopt);
-  if (HasScrollBar(control)) {
-    HRGN bars = ScrollBarRegion(control);
-    const LRESULT result =
-        DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), lParam);
-    if (bars != nullptr) DeleteObject(bars);
-    return result;
-  }
-  // No region: the system's own edge stays unpainted, the frame above holds.
-  return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
-}
-
-// ---- header procedure ----
-
-void OnHeaderMouseMove(HeaderTarget& t, HWND header, LPARAM lParam) {
-  TrackLeave(header);
-  WindowRecord& window = *t.window;
-  HeaderRecord& record = *t.record;
-  window.currentHot = t.index;
-  if (window.currentHot != 0 &&
-      (window.currentHot != window.previousHot || window.hotKind != kHotHeader)) {
-    record.mouseInside = 1;
-    window.previousHot = window.currentHot;
-    window.hotKind = kHotHeader;
-  }
-  record.hotItem = HeaderHitTest(*t.framework, t.n, t.index, lParam);
-  if (record.hotItem == 0) {
-    // Off the items: nothing shows hot any more (a repaint only when something did).
-    const bool wasHot = record.previousHotItem != 0;
-    record.previousHotItem = 0;
-    record.mouseInside = 0;
-    if (wasHot) PaintHeader(*t.framework, t.n, t.index);
-    return;
-  }
-  // Back on an item after the gap right of the last one: inside again.
-  record.mouseInside = 1;
-  if (record.hotItem != record.previousHotItem && record.buttonDown == 0)
-    PaintHeader(*t.framework, t.n, t.index);
-  record.previousHotItem = record.hotItem;
-}
-
-// Fills `rect` with a vertical gradient; the brush's span is one pixel
 // longer than the rectangle so its tiling never shows.
 void FillVertical(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, gdiplus::ARGB top,
                   gdiplus::ARGB bottom) {
@@ -444,120 +286,281 @@ void InstallHeaderControls(SkinFramework& framework, int windowNumber, HWND pare
   }
 }
 
-LRESULT CALLBACK ListControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ListTarget t = FindList(window);
-  if (t.record == nullptr) return PassOn(nullptr, window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  SkinFramework& framework = *t.framework;
-  switch (message) {
-    case WM_MOUSEMOVE:
-      OnListMouseMove(t, window);
-      break;
-    case WM_MOUSELEAVE:
-      LeaveHot(*t.window, kHotList, t.index);
-      t.record->hot = 0;
-      PaintListFrame(framework, t.n, t.index, false, std::nullopt);
-      break;
-    case WM_MOVE:
-      if (framework.translucent) InvalidateRect(window, nullptr, TRUE);
-      break;
-    case WM_ERASEBKGND:
-      return OnListEraseBackground(t, window, previous, wParam, lParam);
-    case WM_PAINT:
-      return OnListPaint(t, window, previous, wParam, lParam);
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      t.record->focused = message == WM_SETFOCUS ? 1 : 0;
-      PaintListFrame(framework, t.n, t.index, std::nullopt, std::nullopt);
-      break;
-    case WM_NCPAINT:
-      return OnListNcPaint(t, window, lParam);
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-    case WM_MOUSEWHEEL:
-      if (framework.translucent) InvalidateRect(window, nullptr, TRUE);
-      break;
-    case WM_KEYDOWN:
-      if (wParam >= VK_LEFT && wParam <= VK_DOWN) t.record->arrowKeyHeld = 1;
-      break;
-    case WM_KEYUP:
-      ReleaseCapture();
-      t.record->arrowKeyHeld = 0;
-      break;
-    case kArrowKeyRepaint:
-      if (t.n >= 1 && t.n <= framework.WindowCount() && framework.translucent &&
-          t.record->arrowKeyHeld)
-        InvalidateRect(window, nullptr, FALSE);
-      break;
-    default:
-      break;
+namespace {
+
+// One message to a list box, combo list, list view, tree view, IP address
+// box or date-time picker.
+class ListWindow : public ControlWindow<ListControlRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ListWindow> kMap[] = {
+        {WM_MOUSEMOVE, &ListWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &ListWindow::OnMouseLeave},
+        {WM_MOVE, &ListWindow::OnMoveOrScroll},
+        {WM_VSCROLL, &ListWindow::OnMoveOrScroll},
+        {WM_HSCROLL, &ListWindow::OnMoveOrScroll},
+        {WM_MOUSEWHEEL, &ListWindow::OnMoveOrScroll},
+        {WM_ERASEBKGND, &ListWindow::OnEraseBackground},
+        {WM_PAINT, &ListWindow::OnPaint},
+        {WM_SETFOCUS, &ListWindow::OnFocusChange},
+        {WM_KILLFOCUS, &ListWindow::OnFocusChange},
+        {WM_NCPAINT, &ListWindow::OnNcPaint},
+        {WM_KEYDOWN, &ListWindow::OnKeyDown},
+        {WM_KEYUP, &ListWindow::OnKeyUp},
+        {kArrowKeyRepaint, &ListWindow::OnArrowKeyRepaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
   }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+
+ private:
+  bool Translucent() const { return framework_.translucent != 0; }
+  void PaintFrame(std::optional<bool> hot) const {
+    PaintListFrame(framework_, n_, index_, hot, std::nullopt);
+  }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHot(kHotList)) {
+      record_.hot = 1;
+      PaintFrame(true);
+      MarkHot(kHotList);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotList, index_);
+    record_.hot = 0;
+    PaintFrame(false);
+    return PassOn();
+  }
+  LRESULT OnMoveOrScroll() {
+    if (Translucent()) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    HDC dc = reinterpret_cast<HDC>(message_.wParam);
+    const HWND control = hwnd();
+    if (Translucent()) {
+      const bool ownerDrawn = IsOwnerDrawnListBox(control);
+      if (IsClass(control, "SysTreeView32") || IsClass(control, "SysListView32") ||
+          (IsClass(control, "ListBox") && !ownerDrawn)) {
+        SetBkMode(dc, TRANSPARENT);
+        return 1;
+      }
+      if (!ownerDrawn && !IsClass(control, "ComboLBox")) {
+        SetBkMode(dc, TRANSPARENT);
+        PaintVeil(framework_, control, dc, 1);
+        SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+        return 1;
+      }
+    }
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    PaintFrame(std::nullopt);
+    // A paint into a given DC (a print) is the control's own business.
+    if (Translucent() && message_.wParam == 0) {
+      if (IsClass(hwnd(), "SysTreeView32")) return PaintTreeTranslucent();
+      if (IsClass(hwnd(), "SysListView32") || IsClass(hwnd(), "ListBox")) return PaintOntoVeil();
+    }
+    return PassOn();
+  }
+  LRESULT OnFocusChange() {
+    record_.focused = message_.id == WM_SETFOCUS ? 1 : 0;
+    PaintFrame(std::nullopt);
+    return PassOn();
+  }
+  LRESULT OnNcPaint() {
+    const HWND control = hwnd();
+    PaintFrame(std::nullopt);
+    if (HasScrollBar(control)) {
+      HRGN bars = ScrollBarRegion(control);
+      const LRESULT result =
+          DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), message_.lParam);
+      if (bars != nullptr) DeleteObject(bars);
+      return result;
+    }
+    // No region: the system's own edge stays unpainted, the frame above holds.
+    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), message_.lParam);
+  }
+  LRESULT OnKeyDown() {
+    if (message_.wParam >= VK_LEFT && message_.wParam <= VK_DOWN) record_.arrowKeyHeld = 1;
+    return PassOn();
+  }
+  LRESULT OnKeyUp() {
+    ReleaseCapture();
+    record_.arrowKeyHeld = 0;
+    return PassOn();
+  }
+  LRESULT OnArrowKeyRepaint() {
+    if (n_ >= 1 && n_ <= framework_.WindowCount() && Translucent() && record_.arrowKeyHeld)
+      InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+
+  // Tree views paint over magenta, which is keyed out onto the veiled background.
+  LRESULT PaintTreeTranslucent() {
+    const HWND control = hwnd();
+    const WNDPROC previous = message_.previous;
+    RECT client{};
+    GetClientRect(control, &client);
+    const POINT at = ClientOffset(control);
+    const RECT area{at.x, at.y, at.x + client.right, at.y + client.bottom};
+    HDC snapshot = TakeBackgroundSnapshot(framework_, control, area);
+    if (snapshot == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, 0);
+    CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot), 0);
+    HDC veil = MakeVeilDC(framework_, control);
+    HDC dc = ChildClippedDC(control, nullptr, 0);
+    if (veil != nullptr) {
+      TransparentBlt(veil, at.x, at.y, client.right, client.bottom, snapshot, 0, 0, client.right,
+                     client.bottom, kKeyColour);
+      BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
+      ReleaseSnapshot(framework_, veil);
+    }
+    ReleaseDC(control, dc);
+    ReleaseSnapshot(framework_, snapshot);
+    return DefWindowProcA(control, WM_PAINT, 0, 0);
+  }
+  // List views and list boxes draw their items straight onto the veil.
+  LRESULT PaintOntoVeil() {
+    const HWND control = hwnd();
+    const WNDPROC previous = message_.previous;
+    const LPARAM lParam = message_.lParam;
+    HDC veil = MakeVeilDC(framework_, control);
+    if (veil == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, lParam);
+    RECT client{};
+    GetClientRect(control, &client);
+    const POINT at = ClientOffset(control);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(control, &paint);
+    POINT origin{};
+    SetViewportOrgEx(veil, at.x, at.y, &origin);
+    CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(veil), 0);
+    SetViewportOrgEx(veil, origin.x, origin.y, nullptr);
+    BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
+    EndPaint(control, &paint);
+    ReleaseSnapshot(framework_, veil);
+    InvalidateChildren(control);
+    return DefWindowProcA(control, WM_PAINT, 0, lParam);
+  }
+};
+
+// One message to a header control.
+class HeaderWindow : public ControlWindow<HeaderRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<HeaderWindow> kMap[] = {
+        {WM_NCDESTROY, &HeaderWindow::OnNcDestroy},
+        {WM_MOUSEMOVE, &HeaderWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &HeaderWindow::OnMouseLeave},
+        {WM_MOVE, &HeaderWindow::OnMove},
+        {WM_ERASEBKGND, &HeaderWindow::OnEraseBackground},
+        {WM_PAINT, &HeaderWindow::OnPaint},
+        {WM_SETFONT, &HeaderWindow::OnSetFont},
+        {WM_LBUTTONDOWN, &HeaderWindow::OnLButtonDown},
+        {WM_LBUTTONUP, &HeaderWindow::OnLButtonUp},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  void Paint() const { PaintHeader(framework_, n_, index_); }
+
+  LRESULT OnNcDestroy() {
+    // A list view's header shows the list view's own image list, which the
+    // list view destroys itself: destroying it here too would free it twice.
+    if (record_.imageList != nullptr &&
+        !TextEquals(ClassNameOf(GetParent(hwnd())).c_str(), "SysListView32")) {
+      ImageList_Destroy(static_cast<HIMAGELIST>(record_.imageList));
+    }
+    record_.imageList = nullptr;
+    return PassOn();
+  }
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    HeaderRecord& record = record_;
+    if (BecomesHot(kHotHeader)) {
+      record.mouseInside = 1;
+      MarkHot(kHotHeader);
+    }
+    record.hotItem = HeaderHitTest(framework_, n_, index_, message_.lParam);
+    if (record.hotItem == 0) {
+      // Off the items: nothing shows hot any more (a repaint only when something did).
+      const bool wasHot = record.previousHotItem != 0;
+      record.previousHotItem = 0;
+      record.mouseInside = 0;
+      if (wasHot) Paint();
+      return PassOn();
+    }
+    // Back on an item after the gap right of the last one: inside again.
+    record.mouseInside = 1;
+    if (record.hotItem != record.previousHotItem && record.buttonDown == 0) Paint();
+    record.previousHotItem = record.hotItem;
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotHeader, index_);
+    record_.mouseInside = 0;
+    record_.hotItem = 0;
+    record_.previousHotItem = 0;
+    Paint();
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    Paint();
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    PaintHeaderInto(framework_, n_, index_, dc);
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+  // A list view's header keeps the face it was given: a new font (a new
+  // display scale, say) is described again.
+  LRESULT OnSetFont() {
+    const bool described = !record_.fontFace.empty();
+    const LRESULT result = PassOn();
+    HeaderRecord* again = Refind(kHeaderFamily).record;
+    if (described && again != nullptr) {
+      const FontDescription font = DescribeFont(hwnd());
+      again->fontFace = font.face.empty() ? again->fontFace : font.face;
+      again->fontSize = font.size;
+      again->fontStyle = font.style;
+    }
+    return result;
+  }
+  LRESULT OnLButtonDown() {
+    record_.buttonDown = 1;
+    if (record_.hotItem != 0) record_.pressedItem = record_.hotItem;
+    return PassOn();
+  }
+  LRESULT OnLButtonUp() {
+    record_.buttonDown = 0;
+    record_.pressedItem = 0;
+    return PassOn();
+  }
+};
+
+}  // namespace
+
+LRESULT CALLBACK ListControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<ListWindow>(kListFamily, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK HeaderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  HeaderTarget t = FindHeader(window);
-  if (t.record == nullptr) return PassOn(nullptr, window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_NCDESTROY:
-      // A list view's header shows the list view's own image list, which the
-      // list view destroys itself: destroying it here too would free it twice.
-      if (t.record->imageList != nullptr &&
-          !TextEquals(ClassNameOf(GetParent(window)).c_str(), "SysListView32")) {
-        ImageList_Destroy(static_cast<HIMAGELIST>(t.record->imageList));
-      }
-      t.record->imageList = nullptr;
-      break;
-    case WM_MOUSEMOVE:
-      OnHeaderMouseMove(t, window, lParam);
-      break;
-    case WM_MOUSELEAVE:
-      LeaveHot(*t.window, kHotHeader, t.index);
-      t.record->mouseInside = 0;
-      t.record->hotItem = 0;
-      t.record->previousHotItem = 0;
-      PaintHeader(*t.framework, t.n, t.index);
-      break;
-    case WM_MOVE:
-      PaintHeader(*t.framework, t.n, t.index);
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      PaintHeaderInto(*t.framework, t.n, t.index, dc);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_SETFONT: {
-      // A list view's header keeps the face it was given: a new font (a new
-      // display scale, say) is described again.
-      const bool described = !t.record->fontFace.empty();
-      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-      HeaderTarget again = FindHeader(window);
-      if (described && again.record != nullptr) {
-        const FontDescription font = DescribeFont(window);
-        again.record->fontFace = font.face.empty() ? again.record->fontFace : font.face;
-        again.record->fontSize = font.size;
-        again.record->fontStyle = font.style;
-      }
-      return result;
-    }
-    case WM_LBUTTONDOWN:
-      t.record->buttonDown = 1;
-      if (t.record->hotItem != 0) t.record->pressedItem = t.record->hotItem;
-      break;
-    case WM_LBUTTONUP:
-      t.record->buttonDown = 0;
-      t.record->pressedItem = 0;
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  return RunControlWindow<HeaderWindow>(kHeaderFamily, window, message, wParam, lParam);
 }
 
 void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
