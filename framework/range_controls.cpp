@@ -21,25 +21,6 @@
 namespace framework {
 namespace {
 
-template <class Record>
-ControlState<Record> FindTarget(HWND control, Table<Record> WindowRecord::*table) {
-  return FindControl(ProgramFramework(), control, Family<Record>{table});
-}
-
-LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = reinterpret_cast<WNDPROC>(ReadProp(window, kPreviousProcKey));
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
-void TrackLeave(HWND window) {
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof track;
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = window;
-  TrackMouseEvent(&track);
-}
-
 // Appends a record for every direct child of `className`, subclassed with
 // `procedure`; `fill` sets the style flags. A control already in the table
 // is left alone: subclassing it twice would make the procedure its own
@@ -64,19 +45,6 @@ void InstallAll(SkinFramework& framework, int n, HWND parent, const char* classN
     WriteProp(c, kOwnerNumberKey, n);
     WriteProp(c, kPreviousProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
   }
-}
-
-// The shared hot-tracking step: true when the control has just become the
-// window's hot control (of this kind).
-bool BecomesHot(WindowRecord& window, int index, int kind) {
-  window.currentHot = index;
-  return window.currentHot != 0 &&
-         (window.currentHot != window.previousHot || window.hotKind != kind);
-}
-
-void MarkHot(WindowRecord& window, int kind) {
-  window.previousHot = window.currentHot;
-  window.hotKind = kind;
 }
 
 SIZE WindowSize(HWND control) {
@@ -352,120 +320,182 @@ void InstallUpDowns(SkinFramework& framework, int windowNumber, HWND parent) {
              });
 }
 
-LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto t = FindTarget(window, &WindowRecord::trackbars);
-  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_MOUSEMOVE:
-      TrackLeave(window);
-      if (BecomesHot(*t.window, t.index, kHotTrackbar)) {
-        t.record->hot = 1;
-        PaintTrackbar(*t.framework, t.n, t.index);
-        MarkHot(*t.window, kHotTrackbar);
-      }
-      break;
-    case WM_MOUSELEAVE:
-      LeaveHot(*t.window, kHotTrackbar, t.index);
-      t.record->hot = 0;
-      PaintTrackbar(*t.framework, t.n, t.index);
-      break;
-    case WM_MOVE:
-      PaintTrackbar(*t.framework, t.n, t.index);
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      PaintTrackbar(*t.framework, t.n, t.index);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_NCPAINT:
-      PaintTrackbar(*t.framework, t.n, t.index);
-      break;
-    default:
-      break;
+namespace {
+
+constexpr Family<TrackbarRecord> kTrackbarFamily{&WindowRecord::trackbars};
+constexpr Family<ProgressRecord> kProgressFamily{&WindowRecord::progressBars};
+constexpr Family<UpDownRecord> kUpDownFamily{&WindowRecord::upDowns};
+
+// One message to a trackbar.
+class TrackbarWindow : public ControlWindow<TrackbarRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<TrackbarWindow> kMap[] = {
+        {WM_MOUSEMOVE, &TrackbarWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &TrackbarWindow::OnMouseLeave},
+        {WM_MOVE, &TrackbarWindow::OnMoveOrNcPaint},
+        {WM_NCPAINT, &TrackbarWindow::OnMoveOrNcPaint},
+        {WM_ERASEBKGND, &TrackbarWindow::OnEraseBackground},
+        {WM_PAINT, &TrackbarWindow::OnPaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
   }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+
+ private:
+  void Paint() const { PaintTrackbar(framework_, n_, index_); }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHot(kHotTrackbar)) {
+      record_.hot = 1;
+      Paint();
+      MarkHot(kHotTrackbar);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotTrackbar, index_);
+    record_.hot = 0;
+    Paint();
+    return PassOn();
+  }
+  LRESULT OnMoveOrNcPaint() {
+    Paint();
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd(), &paint);
+    Paint();
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+};
+
+// One message to a progress bar.
+class ProgressWindow : public ControlWindow<ProgressRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ProgressWindow> kMap[] = {
+        {WM_ERASEBKGND, &ProgressWindow::OnEraseBackground},
+        {WM_PAINT, &ProgressWindow::OnPaint},
+        {WM_MOVE, &ProgressWindow::OnRepaint},
+        {WM_SETFOCUS, &ProgressWindow::OnRepaint},
+        {WM_KILLFOCUS, &ProgressWindow::OnRepaint},
+        {WM_SETTEXT, &ProgressWindow::OnRepaint},
+        {WM_NCPAINT, &ProgressWindow::OnRepaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  void Paint() const { PaintProgressBar(framework_, n_, index_, nullptr); }
+
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd(), &paint);
+    Paint();
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+  LRESULT OnRepaint() {
+    Paint();
+    return PassOn();
+  }
+};
+
+// One message to an up-down control.
+class UpDownWindow : public ControlWindow<UpDownRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<UpDownWindow> kMap[] = {
+        {WM_MOUSEMOVE, &UpDownWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &UpDownWindow::OnMouseLeave},
+        {WM_MOVE, &UpDownWindow::OnMove},
+        {WM_PAINT, &UpDownWindow::OnPaint},
+        {WM_ERASEBKGND, &UpDownWindow::OnEraseBackground},
+        {WM_LBUTTONDOWN, &UpDownWindow::OnButton},
+        {WM_LBUTTONUP, &UpDownWindow::OnButton},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  void PaintFromRecord() const {
+    PaintUpDown(framework_, n_, index_, std::nullopt, std::nullopt, std::nullopt);
+  }
+
+  // A move into the other half repaints even though the hot control stays.
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    const bool becomesHot = BecomesHot(kHotUpDown);
+    const int half = UpDownHitTest(framework_, n_, index_, message_.lParam);
+    if (becomesHot || half != record_.hotHalf) {
+      PaintUpDown(framework_, n_, index_, true, std::nullopt, message_.lParam);
+      record_.hot = 1;
+      MarkHot(kHotUpDown);
+      record_.hotHalf = half;
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotUpDown, index_);
+    record_.hot = 0;
+    record_.hotHalf = 0;
+    PaintUpDown(framework_, n_, index_, false, std::nullopt, std::nullopt);
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    PaintFromRecord();
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd(), &paint);
+    PaintFromRecord();
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnButton() {
+    record_.pressed = message_.id == WM_LBUTTONDOWN ? 1 : 0;
+    record_.lastMouse = message_.lParam;
+    return PassOn();
+  }
+};
+
+}  // namespace
+
+LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<TrackbarWindow>(kTrackbarFamily, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ProgressWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto t = FindTarget(window, &WindowRecord::progressBars);
-  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      PaintProgressBar(*t.framework, t.n, t.index, nullptr);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_MOVE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_SETTEXT:
-    case WM_NCPAINT:
-      PaintProgressBar(*t.framework, t.n, t.index, nullptr);
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  return RunControlWindow<ProgressWindow>(kProgressFamily, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto t = FindTarget(window, &WindowRecord::upDowns);
-  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  UpDownRecord& record = *t.record;
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TrackLeave(window);
-      const bool becomesHot = BecomesHot(*t.window, t.index, kHotUpDown);
-      const int half = UpDownHitTest(*t.framework, t.n, t.index, lParam);
-      if (becomesHot || half != record.hotHalf) {
-        PaintUpDown(*t.framework, t.n, t.index, true, std::nullopt, lParam);
-        record.hot = 1;
-        MarkHot(*t.window, kHotUpDown);
-        record.hotHalf = half;
-      }
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(*t.window, kHotUpDown, t.index);
-      record.hot = 0;
-      record.hotHalf = 0;
-      PaintUpDown(*t.framework, t.n, t.index, false, std::nullopt, std::nullopt);
-      break;
-    case WM_MOVE:
-      PaintUpDown(*t.framework, t.n, t.index, std::nullopt, std::nullopt, std::nullopt);
-      break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      PaintUpDown(*t.framework, t.n, t.index, std::nullopt, std::nullopt, std::nullopt);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      record.pressed = message == WM_LBUTTONDOWN ? 1 : 0;
-      record.lastMouse = lParam;
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  return RunControlWindow<UpDownWindow>(kUpDownFamily, window, message, wParam, lParam);
 }
 
 void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
