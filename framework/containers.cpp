@@ -50,26 +50,9 @@ POINT ClientOffset(HWND control) {
   return POINT{origin.x - windowRect.left, origin.y - windowRect.top};
 }
 
-LRESULT PassOn(HWND window, const char* key, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = reinterpret_cast<WNDPROC>(ReadProp(window, key));
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
 constexpr Family<GenericControlRecord> kGenericFamily{
     &WindowRecord::genericControls, kGenericIndexKey, kGenericOwnerKey, kGenericProcKey};
 constexpr Family<ContainerRecord> kContainerFamily{&WindowRecord::containers};
-
-using GenericTarget = ControlState<GenericControlRecord>;
-using ContainerTarget = ControlState<ContainerRecord>;
-
-GenericTarget FindGeneric(HWND control) {
-  return FindControl(ProgramFramework(), control, kGenericFamily);
-}
-
-ContainerTarget FindContainer(HWND container) {
-  return FindControl(ProgramFramework(), container, kContainerFamily);
-}
 
 // ---- generic controls ----
 
@@ -295,45 +278,6 @@ void ReplaceColourBrush(HWND child, HGDIOBJ brush, HBITMAP bitmap, bool withBitm
   WriteHandleProp(child, kColourBrushKey, brush);
 }
 
-LRESULT OnContainerColour(SkinFramework& framework, HWND container, WNDPROC previous, UINT message,
-                          WPARAM wParam, LPARAM lParam) {
-  HDC dc = reinterpret_cast<HDC>(wParam);
-  HWND child = reinterpret_cast<HWND>(lParam);
-  if (!framework.enabled || !framework.translucent || child == nullptr)
-    return CallWindowProcA(previous, container, message, wParam, lParam);
-  if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-    if (IsClass(GetParent(child), "ComboBox"))
-      return CallWindowProcA(previous, container, message, wParam, lParam);
-    SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
-    SetBkMode(dc, TRANSPARENT);
-    HBITMAP bitmap = MakeVeilBitmap(framework, child);
-    HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-    ReplaceColourBrush(child, brush, bitmap, true);
-    return reinterpret_cast<LRESULT>(brush);
-  }
-  if (message == WM_CTLCOLORLISTBOX && IsOwnerDrawnListBox(child))
-    return CallWindowProcA(previous, container, message, wParam, lParam);
-  SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
-  SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ none = GetStockObject(NULL_BRUSH);
-  ReplaceColourBrush(child, none, nullptr, false);
-  return reinterpret_cast<LRESULT>(none);
-}
-
-LRESULT OnContainerPaint(ContainerTarget& t, HWND container, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(container, &paint);
-  PaintContainer(*t.framework, t.n, t.index, dc);
-  EndPaint(container, &paint);
-  PaintContainer(*t.framework, t.n, t.index, nullptr);
-  for (HWND child = FindWindowExA(container, nullptr, nullptr, nullptr); child != nullptr;
-       child = FindWindowExA(container, child, nullptr, nullptr)) {
-    if ((GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0)
-      InvalidateRect(child, nullptr, FALSE);
-  }
-  return DefWindowProcA(container, WM_PAINT, wParam, lParam);
-}
-
 }  // namespace
 
 void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<COLORREF> keyColour,
@@ -359,38 +303,6 @@ void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<CO
     if (!containerColour && !containerAlpha) containerAlpha = 0;
     SkinContainer(framework, control, 0, containerColour, containerAlpha, std::nullopt);
   }
-}
-
-LRESULT CALLBACK GenericControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  GenericTarget t = FindGeneric(window);
-  if (t.record == nullptr) return PassOn(window, kGenericProcKey, message, wParam, lParam);
-  SkinFramework& framework = *t.framework;
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_MOVE:
-      if (framework.translucent) InvalidateRect(window, nullptr, FALSE);
-      break;
-    case WM_ERASEBKGND:
-      if (framework.translucent) {
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-      }
-      break;
-    case WM_PAINT:
-      // A paint into a given DC (a print) is left to the control.
-      if (framework.enabled && wParam == 0) {
-        if (PaintsIntoGivenDc(window)) return PaintSelfPainter(framework, *t.record);
-        return PaintOnScreenPainter(framework, *t.record, lParam);
-      }
-      break;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      if (IsClass(window, "RichEdit20A")) InvalidateRect(window, nullptr, FALSE);
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
 void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> option,
@@ -437,78 +349,173 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   WriteProp(container, kTemplateKey, ReadProp(GetParent(container), kParentTemplateKey));
 }
 
-LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ContainerTarget t = FindContainer(window);
-  if (t.record == nullptr) return PassOn(window, kPreviousProcKey, message, wParam, lParam);
-  SkinFramework& framework = *t.framework;
-  const WNDPROC previous = t.record->previousProc;
+namespace {
+
+// One message to a control skinned by the generic operation.
+class GenericWindow : public ControlWindow<GenericControlRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<GenericWindow> kMap[] = {
+        {WM_MOVE, &GenericWindow::OnMove},      {WM_ERASEBKGND, &GenericWindow::OnEraseBackground},
+        {WM_PAINT, &GenericWindow::OnPaint},    {WM_HSCROLL, &GenericWindow::OnScroll},
+        {WM_VSCROLL, &GenericWindow::OnScroll},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  LRESULT OnMove() {
+    if (framework_.translucent) InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    if (!framework_.translucent) return PassOn();
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    // A paint into a given DC (a print) is left to the control.
+    if (!framework_.enabled || message_.wParam != 0) return PassOn();
+    if (PaintsIntoGivenDc(hwnd())) return PaintSelfPainter(framework_, record_);
+    return PaintOnScreenPainter(framework_, record_, message_.lParam);
+  }
+  LRESULT OnScroll() {
+    if (IsClass(hwnd(), "RichEdit20A")) InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+};
+
+// One message to a container (a group box, or a control holding controls).
+class ContainerWindow : public ControlWindow<ContainerRecord> {
+ public:
+  ContainerWindow(const ControlState<ContainerRecord>& state, const WindowMessage& message)
+      : ControlWindow(state, message),
+        paintsItself_(FindControl(&framework_, hwnd(), kGenericFamily).record != nullptr) {}
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ContainerWindow> kMap[] = {
+        {WM_SHOWWINDOW, &ContainerWindow::OnShowWindow},
+        {WM_MOVE, &ContainerWindow::OnMove},
+        {WM_PAINT, &ContainerWindow::OnPaint},
+        {WM_ERASEBKGND, &ContainerWindow::OnEraseBackground},
+        {WM_DRAWITEM, &ContainerWindow::OnDrawItem},
+        {WM_CTLCOLOREDIT, &ContainerWindow::OnColour},
+        {WM_CTLCOLORSTATIC, &ContainerWindow::OnColour},
+        {WM_CTLCOLORLISTBOX, &ContainerWindow::OnColour},
+        {WM_CTLCOLORBTN, &ContainerWindow::OnColour},
+        {WM_SETFONT, &ContainerWindow::OnSetFont},
+        {WM_SIZE, &ContainerWindow::OnSize},
+        {WM_COMMAND, &ContainerWindow::OnCommand},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  LRESULT OnShowWindow() {
+    const LRESULT result = PassOn();
+    if (!paintsItself_) PaintContainer(framework_, n_, index_, nullptr);
+    return result;
+  }
+  LRESULT OnMove() {
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    if (paintsItself_) return PassOn();
+    const HWND container = hwnd();
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(container, &paint);
+    PaintContainer(framework_, n_, index_, dc);
+    EndPaint(container, &paint);
+    PaintContainer(framework_, n_, index_, nullptr);
+    for (HWND child = FindWindowExA(container, nullptr, nullptr, nullptr); child != nullptr;
+         child = FindWindowExA(container, child, nullptr, nullptr)) {
+      if ((GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0)
+        InvalidateRect(child, nullptr, FALSE);
+    }
+    return Default();
+  }
+  LRESULT OnEraseBackground() {
+    if (paintsItself_) return PassOn();
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnDrawItem() {
+    DRAWITEMSTRUCT item{};
+    SIZE_T read = 0;
+    if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(message_.lParam),
+                          &item, sizeof item, &read) &&
+        read == sizeof item && DrawButtonItem(framework_, n_, item)) {
+      return TRUE;
+    }
+    return PassOn();
+  }
+  LRESULT OnColour() {
+    const UINT message = message_.id;
+    HDC dc = reinterpret_cast<HDC>(message_.wParam);
+    HWND child = reinterpret_cast<HWND>(message_.lParam);
+    if (!framework_.enabled || !framework_.translucent || child == nullptr) return PassOn();
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
+      if (IsClass(GetParent(child), "ComboBox")) return PassOn();
+      SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
+      SetBkMode(dc, TRANSPARENT);
+      HBITMAP bitmap = MakeVeilBitmap(framework_, child);
+      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
+      ReplaceColourBrush(child, brush, bitmap, true);
+      return reinterpret_cast<LRESULT>(brush);
+    }
+    if (message == WM_CTLCOLORLISTBOX && IsOwnerDrawnListBox(child)) return PassOn();
+    SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ none = GetStockObject(NULL_BRUSH);
+    ReplaceColourBrush(child, none, nullptr, false);
+    return reinterpret_cast<LRESULT>(none);
+  }
+  // A new font (a new display scale, say): the caption follows it.
+  LRESULT OnSetFont() {
+    const LRESULT result = PassOn();
+    const ControlState<ContainerRecord> again = Refind(kContainerFamily);
+    if (again && again.record->groupBox) ReadCaptionFont(*again.record, again.window->metrics);
+    return result;
+  }
+  // A page-like container fits its page to itself; the controls of a group
+  // box keep their places.
+  LRESULT OnSize() {
+    HWND first = record_.groupBox ? nullptr : FindWindowExA(hwnd(), nullptr, nullptr, nullptr);
+    if (first != nullptr) {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      MoveWindow(first, 0, 0, client.right, client.bottom, TRUE);
+    }
+    return PassOn();
+  }
+  LRESULT OnCommand() {
+    HWND child = reinterpret_cast<HWND>(message_.lParam);
+    const WORD code = HIWORD(message_.wParam);
+    if (framework_.translucent && framework_.enabled && child != nullptr &&
+        IsClass(child, "Edit") &&
+        (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE))
+      InvalidateRect(child, nullptr, TRUE);
+    return PassOn();
+  }
+
   // A generic control holding controls is their container too, and paints
   // itself through the generic procedure.
-  const bool paintsItself = FindGeneric(window).record != nullptr;
-  switch (message) {
-    case WM_SHOWWINDOW: {
-      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-      if (!paintsItself) PaintContainer(framework, t.n, t.index, nullptr);
-      return result;
-    }
-    case WM_MOVE:
-      InvalidateRect(window, nullptr, FALSE);
-      break;
-    case WM_PAINT:
-      if (paintsItself) break;
-      return OnContainerPaint(t, window, wParam, lParam);
-    case WM_ERASEBKGND:
-      if (paintsItself) break;
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_DRAWITEM: {
-      DRAWITEMSTRUCT item{};
-      SIZE_T read = 0;
-      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
-                            sizeof item, &read) &&
-          read == sizeof item && DrawButtonItem(framework, t.n, item)) {
-        return TRUE;
-      }
-      break;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-      return OnContainerColour(framework, window, previous, message, wParam, lParam);
-    case WM_SETFONT: {
-      // A new font (a new display scale, say): the caption follows it.
-      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-      ContainerTarget again = FindContainer(window);
-      WindowRecord* owner = framework.Window(again.n);
-      if (again.record != nullptr && again.record->groupBox && owner != nullptr)
-        ReadCaptionFont(*again.record, owner->metrics);
-      return result;
-    }
-    case WM_SIZE: {
-      // A page-like container fits its page to itself; the controls of a
-      // group box keep their places.
-      HWND first = t.record->groupBox ? nullptr : FindWindowExA(window, nullptr, nullptr, nullptr);
-      if (first != nullptr) {
-        RECT client{};
-        GetClientRect(window, &client);
-        MoveWindow(first, 0, 0, client.right, client.bottom, TRUE);
-      }
-      break;
-    }
-    case WM_COMMAND: {
-      HWND child = reinterpret_cast<HWND>(lParam);
-      const WORD code = HIWORD(wParam);
-      if (framework.translucent && framework.enabled && child != nullptr &&
-          IsClass(child, "Edit") &&
-          (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE))
-        InvalidateRect(child, nullptr, TRUE);
-      break;
-    }
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  const bool paintsItself_;
+};
+
+}  // namespace
+
+LRESULT CALLBACK GenericControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<GenericWindow>(kGenericFamily, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<ContainerWindow>(kContainerFamily, window, message, wParam, lParam);
 }
 
 }  // namespace framework
