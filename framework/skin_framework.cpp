@@ -242,165 +242,186 @@ LRESULT CALLBACK SkinFramework::WindowProc(HWND window, UINT message, WPARAM wPa
                              : DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT SkinFramework::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
 LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const AttachedState state = FindAttached(*this, window);
-  const int n = state.n;
-  WindowRecord* record = state.record;
+  WindowMessage received{window, message, wParam, lParam, nullptr};
   // A window the framework does not know (or a stale number) only passes on.
-  if (record == nullptr) return PassOn(window, message, wParam, lParam);
-
+  if (state.record == nullptr) {
+    received.previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
+    return received.PassOn();
+  }
   // The record keeps the same previous procedure as "Hw_hProc": passing on
   // through it spares a property look-up on every message.
-  const WNDPROC previous = record->previousProc;
-  auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
-                               : PassOn(window, message, wParam, lParam);
-  };
-  switch (message) {
-    case WM_QUIT:
-      StopDrawing();
-      break;
-    case WM_DESTROY:
-      // The children still exist here: free the colour objects they hold.
-      EnumChildWindows(window, &ReleaseChildColours, 0);
-      break;
-    case WM_NCDESTROY:
-      DetachWindow(window);
-      KillTimer(window, reinterpret_cast<UINT_PTR>(window));
-      break;
-    case WM_SHOWWINDOW:
-      if (wParam == 1) {
-        if (record->minimised) {
-          record->minimised = 0;
-        } else {
-          PAINTSTRUCT paint;
-          HDC dc = BeginPaint(window, &paint);
-          RenderFrame(n, dc, true);
-          EndPaint(window, &paint);
-        }
-      }
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_DPICHANGED:
-      return OnDpiChanged(n, window, wParam, lParam);
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      if (record->minimised) {
-        EndPaint(window, &paint);
-        return DefWindowProcA(window, message, wParam, lParam);
-      }
-      if (!record->redrawNeeded && record->cacheDc1 != nullptr) {
-        CopyCache(n, dc);
-      } else {
-        RenderFrame(n, dc, true);
-      }
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_DRAWITEM: {
-      DRAWITEMSTRUCT item{};
-      SIZE_T read = 0;
-      // Owner-drawn list boxes, combo boxes, statics and menu items are the
-      // window's own to draw.
-      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
-                            sizeof item, &read) &&
-          read == sizeof item && DrawButtonItem(*this, n, item)) {
-        return TRUE;
-      }
-      break;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-      return OnColour(window, message, wParam, lParam);
-    case WM_ACTIVATEAPP:
-      if (wParam == 0) SHCreateThread(&TrimThread, nullptr, 0, nullptr);
-      break;
-    case WM_COMMAND:
-      OnCommand(wParam, lParam);
-      break;
-    case WM_NOTIFY: {
-      NMHDR header{};
-      SIZE_T read = 0;
-      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &header,
-                            sizeof header, &read) &&
-          read == sizeof header) {
-        const int code = static_cast<int>(header.code);
-        if (code == -406 || code == -405) InvalidateRect(header.hwndFrom, nullptr, TRUE);
-      }
-      break;
-    }
-    default: {
-      LRESULT result = 0;
-      if (OnFrameMessage(n, window, message, wParam, lParam, &result)) return result;
-      break;
-    }
-  }
-  return passOn();
+  received.previous = state.record->previousProc;
+  return FrameWindow(*this, state, received).Handle();
 }
 
-LRESULT SkinFramework::OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return PassOn(window, WM_DPICHANGED, wParam, lParam);
+// --- FrameWindow: the message map of an attached window ---
+
+FrameWindow::FrameWindow(SkinFramework& skin, const AttachedState& state,
+                         const WindowMessage& message)
+    : skin_(skin), n_(state.n), record_(state.record), message_(message) {}
+
+LRESULT FrameWindow::Handle() {
+  static constexpr MessageEntry<FrameWindow> kMap[] = {
+      {WM_QUIT, &FrameWindow::OnQuit},
+      {WM_DESTROY, &FrameWindow::OnDestroy},
+      {WM_NCDESTROY, &FrameWindow::OnNcDestroy},
+      {WM_SHOWWINDOW, &FrameWindow::OnShowWindow},
+      {WM_ERASEBKGND, &FrameWindow::OnEraseBackground},
+      {WM_DPICHANGED, &FrameWindow::OnDpiChanged},
+      {WM_PAINT, &FrameWindow::OnPaint},
+      {WM_DRAWITEM, &FrameWindow::OnDrawItem},
+      {WM_CTLCOLOREDIT, &FrameWindow::OnColour},
+      {WM_CTLCOLORSTATIC, &FrameWindow::OnColour},
+      {WM_CTLCOLORLISTBOX, &FrameWindow::OnColour},
+      {WM_CTLCOLORBTN, &FrameWindow::OnColour},
+      {WM_ACTIVATEAPP, &FrameWindow::OnActivateApp},
+      {WM_COMMAND, &FrameWindow::OnCommand},
+      {WM_NOTIFY, &FrameWindow::OnNotify},
+      {WM_MOUSEMOVE, &FrameWindow::OnMouseMove},
+      {WM_MOUSEHOVER, &FrameWindow::OnMouseHover},
+      {WM_MOUSELEAVE, &FrameWindow::OnMouseLeave},
+      {WM_TIMER, &FrameWindow::OnTimer},
+      {WM_LBUTTONDOWN, &FrameWindow::OnLButtonDown},
+      {WM_LBUTTONUP, &FrameWindow::OnLButtonUp},
+      {WM_LBUTTONDBLCLK, &FrameWindow::OnLButtonDblClk},
+      {WM_SYSCOMMAND, &FrameWindow::OnSysCommand},
+      {WM_QUERYOPEN, &FrameWindow::OnQueryOpen},
+      {WM_GETMINMAXINFO, &FrameWindow::OnGetMinMaxInfo},
+      {WM_WINDOWPOSCHANGED, &FrameWindow::OnWindowPosChanged},
+      {WM_SIZE, &FrameWindow::OnSize},
+      {WM_SETTEXT, &FrameWindow::OnSetText},
+  };
+  const auto handler = HandlerFor(kMap, message_.id);
+  return handler != nullptr ? (this->*handler)() : PassOn();
+}
+
+bool FrameWindow::Refind() {
+  const AttachedState again = FindAttached(skin_, hwnd());
+  n_ = again.n;
+  record_ = again.record;
+  return record_ != nullptr;
+}
+
+LRESULT FrameWindow::OnQuit() {
+  skin_.StopDrawing();
+  return PassOn();
+}
+
+// The children still exist here: free the colour objects they hold.
+LRESULT FrameWindow::OnDestroy() {
+  EnumChildWindows(hwnd(), &ReleaseChildColours, 0);
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnNcDestroy() {
+  skin_.DetachWindow(hwnd());
+  KillTimer(hwnd(), reinterpret_cast<UINT_PTR>(hwnd()));
+  return PassOn();
+}
+
+// Shown: the frame is rendered whole, unless the window only comes back
+// from the taskbar.
+LRESULT FrameWindow::OnShowWindow() {
+  if (message_.wParam == 1) {
+    if (record_->minimised) {
+      record_->minimised = 0;
+    } else {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd(), &paint);
+      skin_.RenderFrame(n_, dc, true);
+      EndPaint(hwnd(), &paint);
+    }
+  }
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnEraseBackground() {
+  SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+  return 1;
+}
+
+// The cache is copied, or the frame rendered again when it is due.
+LRESULT FrameWindow::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  if (record_->minimised) {
+    EndPaint(hwnd(), &paint);
+    return Default();
+  }
+  if (!record_->redrawNeeded && record_->cacheDc1 != nullptr) {
+    skin_.CopyCache(n_, dc);
+  } else {
+    skin_.RenderFrame(n_, dc, true);
+  }
+  EndPaint(hwnd(), &paint);
+  return Default();
+}
+
+// Owner-drawn list boxes, combo boxes, statics and menu items are the
+// window's own to draw.
+LRESULT FrameWindow::OnDrawItem() {
+  DRAWITEMSTRUCT item{};
+  SIZE_T read = 0;
+  if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(message_.lParam), &item,
+                        sizeof item, &read) &&
+      read == sizeof item && DrawButtonItem(skin_, n_, item)) {
+    return TRUE;
+  }
+  return PassOn();
+}
+
+// WM_DPICHANGED: the window now shows at another scale.
+LRESULT FrameWindow::OnDpiChanged() {
+  const HWND window = hwnd();
   // A scale no display has is not believed: the window's own is asked.
-  int dpi = HIWORD(wParam);
+  int dpi = HIWORD(message_.wParam);
   if (!IsPlausibleDpi(dpi)) dpi = WindowDpi(window);
   // The new scale first: the owner's move to the suggested rectangle sends
   // the sizing messages, which lay the title bar out with it. A highlight or
   // fade under way belongs to the buttons' old places.
-  ApplyScale(*record, dpi);
-  record->redrawNeeded = 1;
-  record->lastHotButton = 0;
-  record->fadeIn = FadeRecord{};
-  record->fadeOut = FadeRecord{};
-  hotTitleButton = 0;
+  skin_.ApplyScale(*record_, dpi);
+  record_->redrawNeeded = 1;
+  record_->lastHotButton = 0;
+  record_->fadeIn = FadeRecord{};
+  record_->fadeOut = FadeRecord{};
+  skin_.hotTitleButton = 0;
   RECT before{};
   GetWindowRect(window, &before);
-  const LRESULT result = PassOn(window, WM_DPICHANGED, wParam, lParam);
-  const AttachedState again = FindAttached(*this, window);
-  n = again.n;
-  record = again.record;
-  if (record == nullptr) return result;
+  const LRESULT result = PassOn();
+  if (!Refind()) return result;
   // An owner that leaves the message to the default procedure keeps its
   // size: the window takes the rectangle the system suggests itself.
   RECT after{};
   GetWindowRect(window, &after);
-  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  const auto* suggested = reinterpret_cast<const RECT*>(message_.lParam);
   if (suggested != nullptr && EqualRect(&before, &after) && !EqualRect(&after, suggested)) {
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  LayOutTitleButtons(n);
-  record->redrawNeeded = 1;
+  skin_.LayOutTitleButtons(n_);
+  record_->redrawNeeded = 1;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return result;
 }
 
-LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  HDC dc = reinterpret_cast<HDC>(wParam);
-  HWND control = reinterpret_cast<HWND>(lParam);
-  if (!enabled || !translucent) return PassOn(window, message, wParam, lParam);
-  switch (message) {
+// The children's colour messages: in translucent mode they are answered with
+// the veiled background, or with no brush at all.
+LRESULT FrameWindow::OnColour() {
+  HDC dc = reinterpret_cast<HDC>(message_.wParam);
+  HWND control = reinterpret_cast<HWND>(message_.lParam);
+  if (!skin_.enabled || !skin_.translucent) return PassOn();
+  switch (message_.id) {
     case WM_CTLCOLOREDIT:
-      if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox"))
-        return PassOn(window, message, wParam, lParam);
+      if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox")) return PassOn();
       [[fallthrough]];
     case WM_CTLCOLORSTATIC: {
       SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
       SetBkMode(dc, TRANSPARENT);
       ReleaseColourObjects(control);
-      HBITMAP bitmap = MakeVeilBitmap(*this, control);
+      HBITMAP bitmap = MakeVeilBitmap(skin_, control);
       HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
       WriteHandleProp(control, kColourBrushKey, brush);
       WriteHandleProp(control, kColourBitmapKey, bitmap);
@@ -408,7 +429,7 @@ LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_CTLCOLORLISTBOX:
       if (!TextEquals(ClassNameOf(control).c_str(), "ListBox") || IsOwnerDrawnListBox(control))
-        return PassOn(window, message, wParam, lParam);
+        return PassOn();
       [[fallthrough]];
     default: {
       SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
@@ -422,10 +443,17 @@ LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void SkinFramework::OnCommand(WPARAM wParam, LPARAM lParam) {
-  HWND control = reinterpret_cast<HWND>(lParam);
-  if (!translucent || !enabled || control == nullptr) return;
-  const UINT code = HIWORD(wParam);
+// Every deactivation trims the working set on a thread of its own.
+LRESULT FrameWindow::OnActivateApp() {
+  if (message_.wParam == 0) SHCreateThread(&SkinFramework::TrimThread, nullptr, 0, nullptr);
+  return PassOn();
+}
+
+// A child whose content changed shows the veiled background again under it.
+LRESULT FrameWindow::OnCommand() {
+  HWND control = reinterpret_cast<HWND>(message_.lParam);
+  if (!skin_.translucent || !skin_.enabled || control == nullptr) return PassOn();
+  const UINT code = HIWORD(message_.wParam);
   const std::string name = ClassNameOf(control);
   bool repaint = false;
   if (TextEquals(name.c_str(), "Edit")) {
@@ -436,6 +464,20 @@ void SkinFramework::OnCommand(WPARAM wParam, LPARAM lParam) {
     repaint = code == 4 || code == 1;
   }
   if (repaint) InvalidateRect(control, nullptr, TRUE);
+  return PassOn();
+}
+
+// A tree view whose item expanded is painted again.
+LRESULT FrameWindow::OnNotify() {
+  NMHDR header{};
+  SIZE_T read = 0;
+  if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(message_.lParam),
+                        &header, sizeof header, &read) &&
+      read == sizeof header) {
+    const int code = static_cast<int>(header.code);
+    if (code == -406 || code == -405) InvalidateRect(header.hwndFrom, nullptr, TRUE);
+  }
+  return PassOn();
 }
 
 void SkinFramework::RunTitleButton(int n, int index) {

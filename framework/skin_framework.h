@@ -134,22 +134,9 @@ class SkinFramework {
   Table<WindowRecord> windows;
 
  private:
-  LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class FrameWindow;
   // The window's metrics, title-bar geometry and pictures for `dpi`.
   void ApplyScale(WindowRecord& record, int dpi);
-  // WM_DPICHANGED: the window now shows at another scale.
-  LRESULT OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam);
-  LRESULT OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCommand(WPARAM wParam, LPARAM lParam);
-  // Title-bar, moving, sizing and maximising messages; true when handled
-  // with *result (otherwise passed on).
-  bool OnFrameMessage(int n, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                      LRESULT* result);
-  void OnMouseMove(int n, HWND window, LPARAM lParam);
-  void OnMouseLeave(int n, HWND window);
-  void OnFadeTick(int n, HWND window);
-  void OnGetMinMaxInfo(int n, LPARAM lParam);
-  void OnWindowPosChanged(int n, HWND window);
   void ReleaseCaches(WindowRecord& record);
   void Renumber();
   void InstallFamilies(int n, HWND window);
