@@ -5,6 +5,7 @@
 #include "data/pictures/pictures.h"
 #include "framework/control_window.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/records.h"
@@ -521,12 +522,11 @@ bool DrawButtonItem(SkinFramework& framework, int /*windowNumber*/, const DRAWIT
 void RepaintButton(SkinFramework& framework, HWND button, bool hot) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
-  HDC dc = GetDC(button);
-  if (dc == nullptr) return;
+  const WindowDc dc(button, WindowDc::Area::kClient);
+  if (dc.get() == nullptr) return;
   RECT client{};
   GetClientRect(button, &client);
-  PaintKind(framework, record->kind, button, dc, LiveState(button, hot), client);
-  ReleaseDC(button, dc);
+  PaintKind(framework, record->kind, button, dc.get(), LiveState(button, hot), client);
 }
 
 bool MakePictureButton(SkinFramework& framework, HWND button, const void* picture,
@@ -627,17 +627,17 @@ class ButtonWindow : public ControlWindow<ButtonRecord> {
   }
   LRESULT OnPaint() {
     if (!PaintsItself()) return PassOn();
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    const UINT state = LiveState(hwnd(), framework::IsHot(framework_, hwnd()));
-    if (kind_ == kCheckBox) {
-      PaintCheckBox(framework_, hwnd(), dc, state, client);
-    } else {
-      PaintRadioButton(framework_, hwnd(), dc, state, client);
+    {
+      const PaintDc dc(hwnd());
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      const UINT state = LiveState(hwnd(), framework::IsHot(framework_, hwnd()));
+      if (kind_ == kCheckBox) {
+        PaintCheckBox(framework_, hwnd(), dc.get(), state, client);
+      } else {
+        PaintRadioButton(framework_, hwnd(), dc.get(), state, client);
+      }
     }
-    EndPaint(hwnd(), &paint);
     return Default();
   }
   LRESULT OnSetText() {

@@ -7,6 +7,7 @@
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/list_controls.h"
 #include "framework/properties.h"
 #include "framework/range_controls.h"
@@ -80,24 +81,19 @@ LRESULT PaintSelfPainter(SkinFramework& framework, const GenericControlRecord& r
   RECT client{};
   GetClientRect(control, &client);
   const POINT at = ClientOffset(control);
-  HDC snapshot = TakeBackgroundSnapshot(
-      framework, control, RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(control, &paint);
-  if (snapshot != nullptr) {
-    CallWindowProcA(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot), 0);
-    HDC veil = MakeVeilDC(framework, control);
-    if (veil != nullptr) {
-      TintBehind(framework, record, veil,
-                 RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
-      TransparentBlt(veil, at.x, at.y, client.right, client.bottom, snapshot, 0, 0, client.right,
-                     client.bottom, record.keyColour);
-      BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
-      ReleaseSnapshot(framework, veil);
-    }
-    ReleaseSnapshot(framework, snapshot);
-  }
-  EndPaint(control, &paint);
+  const Snapshot snapshot(framework, control,
+                          RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+  const PaintDc dc(control);
+  if (snapshot.dc() == nullptr) return 0;
+  CallWindowProcA(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot.dc()),
+                  0);
+  const Snapshot veil(framework, MakeVeilDC(framework, control));
+  if (veil.dc() == nullptr) return 0;
+  TintBehind(framework, record, veil.dc(),
+             RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+  TransparentBlt(veil.dc(), at.x, at.y, client.right, client.bottom, snapshot.dc(), 0, 0,
+                 client.right, client.bottom, record.keyColour);
+  BitBlt(dc.get(), 0, 0, client.right, client.bottom, veil.dc(), at.x, at.y, SRCCOPY);
   return 0;
 }
 
@@ -112,20 +108,22 @@ LRESULT PaintOnScreenPainter(SkinFramework& framework, const GenericControlRecor
   const int width = update.right - update.left;
   const int height = update.bottom - update.top;
   const POINT at = ClientOffset(control);
-  HDC dc = GetDC(control);
-  HDC snapshot = TakeBackgroundSnapshot(
-      framework, control,
-      RECT{at.x + update.left, at.y + update.top, at.x + update.right, at.y + update.bottom});
-  if (snapshot != nullptr) TintBehind(framework, record, snapshot, RECT{0, 0, width, height});
-  const LRESULT result = CallWindowProcA(record.previousProc, control, WM_PAINT,
-                                         reinterpret_cast<WPARAM>(snapshot), lParam);
-  if (snapshot != nullptr) {
-    TransparentBlt(snapshot, 0, 0, width, height, dc, update.left, update.top, width, height,
-                   record.keyColour);
-    BitBlt(dc, update.left, update.top, width, height, snapshot, 0, 0, SRCCOPY);
-    ReleaseSnapshot(framework, snapshot);
+  LRESULT result = 0;
+  {
+    const WindowDc dc(control, WindowDc::Area::kClient);
+    const Snapshot snapshot(
+        framework, control,
+        RECT{at.x + update.left, at.y + update.top, at.x + update.right, at.y + update.bottom});
+    if (snapshot.dc() != nullptr)
+      TintBehind(framework, record, snapshot.dc(), RECT{0, 0, width, height});
+    result = CallWindowProcA(record.previousProc, control, WM_PAINT,
+                             reinterpret_cast<WPARAM>(snapshot.dc()), lParam);
+    if (snapshot.dc() != nullptr) {
+      TransparentBlt(snapshot.dc(), 0, 0, width, height, dc.get(), update.left, update.top, width,
+                     height, record.keyColour);
+      BitBlt(dc.get(), update.left, update.top, width, height, snapshot.dc(), 0, 0, SRCCOPY);
+    }
   }
-  ReleaseDC(control, dc);
   InvalidateChildren(control);
   return result;
 }
@@ -258,15 +256,14 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   GetClientRect(container, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
   const POINT at = ClientOffset(container);
-  HDC layer = TakeBackgroundSnapshot(framework, container,
-                                     RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
-  if (layer == nullptr) return;
+  const Snapshot layer(framework, container,
+                       RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+  if (layer.dc() == nullptr) return;
   const Metrics metrics = window->metrics;
-  DrawContainer(*record, metrics, layer, client.right, client.bottom);
-  HDC dc = ChildClippedDC(container, target, target != nullptr ? 1 : 0);
-  BitBlt(dc, 0, 0, client.right, client.bottom, layer, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(container, dc);
-  ReleaseSnapshot(framework, layer);
+  DrawContainer(*record, metrics, layer.dc(), client.right, client.bottom);
+  const WindowDc dc(container, WindowDc::Area::kClient, target);
+  ChildClippedDC(container, dc.get(), 1);
+  BitBlt(dc.get(), 0, 0, client.right, client.bottom, layer.dc(), 0, 0, SRCCOPY);
 }
 
 void ReplaceColourBrush(HWND child, HGDIOBJ brush, HBITMAP bitmap, bool withBitmap) {
@@ -427,10 +424,10 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
   LRESULT OnPaint() {
     if (paintsItself_) return PassOn();
     const HWND container = hwnd();
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(container, &paint);
-    PaintContainer(framework_, n_, index_, dc);
-    EndPaint(container, &paint);
+    {
+      const PaintDc dc(container);
+      PaintContainer(framework_, n_, index_, dc.get());
+    }
     PaintContainer(framework_, n_, index_, nullptr);
     for (HWND child = FindWindowExA(container, nullptr, nullptr, nullptr); child != nullptr;
          child = FindWindowExA(container, child, nullptr, nullptr)) {

@@ -5,6 +5,7 @@
 #include "data/pictures/pictures.h"
 #include "framework/control_window.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/non_client.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -46,22 +47,6 @@ bool IsEdit(HWND window) {
 bool HasNoScrollBar(HWND control) {
   return !HasScrollBar(control);
 }
-
-// A window DC released when it goes out of scope.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 SIZE WindowSize(HWND window) {
   RECT rect{};
@@ -193,11 +178,8 @@ LRESULT PaintScrollBarsOnly(HWND control, LPARAM lParam) {
   if (!HasScrollBar(control)) {
     return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
   }
-  HRGN bars = ScrollBarRegion(control);
-  const LRESULT result =
-      DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), lParam);
-  if (bars != nullptr) DeleteObject(bars);
-  return result;
+  const OwnedRegion bars(ScrollBarRegion(control));
+  return DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars.get()), lParam);
 }
 
 }  // namespace
@@ -250,12 +232,12 @@ void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool 
     if (pen.Create(frame, static_cast<REAL>(m.line)))
       g.DrawRectangle(pen, ring.X, ring.Y, ring.Width, ring.Height);
   }
-  const WindowDc target(edit);
-  if (target.dc() == nullptr) return;
+  const WindowDc target(edit, WindowDc::Area::kWhole);
+  if (target.get() == nullptr) return;
   // The client area and the scroll bars are the edit's and the system's.
   const RECT inner = ClientRectInWindow(edit);
-  ExcludeClipRect(target.dc(), inner.left, inner.top, inner.right, inner.bottom);
-  BitBlt(target.dc(), 0, 0, size.cx, size.cy, snapshot.dc(), 0, 0, SRCCOPY);
+  ExcludeClipRect(target.get(), inner.left, inner.top, inner.right, inner.bottom);
+  BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.dc(), 0, 0, SRCCOPY);
 }
 
 void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot, bool focused) {
@@ -288,9 +270,8 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
     if (fill.Create(FillColour(framework))) g.FillRectangleI(fill, 0, 0, width, height);
   }
   if (keyedCount > 0) {
-    HBRUSH key = CreateSolidBrush(kMagenta);
-    for (int i = 0; i < keyedCount; ++i) FillRect(snapshot.dc(), &keyed[i], key);
-    DeleteObject(key);
+    const OwnedBrush key(CreateSolidBrush(kMagenta));
+    for (int i = 0; i < keyedCount; ++i) FillRect(snapshot.dc(), &keyed[i], key.get());
   }
   {
     gdiplus::Graphics g;
@@ -334,9 +315,9 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
                     width, height);
     }
   }
-  const WindowDc target(combo);
-  if (target.dc() == nullptr) return;
-  TransparentBlt(target.dc(), 0, 0, width, height, snapshot.dc(), 0, 0, width, height, kMagenta);
+  const WindowDc target(combo, WindowDc::Area::kWhole);
+  if (target.get() == nullptr) return;
+  TransparentBlt(target.get(), 0, 0, width, height, snapshot.dc(), 0, 0, width, height, kMagenta);
 }
 
 namespace {
@@ -512,10 +493,10 @@ class ComboWindow : public HotWithParent<ComboRecord> {
     return PassOn();
   }
   LRESULT OnPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(hwnd(), &paint);
-    Paint(IsHot(kHotCombo), Focused());
-    EndPaint(hwnd(), &paint);
+    {
+      const PaintDc paint(hwnd());
+      Paint(IsHot(kHotCombo), Focused());
+    }
     return Default();
   }
   LRESULT OnFocusChange() {

@@ -95,9 +95,21 @@ void SkinFramework::ApplyWindowRegion(HWND window) {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client{};
   GetClientRect(window, &client);
-  HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, corner, corner);
+  OwnedRegion region(CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, corner, corner));
   // The system owns the region from here on.
-  if (SetWindowRgn(window, region, TRUE) == 0) DeleteObject(region);
+  if (SetWindowRgn(window, region.get(), TRUE) != 0) region.Release();
+}
+
+namespace {}  // namespace
+
+void ReleaseBandCache(HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
+  if (dc == nullptr) return;
+  if (original != nullptr) SelectObject(dc, original);
+  DeleteDC(dc);
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  dc = nullptr;
+  original = nullptr;
+  bitmap = nullptr;
 }
 
 namespace {
@@ -105,11 +117,7 @@ namespace {
 // Replaces `dc` (deleting the previous DC and bitmap) by a new memory DC
 // holding a copy of `source` over `rect`.
 void CopyBand(HDC source, const RECT& rect, HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
-  if (dc != nullptr) {
-    SelectObject(dc, original);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-  }
+  ReleaseBandCache(dc, original, bitmap);
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   dc = CreateCompatibleDC(nullptr);
@@ -184,9 +192,11 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
     record->redrawNeeded = 0;
     return;
   }
-  HDC dc = ChildClippedDC(window, target, target != nullptr);
-  BitBlt(dc, 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(window, dc);
+  {
+    const WindowDc dc(window, WindowDc::Area::kClient, target);
+    ChildClippedDC(window, dc.get(), 1);
+    BitBlt(dc.get(), 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
+  }
   record->redrawNeeded = 0;
   if (firstPlacement == 0) RefreshSkinnedControls(*this, n);
 }
@@ -281,25 +291,16 @@ void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* 
   if (icon != nullptr)
     DrawIconEx(record->cacheDc1, area.left + m.iconGap, iconTop, icon, iconSize, iconSize, 0,
                nullptr, DI_NORMAL);
-  gdiplus::Graphics own;
-  if (graphics == nullptr) {
-    own.FromHDC(record->cacheDc1);
-    graphics = &own;
-  }
   // The text's middle sits 3 pixels below the icon's top edge plus half its size.
   const float left = static_cast<float>(area.left + m.iconGap + iconSize + m.iconTextGap);
-  gdiplus::RectF layout{left, static_cast<float>(area.top), static_cast<float>(area.right) - left,
-                        static_cast<float>(height)};
-  DrawOutlinedText(*graphics, text != nullptr ? text : "", layout, record->titleColour,
-                   record->titleShadowColour, m.titleOutline, record->titleFace.c_str(),
-                   m.Pxf(static_cast<float>(record->titleFontSize)), record->titleFontStyle,
-                   gdiplus::kStringAlignmentNear, gdiplus::kStringAlignmentCenter);
-  if (graphics == &own) {
-    own.Delete();
-    HDC dc = GetDC(record->window);
-    BitBlt(dc, area.left, area.top, width, height, record->cacheDc1, area.left, area.top, SRCCOPY);
-    ReleaseDC(record->window, dc);
-  }
+  const gdiplus::RectF layout{left, static_cast<float>(area.top),
+                              static_cast<float>(area.right) - left, static_cast<float>(height)};
+  DrawIntoCache(*record, graphics, area, [&](gdiplus::Graphics& g) {
+    DrawOutlinedText(g, text != nullptr ? text : "", layout, record->titleColour,
+                     record->titleShadowColour, m.titleOutline, record->titleFace.c_str(),
+                     m.Pxf(static_cast<float>(record->titleFontSize)), record->titleFontStyle,
+                     gdiplus::kStringAlignmentNear, gdiplus::kStringAlignmentCenter);
+  });
 }
 
 void SkinFramework::SetBackground(const char* path, const uint8_t* bytes, uint32_t size,

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "framework/control_window.h"
+#include "framework/gdi_handles.h"
 #include "framework/metrics.h"
 #include "framework/records.h"
 #include "gdiplus/graphics.h"
@@ -35,8 +36,31 @@ struct SizingZone {
   LPCSTR cursor = nullptr;
 };
 SizingZone SizingZoneAt(int x, int y, const RECT& client, int zone);
+// Frees cache DC 2 or 3 of a window (the band copies): its first object goes
+// back, the DC and its bitmap are deleted, and all three are forgotten.
+void ReleaseBandCache(HDC& dc, HGDIOBJ& original, HBITMAP& bitmap);
 // Height of the taskbar (0 when there is none).
 RECT WorkArea();
+
+// Draws into cache DC 1 of `record` with `graphics` when one is given (inside
+// a full rendering); otherwise with a graphics of its own, ended before
+// `area` of the cache is shown on the window at once.
+template <class Draw>
+void DrawIntoCache(const WindowRecord& record, gdiplus::Graphics* graphics, const RECT& area,
+                   Draw draw) {
+  if (graphics != nullptr) {
+    draw(*graphics);
+    return;
+  }
+  {
+    gdiplus::Graphics own;
+    own.FromHDC(record.cacheDc1);
+    draw(own);
+  }
+  const WindowDc dc(record.window, WindowDc::Area::kClient);
+  BitBlt(dc.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+         record.cacheDc1, area.left, area.top, SRCCOPY);
+}
 
 // One message to an attached window: its message map (Handle) sends the
 // frame's messages to the handlers below and passes every other one on.

@@ -121,25 +121,15 @@ void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphic
   // The clean title band lies in cache DC 2.
   if (record->cacheDc2 != nullptr)
     BitBlt(record->cacheDc1, x, y, w, h, record->cacheDc2, x, y, SRCCOPY);
-  gdiplus::Graphics own;
-  gdiplus::Graphics* g = graphics;
-  if (g == nullptr) {
-    own.FromHDC(record->cacheDc1);
-    g = &own;
-  }
-  int value = highlight.value_or(hot || pressed ? 240 : 0);
-  if (value > 0) DrawHighlight(*g, n, index, value);
+  const int value = highlight.value_or(hot || pressed ? 240 : 0);
   const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
   gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();
   // Pressed: the image sinks by a pixel of the design.
   const int shift = pressed ? record->metrics.pressedShift : 0;
-  if (image != nullptr) DrawPictureAt(*g, *image, x + shift, y + shift, w, h);
-  if (graphics == nullptr) {
-    own.Delete();
-    HDC dc = GetDC(record->window);
-    BitBlt(dc, x, y, w, h, record->cacheDc1, x, y, SRCCOPY);
-    ReleaseDC(record->window, dc);
-  }
+  DrawIntoCache(*record, graphics, RECT{x, y, x + w, y + h}, [&](gdiplus::Graphics& g) {
+    if (value > 0) DrawHighlight(g, n, index, value);
+    if (image != nullptr) DrawPictureAt(g, *image, x + shift, y + shift, w, h);
+  });
 }
 
 void SkinFramework::Press(int n, LPARAM lParam, const RECT& client) {

@@ -9,6 +9,7 @@
 #include "framework/control_window.h"
 #include "framework/drawing_helpers.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/non_client.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
@@ -144,20 +145,20 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const
     int iconWidth = 16;
     int iconHeight = 16;
     if (GetIconInfo(icon, &info)) {
+      // GetIconInfo makes copies of the icon's bitmaps.
+      const OwnedBitmap colour(info.hbmColor);
+      const OwnedBitmap mask(info.hbmMask);
       BITMAP bits{};
       if (GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bits, &bits)) {
         iconWidth = bits.bmWidth;
         iconHeight = info.hbmColor != nullptr ? bits.bmHeight : bits.bmHeight / 2;
       }
-      if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-      if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
     }
-    HDC dc = graphics.GetDC();
-    if (dc != nullptr) {
-      DrawIconEx(dc, rect.left + m.headerIconPadding,
+    const GraphicsDc dc(graphics);
+    if (dc.get() != nullptr) {
+      DrawIconEx(dc.get(), rect.left + m.headerIconPadding,
                  rect.top + (rect.bottom - rect.top - iconHeight) / 2, icon, iconWidth, iconHeight,
                  0, nullptr, DI_NORMAL);
-      graphics.ReleaseDC(dc);
     }
     textLeft =
         static_cast<float>(rect.left + m.headerIconPadding + iconWidth + m.headerIconPadding);
@@ -196,8 +197,8 @@ void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
   const int width = windowRect.right - windowRect.left;
   const int height = windowRect.bottom - windowRect.top;
   if (width <= 0 || height <= 0) return;
-  HDC strip = TakeBackgroundSnapshot(framework, header, RECT{0, 0, width, height});
-  if (strip == nullptr) return;
+  const Snapshot strip(framework, header, RECT{0, 0, width, height});
+  if (strip.dc() == nullptr) return;
 
   // The last item of a list view's header reaches the list view's right edge.
   LONG listRight = -1;
@@ -213,7 +214,7 @@ void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
   const HeaderFont font = FontOf(*record, m);
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(strip)) {
+    if (graphics.FromHDC(strip.dc())) {
       const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
       for (int item = 1; item <= count; ++item) {
         RECT rect{};
@@ -226,20 +227,17 @@ void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
         data.cchTextMax = sizeof text;
         SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(item - 1),
                      reinterpret_cast<LPARAM>(&data));
-        HICON icon = nullptr;
-        if ((data.fmt & HDF_IMAGE) != 0 && record->imageList != nullptr)
-          icon = ImageList_GetIcon(static_cast<HIMAGELIST>(record->imageList), data.iImage,
-                                   ILD_TRANSPARENT);
+        const OwnedIcon icon((data.fmt & HDF_IMAGE) != 0 && record->imageList != nullptr
+                                 ? ImageList_GetIcon(static_cast<HIMAGELIST>(record->imageList),
+                                                     data.iImage, ILD_TRANSPARENT)
+                                 : nullptr);
         if (item == count && listRight > rect.right) rect.right = listRight;
-        DrawHeaderItem(framework, graphics, m, *record, item, rect, data, icon, font);
-        if (icon != nullptr) DestroyIcon(icon);
+        DrawHeaderItem(framework, graphics, m, *record, item, rect, data, icon.get(), font);
       }
     }
   }
-  HDC dc = target != nullptr ? target : GetDC(header);
-  BitBlt(dc, 0, 0, width, height, strip, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(header, dc);
-  ReleaseSnapshot(framework, strip);
+  const WindowDc dc(header, WindowDc::Area::kClient, target);
+  BitBlt(dc.get(), 0, 0, width, height, strip.dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace
@@ -377,11 +375,9 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     const HWND control = hwnd();
     PaintFrame(std::nullopt);
     if (HasScrollBar(control)) {
-      HRGN bars = ScrollBarRegion(control);
-      const LRESULT result =
-          DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), message_.lParam);
-      if (bars != nullptr) DeleteObject(bars);
-      return result;
+      const OwnedRegion bars(ScrollBarRegion(control));
+      return DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars.get()),
+                            message_.lParam);
     }
     // No region: the system's own edge stays unpainted, the frame above holds.
     return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), message_.lParam);
@@ -409,19 +405,19 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     GetClientRect(control, &client);
     const POINT at = ClientOffset(control);
     const RECT area{at.x, at.y, at.x + client.right, at.y + client.bottom};
-    HDC snapshot = TakeBackgroundSnapshot(framework_, control, area);
-    if (snapshot == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, 0);
-    CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot), 0);
-    HDC veil = MakeVeilDC(framework_, control);
-    HDC dc = ChildClippedDC(control, nullptr, 0);
-    if (veil != nullptr) {
-      TransparentBlt(veil, at.x, at.y, client.right, client.bottom, snapshot, 0, 0, client.right,
-                     client.bottom, kKeyColour);
-      BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
-      ReleaseSnapshot(framework_, veil);
+    {
+      const Snapshot snapshot(framework_, control, area);
+      if (snapshot.dc() == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, 0);
+      CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot.dc()), 0);
+      const Snapshot veil(framework_, MakeVeilDC(framework_, control));
+      const WindowDc dc(control, WindowDc::Area::kClient);
+      ChildClippedDC(control, dc.get(), 1);
+      if (veil.dc() != nullptr) {
+        TransparentBlt(veil.dc(), at.x, at.y, client.right, client.bottom, snapshot.dc(), 0, 0,
+                       client.right, client.bottom, kKeyColour);
+        BitBlt(dc.get(), 0, 0, client.right, client.bottom, veil.dc(), at.x, at.y, SRCCOPY);
+      }
     }
-    ReleaseDC(control, dc);
-    ReleaseSnapshot(framework_, snapshot);
     return DefWindowProcA(control, WM_PAINT, 0, 0);
   }
   // List views and list boxes draw their items straight onto the veil.
@@ -429,20 +425,19 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     const HWND control = hwnd();
     const WNDPROC previous = message_.previous;
     const LPARAM lParam = message_.lParam;
-    HDC veil = MakeVeilDC(framework_, control);
-    if (veil == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, lParam);
-    RECT client{};
-    GetClientRect(control, &client);
-    const POINT at = ClientOffset(control);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(control, &paint);
-    POINT origin{};
-    SetViewportOrgEx(veil, at.x, at.y, &origin);
-    CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(veil), 0);
-    SetViewportOrgEx(veil, origin.x, origin.y, nullptr);
-    BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
-    EndPaint(control, &paint);
-    ReleaseSnapshot(framework_, veil);
+    {
+      const Snapshot veil(framework_, MakeVeilDC(framework_, control));
+      if (veil.dc() == nullptr) return CallWindowProcA(previous, control, WM_PAINT, 0, lParam);
+      RECT client{};
+      GetClientRect(control, &client);
+      const POINT at = ClientOffset(control);
+      const PaintDc dc(control);
+      POINT origin{};
+      SetViewportOrgEx(veil.dc(), at.x, at.y, &origin);
+      CallWindowProcA(previous, control, WM_PAINT, reinterpret_cast<WPARAM>(veil.dc()), 0);
+      SetViewportOrgEx(veil.dc(), origin.x, origin.y, nullptr);
+      BitBlt(dc.get(), 0, 0, client.right, client.bottom, veil.dc(), at.x, at.y, SRCCOPY);
+    }
     InvalidateChildren(control);
     return DefWindowProcA(control, WM_PAINT, 0, lParam);
   }
@@ -521,10 +516,10 @@ class HeaderWindow : public ControlWindow<HeaderRecord> {
     return 1;
   }
   LRESULT OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
-    PaintHeaderInto(framework_, n_, index_, dc);
-    EndPaint(hwnd(), &paint);
+    {
+      const PaintDc dc(hwnd());
+      PaintHeaderInto(framework_, n_, index_, dc.get());
+    }
     return Default();
   }
   // A list view's header keeps the face it was given: a new font (a new
@@ -577,11 +572,11 @@ void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::
   const int height = windowRect.bottom - windowRect.top;
   if (width <= 0 || height <= 0) return;
   const RECT client = ClientRectInWindow(control);
-  HDC layer = TakeBackgroundSnapshot(framework, control, RECT{0, 0, width, height});
-  if (layer == nullptr) return;
+  const Snapshot layer(framework, control, RECT{0, 0, width, height});
+  if (layer.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(layer)) {
+    if (graphics.FromHDC(layer.dc())) {
       const gdiplus::ARGB key = ToArgb(kKeyColour, 0, 0);
       if (IsClass(control, "ComboLBox") || !HasBorder(control)) {
         graphics.Clear(key);
@@ -619,11 +614,9 @@ void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::
       }
     }
   }
-  HDC dc = GetWindowDC(control);
-  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-  TransparentBlt(dc, 0, 0, width, height, layer, 0, 0, width, height, kKeyColour);
-  ReleaseDC(control, dc);
-  ReleaseSnapshot(framework, layer);
+  const WindowDc dc(control, WindowDc::Area::kWhole);
+  ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+  TransparentBlt(dc.get(), 0, 0, width, height, layer.dc(), 0, 0, width, height, kKeyColour);
 }
 
 void PaintHeader(SkinFramework& framework, int windowNumber, int index) {

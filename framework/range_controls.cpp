@@ -8,6 +8,7 @@
 #include "data/pictures/pictures.h"
 #include "framework/control_window.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
@@ -97,9 +98,8 @@ gdiplus::RectF InsideEdge(const Metrics& m, SIZE size) {
 
 // Copies a finished drawing to the control's window DC (or to `target`).
 void Present(HWND control, HDC snapshot, SIZE size, HDC target) {
-  HDC dc = target != nullptr ? target : GetWindowDC(control);
-  BitBlt(dc, 0, 0, size.cx, size.cy, snapshot, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(control, dc);
+  const WindowDc dc(control, WindowDc::Area::kWhole, target);
+  BitBlt(dc.get(), 0, 0, size.cx, size.cy, snapshot, 0, 0, SRCCOPY);
 }
 
 // ---- trackbar ----
@@ -371,10 +371,10 @@ class TrackbarWindow : public ControlWindow<TrackbarRecord> {
     return 1;
   }
   LRESULT OnPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(hwnd(), &paint);
-    Paint();
-    EndPaint(hwnd(), &paint);
+    {
+      const PaintDc paint(hwnd());
+      Paint();
+    }
     return Default();
   }
 };
@@ -406,10 +406,10 @@ class ProgressWindow : public ControlWindow<ProgressRecord> {
     return 1;
   }
   LRESULT OnPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(hwnd(), &paint);
-    Paint();
-    EndPaint(hwnd(), &paint);
+    {
+      const PaintDc paint(hwnd());
+      Paint();
+    }
     return Default();
   }
   LRESULT OnRepaint() {
@@ -467,10 +467,10 @@ class UpDownWindow : public ControlWindow<UpDownRecord> {
     return PassOn();
   }
   LRESULT OnPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(hwnd(), &paint);
-    PaintFromRecord();
-    EndPaint(hwnd(), &paint);
+    {
+      const PaintDc paint(hwnd());
+      PaintFromRecord();
+    }
     return Default();
   }
   LRESULT OnEraseBackground() {
@@ -504,15 +504,14 @@ void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
   if (record == nullptr || record->window == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
-  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
-  if (snapshot == nullptr) return;
+  const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot))
+    if (graphics.FromHDC(snapshot.dc()))
       DrawTrackbar(framework, graphics, MetricsOf(framework, record->window), *record, size);
   }
-  Present(record->window, snapshot, size, nullptr);
-  ReleaseSnapshot(framework, snapshot);
+  Present(record->window, snapshot.dc(), size, nullptr);
 }
 
 void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC target) {
@@ -521,15 +520,14 @@ void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC
   if (record == nullptr || record->window == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
-  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
-  if (snapshot == nullptr) return;
+  const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot))
+    if (graphics.FromHDC(snapshot.dc()))
       DrawProgress(framework, graphics, MetricsOf(framework, record->window), *record, size);
   }
-  Present(record->window, snapshot, size, target);
-  ReleaseSnapshot(framework, snapshot);
+  Present(record->window, snapshot.dc(), size, target);
 }
 
 void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
@@ -544,16 +542,15 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
   int hotHalf = record->hotHalf;
   if (mouse || hotHalf == 0)
     hotHalf = SecondHalf(*record, size, mouse.value_or(record->lastMouse)) ? 2 : 1;
-  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
-  if (snapshot == nullptr) return;
+  const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot))
+    if (graphics.FromHDC(snapshot.dc()))
       DrawUpDown(framework, graphics, MetricsOf(framework, record->window), *record, size,
                  hot.value_or(record->hot != 0), pressed.value_or(record->pressed != 0), hotHalf);
   }
-  Present(record->window, snapshot, size, nullptr);
-  ReleaseSnapshot(framework, snapshot);
+  Present(record->window, snapshot.dc(), size, nullptr);
 }
 
 int UpDownHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM mouse) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/gdi_handles.h"
 #include "framework/properties.h"
 #include "framework/skin_framework.h"
 #include "gdiplus/brushes.h"
@@ -165,22 +166,20 @@ void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget
   int width = windowRect.right - windowRect.left;
   int height = windowRect.bottom - windowRect.top;
   RECT rect{0, 0, width, height};
-  HDC snapshot = TakeBackgroundSnapshot(framework, control, rect);
-  if (snapshot == nullptr) return;
-  FillVeil(framework, snapshot, width, height);
+  const Snapshot snapshot(framework, control, rect);
+  if (snapshot.dc() == nullptr) return;
+  FillVeil(framework, snapshot.dc(), width, height);
   if (useTarget) {
     // The given DC is the erase DC of the client area, whose origin lies
     // inside the control's edges.
     POINT origin{0, 0};
     ClientToScreen(control, &origin);
-    BitBlt(target, windowRect.left - origin.x, windowRect.top - origin.y, width, height, snapshot,
-           0, 0, SRCCOPY);
+    BitBlt(target, windowRect.left - origin.x, windowRect.top - origin.y, width, height,
+           snapshot.dc(), 0, 0, SRCCOPY);
   } else {
-    HDC windowDc = GetWindowDC(control);
-    BitBlt(windowDc, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);
-    ReleaseDC(control, windowDc);
+    const WindowDc windowDc(control, WindowDc::Area::kWhole);
+    BitBlt(windowDc.get(), 0, 0, width, height, snapshot.dc(), 0, 0, SRCCOPY);
   }
-  ReleaseSnapshot(framework, snapshot);
 }
 
 HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control) {
@@ -222,19 +221,15 @@ gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float heigh
 FontDescription DescribeFont(HWND control) {
   FontDescription description;
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-  HDC dc = GetDC(control);
+  const WindowDc dc(control, WindowDc::Area::kClient);
   gdiplus::Font gpFont;
-  bool made = font != nullptr ? gpFont.FromHFont(dc, font) : gpFont.FromDC(dc);
+  bool made = font != nullptr ? gpFont.FromHFont(dc.get(), font) : gpFont.FromDC(dc.get());
   if (made) {
-    gdiplus::FontFamily family;
-    if (gpFont.GetFamily(&family)) {
-      description.face = family.GetFamilyName();
-      family.Delete();
-    }
+    FontFamilyOf family(gpFont);
+    if (family.get() != nullptr) description.face = family.get()->GetFamilyName();
     description.size = static_cast<int>(gpFont.GetSize());
     description.style = gpFont.GetStyle();
   }
-  ReleaseDC(control, dc);
   return description;
 }
 

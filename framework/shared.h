@@ -52,6 +52,8 @@ class Snapshot {
  public:
   Snapshot(SkinFramework& framework, HWND control, const RECT& area)
       : framework_(framework), dc_(TakeBackgroundSnapshot(framework, control, area)) {}
+  // Takes over a snapshot made elsewhere (MakeVeilDC).
+  Snapshot(SkinFramework& framework, HDC taken) : framework_(framework), dc_(taken) {}
   ~Snapshot() {
     if (dc_ != nullptr) ReleaseSnapshot(framework_, dc_);
   }

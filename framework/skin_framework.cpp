@@ -11,6 +11,7 @@
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/list_controls.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -328,10 +329,8 @@ LRESULT FrameWindow::OnShowWindow() {
     if (record_->minimised) {
       record_->minimised = 0;
     } else {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      skin_.RenderFrame(n_, dc, true);
-      EndPaint(hwnd(), &paint);
+      const PaintDc dc(hwnd());
+      skin_.RenderFrame(n_, dc.get(), true);
     }
   }
   return PassOn();
@@ -344,18 +343,17 @@ LRESULT FrameWindow::OnEraseBackground() {
 
 // The cache is copied, or the frame rendered again when it is due.
 LRESULT FrameWindow::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(hwnd(), &paint);
-  if (record_->minimised) {
-    EndPaint(hwnd(), &paint);
-    return Default();
+  {
+    const PaintDc dc(hwnd());
+    // A minimised window shows nothing.
+    if (!record_->minimised) {
+      if (!record_->redrawNeeded && record_->cacheDc1 != nullptr) {
+        skin_.CopyCache(n_, dc.get());
+      } else {
+        skin_.RenderFrame(n_, dc.get(), true);
+      }
+    }
   }
-  if (!record_->redrawNeeded && record_->cacheDc1 != nullptr) {
-    skin_.CopyCache(n_, dc);
-  } else {
-    skin_.RenderFrame(n_, dc, true);
-  }
-  EndPaint(hwnd(), &paint);
   return Default();
 }
 
@@ -577,17 +575,8 @@ void SkinFramework::ReleaseCaches(WindowRecord& record) {
     WriteProp(window, kCacheBitmapKey, 0);
     record.cacheDc1 = nullptr;
   }
-  auto release = [](HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
-    if (dc == nullptr) return;
-    if (original != nullptr) SelectObject(dc, original);
-    DeleteDC(dc);
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    dc = nullptr;
-    original = nullptr;
-    bitmap = nullptr;
-  };
-  release(record.cacheDc2, record.cache2Original, record.cache2Bitmap);
-  release(record.cacheDc3, record.cache3Original, record.cache3Bitmap);
+  ReleaseBandCache(record.cacheDc2, record.cache2Original, record.cache2Bitmap);
+  ReleaseBandCache(record.cacheDc3, record.cache3Original, record.cache3Bitmap);
 }
 
 void SkinFramework::DetachWindow(HWND window) {
