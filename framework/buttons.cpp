@@ -519,6 +519,14 @@ bool DrawButtonItem(SkinFramework& framework, int /*windowNumber*/, const DRAWIT
   }
 }
 
+bool DrawButtonItemAt(SkinFramework& framework, int windowNumber, LPARAM item) {
+  DRAWITEMSTRUCT copy{};
+  SIZE_T read = 0;
+  return ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(item), &copy,
+                           sizeof copy, &read) &&
+         read == sizeof copy && DrawButtonItem(framework, windowNumber, copy);
+}
+
 void RepaintButton(SkinFramework& framework, HWND button, bool hot) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;

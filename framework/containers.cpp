@@ -266,15 +266,6 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   BitBlt(dc.get(), 0, 0, client.right, client.bottom, layer.dc(), 0, 0, SRCCOPY);
 }
 
-void ReplaceColourBrush(HWND child, HGDIOBJ brush, HBITMAP bitmap, bool withBitmap) {
-  if (HGDIOBJ old = ReadHandleProp<HGDIOBJ>(child, kColourBrushKey)) DeleteObject(old);
-  if (withBitmap) {
-    if (HGDIOBJ old = ReadHandleProp<HGDIOBJ>(child, kColourBitmapKey)) DeleteObject(old);
-    WriteHandleProp(child, kColourBitmapKey, bitmap);
-  }
-  WriteHandleProp(child, kColourBrushKey, brush);
-}
-
 }  // namespace
 
 void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<COLORREF> keyColour,
@@ -442,14 +433,7 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
     return 1;
   }
   LRESULT OnDrawItem() {
-    DRAWITEMSTRUCT item{};
-    SIZE_T read = 0;
-    if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(message_.lParam),
-                          &item, sizeof item, &read) &&
-        read == sizeof item && DrawButtonItem(framework_, n_, item)) {
-      return TRUE;
-    }
-    return PassOn();
+    return DrawButtonItemAt(framework_, n_, message_.lParam) ? TRUE : PassOn();
   }
   LRESULT OnColour() {
     const UINT message = message_.id;
@@ -458,19 +442,10 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
     if (!framework_.enabled || !framework_.translucent || child == nullptr) return PassOn();
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
       if (IsClass(GetParent(child), "ComboBox")) return PassOn();
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      HBITMAP bitmap = MakeVeilBitmap(framework_, child);
-      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-      ReplaceColourBrush(child, brush, bitmap, true);
-      return reinterpret_cast<LRESULT>(brush);
+      return AnswerWithVeil(framework_, dc, child);
     }
     if (message == WM_CTLCOLORLISTBOX && IsOwnerDrawnListBox(child)) return PassOn();
-    SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ none = GetStockObject(NULL_BRUSH);
-    ReplaceColourBrush(child, none, nullptr, false);
-    return reinterpret_cast<LRESULT>(none);
+    return AnswerWithNoBrush(dc, child);
   }
   // A new font (a new display scale, say): the caption follows it.
   LRESULT OnSetFont() {
@@ -494,8 +469,7 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
     HWND child = reinterpret_cast<HWND>(message_.lParam);
     const WORD code = HIWORD(message_.wParam);
     if (framework_.translucent && framework_.enabled && child != nullptr &&
-        IsClass(child, "Edit") &&
-        (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE))
+        IsClass(child, "Edit") && EditNeedsVeilAgain(code))
       InvalidateRect(child, nullptr, TRUE);
     return PassOn();
   }

@@ -68,16 +68,6 @@ ARGB FillColour(const SkinFramework& framework) {
   return framework.translucent ? Colour(kWhite, framework.veilAlpha) : Colour(kWhite, 255);
 }
 
-// The colour brush and its bitmap of an edit, deleted and forgotten.
-void ReleaseColourObjects(HWND control) {
-  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
-  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
-  if (brush != nullptr) DeleteObject(brush);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  WriteProp(control, kColourBrushKey, 0);
-  WriteProp(control, kColourBitmapKey, 0);
-}
-
 constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
 constexpr Family<ComboRecord> kComboFamily{&WindowRecord::combos};
 
@@ -170,16 +160,6 @@ void DrawComboText(gdiplus::Graphics& g, const Metrics& m, const std::string& te
                               static_cast<REAL>(width - m.dropButtonWidth - m.comboTextMargin),
                               static_cast<REAL>(size + m.comboTextMargin)};
   g.DrawString(text.c_str(), font, layout, &format, brush);
-}
-
-// WM_NCPAINT's default painting kept to the scroll bars: the frame is ours.
-// Without bars the default painting gets no region at all.
-LRESULT PaintScrollBarsOnly(HWND control, LPARAM lParam) {
-  if (!HasScrollBar(control)) {
-    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
-  }
-  const OwnedRegion bars(ScrollBarRegion(control));
-  return DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars.get()), lParam);
 }
 
 }  // namespace
@@ -517,23 +497,14 @@ class ComboWindow : public HotWithParent<ComboRecord> {
   }
   LRESULT OnEditColour() {
     if (!Translucent()) return PassOn();
-    HDC dc = reinterpret_cast<HDC>(message_.wParam);
-    const HWND edit = reinterpret_cast<HWND>(message_.lParam);
-    SetTextColor(dc, static_cast<COLORREF>(ReadProp(edit, kTextColourKey)));
-    SetBkMode(dc, TRANSPARENT);
-    ReleaseColourObjects(edit);
-    HBITMAP bitmap = MakeVeilBitmap(framework_, edit);
-    HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-    WriteHandleProp(edit, kColourBrushKey, brush);
-    WriteHandleProp(edit, kColourBitmapKey, bitmap);
-    return reinterpret_cast<LRESULT>(brush);
+    return AnswerWithVeil(framework_, reinterpret_cast<HDC>(message_.wParam),
+                          reinterpret_cast<HWND>(message_.lParam));
   }
   LRESULT OnCommand() {
     if (!Translucent() || !framework_.enabled) return PassOn();
     const HWND child = reinterpret_cast<HWND>(message_.lParam);
     const UINT code = HIWORD(message_.wParam);
-    if (IsEdit(child) &&
-        (code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE)) {
+    if (IsEdit(child) && EditNeedsVeilAgain(code)) {
       InvalidateRect(child, nullptr, TRUE);
     }
     return PassOn();

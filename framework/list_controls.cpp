@@ -372,15 +372,9 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     return PassOn();
   }
   LRESULT OnNcPaint() {
-    const HWND control = hwnd();
     PaintFrame(std::nullopt);
-    if (HasScrollBar(control)) {
-      const OwnedRegion bars(ScrollBarRegion(control));
-      return DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars.get()),
-                            message_.lParam);
-    }
-    // No region: the system's own edge stays unpainted, the frame above holds.
-    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), message_.lParam);
+    // The system's own edge stays unpainted, the frame above holds.
+    return PaintScrollBarsOnly(hwnd(), message_.lParam);
   }
   LRESULT OnKeyDown() {
     if (message_.wParam >= VK_LEFT && message_.wParam <= VK_DOWN) record_.arrowKeyHeld = 1;

@@ -51,6 +51,13 @@ bool HasScrollBar(HWND control) {
   return (GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) != 0;
 }
 
+LRESULT PaintScrollBarsOnly(HWND control, LPARAM lParam) {
+  if (!HasScrollBar(control))
+    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
+  const OwnedRegion bars(ScrollBarRegion(control));
+  return DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars.get()), lParam);
+}
+
 HRGN ScrollBarRegion(HWND control) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   OwnedRegion a;

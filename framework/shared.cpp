@@ -206,6 +206,41 @@ HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control) {
   return bitmap;
 }
 
+bool EditNeedsVeilAgain(UINT code) {
+  return code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+}
+
+void ReleaseColourObjects(HWND control) {
+  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
+  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
+  if (brush != nullptr) DeleteObject(brush);
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  WriteProp(control, kColourBrushKey, 0);
+  WriteProp(control, kColourBitmapKey, 0);
+}
+
+LRESULT AnswerWithVeil(SkinFramework& framework, HDC dc, HWND control) {
+  SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+  SetBkMode(dc, TRANSPARENT);
+  ReleaseColourObjects(control);
+  HBITMAP bitmap = MakeVeilBitmap(framework, control);
+  HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
+  WriteHandleProp(control, kColourBrushKey, brush);
+  WriteHandleProp(control, kColourBitmapKey, bitmap);
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+LRESULT AnswerWithNoBrush(HDC dc, HWND control) {
+  SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+  SetBkMode(dc, TRANSPARENT);
+  // The bitmap of an earlier veil stays until the next veil or the end.
+  HGDIOBJ old = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
+  if (old != nullptr) DeleteObject(old);
+  HGDIOBJ empty = GetStockObject(NULL_BRUSH);
+  WriteHandleProp(control, kColourBrushKey, empty);
+  return reinterpret_cast<LRESULT>(empty);
+}
+
 gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float height, int cornerSize) {
   float c = static_cast<float>(std::clamp(cornerSize, 1, 100));
   gdiplus::GraphicsPath path;

@@ -72,6 +72,18 @@ void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget
 // The veiled background of the control's client area; the caller owns it.
 HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control);
 
+// The answers to a child's WM_CTLCOLOR* message in translucent mode: its
+// text colour ("Kj_Ztys") on a transparent background, over the veiled
+// background as a pattern brush, or over no brush at all. The brush (and the
+// bitmap behind it) stays with the control in "Kj_dxjb" and "Kj_wtjb" until
+// the next answer replaces it or ReleaseColourObjects frees it.
+LRESULT AnswerWithVeil(SkinFramework& framework, HDC dc, HWND control);
+LRESULT AnswerWithNoBrush(HDC dc, HWND control);
+void ReleaseColourObjects(HWND control);
+// An edit's notifications after which its veiled background is painted again
+// (scrolled, changed).
+bool EditNeedsVeilAgain(UINT code);
+
 // A closed figure of four corner arcs; the corner size is clamped to 1..100.
 gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float height, int cornerSize);
 

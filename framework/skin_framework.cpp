@@ -49,17 +49,6 @@ TitleButton MakeTitleButton(const ButtonDescription& description) {
   return button;
 }
 
-// The colour brush and its bitmap a control got for WM_CTLCOLOR*, deleted
-// once and forgotten.
-void ReleaseColourObjects(HWND control) {
-  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
-  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
-  if (brush != nullptr) DeleteObject(brush);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  WriteProp(control, kColourBrushKey, 0);
-  WriteProp(control, kColourBitmapKey, 0);
-}
-
 BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
   ReleaseColourObjects(child);
   return TRUE;
@@ -360,14 +349,7 @@ LRESULT FrameWindow::OnPaint() {
 // Owner-drawn list boxes, combo boxes, statics and menu items are the
 // window's own to draw.
 LRESULT FrameWindow::OnDrawItem() {
-  DRAWITEMSTRUCT item{};
-  SIZE_T read = 0;
-  if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(message_.lParam), &item,
-                        sizeof item, &read) &&
-      read == sizeof item && DrawButtonItem(skin_, n_, item)) {
-    return TRUE;
-  }
-  return PassOn();
+  return DrawButtonItemAt(skin_, n_, message_.lParam) ? TRUE : PassOn();
 }
 
 // WM_DPICHANGED: the window now shows at another scale.
@@ -415,29 +397,14 @@ LRESULT FrameWindow::OnColour() {
     case WM_CTLCOLOREDIT:
       if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox")) return PassOn();
       [[fallthrough]];
-    case WM_CTLCOLORSTATIC: {
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      ReleaseColourObjects(control);
-      HBITMAP bitmap = MakeVeilBitmap(skin_, control);
-      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-      WriteHandleProp(control, kColourBrushKey, brush);
-      WriteHandleProp(control, kColourBitmapKey, bitmap);
-      return reinterpret_cast<LRESULT>(brush);
-    }
+    case WM_CTLCOLORSTATIC:
+      return AnswerWithVeil(skin_, dc, control);
     case WM_CTLCOLORLISTBOX:
       if (!TextEquals(ClassNameOf(control).c_str(), "ListBox") || IsOwnerDrawnListBox(control))
         return PassOn();
       [[fallthrough]];
-    default: {
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      HGDIOBJ old = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
-      if (old != nullptr) DeleteObject(old);
-      HGDIOBJ empty = GetStockObject(NULL_BRUSH);
-      WriteHandleProp(control, kColourBrushKey, empty);
-      return reinterpret_cast<LRESULT>(empty);
-    }
+    default:
+      return AnswerWithNoBrush(dc, control);
   }
 }
 
@@ -455,7 +422,7 @@ LRESULT FrameWindow::OnCommand() {
   const std::string name = ClassNameOf(control);
   bool repaint = false;
   if (TextEquals(name.c_str(), "Edit")) {
-    repaint = code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+    repaint = EditNeedsVeilAgain(code);
   } else if (TextEquals(name.c_str(), "ListBox")) {
     repaint = code == 1 || code == 3;
   } else if (TextEquals(name.c_str(), "ComboBox")) {
