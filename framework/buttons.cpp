@@ -333,8 +333,8 @@ bool MakePicture(SkinFramework& framework, HWND control, const void* picture, un
   if (record == nullptr || record->kind != kPushButton || picture == nullptr) return false;
   auto image = std::make_shared<gdiplus::Image>();
   if (!image->LoadFromBytes(picture, length)) return false;
-  record->kindValues[0] = static_cast<int>(image->GetWidth());
-  record->kindValues[1] = static_cast<int>(image->GetHeight());
+  record->pictureWidth = static_cast<int>(image->GetWidth());
+  record->pictureHeight = static_cast<int>(image->GetHeight());
   record->image = std::move(image);
   record->kind = kind;
   InvalidateRect(control, nullptr, TRUE);
@@ -466,8 +466,8 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
         const int sink = (state & ODS_SELECTED) ? m.pressedShift : 0;
         gdiplus::Image* picture =
             record->image && record->image->HasObject() ? record->image.get() : nullptr;
-        const int pictureWidth = record->kindValues[0];
-        const int pictureHeight = record->kindValues[1];
+        const int pictureWidth = record->pictureWidth;
+        const int pictureHeight = record->pictureHeight;
         const int in = m.pictureInset;
         const int gap = m.pictureCaptionGap;
         if (record->kind == kPictureButton1) {

@@ -310,10 +310,10 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
     record.window = container;
     record.colour = colour.value_or(0);
     record.alpha = alpha.value_or(255);
-    record.secondValue = secondValue.value_or(0);
+    record.callerValue = secondValue.value_or(0);
     record.option = option.value_or(1);
     if (IsClass(container, "Button") && (GetWindowLongA(container, GWL_STYLE) & 0x4) != 0) {
-      record.groupBox = 1;
+      record.groupBox = true;
       ReadCaptionFont(record, window->metrics);
     }
   }

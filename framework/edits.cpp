@@ -310,12 +310,12 @@ class HotWithParent : public ControlWindow<Record> {
  protected:
   using ControlWindow<Record>::ControlWindow;
   bool BecomesHotWithParent(int kind) {
-    const LONG_PTR parent = reinterpret_cast<LONG_PTR>(GetParent(this->hwnd()));
-    return this->BecomesHot(kind) || this->owner_.hotValue != parent;
+    const HWND parent = GetParent(this->hwnd());
+    return this->BecomesHot(kind) || this->owner_.hotParent != parent;
   }
   void MarkHotWithParent(int kind) {
     this->MarkHot(kind);
-    this->owner_.hotValue = reinterpret_cast<LONG_PTR>(GetParent(this->hwnd()));
+    this->owner_.hotParent = GetParent(this->hwnd());
   }
 };
 
@@ -347,7 +347,7 @@ class EditWindow : public HotWithParent<EditRecord> {
 
  private:
   bool Translucent() const { return framework_.translucent != 0; }
-  bool Focused() const { return record_.focused != 0; }
+  bool Focused() const { return record_.focused; }
   void PaintFrame(bool hot, bool focused) const {
     PaintEditFrame(framework_, n_, index_, hot, focused);
   }
@@ -389,14 +389,14 @@ class EditWindow : public HotWithParent<EditRecord> {
     return PassOn();
   }
   LRESULT OnSetFocus() {
-    record_.focused = 1;
+    record_.focused = true;
     const LRESULT result = PassOn();
     // The accent frame shows at once, not only at the next repaint.
     PaintFrame(IsHot(kHotEdit), true);
     return result;
   }
   LRESULT OnKillFocus() {
-    record_.focused = 0;
+    record_.focused = false;
     if (IsComboBox(GetParent(hwnd()))) {
       PaintFrame(false, false);
     } else {
@@ -413,12 +413,12 @@ class EditWindow : public HotWithParent<EditRecord> {
     return PassOn();
   }
   LRESULT OnLButtonDown() {
-    record_.buttonDown = 1;
+    record_.buttonDown = true;
     RepaintVeiled();
     return PassOn();
   }
   LRESULT OnLButtonUp() {
-    record_.buttonDown = 0;
+    record_.buttonDown = false;
     return PassOn();
   }
 };
@@ -448,7 +448,7 @@ class ComboWindow : public HotWithParent<ComboRecord> {
 
  private:
   bool Translucent() const { return framework_.translucent != 0; }
-  bool Focused() const { return record_.focused != 0; }
+  bool Focused() const { return record_.focused; }
   void Paint(bool hot, bool focused) const { PaintCombo(framework_, n_, index_, hot, focused); }
 
   LRESULT OnMouseMove() {
@@ -480,11 +480,11 @@ class ComboWindow : public HotWithParent<ComboRecord> {
     return Default();
   }
   LRESULT OnFocusChange() {
-    record_.focused = message_.id == WM_SETFOCUS ? 1 : 0;
+    record_.focused = message_.id == WM_SETFOCUS;
     const LRESULT result = PassOn();
     // The system may have moved the tables meanwhile.
     const ControlState<ComboRecord> now = Refind(kComboFamily);
-    if (now) Paint(IsHotControl(*now.window, kHotCombo, index_), now.record->focused != 0);
+    if (now) Paint(IsHotControl(*now.window, kHotCombo, index_), now.record->focused);
     return result;
   }
   LRESULT OnSetText() {

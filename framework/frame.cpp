@@ -150,12 +150,12 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   GetClientRect(window, &client);
   ApplyWindowRegion(window);
 
-  if (record->cacheDc1 == nullptr) record->cacheDc1 = CreateCompatibleDC(nullptr);
+  if (record->frameCache == nullptr) record->frameCache = CreateCompatibleDC(nullptr);
   // Without the cache DC there is nothing to render into (the redraw stays
   // due); a frame bitmap made regardless would be lost.
-  if (record->cacheDc1 == nullptr) return;
+  if (record->frameCache == nullptr) return;
   HBITMAP frameBitmap = MakeArgbBitmap(client.right, client.bottom);
-  HGDIOBJ out = SelectObject(record->cacheDc1, frameBitmap);
+  HGDIOBJ out = SelectObject(record->frameCache, frameBitmap);
   if (ReadProp(window, kCacheOriginalKey) == 0) {
     WriteHandleProp(window, kCacheOriginalKey, out);
   } else if (out != nullptr) {
@@ -165,19 +165,20 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
 
   {
     gdiplus::Graphics graphics;
-    graphics.FromHDC(record->cacheDc1);
+    graphics.FromHDC(record->frameCache);
     PaintBackground(n, graphics);
     if (record->titleBar) PaintBorder(n, graphics);
   }
   RECT band{0, 0, client.right, record->titleHeight};
-  CopyBand(record->cacheDc1, band, record->cacheDc2, record->cache2Original, record->cache2Bitmap);
+  CopyBand(record->frameCache, band, record->titleBandCache, record->titleBandOriginal,
+           record->titleBandBitmap);
   RECT caption = CaptionArea(n);
-  CopyBand(record->cacheDc1, caption, record->cacheDc3, record->cache3Original,
-           record->cache3Bitmap);
+  CopyBand(record->frameCache, caption, record->captionCache, record->captionOriginal,
+           record->captionBitmap);
 
   {
     gdiplus::Graphics graphics;
-    graphics.FromHDC(record->cacheDc1);
+    graphics.FromHDC(record->frameCache);
     if (record->titleBar && record->caption) {
       char text[512] = {};
       GetWindowTextA(window, text, sizeof text);
@@ -189,24 +190,24 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   // Frame items: the application gives none (only their count is kept).
 
   if (!present) {
-    record->redrawNeeded = 0;
+    record->redrawNeeded = false;
     return;
   }
   {
     const WindowDc dc(window, WindowDc::Area::kClient, target);
     ChildClippedDC(window, dc.get(), 1);
-    BitBlt(dc.get(), 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
+    BitBlt(dc.get(), 0, 0, client.right, client.bottom, record->frameCache, 0, 0, SRCCOPY);
   }
-  record->redrawNeeded = 0;
+  record->redrawNeeded = false;
   if (firstPlacement == 0) RefreshSkinnedControls(*this, n);
 }
 
 void SkinFramework::CopyCache(int n, HDC target) {
   WindowRecord* record = Window(n);
-  if (record == nullptr || record->cacheDc1 == nullptr) return;
+  if (record == nullptr || record->frameCache == nullptr) return;
   RECT client{};
   GetClientRect(record->window, &client);
-  BitBlt(target, 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
+  BitBlt(target, 0, 0, client.right, client.bottom, record->frameCache, 0, 0, SRCCOPY);
 }
 
 void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
@@ -278,18 +279,19 @@ void SkinFramework::PaintBorder(int n, gdiplus::Graphics& graphics) {
 
 void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* text) {
   WindowRecord* record = Window(n);
-  if (record == nullptr || record->cacheDc1 == nullptr) return;
+  if (record == nullptr || record->frameCache == nullptr) return;
   const Metrics& m = record->metrics;
   const RECT area = CaptionArea(n);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   // Start from the clean copy of the caption area.
-  if (record->cacheDc3 != nullptr)
-    BitBlt(record->cacheDc1, area.left, area.top, width, height, record->cacheDc3, 0, 0, SRCCOPY);
+  if (record->captionCache != nullptr)
+    BitBlt(record->frameCache, area.left, area.top, width, height, record->captionCache, 0, 0,
+           SRCCOPY);
   const int iconSize = m.iconSize;
   const int iconTop = (record->titleHeight - iconSize) / 2;
   if (icon != nullptr)
-    DrawIconEx(record->cacheDc1, area.left + m.iconGap, iconTop, icon, iconSize, iconSize, 0,
+    DrawIconEx(record->frameCache, area.left + m.iconGap, iconTop, icon, iconSize, iconSize, 0,
                nullptr, DI_NORMAL);
   // The text's middle sits 3 pixels below the icon's top edge plus half its size.
   const float left = static_cast<float>(area.left + m.iconGap + iconSize + m.iconTextGap);
@@ -338,7 +340,7 @@ void SkinFramework::SetBackground(const char* path, const uint8_t* bytes, uint32
 
 void SkinFramework::RepaintAll() {
   for (int n = 1; n <= windows.Count(); ++n) {
-    windows[n].redrawNeeded = 1;
+    windows[n].redrawNeeded = true;
     InvalidateRect(windows[n].window, nullptr, TRUE);
   }
 }

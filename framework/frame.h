@@ -54,12 +54,12 @@ void DrawIntoCache(const WindowRecord& record, gdiplus::Graphics* graphics, cons
   }
   {
     gdiplus::Graphics own;
-    own.FromHDC(record.cacheDc1);
+    own.FromHDC(record.frameCache);
     draw(own);
   }
   const WindowDc dc(record.window, WindowDc::Area::kClient);
   BitBlt(dc.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-         record.cacheDc1, area.left, area.top, SRCCOPY);
+         record.frameCache, area.left, area.top, SRCCOPY);
 }
 
 // One message to an attached window: its message map (Handle) sends the

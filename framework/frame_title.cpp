@@ -114,16 +114,17 @@ void SkinFramework::DrawHighlight(gdiplus::Graphics& graphics, int n, int index,
 void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphics, bool pressed,
                                     bool hot, std::optional<int> highlight) {
   WindowRecord* record = Window(n);
-  if (record == nullptr || !record->titleButtons.Has(index) || record->cacheDc1 == nullptr) return;
+  if (record == nullptr || !record->titleButtons.Has(index) || record->frameCache == nullptr)
+    return;
   const TitleButton& b = record->titleButtons[index];
   const int x = static_cast<int>(b.x), y = static_cast<int>(b.y);
   const int w = static_cast<int>(b.w), h = static_cast<int>(b.h);
   // The clean title band lies in cache DC 2.
-  if (record->cacheDc2 != nullptr)
-    BitBlt(record->cacheDc1, x, y, w, h, record->cacheDc2, x, y, SRCCOPY);
+  if (record->titleBandCache != nullptr)
+    BitBlt(record->frameCache, x, y, w, h, record->titleBandCache, x, y, SRCCOPY);
   const int value = highlight.value_or(hot || pressed ? 240 : 0);
-  const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
-  gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();
+  const bool restore = b.kind == kTitleMaximise && record->maximised && b.restorePicture;
+  gdiplus::Bitmap* image = restore ? b.restorePicture.get() : b.normalPicture.get();
   // Pressed: the image sinks by a pixel of the design.
   const int shift = pressed ? record->metrics.pressedShift : 0;
   DrawIntoCache(*record, graphics, RECT{x, y, x + w, y + h}, [&](gdiplus::Graphics& g) {
@@ -177,9 +178,9 @@ LRESULT FrameWindow::OnMouseMove() {
     if (InStrip(*record, x, y)) {
       if (!record->animationTimer)
         SetTimer(window, reinterpret_cast<UINT_PTR>(window), kFadeTimerMs, nullptr);
-      record->animationTimer = 1;
+      record->animationTimer = true;
     } else {
-      record->animationTimer = 0;
+      record->animationTimer = false;
     }
   }
   int& hot = skin_.hotTitleButton;
@@ -200,13 +201,13 @@ LRESULT FrameWindow::OnMouseMove() {
 }
 
 LRESULT FrameWindow::OnMouseHover() {
-  record_->mouseTracking = 1;
+  record_->mouseTracking = true;
   return PassOn();
 }
 
 LRESULT FrameWindow::OnMouseLeave() {
   WindowRecord* record = record_;
-  record->mouseTracking = 0;
+  record->mouseTracking = false;
   if (!record->titleBar || record->lastHotButton == 0) return PassOn();
   if (record->fadeIn.button != 0 && record->fadeIn.step < kFadeSteps)
     skin_.DrawTitleButton(n_, record->fadeIn.button, nullptr, false, false, 0);
@@ -235,7 +236,7 @@ LRESULT FrameWindow::OnTimer() {
   }
   const bool fadeOutDone = record->fadeOut.button == 0 || record->fadeOut.step >= kFadeSteps;
   if ((!record->mouseTracking || !record->animationTimer) && fadeOutDone) {
-    record->animationTimer = 0;
+    record->animationTimer = false;
     KillTimer(window, reinterpret_cast<UINT_PTR>(window));
   }
   return 0;
@@ -280,22 +281,22 @@ LRESULT FrameWindow::OnLButtonDblClk() {
 LRESULT FrameWindow::OnSysCommand() {
   switch (message_.wParam & 0xFFF0) {
     case SC_MAXIMIZE:
-      record_->maximised = 1;
-      record_->redrawNeeded = 1;
+      record_->maximised = true;
+      record_->redrawNeeded = true;
       break;
     case SC_RESTORE: {
-      record_->redrawNeeded = 1;
-      record_->minimised = 0;
+      record_->redrawNeeded = true;
+      record_->minimised = false;
       const LRESULT result = PassOn();
       // A restore the system menu, the taskbar or the keyboard started
       // ends the maximised state too, unless it brought a minimised
       // window back maximised.
-      if (Refind()) record_->maximised = IsZoomed(hwnd()) ? 1 : 0;
+      if (Refind()) record_->maximised = IsZoomed(hwnd()) != FALSE;
       return result;
     }
     case SC_MINIMIZE:
-      record_->redrawNeeded = 1;
-      record_->minimised = 1;
+      record_->redrawNeeded = true;
+      record_->minimised = true;
       break;
     default:
       break;
@@ -304,7 +305,7 @@ LRESULT FrameWindow::OnSysCommand() {
 }
 
 LRESULT FrameWindow::OnQueryOpen() {
-  record_->minimised = 0;
+  record_->minimised = false;
   return PassOn();
 }
 
@@ -342,7 +343,7 @@ LRESULT FrameWindow::OnWindowPosChanged() {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     if (client.right == width && client.bottom == height) {
-      record_->maximised = 1;
+      record_->maximised = true;
       const RECT work = WorkArea();
       SetWindowPos(window, nullptr, work.left, work.top, work.right - work.left,
                    work.bottom - work.top, SWP_NOZORDER | SWP_NOOWNERZORDER);
@@ -360,11 +361,11 @@ LRESULT FrameWindow::OnSize() {
   // that comes after the first painting): that rendering would stay
   // stretched to the old size.
   if (skin_.firstPlacement && !RenderedAtOtherSize(window, message_.lParam)) {
-    record_->redrawNeeded = 0;
+    record_->redrawNeeded = false;
     skin_.firstPlacement = 0;
   } else {
     skin_.firstPlacement = 0;
-    record_->redrawNeeded = 1;
+    record_->redrawNeeded = true;
     // Nothing else repaints a window whose class asks for no redraw on
     // sizing, and only a full rendering renews the region to the new size.
     if (message_.wParam != SIZE_MINIMIZED) InvalidateRect(window, nullptr, FALSE);

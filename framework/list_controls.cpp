@@ -67,7 +67,7 @@ void AddHeader(SkinFramework& framework, int n, HWND header, bool ofListView) {
   const int index = window->headers.Append();
   HeaderRecord& record = window->headers[index];
   record.window = header;
-  record.buttons = (GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS) != 0 ? 1 : 0;
+  record.itemsAreButtons = (GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS) != 0;
   record.previousProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HeaderWindowProc)));
   WriteProp(header, kWindowNumberKey, index);
@@ -118,13 +118,13 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const
   gdiplus::SolidBrush white;
   white.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, framework.translucent));
   graphics.FillRectangle(white, area);
-  if (record.buttons)
+  if (record.itemsAreButtons)
     FillVertical(graphics, area, ToArgb(0x00FFFFFF, 80, 1), ToArgb(accent, 120, 1));
   else
     FillVertical(graphics, area, ToArgb(accent, 60, 1), ToArgb(accent, 10, 1));
-  if (record.mouseInside && record.hotItem == item && record.buttons)
+  if (record.mouseInside && record.hotItem == item && record.itemsAreButtons)
     FillVertical(graphics, area, ToArgb(accent, 60, 1), ToArgb(0, 30, 1));
-  if (record.buttons && record.pressedItem == item)
+  if (record.itemsAreButtons && record.pressedItem == item)
     FillVertical(graphics, area, ToArgb(0, 30, 1), ToArgb(0x00FFFFFF, 120, 1));
 
   gdiplus::LinearGradientBrush edgeBrush;
@@ -322,7 +322,7 @@ class ListWindow : public ControlWindow<ListControlRecord> {
   LRESULT OnMouseMove() {
     TrackLeave();
     if (BecomesHot(kHotList)) {
-      record_.hot = 1;
+      record_.hot = true;
       PaintFrame(true);
       MarkHot(kHotList);
     }
@@ -330,7 +330,7 @@ class ListWindow : public ControlWindow<ListControlRecord> {
   }
   LRESULT OnMouseLeave() {
     LeaveHot(owner_, kHotList, index_);
-    record_.hot = 0;
+    record_.hot = false;
     PaintFrame(false);
     return PassOn();
   }
@@ -367,7 +367,7 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     return PassOn();
   }
   LRESULT OnFocusChange() {
-    record_.focused = message_.id == WM_SETFOCUS ? 1 : 0;
+    record_.focused = message_.id == WM_SETFOCUS;
     PaintFrame(std::nullopt);
     return PassOn();
   }
@@ -377,12 +377,12 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     return PaintScrollBarsOnly(hwnd(), message_.lParam);
   }
   LRESULT OnKeyDown() {
-    if (message_.wParam >= VK_LEFT && message_.wParam <= VK_DOWN) record_.arrowKeyHeld = 1;
+    if (message_.wParam >= VK_LEFT && message_.wParam <= VK_DOWN) record_.arrowKeyHeld = true;
     return PassOn();
   }
   LRESULT OnKeyUp() {
     ReleaseCapture();
-    record_.arrowKeyHeld = 0;
+    record_.arrowKeyHeld = false;
     return PassOn();
   }
   LRESULT OnArrowKeyRepaint() {
@@ -475,7 +475,7 @@ class HeaderWindow : public ControlWindow<HeaderRecord> {
     TrackLeave();
     HeaderRecord& record = record_;
     if (BecomesHot(kHotHeader)) {
-      record.mouseInside = 1;
+      record.mouseInside = true;
       MarkHot(kHotHeader);
     }
     record.hotItem = HeaderHitTest(framework_, n_, index_, message_.lParam);
@@ -483,19 +483,19 @@ class HeaderWindow : public ControlWindow<HeaderRecord> {
       // Off the items: nothing shows hot any more (a repaint only when something did).
       const bool wasHot = record.previousHotItem != 0;
       record.previousHotItem = 0;
-      record.mouseInside = 0;
+      record.mouseInside = false;
       if (wasHot) Paint();
       return PassOn();
     }
     // Back on an item after the gap right of the last one: inside again.
-    record.mouseInside = 1;
-    if (record.hotItem != record.previousHotItem && record.buttonDown == 0) Paint();
+    record.mouseInside = true;
+    if (record.hotItem != record.previousHotItem && !record.buttonDown) Paint();
     record.previousHotItem = record.hotItem;
     return PassOn();
   }
   LRESULT OnMouseLeave() {
     LeaveHot(owner_, kHotHeader, index_);
-    record_.mouseInside = 0;
+    record_.mouseInside = false;
     record_.hotItem = 0;
     record_.previousHotItem = 0;
     Paint();
@@ -531,12 +531,12 @@ class HeaderWindow : public ControlWindow<HeaderRecord> {
     return result;
   }
   LRESULT OnLButtonDown() {
-    record_.buttonDown = 1;
+    record_.buttonDown = true;
     if (record_.hotItem != 0) record_.pressedItem = record_.hotItem;
     return PassOn();
   }
   LRESULT OnLButtonUp() {
-    record_.buttonDown = 0;
+    record_.buttonDown = false;
     record_.pressedItem = 0;
     return PassOn();
   }
@@ -558,8 +558,8 @@ void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::
   ListControlRecord* record = window != nullptr ? window->listControls.At(index) : nullptr;
   if (record == nullptr || record->window == nullptr) return;
   HWND control = record->window;
-  const bool isHot = hot.value_or(record->hot != 0);
-  const bool isFocused = focused.value_or(record->focused != 0);
+  const bool isHot = hot.value_or(record->hot);
+  const bool isFocused = focused.value_or(record->focused);
   RECT windowRect{};
   GetWindowRect(control, &windowRect);
   const int width = windowRect.right - windowRect.left;

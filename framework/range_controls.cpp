@@ -107,8 +107,8 @@ void Present(HWND control, HDC snapshot, SIZE size, HDC target) {
 void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                   const TrackbarRecord& record, SIZE size) {
   HWND control = record.window;
-  const bool vertical = record.vertical != 0;
-  const bool hot = record.hot != 0;
+  const bool vertical = record.vertical;
+  const bool hot = record.hot;
   const auto line = static_cast<float>(m.line);
   const LRESULT position = SendMessageA(control, TBM_GETPOS, 0, 0);
   const LRESULT maximum = SendMessageA(control, TBM_GETRANGEMAX, 0, 0);
@@ -193,7 +193,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
 void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                   const ProgressRecord& record, SIZE size) {
   HWND control = record.window;
-  const bool vertical = record.vertical != 0;
+  const bool vertical = record.vertical;
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
@@ -236,7 +236,7 @@ void DrawArrow(gdiplus::Graphics& graphics, const Metrics& m, const PictureSet& 
 
 void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                 const UpDownRecord& record, SIZE size, bool hot, bool pressed, int hotHalf) {
-  const bool horizontal = record.horizontal != 0;
+  const bool horizontal = record.horizontal;
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
   graphics.SetCompositingQuality(gdiplus::kCompositingQualityHighQuality);
   {
@@ -293,9 +293,9 @@ int ProgressFillLength(int position, int low, int high, int size) {
 void InstallTrackbars(SkinFramework& framework, int windowNumber, HWND parent) {
   InstallAll(framework, windowNumber, parent, "msctls_trackbar32", &WindowRecord::trackbars,
              &TrackbarWindowProc, [](TrackbarRecord& record, LONG style) {
-               record.vertical = (style & TBS_VERT) != 0 ? 1 : 0;
+               record.vertical = (style & TBS_VERT) != 0;
                record.ticks = TickPlacement(style);
-               record.selectionRange = (style & TBS_ENABLESELRANGE) != 0 ? 1 : 0;
+               record.selectionRange = (style & TBS_ENABLESELRANGE) != 0;
              });
 }
 
@@ -309,15 +309,14 @@ int TickPlacement(LONG style) {
 void InstallProgressBars(SkinFramework& framework, int windowNumber, HWND parent) {
   InstallAll(framework, windowNumber, parent, "msctls_progress32", &WindowRecord::progressBars,
              &ProgressWindowProc, [](ProgressRecord& record, LONG style) {
-               record.vertical = (style & PBS_VERTICAL) != 0 ? 1 : 0;
+               record.vertical = (style & PBS_VERTICAL) != 0;
              });
 }
 
 void InstallUpDowns(SkinFramework& framework, int windowNumber, HWND parent) {
   InstallAll(framework, windowNumber, parent, "msctls_updown32", &WindowRecord::upDowns,
-             &UpDownWindowProc, [](UpDownRecord& record, LONG style) {
-               record.horizontal = (style & UDS_HORZ) != 0 ? 1 : 0;
-             });
+             &UpDownWindowProc,
+             [](UpDownRecord& record, LONG style) { record.horizontal = (style & UDS_HORZ) != 0; });
 }
 
 namespace {
@@ -350,7 +349,7 @@ class TrackbarWindow : public ControlWindow<TrackbarRecord> {
   LRESULT OnMouseMove() {
     TrackLeave();
     if (BecomesHot(kHotTrackbar)) {
-      record_.hot = 1;
+      record_.hot = true;
       Paint();
       MarkHot(kHotTrackbar);
     }
@@ -358,7 +357,7 @@ class TrackbarWindow : public ControlWindow<TrackbarRecord> {
   }
   LRESULT OnMouseLeave() {
     LeaveHot(owner_, kHotTrackbar, index_);
-    record_.hot = 0;
+    record_.hot = false;
     Paint();
     return PassOn();
   }
@@ -449,7 +448,7 @@ class UpDownWindow : public ControlWindow<UpDownRecord> {
     const int half = UpDownHitTest(framework_, n_, index_, message_.lParam);
     if (becomesHot || half != record_.hotHalf) {
       PaintUpDown(framework_, n_, index_, true, std::nullopt, message_.lParam);
-      record_.hot = 1;
+      record_.hot = true;
       MarkHot(kHotUpDown);
       record_.hotHalf = half;
     }
@@ -457,7 +456,7 @@ class UpDownWindow : public ControlWindow<UpDownRecord> {
   }
   LRESULT OnMouseLeave() {
     LeaveHot(owner_, kHotUpDown, index_);
-    record_.hot = 0;
+    record_.hot = false;
     record_.hotHalf = 0;
     PaintUpDown(framework_, n_, index_, false, std::nullopt, std::nullopt);
     return PassOn();
@@ -478,7 +477,7 @@ class UpDownWindow : public ControlWindow<UpDownRecord> {
     return 1;
   }
   LRESULT OnButton() {
-    record_.pressed = message_.id == WM_LBUTTONDOWN ? 1 : 0;
+    record_.pressed = message_.id == WM_LBUTTONDOWN;
     record_.lastMouse = message_.lParam;
     return PassOn();
   }
@@ -548,7 +547,7 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
     gdiplus::Graphics graphics;
     if (graphics.FromHDC(snapshot.dc()))
       DrawUpDown(framework, graphics, MetricsOf(framework, record->window), *record, size,
-                 hot.value_or(record->hot != 0), pressed.value_or(record->pressed != 0), hotHalf);
+                 hot.value_or(record->hot), pressed.value_or(record->pressed), hotHalf);
   }
   Present(record->window, snapshot.dc(), size, nullptr);
 }

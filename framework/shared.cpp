@@ -127,8 +127,8 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
   }
   if (source == nullptr) {
     WindowRecord* record = framework.Window(CacheWindowOf(framework, control));
-    if (record != nullptr && record->cacheDc1 != nullptr) {
-      source = record->cacheDc1;
+    if (record != nullptr && record->frameCache != nullptr) {
+      source = record->frameCache;
       offset = record->window == control ? POINT{0, 0} : OffsetInWindow(control, record->window);
     }
   }

@@ -41,8 +41,8 @@ TitleButton MakeTitleButton(const ButtonDescription& description) {
   button.normalSet = description.pictures;
   const Picture second = description.second.scales[0];
   if (second.bytes != nullptr) {
-    button.secondImage.assign(second.bytes, second.bytes + second.size);
-    button.secondSet = description.second;
+    button.restoreImage.assign(second.bytes, second.bytes + second.size);
+    button.restoreSet = description.second;
   }
   button.kind = description.kind;
   button.caption = description.caption;
@@ -79,7 +79,7 @@ void SkinFramework::StopDrawing() {
     record.ownPicture.reset();
     for (TitleButton& button : record.titleButtons) {
       button.normalPicture.reset();
-      button.secondPicture.reset();
+      button.restorePicture.reset();
     }
     for (ButtonRecord& button : record.buttons) button.image.reset();
   }
@@ -118,18 +118,18 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
   WindowRecord record;
   record.window = window;
   record.designTitleHeight = options.titleHeight < 25 ? 25 : options.titleHeight;
-  record.helpButton = options.helpButton.value_or(0);
-  record.mainMenuButton = options.mainMenuButton.value_or(0);
-  record.minimiseButton = (style & WS_MINIMIZEBOX) ? 1 : 0;
-  record.maximiseButton = (style & WS_MAXIMIZEBOX) ? 1 : 0;
-  record.closeButton = 1;
-  record.caption = options.caption.value_or(1);
-  record.titleGloss = options.titleGloss.value_or(0);
+  record.helpButton = options.helpButton.value_or(false);
+  record.mainMenuButton = options.mainMenuButton.value_or(false);
+  record.minimiseButton = (style & WS_MINIMIZEBOX) != 0;
+  record.maximiseButton = (style & WS_MAXIMIZEBOX) != 0;
+  record.closeButton = true;
+  record.caption = options.caption.value_or(true);
+  record.titleGloss = options.titleGloss.value_or(false);
   record.backgroundMode = options.backgroundMode.value_or(defaultBackgroundMode);
   record.workWidth = GetSystemMetrics(SM_CXSCREEN);
   record.workHeight = GetSystemMetrics(SM_CYSCREEN);
-  record.resize = options.resize.value_or(1);
-  record.titleBar = options.titleBar.value_or(1);
+  record.resize = options.resize.value_or(true);
+  record.titleBar = options.titleBar.value_or(true);
 
   if (!options.backgroundImage.empty()) {
     record.ownImage = options.backgroundImage;
@@ -171,16 +171,16 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 
   LayOutTitleButtons(n);
   if (options.frameItemCount > 0) attached.frameItemCount = options.frameItemCount;
-  attached.secondStyle = 0;
-  attached.secondColour = 0x00FFFFFF;
-  attached.secondFace = "宋体";
-  attached.secondSize = 12;
+  attached.frameTextStyle = 0;
+  attached.frameTextColour = 0x00FFFFFF;
+  attached.frameTextFace = "宋体";
+  attached.frameTextSize = 12;
 
   InstallFamilies(n, window);
 
   WindowRecord& again = windows[n];  // the installs do not grow the window table
-  again.attached = 1;
-  again.redrawNeeded = 1;
+  again.attached = true;
+  again.redrawNeeded = true;
   const LONG_PTR previous =
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
   again.previousProc = reinterpret_cast<WNDPROC>(previous);
@@ -201,9 +201,9 @@ void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
     button.normalPicture = button.normalSet.scales[0].bytes != nullptr
                                ? DecodePictureFor(button.normalSet, m.dpi)
                                : DecodePicture(button.normalImage);
-    button.secondPicture = button.secondSet.scales[0].bytes != nullptr
-                               ? DecodePictureFor(button.secondSet, m.dpi)
-                               : nullptr;
+    button.restorePicture = button.restoreSet.scales[0].bytes != nullptr
+                                ? DecodePictureFor(button.restoreSet, m.dpi)
+                                : nullptr;
   }
   // The padding left of the first button, the gaps, and a pixel of the
   // design past the client area's right edge.
@@ -316,7 +316,7 @@ LRESULT FrameWindow::OnNcDestroy() {
 LRESULT FrameWindow::OnShowWindow() {
   if (message_.wParam == 1) {
     if (record_->minimised) {
-      record_->minimised = 0;
+      record_->minimised = false;
     } else {
       const PaintDc dc(hwnd());
       skin_.RenderFrame(n_, dc.get(), true);
@@ -336,7 +336,7 @@ LRESULT FrameWindow::OnPaint() {
     const PaintDc dc(hwnd());
     // A minimised window shows nothing.
     if (!record_->minimised) {
-      if (!record_->redrawNeeded && record_->cacheDc1 != nullptr) {
+      if (!record_->redrawNeeded && record_->frameCache != nullptr) {
         skin_.CopyCache(n_, dc.get());
       } else {
         skin_.RenderFrame(n_, dc.get(), true);
@@ -362,7 +362,7 @@ LRESULT FrameWindow::OnDpiChanged() {
   // the sizing messages, which lay the title bar out with it. A highlight or
   // fade under way belongs to the buttons' old places.
   skin_.ApplyScale(*record_, dpi);
-  record_->redrawNeeded = 1;
+  record_->redrawNeeded = true;
   record_->lastHotButton = 0;
   record_->fadeIn = FadeRecord{};
   record_->fadeOut = FadeRecord{};
@@ -382,7 +382,7 @@ LRESULT FrameWindow::OnDpiChanged() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   skin_.LayOutTitleButtons(n_);
-  record_->redrawNeeded = 1;
+  record_->redrawNeeded = true;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return result;
 }
@@ -456,19 +456,19 @@ void SkinFramework::RunTitleButton(int n, int index) {
       SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
     case kTitleMaximise:
-      record->redrawNeeded = 1;
+      record->redrawNeeded = true;
       if (record->maximised) {
-        record->minimised = 0;
-        record->maximised = 0;
+        record->minimised = false;
+        record->maximised = false;
         SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       } else {
-        record->maximised = 1;
-        record->minimised = 0;
+        record->maximised = true;
+        record->minimised = false;
         SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
       }
       break;
     case kTitleMinimise:
-      record->minimised = 1;
+      record->minimised = true;
       SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
     case kTitleHelp:
@@ -523,27 +523,27 @@ int SkinFramework::AddTitleButton(HWND window, const uint8_t* png, uint32_t size
                           static_cast<UINT_PTR>(buttons.Count()));
   record->tooltipButtons = buttons.Count();
   LayOutTitleButtons(n);
-  record->redrawNeeded = 1;
+  record->redrawNeeded = true;
   InvalidateRect(window, nullptr, FALSE);
   return index;
 }
 
 void SkinFramework::ReleaseCaches(WindowRecord& record) {
   HWND window = record.window;
-  if (record.cacheDc1 != nullptr) {
+  if (record.frameCache != nullptr) {
     // What comes out of the DC is the bitmap kept in "Ck_wtjbdx": deleted once.
     HGDIOBJ original = ReadHandleProp<HGDIOBJ>(window, kCacheOriginalKey);
-    HGDIOBJ out = original != nullptr ? SelectObject(record.cacheDc1, original) : nullptr;
+    HGDIOBJ out = original != nullptr ? SelectObject(record.frameCache, original) : nullptr;
     HGDIOBJ kept = ReadHandleProp<HGDIOBJ>(window, kCacheBitmapKey);
-    DeleteDC(record.cacheDc1);
+    DeleteDC(record.frameCache);
     if (kept != nullptr) DeleteObject(kept);
     if (out != nullptr && out != kept && out != original) DeleteObject(out);
     WriteProp(window, kCacheOriginalKey, 0);
     WriteProp(window, kCacheBitmapKey, 0);
-    record.cacheDc1 = nullptr;
+    record.frameCache = nullptr;
   }
-  ReleaseBandCache(record.cacheDc2, record.cache2Original, record.cache2Bitmap);
-  ReleaseBandCache(record.cacheDc3, record.cache3Original, record.cache3Bitmap);
+  ReleaseBandCache(record.titleBandCache, record.titleBandOriginal, record.titleBandBitmap);
+  ReleaseBandCache(record.captionCache, record.captionOriginal, record.captionBitmap);
 }
 
 void SkinFramework::DetachWindow(HWND window) {

@@ -17,12 +17,12 @@ namespace framework {
 // default.
 struct AttachOptions {
   int titleHeight = 25;
-  std::optional<int> titleBar;    // default 1
-  std::optional<int> resize;      // default 1
-  std::optional<int> helpButton;  // default 0
-  std::optional<int> mainMenuButton;
-  std::optional<int> caption;     // default 1
-  std::optional<int> titleGloss;  // default 0
+  std::optional<bool> titleBar;    // default true
+  std::optional<bool> resize;      // default true
+  std::optional<bool> helpButton;  // default false
+  std::optional<bool> mainMenuButton;
+  std::optional<bool> caption;     // default true
+  std::optional<bool> titleGloss;  // default false
   int frameItemCount = 0;
   Bytes frameItems;
   Bytes backgroundImage;  // empty: the global background image

@@ -134,10 +134,10 @@ TEST_F(ContainersTest, AContainerInstalledTwiceHasOneRecordAndOneSubclassing) {
   const framework::ContainerRecord& container = record.containers[1];
   EXPECT_EQ(container.window, box);
   EXPECT_EQ(container.previousProc, original);
-  EXPECT_EQ(container.groupBox, 1);
+  EXPECT_TRUE(container.groupBox);
   EXPECT_EQ(container.alpha, 0);
   EXPECT_EQ(container.option, 1);
-  EXPECT_EQ(container.secondValue, 0);
+  EXPECT_EQ(container.callerValue, 0);
   EXPECT_FALSE(container.fontFace.empty());
   EXPECT_EQ(ProcOf(box), &ContainerWindowProc);
   EXPECT_EQ(framework::ReadProp(box, framework::kPreviousProcKey),

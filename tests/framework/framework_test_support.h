@@ -59,7 +59,7 @@ inline std::vector<COLORREF> TitleButtonPixels(const WindowRecord& record, int i
   std::vector<COLORREF> pixels;
   for (int y = 0; y < static_cast<int>(button.h); ++y)
     for (int x = 0; x < static_cast<int>(button.w); ++x)
-      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
+      pixels.push_back(GetPixel(record.frameCache, static_cast<int>(button.x) + x,
                                 static_cast<int>(button.y) + y));
   return pixels;
 }

@@ -115,10 +115,10 @@ TEST_F(ListControlsTest, FramesFollowBorderHotAndFocus) {
 
   // The mouse makes the control hot through its procedure, and leaving ends it.
   SendMessageA(edged, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
-  EXPECT_EQ(window.Record().listControls[edgedIndex].hot, 1);
+  EXPECT_TRUE(window.Record().listControls[edgedIndex].hot);
   EXPECT_TRUE(Near(PixelOf(edged, 1, 50), accent));
   SendMessageA(edged, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(window.Record().listControls[edgedIndex].hot, 0);
+  EXPECT_FALSE(window.Record().listControls[edgedIndex].hot);
   EXPECT_TRUE(Near(PixelOf(edged, 1, 50), Rgb{255, 255, 255}));
 }
 
@@ -211,7 +211,7 @@ TEST_F(ListControlsTest, HeaderItemsAreHitTestedAndTheLastOneReachesTheListViewE
   EXPECT_EQ(record.hotItem, 0);
   SendMessageA(header, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
   EXPECT_EQ(record.hotItem, 1);
-  EXPECT_EQ(record.mouseInside, 1);
+  EXPECT_TRUE(record.mouseInside);
 
   // The second item's gradient runs on to the list view's right edge: what
   // lies right of it is painted like an item, not the bare background.
@@ -247,7 +247,7 @@ TEST_F(ListControlsTest, TheTranslucentEraseLaysTheVeiledBackgroundUnderTheClien
   HWND address = window.Add(WC_IPADDRESSA, 0, 21, 80, 160, 24, "", WS_EX_CLIENTEDGE);
   HWND date = window.Add(DATETIMEPICK_CLASSA, 0, 21, 120, 160, 24, "", WS_EX_CLIENTEDGE);
   window.Attach();
-  const HDC cache = window.Record().cacheDc1;
+  const HDC cache = window.Record().frameCache;
   ASSERT_NE(cache, nullptr);
   for (HWND control : {edit, address, date}) {
     SCOPED_TRACE(framework::ClassNameOf(control));

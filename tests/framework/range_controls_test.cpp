@@ -44,17 +44,17 @@ TEST_F(RangeControlsTest, InstallRecordsStylesOfEveryTrackbarProgressBarAndUpDow
   ASSERT_EQ(record.trackbars.Count(), 2);
   EXPECT_EQ(record.trackbars[1].window, none);
   EXPECT_EQ(record.trackbars[1].ticks, 3);
-  EXPECT_EQ(record.trackbars[1].vertical, 0);
+  EXPECT_FALSE(record.trackbars[1].vertical);
   EXPECT_EQ(record.trackbars[2].window, vertical);
   EXPECT_EQ(record.trackbars[2].ticks, 2);
-  EXPECT_EQ(record.trackbars[2].vertical, 1);
-  EXPECT_EQ(record.trackbars[2].selectionRange, 1);
+  EXPECT_TRUE(record.trackbars[2].vertical);
+  EXPECT_TRUE(record.trackbars[2].selectionRange);
   ASSERT_EQ(record.progressBars.Count(), 1);
   EXPECT_EQ(record.progressBars[1].window, bar);
-  EXPECT_EQ(record.progressBars[1].vertical, 1);
+  EXPECT_TRUE(record.progressBars[1].vertical);
   ASSERT_EQ(record.upDowns.Count(), 1);
   EXPECT_EQ(record.upDowns[1].window, upDown);
-  EXPECT_EQ(record.upDowns[1].horizontal, 1);
+  EXPECT_TRUE(record.upDowns[1].horizontal);
 }
 
 // Near-white pixels in the box around the thumb: the circle's face.
@@ -82,13 +82,13 @@ TEST_F(RangeControlsTest, HoveringATrackbarGrowsItsThumbAndLeavingShrinksIt) {
   const int small = WhiteAroundThumb(trackbar);
 
   SendMessageA(trackbar, WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
-  EXPECT_EQ(window.Record().trackbars[index].hot, 1);
+  EXPECT_TRUE(window.Record().trackbars[index].hot);
   const int large = WhiteAroundThumb(trackbar);
   // An 11-unit circle against a 4-unit one: several times the face.
   EXPECT_GT(large, small * 3 + 20) << small << " " << large;
 
   SendMessageA(trackbar, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(window.Record().trackbars[index].hot, 0);
+  EXPECT_FALSE(window.Record().trackbars[index].hot);
   EXPECT_NEAR(WhiteAroundThumb(trackbar), small, 3);
 }
 

@@ -103,7 +103,7 @@ TEST_F(SharedTest, WithoutAMemoryDcASnapshotOrARenderingLeavesNoBitmap) {
   }
   EXPECT_EQ(LiveGdiObjects(), unrendered);
   skin->RenderFrame(m, nullptr, false);
-  EXPECT_NE(Record(m).cacheDc1, nullptr);
+  EXPECT_NE(Record(m).frameCache, nullptr);
 }
 
 TEST_F(SharedTest, TheGdiMeterSeesALeak) {
@@ -127,7 +127,7 @@ TEST_F(SharedTest, SnapshotsAndVeilsAreReleasedOnce) {
   ASSERT_NE(snapshot, nullptr);
   EXPECT_EQ(skin->snapshots.size(), 1u);
   // The snapshot holds what cache DC 1 has behind the control.
-  EXPECT_EQ(GetPixel(snapshot, 5, 5), GetPixel(Record(1).cacheDc1, 45, 65));
+  EXPECT_EQ(GetPixel(snapshot, 5, 5), GetPixel(Record(1).frameCache, 45, 65));
   ReleaseSnapshot(*skin, snapshot);
   ReleaseSnapshot(*skin, snapshot);  // unknown now: nothing
   EXPECT_TRUE(skin->snapshots.empty());

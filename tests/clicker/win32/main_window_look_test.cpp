@@ -61,7 +61,7 @@ class MainWindowLookTest : public ::testing::Test {
   // The window's own rendering of its background and frame at (x, y).
   Rgb Background(int x, int y) {
     framework::WindowRecord* record = skin->WindowOf(main->window());
-    return ToRgb(GetPixel(record->cacheDc1, x, y));
+    return ToRgb(GetPixel(record->frameCache, x, y));
   }
   // What the screen shows at (x, y) of the window.
   Rgb Shown(int x, int y) {
@@ -88,7 +88,7 @@ TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
     const framework::ContainerRecord& container = record->containers[i + 1];
     EXPECT_EQ(container.window, main->form().Control(kOrder[i])) << kOrder[i];
     EXPECT_EQ(container.alpha, 0);
-    EXPECT_EQ(container.groupBox, 1);
+    EXPECT_TRUE(container.groupBox);
   }
   EXPECT_TRUE(Photograph(main->window(),
                          std::string(CLICKER_ARTEFACTS) + "/main-window-" + CLICKER_ARCH + ".png"));
