@@ -51,18 +51,6 @@ bool IsAutoRadioButton(LONG_PTR style) {
   return !(style & 0x2) && (style & 0x9) == 0x9 && !(style & 0x4);
 }
 
-ARGB Colour(COLORREF colour, int alpha) {
-  return ToArgb(colour, alpha, 1);
-}
-
-// A vertical gradient over a rectangle, a pixel taller at both ends so that
-// the tiled brush never wraps its far colour onto the first or last row.
-bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL width, REAL height,
-                      ARGB top, ARGB bottom) {
-  const gdiplus::RectF area{x, y - 1, width, height + 2};
-  return brush.CreateFromRect(area, top, bottom, 1);
-}
-
 void FillPath(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path, ARGB colour) {
   gdiplus::SolidBrush brush;
   if (brush.Create(colour)) g.FillPath(brush, path);
@@ -256,15 +244,6 @@ void PaintKind(SkinFramework& framework, int kind, HWND control, HDC target, UIN
     default:
       break;
   }
-}
-
-std::string WindowText(HWND control) {
-  const int length = GetWindowTextLengthA(control);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(control, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
 }
 
 // The face, size and style the caption is drawn in: the control's font's.

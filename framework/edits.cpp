@@ -32,10 +32,6 @@ constexpr int kUnitDisplay = 1;
 constexpr int kStringFormatNoWrap = 0x1000;
 constexpr int kCombineModeExclude = 4;
 
-ARGB Colour(COLORREF colour, int alpha) {
-  return ToArgb(colour, alpha, 1);
-}
-
 bool IsComboBox(HWND window) {
   return window != nullptr && TextEquals(ClassNameOf(window).c_str(), "ComboBox");
 }
@@ -103,15 +99,6 @@ void ShowSelectedItem(HWND combo) {
   SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
 // What a combo box without an edit shows: its selected item, so that a
 // choice made in the list is shown, else its window text.
 std::string ComboText(HWND combo) {
@@ -127,12 +114,6 @@ std::string ComboText(HWND combo) {
     }
   }
   return WindowText(combo);
-}
-
-bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL width, REAL height,
-                      ARGB top, ARGB bottom) {
-  const gdiplus::RectF area{x, y - 1, width, height + 2};
-  return brush.CreateFromRect(area, top, bottom, 1);
 }
 
 void FillRoundedGradient(gdiplus::Graphics& g, REAL x, REAL y, REAL width, REAL height, int corner,

@@ -251,8 +251,8 @@ void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
   }
   if (record->titleGloss) {
     gdiplus::LinearGradientBrush gloss;
-    gloss.Create(gdiplus::PointF{0, 0}, gdiplus::PointF{0, static_cast<float>(record->titleHeight)},
-                 ToArgb(0x00FFFFFF, 150, 1), ToArgb(0x00FFFFFF, 0, 1));
+    GradientAlong(gloss, gdiplus::RectF{0, 0, width, static_cast<float>(record->titleHeight)}, true,
+                  ToArgb(0x00FFFFFF, 150, 1), ToArgb(0x00FFFFFF, 0, 1), 0.0f);
     graphics.FillRectangle(gloss, 0, 0, width, static_cast<float>(record->titleHeight));
   }
   graphics.ResetClip();

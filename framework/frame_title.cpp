@@ -105,9 +105,9 @@ void SkinFramework::DrawHighlight(gdiplus::Graphics& graphics, int n, int index,
   }
   const gdiplus::ARGB top = close ? ToArgb(0x000000FF, value, 1) : ToArgb(0, value / 5, 1);
   gdiplus::LinearGradientBrush gradient;
-  // A point beyond each edge keeps the tiled gradient from wrapping into the button.
-  gradient.Create(gdiplus::PointF{b.x, b.y - 1}, gdiplus::PointF{b.x, b.y + b.h + 1}, top,
-                  ToArgb(0x00FFFFFF, 0, 1));
+  // A pixel beyond each edge keeps the tiled gradient from wrapping into the button.
+  GradientAlong(gradient, gdiplus::RectF{b.x, b.y, b.w, b.h}, true, top, ToArgb(0x00FFFFFF, 0, 1),
+                1.0f);
   graphics.FillPath(gradient, path);
 }
 

@@ -82,14 +82,11 @@ void AddHeader(SkinFramework& framework, int n, HWND header, bool ofListView) {
   }
 }
 
-// longer than the rectangle so its tiling never shows.
+// Fills `rect` with a vertical gradient.
 void FillVertical(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, gdiplus::ARGB top,
                   gdiplus::ARGB bottom) {
   gdiplus::LinearGradientBrush brush;
-  if (!brush.Create(gdiplus::PointF{rect.X, rect.Y - 0.5f},
-                    gdiplus::PointF{rect.X, rect.Y + rect.Height + 0.5f}, top, bottom))
-    return;
-  graphics.FillRectangle(brush, rect);
+  if (GradientAlong(brush, rect, true, top, bottom)) graphics.FillRectangle(brush, rect);
 }
 
 struct HeaderFont {
@@ -128,9 +125,7 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const
     FillVertical(graphics, area, ToArgb(0, 30, 1), ToArgb(0x00FFFFFF, 120, 1));
 
   gdiplus::LinearGradientBrush edgeBrush;
-  if (edgeBrush.Create(gdiplus::PointF{area.X, area.Y - 0.5f},
-                       gdiplus::PointF{area.X, area.Y + area.Height + 0.5f}, ToArgb(0, 60, 1),
-                       ToArgb(0x00FFFFFF, 50, 1))) {
+  if (GradientAlong(edgeBrush, area, true, ToArgb(0, 60, 1), ToArgb(0x00FFFFFF, 50, 1))) {
     gdiplus::Pen edge;
     const auto line = static_cast<float>(m.line);
     edge.Create(edgeBrush, line);

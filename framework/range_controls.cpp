@@ -58,23 +58,11 @@ gdiplus::RectF RectOf(float x, float y, float width, float height) {
   return gdiplus::RectF{x, y, width, height};
 }
 
-// A linear gradient over `rect`, from `first` to `second` down the rectangle
-// (vertical) or across it; the span is a pixel longer than the rectangle so
-// that the brush's tiling never shows at the far edge.
-bool MakeGradient(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
-                  gdiplus::ARGB first, gdiplus::ARGB second) {
-  const gdiplus::PointF from =
-      downwards ? gdiplus::PointF{rect.X, rect.Y - 0.5f} : gdiplus::PointF{rect.X - 0.5f, rect.Y};
-  const gdiplus::PointF to = downwards ? gdiplus::PointF{rect.X, rect.Y + rect.Height + 0.5f}
-                                       : gdiplus::PointF{rect.X + rect.Width + 0.5f, rect.Y};
-  return brush.Create(from, to, first, second);
-}
-
 void FillRounded(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, int corner,
                  bool downwards, gdiplus::ARGB first, gdiplus::ARGB second) {
   gdiplus::GraphicsPath path = RoundedRectPath(rect.X, rect.Y, rect.Width, rect.Height, corner);
   gdiplus::LinearGradientBrush brush;
-  if (MakeGradient(brush, rect, downwards, first, second)) graphics.FillPath(brush, path);
+  if (GradientAlong(brush, rect, downwards, first, second)) graphics.FillPath(brush, path);
 }
 
 void OutlineRounded(gdiplus::Graphics& graphics, const Metrics& m, const gdiplus::RectF& rect,
@@ -158,7 +146,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
     white.Create(0xFFFFFFFF);
     graphics.FillEllipse(white, circle.X, circle.Y, circle.Width, circle.Height);
     gdiplus::LinearGradientBrush shade;
-    if (MakeGradient(shade, circle, true, ToArgb(0x00FFFFFF, 0, 1), ToArgb(0, 90, 1)))
+    if (GradientAlong(shade, circle, true, ToArgb(0x00FFFFFF, 0, 1), ToArgb(0, 90, 1)))
       graphics.FillEllipse(shade, circle.X, circle.Y, circle.Width, circle.Height);
     gdiplus::Pen outline;
     outline.Create(ToArgb(0, 50, 1), line);

@@ -68,6 +68,37 @@ gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha) {
          (static_cast<gdiplus::ARGB>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
+gdiplus::ARGB Colour(COLORREF colour, int alpha) {
+  return ToArgb(colour, alpha, 1);
+}
+
+bool VerticalGradient(gdiplus::LinearGradientBrush& brush, float x, float y, float width,
+                      float height, gdiplus::ARGB top, gdiplus::ARGB bottom) {
+  constexpr int kVerticalMode = 1;  // LinearGradientModeVertical
+  const gdiplus::RectF area{x, y - 1, width, height + 2};
+  return brush.CreateFromRect(area, top, bottom, kVerticalMode);
+}
+
+bool GradientAlong(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
+                   gdiplus::ARGB first, gdiplus::ARGB second, float overhang) {
+  const float d = overhang;
+  const gdiplus::PointF from =
+      downwards ? gdiplus::PointF{rect.X, rect.Y - d} : gdiplus::PointF{rect.X - d, rect.Y};
+  const gdiplus::PointF to = downwards ? gdiplus::PointF{rect.X, rect.Y + rect.Height + d}
+                                       : gdiplus::PointF{rect.X + rect.Width + d, rect.Y};
+  return brush.Create(from, to, first, second);
+}
+
+std::string WindowText(HWND window) {
+  if (window == nullptr) return {};
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
 void LeaveHot(WindowRecord& window, int kind, int index) {
   if (window.hotKind == kind && window.previousHot == index) window.previousHot = 0;
 }

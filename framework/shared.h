@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/metrics.h"
+#include "gdiplus/brushes.h"
 #include "gdiplus/flat_api.h"
 #include "gdiplus/graphics_path.h"
 
@@ -32,6 +33,23 @@ bool IsOwnerDrawnListBox(HWND window);
 bool TakenByFramework(HWND control);
 // COLORREF and alpha to GDI+ ARGB; without useAlpha the colour is opaque.
 gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
+// The same at `alpha`, always.
+gdiplus::ARGB Colour(COLORREF colour, int alpha);
+
+// The gradient brushes of the painters, from one colour to the other down a
+// rectangle (or across it), reaching `overhang` past both ends so that the
+// tiled brush never wraps its far colour onto the first or last row. A brush
+// made from the rectangle itself (VerticalGradient, a pixel past both ends)
+// and one made from two points (GradientAlong) are not the same brush: they
+// differ in a few pixels under GDI+. Buttons, boxes and combo boxes are drawn
+// with the first; bars, headers and the title buttons with the second.
+bool VerticalGradient(gdiplus::LinearGradientBrush& brush, float x, float y, float width,
+                      float height, gdiplus::ARGB top, gdiplus::ARGB bottom);
+bool GradientAlong(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
+                   gdiplus::ARGB first, gdiplus::ARGB second, float overhang = 0.5f);
+
+// The window's text (empty when it has none).
+std::string WindowText(HWND window);
 
 // The mouse has left control `index` of hot-control kind `kind`: it stops
 // being the window's hot control, unless another has taken that place since

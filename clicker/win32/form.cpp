@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/shared.h"
+
 namespace clicker::win32 {
 namespace {
 
@@ -14,15 +16,7 @@ constexpr char kFormProperty[] = "Rt_Form";
 constexpr char kIndexProperty[] = "Rt_Index";
 constexpr int kFirstControlId = 1000;
 
-std::string WindowText(HWND window) {
-  if (window == nullptr) return {};
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
+using framework::WindowText;
 
 bool IsNumeric(EditMode mode) {
   return mode == EditMode::Integer || mode == EditMode::Decimal;
