@@ -293,7 +293,7 @@ void Install(SkinFramework& framework, int windowNumber, HWND control, int kind)
 
 template <class Wanted>
 void InstallPass(SkinFramework& framework, int windowNumber, HWND parent, Wanted wanted) {
-  if (!framework.enabled || framework.Window(windowNumber) == nullptr) return;
+  if (!framework.Enabled() || framework.Window(windowNumber) == nullptr) return;
   for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child != nullptr;
        child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
     const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
@@ -340,7 +340,7 @@ void PaintPushButton(SkinFramework& framework, HWND button, HDC target, UINT sta
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
@@ -355,7 +355,7 @@ void PaintCheckBox(SkinFramework& framework, HWND button, HDC target, UINT state
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   const bool checked = IsChecked(button);
   PaintOnSnapshot(
@@ -386,7 +386,7 @@ void PaintRadioButton(SkinFramework& framework, HWND button, HDC target, UINT st
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   const bool checked = IsChecked(button);
   PaintOnSnapshot(
@@ -433,7 +433,7 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {

@@ -356,17 +356,17 @@ class GenericWindow : public ControlWindow<GenericControlRecord> {
 
  private:
   LRESULT OnMove() {
-    if (framework_.translucent) InvalidateRect(hwnd(), nullptr, FALSE);
+    if (framework_.Translucent()) InvalidateRect(hwnd(), nullptr, FALSE);
     return PassOn();
   }
   LRESULT OnEraseBackground() {
-    if (!framework_.translucent) return PassOn();
+    if (!framework_.Translucent()) return PassOn();
     SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
     return 1;
   }
   LRESULT OnPaint() {
     // A paint into a given DC (a print) is left to the control.
-    if (!framework_.enabled || message_.wParam != 0) return PassOn();
+    if (!framework_.Enabled() || message_.wParam != 0) return PassOn();
     if (PaintsIntoGivenDc(hwnd())) return PaintSelfPainter(framework_, record_);
     return PaintOnScreenPainter(framework_, record_, message_.lParam);
   }
@@ -439,7 +439,7 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
     const UINT message = message_.id;
     HDC dc = reinterpret_cast<HDC>(message_.wParam);
     HWND child = reinterpret_cast<HWND>(message_.lParam);
-    if (!framework_.enabled || !framework_.translucent || child == nullptr) return PassOn();
+    if (!framework_.Enabled() || !framework_.Translucent() || child == nullptr) return PassOn();
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
       if (IsClass(GetParent(child), "ComboBox")) return PassOn();
       return AnswerWithVeil(framework_, dc, child);
@@ -468,7 +468,7 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
   LRESULT OnCommand() {
     HWND child = reinterpret_cast<HWND>(message_.lParam);
     const WORD code = HIWORD(message_.wParam);
-    if (framework_.translucent && framework_.enabled && child != nullptr &&
+    if (framework_.Translucent() && framework_.Enabled() && child != nullptr &&
         IsClass(child, "Edit") && EditNeedsVeilAgain(code))
       InvalidateRect(child, nullptr, TRUE);
     return PassOn();

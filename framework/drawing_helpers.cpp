@@ -21,7 +21,7 @@ HDC MakeVeilDC(SkinFramework& framework, HWND control) {
   gdiplus::Graphics graphics;
   if (graphics.FromHDC(snapshot)) {
     gdiplus::SolidBrush white;
-    white.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, 1));
+    white.Create(ToArgb(0x00FFFFFF, framework.VeilAlpha(), 1));
     graphics.FillRectangleI(white, 0, 0, width, height);
   }
   return snapshot;

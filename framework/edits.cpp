@@ -61,7 +61,7 @@ RECT ChildRectInWindow(HWND parent, HWND child) {
 }
 
 ARGB FillColour(const SkinFramework& framework) {
-  return framework.translucent ? Colour(kWhite, framework.veilAlpha) : Colour(kWhite, 255);
+  return framework.Translucent() ? Colour(kWhite, framework.VeilAlpha()) : Colour(kWhite, 255);
 }
 
 constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
@@ -146,7 +146,7 @@ void DrawComboText(gdiplus::Graphics& g, const Metrics& m, const std::string& te
 }  // namespace
 
 void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND parent) {
-  if (!framework.enabled || framework.Window(windowNumber) == nullptr) return;
+  if (!framework.Enabled() || framework.Window(windowNumber) == nullptr) return;
   for (HWND edit = FindWindowExA(parent, nullptr, "Edit", nullptr); edit != nullptr;
        edit = FindWindowExA(parent, edit, "Edit", nullptr)) {
     InstallEdit(framework, windowNumber, edit);
@@ -164,7 +164,7 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
     window = framework.Window(windowNumber);
     if (window == nullptr) return;
     window->combos[index].previousProc = previous;
-    if (framework.translucent) {
+    if (framework.Translucent()) {
       const HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
       if (edit != nullptr) InstallEdit(framework, windowNumber, edit);
     }
@@ -188,7 +188,8 @@ void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool 
     gdiplus::SolidBrush fill;
     if (fill.Create(FillColour(framework))) g.FillRectangleI(fill, 0, 0, size.cx, size.cy);
     gdiplus::Pen pen;
-    const ARGB frame = (hot || focused) ? Colour(framework.accentColour, 180) : Colour(kBlack, 80);
+    const ARGB frame =
+        (hot || focused) ? Colour(framework.AccentColour(), 180) : Colour(kBlack, 80);
     const gdiplus::RectF ring = HairlineRect(m, area, 0);
     if (pen.Create(frame, static_cast<REAL>(m.line)))
       g.DrawRectangle(pen, ring.X, ring.Y, ring.Width, ring.Height);
@@ -243,7 +244,7 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
       g.SetClipRectI(keyed[i].left, keyed[i].top, keyed[i].right - keyed[i].left,
                      keyed[i].bottom - keyed[i].top, kCombineModeExclude);
     }
-    const COLORREF accent = framework.accentColour;
+    const COLORREF accent = framework.AccentColour();
     const Metrics& m = MetricsOf(framework, combo);
     const REAL h = static_cast<REAL>(height);
     const gdiplus::RectF ring = HairlineRect(m, area, 0);
@@ -327,7 +328,7 @@ class EditWindow : public HotWithParent<EditRecord> {
   }
 
  private:
-  bool Translucent() const { return framework_.translucent != 0; }
+  bool Translucent() const { return framework_.Translucent(); }
   bool Focused() const { return record_.focused; }
   void PaintFrame(bool hot, bool focused) const {
     PaintEditFrame(framework_, n_, index_, hot, focused);
@@ -428,7 +429,7 @@ class ComboWindow : public HotWithParent<ComboRecord> {
   }
 
  private:
-  bool Translucent() const { return framework_.translucent != 0; }
+  bool Translucent() const { return framework_.Translucent(); }
   bool Focused() const { return record_.focused; }
   void Paint(bool hot, bool focused) const { PaintCombo(framework_, n_, index_, hot, focused); }
 
@@ -482,7 +483,7 @@ class ComboWindow : public HotWithParent<ComboRecord> {
                           reinterpret_cast<HWND>(message_.lParam));
   }
   LRESULT OnCommand() {
-    if (!Translucent() || !framework_.enabled) return PassOn();
+    if (!Translucent() || !framework_.Enabled()) return PassOn();
     const HWND child = reinterpret_cast<HWND>(message_.lParam);
     const UINT code = HIWORD(message_.wParam);
     if (IsEdit(child) && EditNeedsVeilAgain(code)) {

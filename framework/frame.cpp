@@ -199,7 +199,7 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
     BitBlt(dc.get(), 0, 0, client.right, client.bottom, record->frameCache, 0, 0, SRCCOPY);
   }
   record->redrawNeeded = false;
-  if (firstPlacement == 0) RefreshSkinnedControls(*this, n);
+  if (!firstPlacement_) RefreshSkinnedControls(*this, n);
 }
 
 void SkinFramework::CopyCache(int n, HDC target) {
@@ -225,11 +225,11 @@ void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
   graphics.SetClipPath(clip);
   const bool own = record->ownPicture != nullptr;
   gdiplus::SolidBrush fill;
-  fill.Create(ToArgb(own ? record->representativeColour : defaultBackgroundColour, 0, 0));
+  fill.Create(ToArgb(own ? record->representativeColour : defaultBackgroundColour_, 0, 0));
   graphics.FillRectangle(fill, 0, 0, width, height);
 
-  gdiplus::Bitmap* picture = own ? record->ownPicture.get() : globalPicture.get();
-  const int mode = own ? record->backgroundMode : defaultBackgroundMode;
+  gdiplus::Bitmap* picture = own ? record->ownPicture.get() : globalPicture_.get();
+  const int mode = own ? record->backgroundMode : defaultBackgroundMode_;
   if (picture != nullptr) {
     const int imageWidth = static_cast<int>(picture->GetWidth());
     const int imageHeight = static_cast<int>(picture->GetHeight());
@@ -290,8 +290,8 @@ void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* 
            SRCCOPY);
   const int iconSize = m.iconSize;
   const int iconTop = (record->titleHeight - iconSize) / 2;
-  if (icon != nullptr)
-    DrawIconEx(record->frameCache, area.left + m.iconGap, iconTop, icon, iconSize, iconSize, 0,
+  if (icon_ != nullptr)
+    DrawIconEx(record->frameCache, area.left + m.iconGap, iconTop, icon_, iconSize, iconSize, 0,
                nullptr, DI_NORMAL);
   // The text's middle sits 3 pixels below the icon's top edge plus half its size.
   const float left = static_cast<float>(area.left + m.iconGap + iconSize + m.iconTextGap);
@@ -326,22 +326,22 @@ void SkinFramework::SetBackground(const char* path, const uint8_t* bytes, uint32
   }
   std::shared_ptr<gdiplus::Bitmap> picture = DecodePicture(image);
   if (picture) {
-    defaultBackgroundColour = RepresentativeColour(*picture);
+    defaultBackgroundColour_ = RepresentativeColour(*picture);
   } else if (colour) {
-    defaultBackgroundColour = *colour;
+    defaultBackgroundColour_ = *colour;
   }
   if (accent)
-    accentColour = *accent == -1 ? defaultBackgroundColour : static_cast<COLORREF>(*accent);
-  if (mode) defaultBackgroundMode = *mode;
-  globalImage = std::move(image);
-  globalPicture = std::move(picture);
+    accentColour_ = *accent == -1 ? defaultBackgroundColour_ : static_cast<COLORREF>(*accent);
+  if (mode) defaultBackgroundMode_ = *mode;
+  globalImage_ = std::move(image);
+  globalPicture_ = std::move(picture);
   RepaintAll();
 }
 
 void SkinFramework::RepaintAll() {
-  for (int n = 1; n <= windows.Count(); ++n) {
-    windows[n].redrawNeeded = true;
-    InvalidateRect(windows[n].window, nullptr, TRUE);
+  for (int n = 1; n <= windows_.Count(); ++n) {
+    windows_[n].redrawNeeded = true;
+    InvalidateRect(windows_[n].window, nullptr, TRUE);
   }
 }
 

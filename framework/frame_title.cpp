@@ -183,7 +183,7 @@ LRESULT FrameWindow::OnMouseMove() {
       record->animationTimer = false;
     }
   }
-  int& hot = skin_.hotTitleButton;
+  int& hot = skin_.hotTitleButton_;
   hot = skin_.HitTestTitleButtons(n_, x, y);
   if (record->lastHotButton != 0 && record->lastHotButton != hot) {
     if (record->fadeOut.button != 0 && record->fadeOut.step < kFadeSteps)
@@ -254,14 +254,14 @@ LRESULT FrameWindow::OnLButtonDown() {
   // The move or size loop dispatches messages: another window may have
   // gone meanwhile and this one been renumbered.
   if (!Refind()) return 0;
-  int& hot = skin_.hotTitleButton;
+  int& hot = skin_.hotTitleButton_;
   hot = skin_.HitTestTitleButtons(n_, GET_X_LPARAM(message_.lParam), GET_Y_LPARAM(message_.lParam));
   if (hot != 0) skin_.DrawTitleButton(n_, hot, nullptr, true, true, std::nullopt);
   return 0;
 }
 
 LRESULT FrameWindow::OnLButtonUp() {
-  const int hot = skin_.hotTitleButton;
+  const int hot = skin_.hotTitleButton_;
   if (hot >= 1 && hot <= record_->titleButtons.Count() && record_->titleBar) {
     skin_.RunTitleButton(n_, hot);
     // The button may have closed the window.
@@ -360,11 +360,11 @@ LRESULT FrameWindow::OnSize() {
   // unless the frame was rendered at another size already (a size lock
   // that comes after the first painting): that rendering would stay
   // stretched to the old size.
-  if (skin_.firstPlacement && !RenderedAtOtherSize(window, message_.lParam)) {
+  if (skin_.firstPlacement_ && !RenderedAtOtherSize(window, message_.lParam)) {
     record_->redrawNeeded = false;
-    skin_.firstPlacement = 0;
+    skin_.firstPlacement_ = false;
   } else {
-    skin_.firstPlacement = 0;
+    skin_.firstPlacement_ = false;
     record_->redrawNeeded = true;
     // Nothing else repaints a window whose class asks for no redraw on
     // sizing, and only a full rendering renews the region to the new size.

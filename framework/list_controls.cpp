@@ -108,12 +108,12 @@ HeaderFont FontOf(const HeaderRecord& record, const Metrics& m) {
 void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                     HeaderRecord& record, int item, RECT rect, const HDITEMA& data, HICON icon,
                     const HeaderFont& font) {
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const gdiplus::RectF area{static_cast<float>(rect.left), static_cast<float>(rect.top),
                             static_cast<float>(rect.right - rect.left),
                             static_cast<float>(rect.bottom - rect.top)};
   gdiplus::SolidBrush white;
-  white.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, framework.translucent));
+  white.Create(ToArgb(0x00FFFFFF, framework.VeilAlpha(), framework.Translucent()));
   graphics.FillRectangle(white, area);
   if (record.itemsAreButtons)
     FillVertical(graphics, area, ToArgb(0x00FFFFFF, 80, 1), ToArgb(accent, 120, 1));
@@ -238,7 +238,8 @@ void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
 }  // namespace
 
 void InstallListControls(SkinFramework& framework, int windowNumber, HWND parent) {
-  if (!framework.enabled || framework.Window(windowNumber) == nullptr || parent == nullptr) return;
+  if (!framework.Enabled() || framework.Window(windowNumber) == nullptr || parent == nullptr)
+    return;
   for (HWND c = FindWindowExA(parent, nullptr, "ListBox", nullptr); c != nullptr;
        c = FindWindowExA(parent, c, "ListBox", nullptr))
     AddListControl(framework, windowNumber, c);
@@ -251,13 +252,14 @@ void InstallListControls(SkinFramework& framework, int windowNumber, HWND parent
   for (HWND c = FindWindowExA(parent, nullptr, "SysListView32", nullptr); c != nullptr;
        c = FindWindowExA(parent, c, "SysListView32", nullptr)) {
     if ((GetWindowLongA(c, GWL_STYLE) & 0x10) != 0) continue;
-    if (framework.translucent)
+    if (framework.Translucent())
       SendMessageA(c, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
     AddListControl(framework, windowNumber, c);
   }
   for (HWND c = FindWindowExA(parent, nullptr, "SysTreeView32", nullptr); c != nullptr;
        c = FindWindowExA(parent, c, "SysTreeView32", nullptr)) {
-    if (framework.translucent) SendMessageA(c, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kKeyColour));
+    if (framework.Translucent())
+      SendMessageA(c, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kKeyColour));
     AddListControl(framework, windowNumber, c);
   }
   for (const char* name : {"SysIPAddress32", "SysDateTimePick32"}) {
@@ -268,7 +270,8 @@ void InstallListControls(SkinFramework& framework, int windowNumber, HWND parent
 }
 
 void InstallHeaderControls(SkinFramework& framework, int windowNumber, HWND parent) {
-  if (!framework.enabled || framework.Window(windowNumber) == nullptr || parent == nullptr) return;
+  if (!framework.Enabled() || framework.Window(windowNumber) == nullptr || parent == nullptr)
+    return;
   for (HWND c = FindWindowExA(parent, nullptr, "SysHeader32", nullptr); c != nullptr;
        c = FindWindowExA(parent, c, "SysHeader32", nullptr))
     AddHeader(framework, windowNumber, c, false);
@@ -309,7 +312,7 @@ class ListWindow : public ControlWindow<ListControlRecord> {
   }
 
  private:
-  bool Translucent() const { return framework_.translucent != 0; }
+  bool Translucent() const { return framework_.Translucent(); }
   void PaintFrame(std::optional<bool> hot) const {
     PaintListFrame(framework_, n_, index_, hot, std::nullopt);
   }
@@ -576,9 +579,9 @@ void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::
         const int ch = client.bottom - client.top;
         graphics.SetClipRectI(0, 0, width, height, gdiplus::kCombineModeReplace);
         graphics.SetClipRectI(cx, cy, cw, ch, kCombineModeXor);
-        if (framework.translucent) {
+        if (framework.Translucent()) {
           gdiplus::SolidBrush veil;
-          veil.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, 1));
+          veil.Create(ToArgb(0x00FFFFFF, framework.VeilAlpha(), 1));
           graphics.FillRectangleI(veil, 0, 0, width, height);
         } else {
           graphics.Clear(0xFFFFFFFF);
@@ -592,11 +595,11 @@ void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::
         const int line = m.line;
         gdiplus::Pen pen;
         if (isHot) {
-          pen.Create(ToArgb(framework.accentColour, 200, 1), static_cast<float>(2 * line));
+          pen.Create(ToArgb(framework.AccentColour(), 200, 1), static_cast<float>(2 * line));
           graphics.DrawRectangleI(pen, line, line, width - 2 * line, height - 2 * line);
         } else {
           const gdiplus::RectF ring = HairlineRect(m, RECT{0, 0, width, height}, 0);
-          pen.Create(isFocused ? ToArgb(framework.accentColour, 200, 1) : ToArgb(0, 90, 1),
+          pen.Create(isFocused ? ToArgb(framework.AccentColour(), 200, 1) : ToArgb(0, 90, 1),
                      static_cast<float>(line));
           graphics.DrawRectangle(pen, ring.X, ring.Y, ring.Width, ring.Height);
         }

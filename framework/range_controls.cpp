@@ -29,7 +29,7 @@ namespace {
 template <class Record, class Fill>
 void InstallAll(SkinFramework& framework, int n, HWND parent, const char* className,
                 Table<Record> WindowRecord::*table, WNDPROC procedure, Fill fill) {
-  if (!framework.enabled || parent == nullptr) return;
+  if (!framework.Enabled() || parent == nullptr) return;
   for (HWND c = FindWindowExA(parent, nullptr, className, nullptr); c != nullptr;
        c = FindWindowExA(parent, c, className, nullptr)) {
     WindowRecord* window = framework.Window(n);
@@ -102,7 +102,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
   const LRESULT maximum = SendMessageA(control, TBM_GETRANGEMAX, 0, 0);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
 
-  if (framework.controlFrame) {
+  if (framework.ControlFrame()) {
     OutlineRounded(graphics, m, EdgeRing(m, size), m.trackCorner, ToArgb(0, 30, 1));
     FillRounded(graphics, InsideEdge(m, size), m.trackInnerCorner, !vertical,
                 ToArgb(0x00FFFFFF, 160, 1), ToArgb(0, 30, 1));
@@ -170,7 +170,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
     filled = (hot ? thumbAlong : thumbAlong - m.thumbAtEnd) - alongStart + m.filledAtEnd;
   if (filled > 0) {
     gdiplus::Pen pen;
-    pen.Create(ToArgb(framework.accentColour, 200, 1), line);
+    pen.Create(ToArgb(framework.AccentColour(), 200, 1), line);
     const gdiplus::RectF stretch = across(alongStart, nearEdge + line, filled, line);
     graphics.DrawRectangle(pen, stretch.X, stretch.Y, stretch.Width, stretch.Height);
   }
@@ -201,8 +201,8 @@ void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics, const M
   part = RectOf(part.X + inset, part.Y + inset, part.Width - shrink, part.Height - shrink);
   if (part.Width <= 0 || part.Height <= 0) return;
   FillRounded(graphics, part, m.progressFillCorner, !vertical, ToArgb(0x00FFFFFF, 90, 1),
-              ToArgb(framework.accentColour, 255, 1));
-  OutlineRounded(graphics, m, part, m.progressFillCorner, ToArgb(framework.accentColour, 150, 1));
+              ToArgb(framework.AccentColour(), 255, 1));
+  OutlineRounded(graphics, m, part, m.progressFillCorner, ToArgb(framework.AccentColour(), 150, 1));
 }
 
 // ---- up-down ----
@@ -235,7 +235,7 @@ void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const Met
     white.Create(ToArgb(0x00FFFFFF, 160, 1));
     graphics.FillPath(white, whole);
   }
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const int half = (horizontal ? size.cx : size.cy) / 2;
   const int corner = m.upDownCorner;
   for (int part = 1; part <= 2; ++part) {

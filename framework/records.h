@@ -27,6 +27,7 @@ class Table {
   const T& operator[](int index) const { return items_[static_cast<size_t>(index - 1)]; }
   // Nullptr for an index outside the table.
   T* At(int index) { return Has(index) ? &(*this)[index] : nullptr; }
+  const T* At(int index) const { return Has(index) ? &(*this)[index] : nullptr; }
 
   // The append rule of every control table: a single placeholder record with
   // no window is reused, otherwise one zero-filled record is added. Returns

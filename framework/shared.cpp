@@ -15,7 +15,7 @@ namespace framework {
 
 int FindWindowNumber(const SkinFramework& framework, HWND window) {
   if (window == nullptr) return 0;
-  return framework.windows.Find(window);
+  return framework.NumberOf(window);
 }
 
 int FindOwnerWindowNumber(const SkinFramework& framework, HWND window) {
@@ -31,12 +31,8 @@ Metrics MetricsOf(const SkinFramework& framework, HWND control) {
   int n = FindWindowNumber(framework, control);
   if (n == 0) n = ReadIntProp(control, kOwnerNumberKey);
   if (n == 0) n = ReadIntProp(control, kGenericOwnerKey);
-  const WindowRecord* record =
-      n >= 1 && n <= framework.windows.Count() ? &framework.windows[n] : nullptr;
-  if (record == nullptr) {
-    n = FindOwnerWindowNumber(framework, control);
-    record = n != 0 ? &framework.windows[n] : nullptr;
-  }
+  const WindowRecord* record = framework.Window(n);
+  if (record == nullptr) record = framework.Window(FindOwnerWindowNumber(framework, control));
   return record != nullptr ? record->metrics : design;
 }
 
@@ -141,7 +137,7 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
     return nullptr;
   }
   HGDIOBJ previous = SelectObject(dc, bitmap);
-  framework.snapshots.push_back(SnapshotEntry{dc, bitmap, previous});
+  framework.Snapshots().Add(dc, bitmap, previous);
 
   // A container with a background template is the source for what it holds.
   HWND parent = GetParent(control);
@@ -169,14 +165,32 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
 }
 
 void ReleaseSnapshot(SkinFramework& framework, HDC snapshot) {
-  auto& list = framework.snapshots;
-  auto it = std::find_if(list.begin(), list.end(),
-                         [snapshot](const SnapshotEntry& e) { return e.dc == snapshot; });
-  if (it == list.end()) return;
+  framework.Snapshots().Release(snapshot);
+}
+
+std::vector<SnapshotRegistry::Entry>::iterator SnapshotRegistry::Find(HDC dc) {
+  return std::find_if(entries_.begin(), entries_.end(),
+                      [dc](const Entry& entry) { return entry.dc == dc; });
+}
+
+bool SnapshotRegistry::Release(HDC dc) {
+  const auto it = Find(dc);
+  if (it == entries_.end()) return false;
   SelectObject(it->dc, it->previous);
   DeleteObject(it->bitmap);
   DeleteDC(it->dc);
-  list.erase(it);
+  entries_.erase(it);
+  return true;
+}
+
+HBITMAP SnapshotRegistry::TakeBitmap(HDC dc) {
+  const auto it = Find(dc);
+  if (it == entries_.end()) return nullptr;
+  const HBITMAP bitmap = it->bitmap;
+  SelectObject(it->dc, it->previous);
+  DeleteDC(it->dc);
+  entries_.erase(it);
+  return bitmap;
 }
 
 namespace {
@@ -185,7 +199,7 @@ void FillVeil(SkinFramework& framework, HDC dc, int width, int height) {
   gdiplus::Graphics graphics;
   if (!graphics.FromHDC(dc)) return;
   gdiplus::SolidBrush white;
-  white.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, 1));
+  white.Create(ToArgb(0x00FFFFFF, framework.VeilAlpha(), 1));
   graphics.FillRectangleI(white, 0, 0, width, height);
 }
 
@@ -227,14 +241,7 @@ HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control) {
   if (snapshot == nullptr) return nullptr;
   FillVeil(framework, snapshot, client.right, client.bottom);
   // Hand the bitmap over: the snapshot's DC goes, its bitmap stays.
-  auto& list = framework.snapshots;
-  auto it = std::find_if(list.begin(), list.end(),
-                         [snapshot](const SnapshotEntry& e) { return e.dc == snapshot; });
-  HBITMAP bitmap = it->bitmap;
-  SelectObject(it->dc, it->previous);
-  DeleteDC(it->dc);
-  list.erase(it);
-  return bitmap;
+  return framework.Snapshots().TakeBitmap(snapshot);
 }
 
 bool EditNeedsVeilAgain(UINT code) {

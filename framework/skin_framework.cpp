@@ -63,19 +63,19 @@ void SetProgramFramework(SkinFramework* framework) {
   programFramework = framework;
 }
 
-SkinFramework::SkinFramework() : defaultBackgroundColour(GetSysColor(COLOR_BTNFACE)) {}
+SkinFramework::SkinFramework() : defaultBackgroundColour_(GetSysColor(COLOR_BTNFACE)) {}
 
 SkinFramework::~SkinFramework() {
-  if (icon != nullptr) DestroyIcon(icon);
-  icon = nullptr;
+  if (icon_ != nullptr) DestroyIcon(icon_);
+  icon_ = nullptr;
   StopDrawing();
   if (programFramework == this) programFramework = nullptr;
 }
 
 void SkinFramework::StopDrawing() {
   // GDI+ objects must go before GDI+ itself.
-  globalPicture.reset();
-  for (WindowRecord& record : windows) {
+  globalPicture_.reset();
+  for (WindowRecord& record : windows_) {
     record.ownPicture.reset();
     for (TitleButton& button : record.titleButtons) {
       button.normalPicture.reset();
@@ -83,26 +83,26 @@ void SkinFramework::StopDrawing() {
     }
     for (ButtonRecord& button : record.buttons) button.image.reset();
   }
-  if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
-  gdiplusToken = 0;
+  if (gdiplusToken_ != 0) gdiplus::StopGdiplus(gdiplusToken_, 1);
+  gdiplusToken_ = 0;
 }
 
 void SkinFramework::StartUp() {
-  gdiplusToken = gdiplus::StartGdiplus(1);
+  gdiplusToken_ = gdiplus::StartGdiplus(1);
   HINSTANCE module = GetModuleHandleA(nullptr);
-  icon = LoadIconA(module, MAKEINTRESOURCEA(129));
-  if (icon == nullptr) icon = LoadIconA(module, "DEFAULT_ICON");
-  enabled = 1;
-  veilAlpha = 160;
-  accentColour = 0x00DDCA22;
+  icon_ = LoadIconA(module, MAKEINTRESOURCEA(129));
+  if (icon_ == nullptr) icon_ = LoadIconA(module, "DEFAULT_ICON");
+  enabled_ = true;
+  veilAlpha_ = 160;
+  accentColour_ = 0x00DDCA22;
 }
 
-void SkinFramework::Settings(int enabledFlag, std::optional<int> veilAlphaValue,
-                             std::optional<int> controlFrameValue) {
-  enabled = enabledFlag;
-  translucent = veilAlphaValue ? 1 : 0;
-  veilAlpha = veilAlphaValue.value_or(160);
-  controlFrame = controlFrameValue.value_or(1);
+void SkinFramework::Settings(bool enabled, std::optional<int> veilAlpha,
+                             std::optional<bool> controlFrame) {
+  enabled_ = enabled;
+  translucent_ = veilAlpha.has_value();
+  veilAlpha_ = veilAlpha.value_or(160);
+  controlFrame_ = controlFrame.value_or(true);
 }
 
 WindowRecord* SkinFramework::WindowOf(HWND window) {
@@ -125,7 +125,7 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
   record.closeButton = true;
   record.caption = options.caption.value_or(true);
   record.titleGloss = options.titleGloss.value_or(false);
-  record.backgroundMode = options.backgroundMode.value_or(defaultBackgroundMode);
+  record.backgroundMode = options.backgroundMode.value_or(defaultBackgroundMode_);
   record.workWidth = GetSystemMetrics(SM_CXSCREEN);
   record.workHeight = GetSystemMetrics(SM_CYSCREEN);
   record.resize = options.resize.value_or(true);
@@ -153,12 +153,12 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
       MakeTitleButton({38, kTitleClose, "关闭", CloseButtonPictures(), {}}));
   ApplyScale(record, WindowDpi(window));
   record.stripTop = 0;
-  record.stripLeft = client.right - record.metrics.Px(titleStripMargin) - record.stripWidth -
+  record.stripLeft = client.right - record.metrics.Px(titleStripMargin_) - record.stripWidth -
                      record.metrics.stripPadding;
 
   SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
-  const int n = windows.PushBack(std::move(record));
-  WindowRecord& attached = windows[n];
+  const int n = windows_.PushBack(std::move(record));
+  WindowRecord& attached = windows_[n];
 
   attached.tooltip.Create(window, 0);
   for (int k = 1; k <= attached.titleButtons.Count(); ++k) {
@@ -178,7 +178,7 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 
   InstallFamilies(n, window);
 
-  WindowRecord& again = windows[n];  // the installs do not grow the window table
+  WindowRecord& again = windows_[n];  // the installs do not grow the window table
   again.attached = true;
   again.redrawNeeded = true;
   const LONG_PTR previous =
@@ -366,7 +366,7 @@ LRESULT FrameWindow::OnDpiChanged() {
   record_->lastHotButton = 0;
   record_->fadeIn = FadeRecord{};
   record_->fadeOut = FadeRecord{};
-  skin_.hotTitleButton = 0;
+  skin_.hotTitleButton_ = 0;
   RECT before{};
   GetWindowRect(window, &before);
   const LRESULT result = PassOn();
@@ -392,7 +392,7 @@ LRESULT FrameWindow::OnDpiChanged() {
 LRESULT FrameWindow::OnColour() {
   HDC dc = reinterpret_cast<HDC>(message_.wParam);
   HWND control = reinterpret_cast<HWND>(message_.lParam);
-  if (!skin_.enabled || !skin_.translucent) return PassOn();
+  if (!skin_.Enabled() || !skin_.Translucent()) return PassOn();
   switch (message_.id) {
     case WM_CTLCOLOREDIT:
       if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox")) return PassOn();
@@ -417,7 +417,7 @@ LRESULT FrameWindow::OnActivateApp() {
 // A child whose content changed shows the veiled background again under it.
 LRESULT FrameWindow::OnCommand() {
   HWND control = reinterpret_cast<HWND>(message_.lParam);
-  if (!skin_.translucent || !skin_.enabled || control == nullptr) return PassOn();
+  if (!skin_.Translucent() || !skin_.Enabled() || control == nullptr) return PassOn();
   const UINT code = HIWORD(message_.wParam);
   const std::string name = ClassNameOf(control);
   bool repaint = false;
@@ -517,7 +517,7 @@ int SkinFramework::AddTitleButton(HWND window, const uint8_t* png, uint32_t size
   record->lastHotButton = 0;
   record->fadeIn = FadeRecord{};
   record->fadeOut = FadeRecord{};
-  hotTitleButton = 0;
+  hotTitleButton_ = 0;
   // One more tool; the layout gives every tool its button's place and text.
   record->tooltip.AddTool(RECT{}, caption != nullptr ? caption : "",
                           static_cast<UINT_PTR>(buttons.Count()));
@@ -549,17 +549,17 @@ void SkinFramework::ReleaseCaches(WindowRecord& record) {
 void SkinFramework::DetachWindow(HWND window) {
   const int n = FindWindowNumber(*this, window);
   if (n == 0) return;
-  WindowRecord& record = windows[n];
+  WindowRecord& record = windows_[n];
   for (const EditRecord& edit : record.edits)
     if (edit.window != nullptr) ReleaseColourObjects(edit.window);
   ReleaseCaches(record);
-  windows.Remove(n);
+  windows_.Remove(n);
   Renumber();
 }
 
 void SkinFramework::Renumber() {
-  for (int i = 1; i <= windows.Count(); ++i) {
-    WindowRecord& record = windows[i];
+  for (int i = 1; i <= windows_.Count(); ++i) {
+    WindowRecord& record = windows_[i];
     WriteProp(record.window, kWindowNumberKey, i);
     auto mark = [i](const auto& table) {
       for (const auto& entry : table)

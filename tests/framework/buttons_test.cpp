@@ -26,7 +26,7 @@ constexpr COLORREF kAccent = RGB(0xC8, 0x30, 0x20);
 class ButtonsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    framework->accentColour = kAccent;
+    framework->SetBackground(nullptr, nullptr, 0, std::nullopt, LONG{kAccent}, std::nullopt);
     // Away from the test window: a control under the cursor would turn hot.
     SetCursorPos(1200, 1000);
   }
@@ -161,7 +161,7 @@ TEST_F(ButtonsTest, TheEmptyPlaceholderRecordIsReused) {
 TEST_F(ButtonsTest, NothingIsInstalledWhileTheFrameworkIsDisabled) {
   HWND push = window.Add("BUTTON", "push", BS_PUSHBUTTON, 10, 10, 80, 24);
   window.Add("BUTTON", "radio", BS_AUTORADIOBUTTON, 10, 40, 80, 24);
-  framework->enabled = 0;
+  framework->Settings(false, framework->VeilAlpha());
   window.Attach(*framework);
   EXPECT_EQ(Record().buttons.Count(), 0);
   EXPECT_EQ(GetWindowLongPtrA(push, GWL_STYLE) & BS_OWNERDRAW, BS_PUSHBUTTON);
@@ -440,7 +440,7 @@ TEST_F(ButtonsTest, RepaintsLeaveNoGdiObjectsBehind) {
     }
   }
   EXPECT_EQ(LiveGdiObjects(), start);
-  EXPECT_TRUE(framework->snapshots.empty());
+  EXPECT_EQ(framework->Snapshots().Count(), 0u);
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST_F(DemoWindowTest, EveryFamilyIsSkinnedAndPhotographed) {
   EXPECT_EQ(record.genericControls.Count(), 3);
   EXPECT_TRUE(Photograph(demo.window.hwnd(), std::string(FRAMEWORK_ARTEFACTS) + "/framework-demo-" +
                                                  FRAMEWORK_ARCH + ".png"));
-  EXPECT_TRUE(Framework().snapshots.empty());
+  EXPECT_EQ(Framework().Snapshots().Count(), 0u);
 }
 
 // Live GDI objects of this process. GetGuiResources answers 0 under Wine,
@@ -228,7 +228,7 @@ TEST_F(DemoWindowTest, RepaintsLeaveNoGdiObjectsOrMemoryBehind) {
                 family.name, rounds, objects, objectsAfter, static_cast<size_t>(bytes / 1024),
                 static_cast<size_t>(bytesAfter / 1024));
   }
-  EXPECT_TRUE(Framework().snapshots.empty());
+  EXPECT_EQ(Framework().Snapshots().Count(), 0u);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 class EditsTest : public ::testing::Test {
  protected:
   explicit EditsTest(bool translucent = true) : framework(translucent) {
-    framework->accentColour = kAccent;
+    framework->SetBackground(nullptr, nullptr, 0, std::nullopt, LONG{kAccent}, std::nullopt);
     SetCursorPos(1200, 1000);
   }
 
@@ -266,7 +266,7 @@ TEST_F(EditsTest, RepaintsLeaveNoGdiObjectsBehind) {
   }
   PumpFor(20);
   EXPECT_EQ(LiveGdiObjects(), start);
-  EXPECT_TRUE(framework->snapshots.empty());
+  EXPECT_EQ(framework->Snapshots().Count(), 0u);
 }
 
 }  // namespace

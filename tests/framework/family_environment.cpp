@@ -79,7 +79,7 @@ framework::WindowRecord& TestWindow::Record() const {
 void FrameworkTest::SetUp() {
   framework::SkinFramework& fw = Framework();
   fw.Settings(1, 32);
-  fw.accentColour = RGB(255, 0, 0);
+  fw.SetBackground(nullptr, nullptr, 0, std::nullopt, LONG{RGB(255, 0, 0)}, std::nullopt);
   Background(RGB(0, 0, 160));
 }
 

@@ -48,7 +48,7 @@ TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTic
   const std::vector<COLORREF> plainClose = TitleButtonPixels(record, 3);
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
-  EXPECT_EQ(skin->hotTitleButton, 1);
+  EXPECT_EQ(skin->HotTitleButton(), 1);
   EXPECT_TRUE(record.animationTimer);
   long brightness = Brightness(plainMinimise);
   for (int i = 1; i <= 8; ++i) {
@@ -147,7 +147,7 @@ TEST_F(FrameTest, ASizeChangeRendersTheFrameAgainWithANewRegion) {
   // for no repaint when the window grows or shrinks.
   HWND window = MakeWindow(WS_MINIMIZEBOX, 80, 80, 400, 300);
   const int n = Attach(window);
-  skin->firstPlacement = 0;  // the window has had its first placement
+  HadFirstPlacement(window);
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
   ASSERT_FALSE(Record(n).redrawNeeded);
@@ -182,7 +182,7 @@ TEST_F(FrameTest, AFirstSizeThatComesAfterTheFirstRenderingRendersTheFrameAgain)
   // has painted it once: that first WM_SIZE must not keep the old rendering.
   HWND window = MakeWindow(0, 80, 80, 400, 340);
   const int n = Attach(window);
-  ASSERT_EQ(skin->firstPlacement, 1);
+  ASSERT_TRUE(skin->FirstPlacement());
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
   BITMAP frame{};
@@ -190,7 +190,7 @@ TEST_F(FrameTest, AFirstSizeThatComesAfterTheFirstRenderingRendersTheFrameAgain)
   ASSERT_EQ(frame.bmHeight, 340);
   SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   Pump(100);
-  EXPECT_EQ(skin->firstPlacement, 0);
+  EXPECT_FALSE(skin->FirstPlacement());
   GetObjectA(GetCurrentObject(Record(n).frameCache, OBJ_BITMAP), sizeof frame, &frame);
   EXPECT_EQ(frame.bmHeight, 300) << "the frame kept its rendering at the old size";
   EXPECT_FALSE(Record(n).redrawNeeded);
@@ -200,7 +200,7 @@ TEST_F(FrameTest, AFirstSizeBeforeAnyRenderingNeedsNoRenderingOfItsOwn) {
   HWND window = MakeWindow(0, 80, 80, 400, 340);
   const int n = Attach(window);
   SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(skin->firstPlacement, 0);
+  EXPECT_FALSE(skin->FirstPlacement());
   EXPECT_FALSE(Record(n).redrawNeeded);
 }
 
@@ -233,9 +233,9 @@ class FramePixelTest : public FrameworkTest {
 };
 
 TEST_F(FramePixelTest, TheAcceptedBackgroundColoursAreSet) {
-  EXPECT_EQ(skin->accentColour, 0x00C0C0C0u);
-  EXPECT_EQ(skin->defaultBackgroundMode, 3);
-  EXPECT_NE(skin->globalPicture, nullptr);
+  EXPECT_EQ(skin->AccentColour(), 0x00C0C0C0u);
+  EXPECT_EQ(skin->DefaultBackgroundMode(), 3);
+  EXPECT_NE(skin->GlobalPicture(), nullptr);
 }
 
 TEST_F(FramePixelTest, TheStretchedJpegFillsTheClientAreaWithinTheBorder) {
@@ -437,13 +437,13 @@ TEST_F(FrameworkTest, SettingTheBackgroundRepaintsEveryWindowAndCanTakeItsAccent
                       2);
   EXPECT_TRUE(Record(1).redrawNeeded);
   EXPECT_TRUE(Record(2).redrawNeeded);
-  EXPECT_EQ(skin->accentColour, skin->defaultBackgroundColour);
-  EXPECT_NEAR(Channel(skin->defaultBackgroundColour, 0), 127, 12);
-  EXPECT_EQ(skin->defaultBackgroundMode, 2);
+  EXPECT_EQ(skin->AccentColour(), skin->DefaultBackgroundColour());
+  EXPECT_NEAR(Channel(skin->DefaultBackgroundColour(), 0), 127, 12);
+  EXPECT_EQ(skin->DefaultBackgroundMode(), 2);
   // Without an image the given colour becomes the background colour.
   skin->SetBackground(nullptr, nullptr, 0, COLORREF{RGB(1, 2, 3)}, LONG{0x00C0C0C0}, 0);
-  EXPECT_EQ(skin->defaultBackgroundColour, RGB(1, 2, 3));
-  EXPECT_EQ(skin->accentColour, 0x00C0C0C0u);
+  EXPECT_EQ(skin->DefaultBackgroundColour(), RGB(1, 2, 3));
+  EXPECT_EQ(skin->AccentColour(), 0x00C0C0C0u);
   skin->RenderFrame(1, nullptr, false);
   EXPECT_EQ(GetPixel(Record(1).frameCache, 200, 150), RGB(1, 2, 3));
 }

@@ -49,6 +49,14 @@ class FrameworkTest : public ::testing::Test {
   std::vector<HWND> windows;
 };
 
+// The first WM_SIZE of an attached window, its first placement: from then on
+// the framework renders the frame again at every new size.
+inline void HadFirstPlacement(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
 // Screen pixel as a COLORREF.
 COLORREF ScreenPixel(int x, int y);
 

@@ -79,12 +79,12 @@ TEST_F(SharedTest, WithoutAMemoryDcASnapshotOrARenderingLeavesNoBitmap) {
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
   const int before = LiveGdiObjects();
-  const size_t registered = skin->snapshots.size();
+  const size_t registered = skin->Snapshots().Count();
   {
     ImportPatch noDc("gdi32.dll", "CreateCompatibleDC", reinterpret_cast<const void*>(&NoDc));
     ASSERT_TRUE(noDc.Active());
     EXPECT_EQ(TakeBackgroundSnapshot(*skin, label, RECT{0, 0, 100, 20}), nullptr);
-    EXPECT_EQ(skin->snapshots.size(), registered);
+    EXPECT_EQ(skin->Snapshots().Count(), registered);
     EXPECT_EQ(LiveGdiObjects(), before);
     // The band copies of a rendering with the frame cache in place.
     skin->RenderFrame(n, nullptr, false);
@@ -125,17 +125,17 @@ TEST_F(SharedTest, SnapshotsAndVeilsAreReleasedOnce) {
   const int before = LiveGdiObjects();
   HDC snapshot = TakeBackgroundSnapshot(*skin, label, RECT{0, 0, 100, 30});
   ASSERT_NE(snapshot, nullptr);
-  EXPECT_EQ(skin->snapshots.size(), 1u);
+  EXPECT_EQ(skin->Snapshots().Count(), 1u);
   // The snapshot holds what cache DC 1 has behind the control.
   EXPECT_EQ(GetPixel(snapshot, 5, 5), GetPixel(Record(1).frameCache, 45, 65));
   ReleaseSnapshot(*skin, snapshot);
   ReleaseSnapshot(*skin, snapshot);  // unknown now: nothing
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
   EXPECT_EQ(LiveGdiObjects(), before);
 
   HBITMAP veil = MakeVeilBitmap(*skin, label);
   EXPECT_EQ(GetObjectType(veil), static_cast<DWORD>(OBJ_BITMAP));
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
   DeleteObject(veil);
   HDC veiled = MakeVeilDC(*skin, label);
   ReleaseSnapshot(*skin, veiled);

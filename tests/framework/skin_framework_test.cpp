@@ -383,13 +383,13 @@ TEST_F(SkinFrameworkTest, PressesInTheEdgeZonesStartSizingAndElsewhereMoving) {
 
 TEST_F(SkinFrameworkTest, SettingsAndTextColours) {
   skin->Settings(1, 32);
-  EXPECT_EQ(skin->translucent, 1);
-  EXPECT_EQ(skin->veilAlpha, 32);
-  EXPECT_EQ(skin->controlFrame, 1);
+  EXPECT_TRUE(skin->Translucent());
+  EXPECT_EQ(skin->VeilAlpha(), 32);
+  EXPECT_TRUE(skin->ControlFrame());
   skin->Settings(1, std::nullopt, 0);
-  EXPECT_EQ(skin->translucent, 0);
-  EXPECT_EQ(skin->veilAlpha, 160);
-  EXPECT_EQ(skin->controlFrame, 0);
+  EXPECT_FALSE(skin->Translucent());
+  EXPECT_EQ(skin->VeilAlpha(), 160);
+  EXPECT_FALSE(skin->ControlFrame());
 
   HWND window = MakeWindow();
   HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 40, 120,
@@ -451,7 +451,7 @@ TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   Attach(window);
   passSystemCommands = true;
-  skin->firstPlacement = 0;
+  HadFirstPlacement(window);
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
   const int maximise = skin->FindMaximiseButton(1);

@@ -98,7 +98,7 @@ class FrameworkScope {
     framework_->StartUp();
     SetProgramFramework(framework_.get());
     framework_->Settings(1, translucent ? std::optional<int>(32) : std::nullopt);
-    framework_->defaultBackgroundColour = kBackground;
+    framework_->SetBackground(nullptr, nullptr, 0, kBackground, std::nullopt, std::nullopt);
   }
   ~FrameworkScope() {
     SetProgramFramework(nullptr);

@@ -118,7 +118,7 @@ TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
   // X, inside 分组框7 but above it, is not the bare picture.
   const Rgb edit = Shown(208, 100);
   EXPECT_FALSE(Near(edit, Background(208, 100), 3));
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
 }
 
 // The label's area as the screen shows it, one value per pixel.
@@ -282,7 +282,7 @@ TEST_F(MainWindowLookTest, DISABLED_AMinuteOfMouseMovementLeavesNoGdiObjectsOrMe
   EXPECT_NE(testing::TextOf(main->form().Control("透明标签4")), before);
   EXPECT_LE(objectsAfter, objects + 2);
   EXPECT_LT(bytesAfter, bytes + 2 * 1024 * 1024);
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
 }
 
 }  // namespace

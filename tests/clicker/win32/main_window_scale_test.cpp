@@ -467,7 +467,7 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
     SendMessageA(main->window(), WM_MOUSEMOVE, 0,
                  MAKELPARAM(static_cast<int>(close.x + close.w / 2),
                             static_cast<int>(close.y + close.h / 2)));
-    ASSERT_EQ(skin->hotTitleButton, 1);
+    ASSERT_EQ(skin->HotTitleButton(), 1);
     ASSERT_EQ(Record().fadeIn.button, 1);
   }
 
@@ -484,7 +484,7 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
   const framework::TitleButton& close = record.titleButtons[1];
   EXPECT_EQ(close.w, framework::ScaleLength(38, other));
   // Nothing hot or fading is left from the buttons' old places.
-  EXPECT_EQ(skin->hotTitleButton, 0);
+  EXPECT_EQ(skin->HotTitleButton(), 0);
   EXPECT_EQ(record.lastHotButton, 0);
   EXPECT_EQ(record.fadeIn.button, 0);
   // The close button's tip answers where the button now is.
@@ -539,7 +539,7 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
   PumpFor(200);
   // Fonts, pictures and caches of the other scale are gone again.
   EXPECT_EQ(framework::testing::LiveGdiObjects(), before);
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
 }
 
 }  // namespace
