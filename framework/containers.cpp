@@ -8,6 +8,7 @@
 #include "framework/edits.h"
 #include "framework/frame.h"
 #include "framework/gdi_handles.h"
+#include "framework/headers.h"
 #include "framework/list_controls.h"
 #include "framework/properties.h"
 #include "framework/range_controls.h"
@@ -31,10 +32,6 @@ constexpr int kStringFormatFlagsNoWrap = 0x1000;
 constexpr const char* kSelfPaintingClasses[] = {"SysMonthCal32",   "SysTabControl32",
                                                 "ToolbarWindow32", "msctls_statusbar32",
                                                 "Button",          "msctls_trackbar32"};
-
-bool IsClass(HWND window, const char* name) {
-  return TextEquals(ClassNameOf(window).c_str(), name);
-}
 
 bool PaintsIntoGivenDc(HWND control) {
   const std::string name = ClassNameOf(control);

@@ -33,11 +33,11 @@ constexpr int kStringFormatNoWrap = 0x1000;
 constexpr int kCombineModeExclude = 4;
 
 bool IsComboBox(HWND window) {
-  return window != nullptr && TextEquals(ClassNameOf(window).c_str(), "ComboBox");
+  return window != nullptr && IsClass(window, "ComboBox");
 }
 
 bool IsEdit(HWND window) {
-  return window != nullptr && TextEquals(ClassNameOf(window).c_str(), "Edit");
+  return window != nullptr && IsClass(window, "Edit");
 }
 
 bool HasNoScrollBar(HWND control) {

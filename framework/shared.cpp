@@ -48,12 +48,16 @@ bool TextEquals(const char* a, const char* b) {
   return std::strcmp(a, b) == 0;
 }
 
+bool IsClass(HWND window, const char* name) {
+  return TextEquals(ClassNameOf(window).c_str(), name);
+}
+
 bool TakenByFramework(HWND control) {
   return ReadProp(control, kPreviousProcKey) != 0;
 }
 
 bool IsOwnerDrawnListBox(HWND window) {
-  if (!TextEquals(ClassNameOf(window).c_str(), "ListBox")) return false;
+  if (!IsClass(window, "ListBox")) return false;
   LONG style = GetWindowLongA(window, GWL_STYLE);
   return (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }

@@ -26,6 +26,8 @@ std::string ClassNameOf(HWND window);
 Metrics MetricsOf(const SkinFramework& framework, HWND control);
 // Byte-wise, case-sensitive; a null text equals an empty one.
 bool TextEquals(const char* a, const char* b);
+// Whether the window's class name is `name` (compared as TextEquals does).
+bool IsClass(HWND window, const char* name);
 bool IsOwnerDrawnListBox(HWND window);
 // Whether the framework subclassed the control already (for a family or as
 // a container): taken again, its keys would be overwritten and its

@@ -12,6 +12,7 @@
 #include "framework/edits.h"
 #include "framework/frame.h"
 #include "framework/gdi_handles.h"
+#include "framework/headers.h"
 #include "framework/list_controls.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -395,13 +396,12 @@ LRESULT FrameWindow::OnColour() {
   if (!skin_.Enabled() || !skin_.Translucent()) return PassOn();
   switch (message_.id) {
     case WM_CTLCOLOREDIT:
-      if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox")) return PassOn();
+      if (IsClass(GetParent(control), "ComboBox")) return PassOn();
       [[fallthrough]];
     case WM_CTLCOLORSTATIC:
       return AnswerWithVeil(skin_, dc, control);
     case WM_CTLCOLORLISTBOX:
-      if (!TextEquals(ClassNameOf(control).c_str(), "ListBox") || IsOwnerDrawnListBox(control))
-        return PassOn();
+      if (!IsClass(control, "ListBox") || IsOwnerDrawnListBox(control)) return PassOn();
       [[fallthrough]];
     default:
       return AnswerWithNoBrush(dc, control);
@@ -581,7 +581,7 @@ void SkinFramework::Renumber() {
 
 void SkinFramework::SetControlTextColour(HWND control, COLORREF colour) {
   if (control == nullptr) return;
-  if (TextEquals(ClassNameOf(control).c_str(), "ComboBox")) {
+  if (IsClass(control, "ComboBox")) {
     control = FindWindowExA(control, nullptr, "Edit", nullptr);
     if (control == nullptr) return;
   }

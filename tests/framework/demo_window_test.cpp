@@ -12,6 +12,7 @@
 #include "data/pictures/pictures.h"
 #include "family_test_support.h"
 #include "framework/containers.h"
+#include "framework/headers.h"
 #include "framework/list_controls.h"
 #include "framework/range_controls.h"
 #include "gdiplus/image.h"

@@ -1,4 +1,5 @@
 #include "framework/list_controls.h"
+#include "framework/headers.h"
 
 #include <gtest/gtest.h>
 
