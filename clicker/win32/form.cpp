@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "framework/gdi_handles.h"
 #include "framework/shared.h"
 
 namespace clicker::win32 {
@@ -22,9 +23,10 @@ using framework::WindowText;
 // counts the spacing after the last glyph, which a label may cut.
 int InkWidth(HFONT font, const char* text) {
   const int length = static_cast<int>(std::strlen(text));
-  HDC dc = CreateCompatibleDC(nullptr);
+  const framework::MemoryDc memory;
+  const HDC dc = memory.get();
   if (dc == nullptr) return 0;
-  HGDIOBJ oldFont = SelectObject(dc, font);
+  const framework::SelectedObject selectedFont(dc, font);
   SIZE extent{};
   GetTextExtentPoint32A(dc, text, length, &extent);
   // Room for an overhang past the extent (italics), white on black.
@@ -37,11 +39,11 @@ int InkWidth(HFONT font, const char* text) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   uint32_t* bits = nullptr;
-  HBITMAP bitmap =
-      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  const framework::OwnedBitmap bitmap(
+      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
   int ink = 0;
-  if (bitmap != nullptr) {
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  if (bitmap.get() != nullptr) {
+    const framework::SelectedObject selectedBitmap(dc, bitmap.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     TextOutA(dc, 0, 0, text, length);
@@ -49,11 +51,7 @@ int InkWidth(HFONT font, const char* text) {
     for (int y = 0; y < height; ++y)
       for (int x = ink; x < width; ++x)
         if ((bits[y * width + x] & 0x00FFFFFF) != 0) ink = x + 1;
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
   }
-  SelectObject(dc, oldFont);
-  DeleteDC(dc);
   return ink;
 }
 
