@@ -614,18 +614,16 @@ class ButtonWindow : public ControlWindow<ButtonRecord> {
   }
   LRESULT OnPaint() {
     if (!PaintsItself()) return PassOn();
-    {
-      const PaintDc dc(hwnd());
+    return PaintThenDefault([this](HDC dc) {
       RECT client{};
       GetClientRect(hwnd(), &client);
       const UINT state = LiveState(hwnd(), framework::IsHot(framework_, hwnd()));
       if (kind_ == kCheckBox) {
-        PaintCheckBox(framework_, hwnd(), dc.get(), state, client);
+        PaintCheckBox(framework_, hwnd(), dc, state, client);
       } else {
-        PaintRadioButton(framework_, hwnd(), dc.get(), state, client);
+        PaintRadioButton(framework_, hwnd(), dc, state, client);
       }
-    }
-    return Default();
+    });
   }
   LRESULT OnSetText() {
     const LPARAM text = message_.lParam;

@@ -245,9 +245,8 @@ void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, i
 
 // Paints the container onto `target` (or its own DC), children left out.
 void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
-  WindowRecord* window = framework.Window(n);
-  ContainerRecord* record = window != nullptr ? window->containers.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  ContainerRecord* record = RecordAt(framework, n, index, kContainerFamily);
+  if (record == nullptr) return;
   HWND container = record->window;
   RECT client{};
   GetClientRect(container, &client);
@@ -256,7 +255,7 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   const Snapshot layer(framework, container,
                        RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
   if (layer.dc() == nullptr) return;
-  const Metrics metrics = window->metrics;
+  const Metrics metrics = framework.Window(n)->metrics;
   DrawContainer(*record, metrics, layer.dc(), client.right, client.bottom);
   const WindowDc dc(container, WindowDc::Area::kClient, target);
   ChildClippedDC(container, dc.get(), 1);
@@ -416,6 +415,7 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
       const PaintDc dc(container);
       PaintContainer(framework_, n_, index_, dc.get());
     }
+    // Again through the container's own DC.
     PaintContainer(framework_, n_, index_, nullptr);
     for (HWND child = FindWindowExA(container, nullptr, nullptr, nullptr); child != nullptr;
          child = FindWindowExA(container, child, nullptr, nullptr)) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 
+#include "framework/gdi_handles.h"
 #include "framework/properties.h"
 #include "framework/records.h"
 #include "framework/shared.h"
@@ -88,6 +89,15 @@ ControlState<Record> FindControl(SkinFramework* framework, HWND control,
   return state;
 }
 
+// The record of control `index` of window `n` in a family's table; null when
+// there is none, or it holds no window any more.
+template <class Record>
+Record* RecordAt(SkinFramework& framework, int n, int index, const Family<Record>& family) {
+  WindowRecord* window = framework.Window(n);
+  Record* record = window != nullptr ? (window->*family.table).At(index) : nullptr;
+  return record != nullptr && record->window != nullptr ? record : nullptr;
+}
+
 // The same for an attached top-level window: its number ("Hw_lbID") and
 // record; no record when the number does not lead back to it.
 struct AttachedState {
@@ -138,6 +148,21 @@ class ControlWindow {
     owner_.hotKind = kind;
   }
   bool IsHot(int kind) const { return IsHotControl(owner_, kind, index_); }
+  // WM_ERASEBKGND of a control that paints all of itself: nothing is erased.
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  // WM_PAINT: `paint` draws on the paint DC, then the default procedure has
+  // the message.
+  template <class Paint>
+  LRESULT PaintThenDefault(Paint paint) const {
+    {
+      const PaintDc dc(hwnd());
+      paint(dc.get());
+    }
+    return Default();
+  }
   // Asks for a WM_MOUSELEAVE when the mouse goes.
   void TrackLeave() const {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};

@@ -172,9 +172,8 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
 }
 
 void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool hot, bool focused) {
-  WindowRecord* window = framework.Window(windowNumber);
-  const EditRecord* record = window != nullptr ? window->edits.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const EditRecord* record = RecordAt(framework, windowNumber, index, kEditFamily);
+  if (record == nullptr) return;
   const HWND edit = record->window;
   const SIZE size = WindowSize(edit);
   if (size.cx <= 0 || size.cy <= 0) return;
@@ -203,9 +202,8 @@ void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool 
 }
 
 void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot, bool focused) {
-  WindowRecord* window = framework.Window(windowNumber);
-  const ComboRecord* record = window != nullptr ? window->combos.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const ComboRecord* record = RecordAt(framework, windowNumber, index, kComboFamily);
+  if (record == nullptr) return;
   const HWND combo = record->window;
   RECT area{};
   GetWindowRect(combo, &area);
@@ -455,11 +453,7 @@ class ComboWindow : public HotWithParent<ComboRecord> {
     return PassOn();
   }
   LRESULT OnPaint() {
-    {
-      const PaintDc paint(hwnd());
-      Paint(IsHot(kHotCombo), Focused());
-    }
-    return Default();
+    return PaintThenDefault([this](HDC) { Paint(IsHot(kHotCombo), Focused()); });
   }
   LRESULT OnFocusChange() {
     record_.focused = message_.id == WM_SETFOCUS;

@@ -148,9 +148,8 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const
 }
 
 void PaintHeaderInto(SkinFramework& framework, int n, int index, HDC target) {
-  WindowRecord* window = framework.Window(n);
-  HeaderRecord* record = window != nullptr ? window->headers.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  HeaderRecord* record = RecordAt(framework, n, index, kHeaderFamily);
+  if (record == nullptr) return;
   HWND header = record->window;
   RECT windowRect{};
   GetWindowRect(header, &windowRect);
@@ -267,16 +266,8 @@ class HeaderWindow : public ControlWindow<HeaderRecord> {
     Paint();
     return PassOn();
   }
-  LRESULT OnEraseBackground() {
-    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
-    return 1;
-  }
   LRESULT OnPaint() {
-    {
-      const PaintDc dc(hwnd());
-      PaintHeaderInto(framework_, n_, index_, dc.get());
-    }
-    return Default();
+    return PaintThenDefault([this](HDC dc) { PaintHeaderInto(framework_, n_, index_, dc); });
   }
   // A list view's header keeps the face it was given: a new font (a new
   // display scale, say) is described again.
@@ -328,9 +319,8 @@ void PaintHeader(SkinFramework& framework, int windowNumber, int index) {
 }
 
 int HeaderHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM lParam) {
-  WindowRecord* window = framework.Window(windowNumber);
-  HeaderRecord* record = window != nullptr ? window->headers.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return 0;
+  HeaderRecord* record = RecordAt(framework, windowNumber, index, kHeaderFamily);
+  if (record == nullptr) return 0;
   const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   const int count = static_cast<int>(SendMessageA(record->window, HDM_GETITEMCOUNT, 0, 0));
   for (int item = 1; item <= count; ++item) {

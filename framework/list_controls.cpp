@@ -248,9 +248,8 @@ LRESULT CALLBACK ListControlWindowProc(HWND window, UINT message, WPARAM wParam,
 
 void PaintListFrame(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
                     std::optional<bool> focused) {
-  WindowRecord* window = framework.Window(windowNumber);
-  ListControlRecord* record = window != nullptr ? window->listControls.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  ListControlRecord* record = RecordAt(framework, windowNumber, index, kListFamily);
+  if (record == nullptr) return;
   HWND control = record->window;
   const bool isHot = hot.value_or(record->hot);
   const bool isFocused = focused.value_or(record->focused);

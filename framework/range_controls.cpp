@@ -353,16 +353,8 @@ class TrackbarWindow : public ControlWindow<TrackbarRecord> {
     Paint();
     return PassOn();
   }
-  LRESULT OnEraseBackground() {
-    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
-    return 1;
-  }
   LRESULT OnPaint() {
-    {
-      const PaintDc paint(hwnd());
-      Paint();
-    }
-    return Default();
+    return PaintThenDefault([this](HDC) { Paint(); });
   }
 };
 
@@ -388,16 +380,8 @@ class ProgressWindow : public ControlWindow<ProgressRecord> {
  private:
   void Paint() const { PaintProgressBar(framework_, n_, index_, nullptr); }
 
-  LRESULT OnEraseBackground() {
-    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
-    return 1;
-  }
   LRESULT OnPaint() {
-    {
-      const PaintDc paint(hwnd());
-      Paint();
-    }
-    return Default();
+    return PaintThenDefault([this](HDC) { Paint(); });
   }
   LRESULT OnRepaint() {
     Paint();
@@ -454,15 +438,7 @@ class UpDownWindow : public ControlWindow<UpDownRecord> {
     return PassOn();
   }
   LRESULT OnPaint() {
-    {
-      const PaintDc paint(hwnd());
-      PaintFromRecord();
-    }
-    return Default();
-  }
-  LRESULT OnEraseBackground() {
-    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
-    return 1;
+    return PaintThenDefault([this](HDC) { PaintFromRecord(); });
   }
   LRESULT OnButton() {
     record_.pressed = message_.id == WM_LBUTTONDOWN;
@@ -486,9 +462,8 @@ LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
-  WindowRecord* window = framework.Window(windowNumber);
-  TrackbarRecord* record = window != nullptr ? window->trackbars.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  TrackbarRecord* record = RecordAt(framework, windowNumber, index, kTrackbarFamily);
+  if (record == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
   const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
@@ -502,9 +477,8 @@ void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
 }
 
 void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC target) {
-  WindowRecord* window = framework.Window(windowNumber);
-  ProgressRecord* record = window != nullptr ? window->progressBars.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  ProgressRecord* record = RecordAt(framework, windowNumber, index, kProgressFamily);
+  if (record == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
   const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
@@ -519,9 +493,8 @@ void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC
 
 void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
                  std::optional<bool> pressed, std::optional<LPARAM> mouse) {
-  WindowRecord* window = framework.Window(windowNumber);
-  UpDownRecord* record = window != nullptr ? window->upDowns.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  UpDownRecord* record = RecordAt(framework, windowNumber, index, kUpDownFamily);
+  if (record == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
   // Without a mouse position the half the mouse is over is the one the
@@ -541,9 +514,8 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
 }
 
 int UpDownHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM mouse) {
-  WindowRecord* window = framework.Window(windowNumber);
-  UpDownRecord* record = window != nullptr ? window->upDowns.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return 1;
+  UpDownRecord* record = RecordAt(framework, windowNumber, index, kUpDownFamily);
+  if (record == nullptr) return 1;
   return SecondHalf(*record, WindowSize(record->window), mouse) ? 2 : 1;
 }
 
