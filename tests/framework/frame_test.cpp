@@ -10,6 +10,7 @@
 #include "gdiplus/image.h"
 #include "gdiplus/memory_stream.h"
 #include "tests/framework/framework_test_support.h"
+#include "tests/gdiplus/colours.h"
 
 namespace framework::testing {
 namespace {
@@ -209,11 +210,7 @@ TEST_F(FrameTest, AFirstSizeBeforeAnyRenderingNeedsNoRenderingOfItsOwn) {
 int Channel(COLORREF colour, int shift) {
   return (colour >> shift) & 0xFF;
 }
-bool Near(COLORREF a, COLORREF b, int tolerance) {
-  for (int shift : {0, 8, 16})
-    if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
-  return true;
-}
+using test_colours::Near;
 
 class FramePixelTest : public FrameworkTest {
  protected:
