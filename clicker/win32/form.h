@@ -140,6 +140,10 @@ class Form {
   LRESULT HandleCommand(WPARAM wParam, LPARAM lParam);
   LRESULT HandleColour(UINT message, HDC dc, HWND control);
   void HandleEditFocusLost(ControlState& control);
+  // What a box of integer or decimal input makes of typed and composed
+  // characters and of losing the focus; false for a message it leaves alone.
+  bool HandleNumericInput(ControlState& control, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT* result);
   LRESULT HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam);
   // Whether the focused control handles the key (Esc or Tab) on its own.
   bool TakesKeyItself(HWND focus, MSG& msg);

@@ -201,6 +201,31 @@ LRESULT Form::HandleColour(UINT message, HDC dc, HWND controlWindow) {
                         reinterpret_cast<LPARAM>(controlWindow));
 }
 
+bool Form::HandleNumericInput(ControlState& control, UINT message, WPARAM wParam, LPARAM lParam,
+                              LRESULT* result) {
+  const HWND hwnd = control.hwnd;
+  const WNDPROC previous = control.previous;
+  const EditMode mode = control.entry->editMode;
+  *result = 0;
+  if (message == WM_CHAR) return !AcceptsTypedChar(mode, static_cast<unsigned char>(wParam));
+  // Input methods bring characters their own ways; the same rule holds.
+  if (message == WM_IME_CHAR) {
+    const char c = ImeCharForBox(mode, static_cast<unsigned>(wParam));
+    if (c != 0) CallWindowProcA(previous, hwnd, WM_CHAR, static_cast<unsigned char>(c), lParam);
+    return true;
+  }
+  if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTSTR) != 0) {
+    *result = HandleComposedText(control, wParam, lParam);
+    return true;
+  }
+  if (message == WM_KILLFOCUS) {
+    *result = CallWindowProcA(previous, hwnd, message, wParam, lParam);
+    HandleEditFocusLost(control);
+    return true;
+  }
+  return false;
+}
+
 LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM wParam,
                                    LPARAM lParam) {
   const HWND hwnd = control.hwnd;
@@ -216,30 +241,14 @@ LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM w
         return SendMessageA(window_, message, wParam, lParam);
       }
       break;
-    case ControlKind::EditBox:
-      if (IsNumeric(control.entry->editMode)) {
-        if (message == WM_CHAR &&
-            !AcceptsTypedChar(control.entry->editMode, static_cast<unsigned char>(wParam))) {
-          return 0;
-        }
-        // Input methods bring characters their own ways; the same rule holds.
-        if (message == WM_IME_CHAR) {
-          const char c = ImeCharForBox(control.entry->editMode, static_cast<unsigned>(wParam));
-          if (c != 0) {
-            CallWindowProcA(previous, hwnd, WM_CHAR, static_cast<unsigned char>(c), lParam);
-          }
-          return 0;
-        }
-        if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTSTR) != 0) {
-          return HandleComposedText(control, wParam, lParam);
-        }
-        if (message == WM_KILLFOCUS) {
-          const LRESULT result = CallWindowProcA(previous, hwnd, message, wParam, lParam);
-          HandleEditFocusLost(control);
-          return result;
-        }
+    case ControlKind::EditBox: {
+      LRESULT result = 0;
+      if (IsNumeric(control.entry->editMode) &&
+          HandleNumericInput(control, message, wParam, lParam, &result)) {
+        return result;
       }
       break;
+    }
     case ControlKind::Label:
       if (message == 0x8075) {
         if (control.onNotify) {
