@@ -1,5 +1,6 @@
 // The shared functions and drawing helpers, and the GDI objects they leave.
 #include "framework/shared.h"
+#include "framework/control_window.h"
 #include "framework/drawing_helpers.h"
 #include "framework/frame.h"
 #include "framework/properties.h"
@@ -67,6 +68,24 @@ TEST_F(SharedTest, DescribeFontReadsTheControlsFont) {
   EXPECT_EQ(description.style & 1, 1);
   DestroyWindow(label);
   DeleteObject(font);
+}
+
+TEST_F(SharedTest, AControlsPropertiesLeadToItsStateOnlyWhenTheyNameItsOwnRecord) {
+  HWND window = MakeWindow();
+  HWND button = MakeChild(window, "Button", 10, 30, 80, 24);
+  HWND other = MakeChild(window, "Button", 10, 60, 80, 24);
+  const int n = Attach(window);
+  const Family<ButtonRecord> buttons{&WindowRecord::buttons};
+  const ControlState<ButtonRecord> found = FindControl(skin.get(), button, buttons);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found.n, n);
+  EXPECT_EQ(found.record->window, button);
+  EXPECT_EQ(RecordAt(*skin, n, found.index, buttons), found.record);
+  // Properties that name another control's place lead nowhere.
+  WriteProp(other, kWindowNumberKey, found.index);
+  EXPECT_FALSE(FindControl(skin.get(), other, buttons));
+  EXPECT_EQ(FindAttached(*skin, window).record, &Record(n));
+  EXPECT_EQ(FindAttached(*skin, button).record, nullptr);
 }
 
 HDC WINAPI NoDc(HDC) {
