@@ -33,6 +33,31 @@ else
 fi
 e2e_begin "$arch"
 
+# fill_boxes COUNT INTERVAL X Y X1 Y1 X3 Y3: the loop count, the interval,
+# the main point and rows 1 and 3.
+fill_boxes() {
+  type_into 32 192 "$1"   # 编辑框3: loop count
+  type_into 32 248 "$2"   # 编辑框4: loop interval
+  type_into 160 88 "$3"   # X
+  type_into 296 88 "$4"   # Y
+  type_into 160 128 "$5"  # X1
+  type_into 296 128 "$6"  # Y1
+  type_into 160 208 "$7"  # X3
+  type_into 296 208 "$8"  # Y3
+}
+
+# f1_then_f2: F1 with the pointer off the boxes, and F2 once the first click
+# is in; `before` keeps the presses before F1.
+f1_then_f2() {
+  xdotool mousemove $((wx + $(px 250))) $((wy + $(px 440)))
+  sleep 0.3
+  before=$(presses)
+  xdotool key F1
+  wait_until 5 at_least_presses $((before + 1))
+  sleep 0.5
+  xdotool key F2
+}
+
 # cursor_clicking X Y: F3 with 单选框3 selected and 100 ms typed, the cursor at
 # screen pixel (X, Y) for 0.75 s, then F4: a left double click every 100 ms
 # there and nothing after F4's notice.
@@ -106,14 +131,7 @@ if ! at_design_scale; then
     -a "$wx" = $(((screen_w - $(px 498)) / 2)) -a "$wy" = $(((screen_h - $(px 510)) / 2))
 
   # Odd points spread across the screen: a click a pixel off would show.
-  type_into 32 192 2      # 编辑框3: loop count
-  type_into 32 248 300    # 编辑框4: loop interval
-  type_into 160 88 101    # X
-  type_into 296 88 103    # Y
-  type_into 160 128 1101  # X1
-  type_into 296 128 151   # Y1
-  type_into 160 208 151   # X3
-  type_into 296 208 951   # Y3
+  fill_boxes 2 300 101 103 1101 151 151 951
   xdotool mousemove $((wx + $(px 250))) $((wy + $(px 440)))
   sleep 0.3
   import -display "$DISPLAY" -window root "$artefacts/e2e-$tag-filled.png"
@@ -133,13 +151,7 @@ if ! at_design_scale; then
   type_into 160 208 ""
   type_into 296 208 ""
   type_into 32 248 5000
-  xdotool mousemove $((wx + $(px 250))) $((wy + $(px 440)))
-  sleep 0.3
-  before=$(presses)
-  xdotool key F1
-  wait_until 5 at_least_presses $((before + 1))
-  sleep 0.5
-  xdotool key F2
+  f1_then_f2
   if wait_until 10 has_window "青禾温馨提示"; then
     pass "F2 shows its notice"
   else
@@ -184,14 +196,7 @@ corner=$(count_pixels 0 0 1 1 'r == 0 && g == 0 && b == 0')
 check "outside the rounded corner the screen shows through" test "$corner" = 1
 
 # Points spread across the screen, clicked in row order, three cycles.
-type_into 32 192 3      # 编辑框3: loop count
-type_into 32 248 200    # 编辑框4: loop interval
-type_into 160 88 100    # X
-type_into 296 88 100    # Y
-type_into 160 128 1100  # X1
-type_into 296 128 150   # Y1
-type_into 160 208 150   # X3
-type_into 296 208 950   # Y3
+fill_boxes 3 200 100 100 1100 150 150 950
 xdotool mousemove $((wx + 250)) $((wy + 440))
 sleep 0.3
 import -display "$DISPLAY" -window root "$artefacts/e2e-$arch-filled.png"
@@ -225,13 +230,7 @@ type_into 160 208 ""
 type_into 296 208 ""
 type_into 32 192 2
 type_into 32 248 5000
-xdotool mousemove $((wx + 250)) $((wy + 440))
-sleep 0.3
-before=$(presses)
-xdotool key F1
-wait_until 5 at_least_presses $((before + 1))
-sleep 0.5
-xdotool key F2
+f1_then_f2
 wait_until 10 has_window "青禾温馨提示"
 sleep 0.3
 xdotool key F1
