@@ -142,6 +142,10 @@ class Form {
   LRESULT HandleCommand(WPARAM wParam, LPARAM lParam);
   LRESULT HandleColour(UINT message, HDC dc, HWND control);
   void HandleEditFocusLost(ControlState& control);
+  // What a box of integer or decimal input makes of typed and composed
+  // characters and of losing the focus; false for a message it leaves alone.
+  bool HandleNumericInput(ControlState& control, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT* result);
   LRESULT HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam);
   // A paste goes in by the rule of typed characters.
   void HandlePaste(ControlState& control);

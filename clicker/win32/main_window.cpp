@@ -245,7 +245,7 @@ void MainWindow::InstallFramework() {
   form_.SetTextColourSink(
       [skin](HWND label, COLORREF colour) { skin->SetControlTextColour(label, colour); });
   // Translucent, it gives every label a veiled background brush of its own.
-  form_.SetLabelsOpaque(skin->enabled != 0 && skin->translucent != 0);
+  form_.SetLabelsOpaque(skin->Enabled() && skin->Translucent());
 }
 
 void MainWindow::SkinGroupBoxes() {

@@ -113,7 +113,7 @@ stop_programs() {
   done
 }
 
-# e2e_begin ARCH: what both end-to-end scripts start with: the prefix, a
+# e2e_begin ARCH: what the end-to-end script starts with: the prefix, a
 # display of their own unless one is given, a work folder and, at the end,
 # the programs stopped (and any working-set utility the program started on
 # its way out) and its output kept beside the artefacts as e2e-TAG-clicker.log.
