@@ -232,6 +232,31 @@ void Form::FitLabel(size_t index) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::FitLines(size_t index) {
+  const ControlState& control = controls_[index];
+  if (control.entry->kind != ControlKind::EditBox || !control.entry->multiLine) return;
+  // The box lays its lines out below an inset and shows only as many as
+  // fit whole; the room is its client height less that inset above and below.
+  RECT client{};
+  RECT format{};
+  GetClientRect(control.hwnd, &client);
+  SendMessageA(control.hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const auto lines = static_cast<int>(SendMessageA(control.hwnd, EM_GETLINECOUNT, 0, 0));
+  HDC dc = GetDC(control.hwnd);
+  if (dc == nullptr) return;
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control.hwnd, dc);
+  const int missing = lines * metrics.tmHeight - (client.bottom - 2 * format.top);
+  if (missing <= 0) return;
+  const RECT rect = ControlRect(index);
+  SetWindowPos(control.hwnd, nullptr, 0, 0, rect.right - rect.left,
+               rect.bottom - rect.top + missing, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 RECT Form::ControlRect(size_t index) const {
   const ControlState& control = controls_[index];
   const ControlSpec& entry = *control.entry;
@@ -261,6 +286,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.entry->font)),
                  TRUE);
     FitLabel(i);
+    FitLines(i);
   }
   for (const auto& font : old) DeleteObject(font.second);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -334,6 +360,7 @@ void Form::CreateControl(size_t index) {
   SetPropA(control.hwnd, kIndexProperty, reinterpret_cast<HANDLE>(index + 1));
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
   FitLabel(index);
+  FitLines(index);
   if (entry.kind == ControlKind::EditBox && entry.background != kNoColour) {
     control.background = CreateSolidBrush(entry.background);
   }

@@ -150,6 +150,10 @@ class Form {
   // caption needs more than its scaled width (a made-up bold at a small
   // scale widens every glyph by a pixel), it grows to the right.
   void FitLabel(size_t index);
+  // A multi-line box shows whole lines only: where its text needs more
+  // lines than its scaled height holds (a face whose lines stand taller than
+  // the design's), it grows downwards by what is missing.
+  void FitLines(size_t index);
   // The font of a table entry at the window's scale (nullptr: the default
   // GUI font); made once per scale.
   HFONT FontFor(const FontSpec* entry);

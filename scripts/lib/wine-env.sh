@@ -26,8 +26,10 @@ WINE64=/usr/lib/wine/wine64
 
 # The CJK faces the program asks for, each mapped to the nearest free face of
 # its style: the Song faces to AR PL UMing (which, as SimSun does, carries
-# hand-made bitmaps for small sizes), Kai to AR PL UKai, YaHei to WenQuanYi
-# Micro Hei. GDI+ under Wine finds none of them otherwise. Windows are left
+# hand-made bitmaps for small sizes), Kai to AR PL UKai, YaHei to Noto Sans
+# CJK SC, a Hei face with a bold of its own as YaHei has (a bold made up from
+# a regular face is wider than the real one). GDI+ under Wine finds none of
+# them otherwise. Windows are left
 # unmanaged: the test display has no window manager, and Wine would wait two
 # seconds for one at every hide.
 write_prefix_settings() {
@@ -42,8 +44,8 @@ write_prefix_settings() {
     '"SimSun"="AR PL UMing CN"' \
     '"SimSun-ExtB"="AR PL UMing CN"' \
     '"楷体"="AR PL UKai CN"' \
-    '"微软雅黑"="WenQuanYi Micro Hei"' \
-    '"Microsoft YaHei"="WenQuanYi Micro Hei"' '' |
+    '"微软雅黑"="Noto Sans CJK SC"' \
+    '"Microsoft YaHei"="Noto Sans CJK SC"' '' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$out"
 }
 

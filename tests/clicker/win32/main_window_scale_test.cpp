@@ -227,17 +227,28 @@ class MainWindowScaleTest : public ::testing::Test {
       const RECT got = PlaceInWindow(control, main->window());
       // A transparent label may have grown to the right to show its caption,
       // into the room beside it only.
+      // A multi-line box may have grown downwards to show whole lines.
       const bool grows = entry.kind == ControlKind::TransparentLabel && got.right > want.right;
-      if (grows) {
+      const bool growsDown = entry.multiLine && got.bottom > want.bottom;
+      if (grows || growsDown) {
+        const RECT growth = grows ? RECT{want.right, got.top, got.right, got.bottom}
+                                  : RECT{got.left, want.bottom, got.right, got.bottom};
         for (const RECT& other : others) {
-          if (EqualRect(&other, &got)) continue;  // the label itself
+          if (EqualRect(&other, &got)) continue;  // the control itself
           RECT overlap{};
-          const RECT growth{want.right, got.top, got.right, got.bottom};
           EXPECT_FALSE(IntersectRect(&overlap, &growth, &other)) << "it grew over a neighbour";
+        }
+        // and stays clear of the frame of the group box it is in.
+        for (size_t p = 0; growsDown && entry.parent != nullptr && p < count; ++p) {
+          if (std::strcmp(controls[p].name, entry.parent) != 0) continue;
+          EXPECT_LT(got.bottom,
+                    framework::ScaleLength(controls[p].top + controls[p].height - 2, atDpi))
+              << "it grew onto the frame around it";
         }
       }
       EXPECT_TRUE(Within(got.left, want.left, 1) && Within(got.top, want.top, 1) &&
-                  (grows || Within(got.right, want.right, 1)) && Within(got.bottom, want.bottom, 1))
+                  (grows || Within(got.right, want.right, 1)) &&
+                  (growsDown || Within(got.bottom, want.bottom, 1)))
           << got.left << "," << got.top << "-" << got.right << "," << got.bottom << " against "
           << want.left << "," << want.top << "-" << want.right << "," << want.bottom;
       const int design = entry.font != nullptr ? entry.font->height : kDefaultAtDesign;
@@ -344,16 +355,13 @@ TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
   }
 }
 
-// The hotkey list is a text, not a caption, in bold YaHei at 10 pixels. A
-// face without a bold of its own (the one Wine maps YaHei to) gets a made-up
-// bold, which widens every glyph by a pixel: the box fits the text less what
-// that adds, as a real bold face lays it out.
-TEST_F(MainWindowScaleTest, TheHotkeyListFitsItsBoxLessAMadeUpBold) {
+// The hotkey list is a text, not a caption, in bold YaHei at 10 pixels: every
+// line whole, across and down, in a face with a bold of its own (as YaHei
+// has; a bold made up from a regular face would widen every glyph).
+TEST_F(MainWindowScaleTest, TheHotkeyListShowsEveryLineWhole) {
   const HWND list = main->form().Control("编辑框1");
-  RECT client{};
-  GetClientRect(list, &client);
-  const LRESULT margins = SendMessageA(list, EM_GETMARGINS, 0, 0);
-  const int right = client.right - HIWORD(margins);
+  RECT format{};
+  SendMessageA(list, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
   LOGFONTA regular{};
   GetObjectA(font, sizeof regular, &regular);
@@ -365,21 +373,19 @@ TEST_F(MainWindowScaleTest, TheHotkeyListFitsItsBoxLessAMadeUpBold) {
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
-    return static_cast<int>(size.cx);
+    return size;
   };
-  // A real bold keeps a CJK glyph one em wide; a made-up one adds a pixel.
-  const bool madeUpBold = extent(font, "开") > extent(plain, "开");
-  size_t count = 0;
-  const ControlSpec* controls = MainWindowControls(&count);
-  for (size_t i = 0; i < count; ++i) {
-    if (std::strcmp(controls[i].name, "编辑框1") != 0) continue;
-    for (const std::string& line : Lines(controls[i].caption)) {
-      const int ink = LOWORD(margins) + GdiInkRight(list, line);
-      const int added = madeUpBold ? extent(font, line) - extent(plain, line) : 0;
-      std::printf("hotkey list at %d DPI: ink to %d of %d, %d of it a made-up bold's\n", dpi, ink,
-                  right, added);
-      EXPECT_LE(ink - added, right) << "\"" << line << "\"";
-    }
+  EXPECT_EQ(extent(font, "开").cx, extent(plain, "开").cx) << "a made-up bold";
+  const std::vector<std::string> lines = Lines(testing::TextOf(list));
+  ASSERT_EQ(lines.size(), 4u);
+  const int lineHeight = extent(font, "F1").cy;
+  std::printf("hotkey list at %d DPI: %d lines of %d in %d\n", dpi, static_cast<int>(lines.size()),
+              lineHeight, static_cast<int>(format.bottom - format.top));
+  EXPECT_LE(static_cast<LONG>(lines.size()) * lineHeight, format.bottom - format.top);
+  for (const std::string& line : lines) {
+    const int ink = format.left + GdiInkRight(list, line);
+    std::printf("  ink to %d of %d\n", ink, static_cast<int>(format.right));
+    EXPECT_LE(ink, format.right) << "\"" << line << "\"";
   }
   ReleaseDC(list, dc);
   DeleteObject(plain);
