@@ -23,15 +23,20 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 WINE32=/usr/lib/wine/wine
 WINE64=/usr/lib/wine/wine64
+WINE_MARLETT=/usr/share/wine/fonts/marlett.ttf
 
 # The CJK faces the program asks for, each mapped to the nearest free face of
 # its style: the Song faces to AR PL UMing (which, as SimSun does, carries
 # hand-made bitmaps for small sizes), Kai to AR PL UKai, YaHei to Noto Sans
 # CJK SC, a Hei face with a bold of its own as YaHei has (a bold made up from
 # a regular face is wider than the real one). GDI+ under Wine finds none of
-# them otherwise. Windows are left
-# unmanaged: the test display has no window manager, and Wine would wait two
-# seconds for one at every hide.
+# them otherwise. Windows are left unmanaged: the test display has no window
+# manager, and Wine would wait two seconds for one at every hide.
+# Wine draws the caption buttons and arrows of its own controls (the close
+# cross of a message box) with Marlett. Debian's Wine does not find its own
+# faces (it looks for them under a path with "..", which it cannot open), so
+# Marlett fell back to a CJK face and the cross showed as "r": the prefix is
+# told where the face is, and no replacement may ever take its name.
 write_prefix_settings() {
   local out=$1
   printf '%s\r\n' \
@@ -45,7 +50,9 @@ write_prefix_settings() {
     '"SimSun-ExtB"="AR PL UMing CN"' \
     '"楷体"="AR PL UKai CN"' \
     '"微软雅黑"="Noto Sans CJK SC"' \
-    '"Microsoft YaHei"="Noto Sans CJK SC"' '' |
+    '"Microsoft YaHei"="Noto Sans CJK SC"' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' \
+    "\"Marlett (TrueType)\"=\"$(winepath_of "$WINE_MARLETT" | sed 's/\\/\\\\/g')\"" '' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$out"
 }
 
