@@ -138,11 +138,12 @@ reset_test_prefixes() {
 }
 
 XVFB_PID=""
-# Starts an Xvfb on a free display and exports DISPLAY.
+# Starts an Xvfb on a free display and exports DISPLAY; its screen is
+# XVFB_SCREEN (width x height x depth), 1280 x 1024 unless told.
 start_xvfb() {
   local n=90
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
   XVFB_PID=$!
   local i
   for i in $(seq 100); do
