@@ -278,9 +278,12 @@ void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* 
     BitBlt(record->cacheDc1, area.left, area.top, width, height, record->cacheDc3, 0, 0, SRCCOPY);
   const int iconSize = m.iconSize;
   const int iconTop = (record->titleHeight - iconSize) / 2;
-  if (icon != nullptr)
-    DrawIconEx(record->cacheDc1, area.left + m.iconGap, iconTop, icon, iconSize, iconSize, 0,
-               nullptr, DI_NORMAL);
+  // The icon's own picture for the box, in its middle.
+  const CarriedIcon& icon = record->captionIcon;
+  const int inset = (iconSize - icon.size) / 2;
+  if (icon.icon != nullptr)
+    DrawIconEx(record->cacheDc1, area.left + m.iconGap + inset, iconTop + inset, icon.icon,
+               icon.size, icon.size, 0, nullptr, DI_NORMAL);
   gdiplus::Graphics own;
   if (graphics == nullptr) {
     own.FromHDC(record->cacheDc1);

@@ -75,8 +75,6 @@ void SetProgramFramework(SkinFramework* framework) {
 SkinFramework::SkinFramework() : defaultBackgroundColour(GetSysColor(COLOR_BTNFACE)) {}
 
 SkinFramework::~SkinFramework() {
-  if (icon != nullptr) DestroyIcon(icon);
-  icon = nullptr;
   StopDrawing();
   if (programFramework == this) programFramework = nullptr;
 }
@@ -99,11 +97,21 @@ void SkinFramework::StopDrawing() {
 void SkinFramework::StartUp() {
   gdiplusToken = gdiplus::StartGdiplus(1);
   HINSTANCE module = GetModuleHandleA(nullptr);
-  icon = LoadIconA(module, MAKEINTRESOURCEA(129));
-  if (icon == nullptr) icon = LoadIconA(module, "DEFAULT_ICON");
+  iconName = MAKEINTRESOURCEA(129);
+  if (FindResourceA(module, iconName, RT_GROUP_ICON) == nullptr) iconName = "DEFAULT_ICON";
+  if (FindResourceA(module, iconName, RT_GROUP_ICON) == nullptr) iconName = nullptr;
   enabled = 1;
   veilAlpha = 160;
   accentColour = 0x00DDCA22;
+}
+
+CarriedIcon SkinFramework::LoadCaptionIcon(int box) const {
+  const HMODULE module = GetModuleHandleA(nullptr);
+  const int size = CarriedIconSize(module, iconName, box);
+  if (size == 0) return {};
+  const auto icon =
+      static_cast<HICON>(LoadImageA(module, iconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  return icon != nullptr ? CarriedIcon{icon, size} : CarriedIcon{};
 }
 
 void SkinFramework::Settings(int enabledFlag, std::optional<int> veilAlphaValue,
@@ -200,6 +208,8 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
   record.metrics = MetricsForDpi(dpi);
   const Metrics& m = record.metrics;
+  if (record.captionIcon.icon != nullptr) DestroyIcon(record.captionIcon.icon);
+  record.captionIcon = LoadCaptionIcon(m.iconSize);
   record.titleHeight = m.Px(record.designTitleHeight);
   record.minTrackWidth = m.minTrackWidth;
   record.minTrackHeight = m.minTrackHeight;
@@ -552,6 +562,7 @@ void SkinFramework::DetachWindow(HWND window) {
   for (const EditRecord& edit : record.edits)
     if (edit.window != nullptr) ReleaseColourObjects(edit.window);
   ReleaseCaches(record);
+  if (record.captionIcon.icon != nullptr) DestroyIcon(record.captionIcon.icon);
   windows.Remove(n);
   Renumber();
 }

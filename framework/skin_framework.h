@@ -42,7 +42,7 @@ struct SnapshotEntry {
 class SkinFramework {
  public:
   SkinFramework();
-  // Destroys the program icon and shuts GDI+ down.
+  // Shuts GDI+ down.
   ~SkinFramework();
   SkinFramework(const SkinFramework&) = delete;
   SkinFramework& operator=(const SkinFramework&) = delete;
@@ -107,6 +107,10 @@ class SkinFramework {
   void DrawCaption(int n, gdiplus::Graphics* graphics, const char* text);
   // The caption area in client coordinates.
   RECT CaptionArea(int n);
+  // The program icon for a caption icon box of `box` pixels, at the largest
+  // size it carries that fits the box (drawn as it is: a resampled icon
+  // blurs); the caller destroys it. A null icon when the program has none.
+  CarriedIcon LoadCaptionIcon(int box) const;
   // Repaints every attached window from scratch.
   void RepaintAll();
 
@@ -121,7 +125,8 @@ class SkinFramework {
   int controlFrame = 1;
   int firstPlacement = 1;
   ULONG_PTR gdiplusToken = 0;
-  HICON icon = nullptr;
+  // The program icon's resource (nullptr: none).
+  const char* iconName = nullptr;
   std::vector<SnapshotEntry> snapshots;
   // The global image decoded once.
   std::shared_ptr<gdiplus::Bitmap> globalPicture;

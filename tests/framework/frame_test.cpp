@@ -1,4 +1,6 @@
 // The frame: the hover fade, the rendered cache and the window on screen.
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "data/pictures/pictures.h"
@@ -317,6 +319,44 @@ TEST_F(FramePixelTest, BorderCaptionAndTheOutsideOfTheCorners) {
   // WM_SETTEXT draws the caption at once.
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("鼠标坐标"));
   EXPECT_GT(whiteIn(Record(n).cacheDc1), 30);
+}
+
+// The caption's icon is the picture the program carries for its box, drawn
+// as it is: 16 pixels at 100 %, 20 at 125 %, 24 at 150 % and 32 at 200 %.
+TEST_F(FramePixelTest, TheCaptionIconIsTheCarriedPictureThatFitsItsBox) {
+  HWND window = MakeWindow(0, 60, 60, 498, 468, "鼠标坐标");
+  const int n = Attach(window);
+  const struct { int dpi, size; } kScales[] = {{96, 16}, {120, 20}, {144, 24}, {192, 32}};
+  for (const auto& scale : kScales) {
+    SCOPED_TRACE(scale.dpi);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(scale.dpi, scale.dpi),
+                 reinterpret_cast<LPARAM>(&rect));
+    skin->RenderFrame(n, nullptr, false);
+    const WindowRecord& record = Record(n);
+    const Metrics& m = record.metrics;
+    ASSERT_EQ(m.dpi, scale.dpi);
+    EXPECT_EQ(record.captionIcon.size, scale.size);
+    // The icon's ink: where the caption differs from its clean copy inside
+    // the icon's box.
+    const RECT area = skin->CaptionArea(n);
+    const int left = area.left + m.iconGap;
+    const int top = (record.titleHeight - m.iconSize) / 2;
+    RECT ink{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (int y = top; y < top + m.iconSize; ++y)
+      for (int x = left; x < left + m.iconSize; ++x) {
+        if (GetPixel(record.cacheDc1, x, y) ==
+            GetPixel(record.cacheDc3, x - area.left, y - area.top))
+          continue;
+        ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                   std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+      }
+    EXPECT_LE(ink.right - ink.left, scale.size);
+    EXPECT_GE(ink.right - ink.left, scale.size - 2);
+    EXPECT_LE(ink.bottom - ink.top, scale.size);
+    EXPECT_GE(ink.bottom - ink.top, scale.size - 2);
+  }
 }
 
 TEST_F(FramePixelTest, TheHoveredCloseButtonTurnsRed) {
