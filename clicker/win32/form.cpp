@@ -30,6 +30,23 @@ bool IsNumeric(EditMode mode) {
 
 // How far right of its start a text drawn in `font` has ink: its extent
 // counts the spacing after the last glyph, which a label may cut.
+// The width of the widest of `texts` drawn in `font`, as the system lays
+// it out (a made-up bold's widening included).
+int WidestExtent(HFONT font, const std::vector<std::string>& texts) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) return 0;
+  const HGDIOBJ old = SelectObject(dc, font);
+  int widest = 0;
+  for (const std::string& text : texts) {
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    widest = std::max(widest, static_cast<int>(extent.cx));
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return widest;
+}
+
 int InkWidth(HFONT font, const char* text) {
   const int length = static_cast<int>(std::strlen(text));
   HDC dc = CreateCompatibleDC(nullptr);
@@ -78,6 +95,7 @@ Form::~Form() {
   if (window_ != nullptr) DestroyWindow(window_);
   for (ControlState& control : controls_) {
     if (control.background != nullptr) DeleteObject(control.background);
+    if (control.narrowed != nullptr) DeleteObject(control.narrowed);
   }
   for (const auto& font : fonts_) DeleteObject(font.second);
 }
@@ -107,6 +125,54 @@ void Form::OnClick(const char* control, std::function<void()> handler) {
 void Form::OnTick(const char* control, std::function<void()> handler) {
   const size_t index = IndexOf(control);
   if (index != SIZE_MAX) controls_[index].onTick = std::move(handler);
+}
+
+void Form::HoldWhole(const char* label, std::vector<std::string> texts) {
+  const size_t index = IndexOf(label);
+  if (index != SIZE_MAX) controls_[index].heldTexts = std::move(texts);
+}
+
+HFONT Form::MakeNarrowedFont(const ControlState& control) const {
+  RECT room{};
+  GetClientRect(control.hwnd, &room);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0));
+  LOGFONTA face{};
+  if (font == nullptr || GetObjectA(font, sizeof face, &face) != sizeof face) return nullptr;
+  const int widest = WidestExtent(font, control.heldTexts);
+  if (widest <= room.right) return nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) return nullptr;
+  const HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  // Glyphs narrowed in proportion, then a step at a time until all fit.
+  for (int width = metrics.tmAveCharWidth * room.right / widest; width > 0; --width) {
+    face.lfWidth = width;
+    const HFONT narrowed = CreateFontIndirectA(&face);
+    if (narrowed == nullptr) return nullptr;
+    if (WidestExtent(narrowed, control.heldTexts) <= room.right) return narrowed;
+    DeleteObject(narrowed);
+  }
+  return nullptr;
+}
+
+void Form::FontForText(ControlState& control, const char* text) {
+  const HFONT own = FontFor(control.entry->font);
+  RECT room{};
+  GetClientRect(control.hwnd, &room);
+  HFONT wanted = own;
+  if (WidestExtent(own, {text}) > room.right) {
+    if (control.narrowed == nullptr) {
+      // Narrowed from the label's own font.
+      SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
+      control.narrowed = MakeNarrowedFont(control);
+    }
+    if (control.narrowed != nullptr) wanted = control.narrowed;
+  }
+  if (reinterpret_cast<HFONT>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0)) != wanted)
+    SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(wanted), FALSE);
 }
 
 void Form::OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler) {
@@ -278,7 +344,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   for (size_t i = 0; i < controls_.size(); ++i) {
-    const ControlState& control = controls_[i];
+    ControlState& control = controls_[i];
     if (control.hwnd == nullptr) continue;
     const RECT rect = ControlRect(i);
     SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
@@ -287,6 +353,10 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
                  TRUE);
     FitLabel(i);
     FitLines(i);
+    // A narrowed font of the old scale goes with the others.
+    if (control.narrowed != nullptr) old.emplace_back(nullptr, control.narrowed);
+    control.narrowed = nullptr;
+    if (!control.heldTexts.empty()) FontForText(control, WindowText(control.hwnd).c_str());
   }
   for (const auto& font : old) DeleteObject(font.second);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -382,6 +452,7 @@ void Form::SetText(const char* name, const char* text) {
   ControlState& control = controls_[index];
   if (control.entry->kind == ControlKind::TransparentLabel) {
     if (WindowText(control.hwnd) == text) return;
+    if (!control.heldTexts.empty()) FontForText(control, text);
     // The label paints itself anew for its text; over an opaque background
     // brush that is all it takes.
     SetWindowTextA(control.hwnd, text);

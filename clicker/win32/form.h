@@ -65,6 +65,10 @@ class Form {
   void OnTick(const char* control, std::function<void()> handler);
   void OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler);
   void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
+  // A transparent label that must show each of `texts` whole at every scale
+  // (a read-out's widest values). A text its font fits is drawn in that font;
+  // a wider one in the font narrowed to hold the widest of them.
+  void HoldWhole(const char* label, std::vector<std::string> texts);
 
   // Creates the window hidden and centred on its monitor at that monitor's
   // scale, then its controls, then runs the created handler. Returns false
@@ -126,6 +130,10 @@ class Form {
     // An edit box's text as of its last change notification.
     std::string text;
     HBRUSH background = nullptr;
+    // The texts a label must hold whole, and the narrowed font for those its
+    // own font does not fit (made when first needed at a scale).
+    std::vector<std::string> heldTexts;
+    HFONT narrowed = nullptr;
     std::unique_ptr<TimerControl> timer;
     std::function<void()> onClick;
     std::function<void()> onTick;
@@ -157,6 +165,11 @@ class Form {
   // The font of a table entry at the window's scale (nullptr: the default
   // GUI font); made once per scale.
   HFONT FontFor(const FontSpec* entry);
+  // Gives a label that holds its texts whole the font `text` needs.
+  void FontForText(ControlState& control, const char* text);
+  // The label's font narrowed until the widest of its held texts fits it;
+  // nullptr when the font fits them as it is.
+  HFONT MakeNarrowedFont(const ControlState& control) const;
   // The window moved to a monitor of another scale, or the scale changed.
   void OnDpiChanged(int dpi, const RECT& suggested);
   ControlState* StateOf(HWND control);

@@ -1,5 +1,8 @@
 #include "clicker/win32/main_window.h"
 
+#include <string>
+#include <vector>
+
 #include "clicker/win32/message_pump.h"
 #include "data/pictures/pictures.h"
 #include "framework/containers.h"
@@ -167,6 +170,12 @@ void MainWindow::BindEvents() {
     DispatchHotkey(engine_, hotkeyIds_, static_cast<int32_t>(id));
   });
   form_.OnTick("时钟1", [this] { ShowCursorPosition(); });
+  // The read-out holds every point a desktop can have: up to five digits and
+  // a sign on each axis (monitors left of or above the primary one).
+  std::vector<std::string> widest;
+  for (int32_t digit = 1; digit <= 9; ++digit)
+    widest.push_back(CoordinateText(-11111 * digit, -11111 * digit));
+  form_.HoldWhole("透明标签4", std::move(widest));
   form_.OnTick("时钟2", [this] { SetLabelColours(); });
   form_.OnTick("时钟4", [this] { LockSize(); });
   form_.OnTick("青禾", [this] { engine_.CursorClickTick(); });

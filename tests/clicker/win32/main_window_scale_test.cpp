@@ -341,12 +341,26 @@ TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
         break;
       }
       case ControlKind::TransparentLabel: {
-        // The read-out at its widest on this screen.
-        const std::string text = std::strcmp(entry.name, "透明标签4") == 0
-                                     ? CoordinateText(GetSystemMetrics(SM_CXSCREEN) - 1,
-                                                      GetSystemMetrics(SM_CYSCREEN) - 1)
-                                     : std::string(entry.caption);
-        expectInside(0, GdiInkRight(control, text), client.right, text);
+        if (std::strcmp(entry.name, "透明标签4") != 0) {
+          expectInside(0, GdiInkRight(control, entry.caption), client.right, entry.caption);
+          break;
+        }
+        // The read-out at a monitor left of and above the primary one, and
+        // at the widest a desktop can have: five digits and a sign on each
+        // axis, in the font the label shows each text in.
+        std::vector<std::string> texts{CoordinateText(-1920, -1080), CoordinateText(640, 512)};
+        for (int digit = 1; digit <= 9; ++digit)
+          texts.push_back(CoordinateText(-11111 * digit, -11111 * digit));
+        for (const std::string& text : texts) {
+          main->form().SetText(entry.name, text.c_str());
+          expectInside(0, GdiInkRight(control, text), client.right, text);
+        }
+        // The widest as the window shows it (the read-out changes only
+        // when the pointer moves).
+        main->form().SetText(entry.name, CoordinateText(-88888, -88888).c_str());
+        PumpFor(100);
+        Photograph(main->window(), std::string(CLICKER_ARTEFACTS) + "/main-window-" + CLICKER_ARCH +
+                                       "-dpi" + std::to_string(dpi) + "-widest-read-out.png");
         break;
       }
       default:
