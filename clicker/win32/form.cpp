@@ -13,6 +13,9 @@ constexpr char kClassName[] = "ClickerForm";
 constexpr char kFormProperty[] = "Rt_Form";
 constexpr char kIndexProperty[] = "Rt_Index";
 constexpr int kFirstControlId = 1000;
+// Windows 10 1703 asks a window for its size at a new scale before it moves
+// there (WM_GETDPISCALEDSIZE); older headers do not name it.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 std::string WindowText(HWND window) {
   if (window == nullptr) return {};
@@ -86,7 +89,8 @@ int InkWidth(HFONT font, const char* text) {
 
 }  // namespace
 
-Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count) : spec_(window) {
+Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count)
+    : spec_(window), designWidth_(window.width), designHeight_(window.height) {
   controls_.resize(count);
   for (size_t i = 0; i < count; ++i) controls_[i].entry = &controls[i];
 }
@@ -215,8 +219,8 @@ bool Form::Create() {
   if (monitor != nullptr && GetMonitorInfoA(monitor, &info)) screen = info.rcMonitor;
   dpi_ = framework::MonitorDpi(monitor);
   auto place = [&](int& left, int& top, int& width, int& height) {
-    width = Scaled(spec_.width);
-    height = Scaled(spec_.height);
+    width = Scaled(designWidth_);
+    height = Scaled(designHeight_);
     left = screen.left + (screen.right - screen.left - width) / 2;
     top = screen.top + (screen.bottom - screen.top - height) / 2;
   };
@@ -629,6 +633,16 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDpiChanged(framework::IsPlausibleDpi(dpi) ? dpi : framework::WindowDpi(window),
                      *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    }
+    case kGetDpiScaledSize: {
+      // Its own layout's size, not the old size scaled by the ratio: that
+      // is off by a pixel where a scaled length rounds the other way, which
+      // the size lock would then take back.
+      const int dpi = static_cast<int>(wParam);
+      if (lParam == 0 || !framework::IsPlausibleDpi(dpi)) break;
+      *reinterpret_cast<SIZE*>(lParam) = SIZE{framework::ScaleLength(designWidth_, dpi),
+                                              framework::ScaleLength(designHeight_, dpi)};
+      return TRUE;
     }
     case WM_WINDOWPOSCHANGED:
       if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0)

@@ -76,6 +76,13 @@ class Form {
   bool Create();
 
   HWND window() const { return window_; }
+  // The window's outer size of the design (pixels at 96 DPI), at first the
+  // description's: the size it has at every scale, and the one it asks for
+  // when it moves to another.
+  void SetDesignSize(int32_t width, int32_t height) {
+    designWidth_ = width;
+    designHeight_ = height;
+  }
   // The DPI the window is laid out for, and a length of the table at it.
   int dpi() const { return dpi_; }
   int Scaled(int32_t design) const { return framework::ScaleLength(design, dpi_); }
@@ -181,6 +188,8 @@ class Form {
   std::vector<std::pair<const FontSpec*, HFONT>> fonts_;
   HWND window_ = nullptr;
   int dpi_ = framework::kDesignDpi;
+  int32_t designWidth_ = 0;
+  int32_t designHeight_ = 0;
   HBRUSH editBrush_ = nullptr;
   bool sizeChanged_ = true;
   bool labelsOpaque_ = false;

@@ -254,7 +254,9 @@ void MainWindow::SetLabelColours() {
 
 void MainWindow::LockSize() {
   const HWND hwnd = form_.window();
-  if (hwnd == nullptr || !form_.TakeSizeChange()) return;
+  if (hwnd == nullptr) return;
+  form_.SetDesignSize(kDesignWidth, kLockedHeight);
+  if (!form_.TakeSizeChange()) return;
   RECT r;
   GetWindowRect(hwnd, &r);
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;

@@ -288,6 +288,20 @@ TEST_F(MainWindowScaleTest, TheWindowHasTheScaledSizeCentredOnItsMonitor) {
                                              CLICKER_ARCH + "-dpi" + std::to_string(dpi) + ".png"));
 }
 
+// Windows asks for the size at a new scale before the move; left to itself
+// it scales the old size by the ratio (125 % to 150 %: 748 where the
+// layout is 747).
+TEST_F(MainWindowScaleTest, AskedForItsSizeAtAnotherScaleItAnswersItsLayoutsOwn) {
+  for (int target : {96, 120, 144, 192}) {
+    SCOPED_TRACE(target);
+    SIZE size{1, 1};
+    EXPECT_TRUE(SendMessageA(main->window(), 0x02E4 /* WM_GETDPISCALEDSIZE */,
+                             static_cast<WPARAM>(target), reinterpret_cast<LPARAM>(&size)));
+    EXPECT_EQ(size.cx, framework::ScaleLength(498, target));
+    EXPECT_EQ(size.cy, framework::ScaleLength(468, target));
+  }
+}
+
 TEST_F(MainWindowScaleTest, EveryControlAndFontSitsAtItsScaledPlaceAndHeight) {
   ExpectLaidOutAt(dpi);
 }
