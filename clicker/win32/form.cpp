@@ -13,6 +13,9 @@ constexpr char kClassName[] = "ClickerForm";
 constexpr char kFormProperty[] = "Rt_Form";
 constexpr char kIndexProperty[] = "Rt_Index";
 constexpr int kFirstControlId = 1000;
+// The default GUI font's character height at 96 DPI: 9 points, as Chinese
+// Windows makes it (the table's places were laid out for it).
+constexpr int32_t kDefaultFontHeight = 12;
 // Windows 10 1703 asks a window for its size at a new scale before it moves
 // there (WM_GETDPISCALEDSIZE); older headers do not name it.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
@@ -271,14 +274,15 @@ HFONT Form::FontFor(const FontSpec* entry) {
   }
   HFONT font = nullptr;
   if (entry == nullptr) {
-    // The stock font is made for the system DPI: at that scale it serves as
-    // it is, at another one its face at the height it has there.
+    // The default GUI font's face at its design height at the window's
+    // scale. The stock font itself is made for the DPI the session began
+    // at, which since Windows 10 1803 need be neither the system's nor the
+    // window's: its height says nothing about either.
     const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    const int system = framework::SystemDpi();
     LOGFONTA face{};
-    if (dpi_ == system || GetObjectA(stock, sizeof face, &face) != sizeof face) return stock;
-    const int atDesign = MulDiv(face.lfHeight, framework::kDesignDpi, system);
-    face.lfHeight = Scaled(atDesign);
+    if (GetObjectA(stock, sizeof face, &face) != sizeof face) return stock;
+    face.lfHeight = -Scaled(kDefaultFontHeight);
+    face.lfWidth = 0;
     font = CreateFontIndirectA(&face);
     if (font == nullptr) return stock;
   } else {

@@ -31,6 +31,7 @@
 #include "gdiplus/image.h"
 #include "gdiplus/string_format.h"
 #include "tests/framework/gdi_meter.h"
+#include "tests/framework/import_patch.h"
 #include "tests/framework/screen_photo.h"
 #include "win_test_support.h"
 
@@ -166,6 +167,13 @@ std::vector<std::string> Lines(const std::string& text) {
     if (end == std::string::npos) return lines;
     start = end + 2;
   }
+}
+
+// The stock GUI font as a session that began at another scale made it.
+HGDIOBJ(WINAPI* systemStockObject)(int) = nullptr;
+HFONT stockFontOfAnotherScale = nullptr;
+HGDIOBJ WINAPI StockObjectOfAnotherScale(int object) {
+  return object == DEFAULT_GUI_FONT ? stockFontOfAnotherScale : systemStockObject(object);
 }
 
 class MainWindowScaleTest : public ::testing::Test {
@@ -304,6 +312,34 @@ TEST_F(MainWindowScaleTest, AskedForItsSizeAtAnotherScaleItAnswersItsLayoutsOwn)
 
 TEST_F(MainWindowScaleTest, EveryControlAndFontSitsAtItsScaledPlaceAndHeight) {
   ExpectLaidOutAt(dpi);
+}
+
+// Since Windows 10 1803 the stock fonts can be made for another DPI than the
+// system's (the scale changed without signing out) and the window's: the
+// controls' font still has its design height at the window's scale.
+TEST_F(MainWindowScaleTest, TheControlsFontHasItsDesignHeightWhateverScaleTheStockFontHas) {
+  const int elsewhere = dpi == 96 ? 144 : 96;
+  systemStockObject = reinterpret_cast<HGDIOBJ(WINAPI*)(int)>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetStockObject")));
+  ASSERT_NE(systemStockObject, nullptr);
+  LOGFONTA face{};
+  GetObjectA(systemStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = MulDiv(face.lfHeight, elsewhere, framework::SystemDpi());
+  stockFontOfAnotherScale = CreateFontIndirectA(&face);
+  {
+    framework::testing::ImportPatch stock(
+        "gdi32.dll", "GetStockObject", reinterpret_cast<const void*>(&StockObjectOfAnotherScale));
+    ASSERT_TRUE(stock.Active());
+    main.reset();
+    main = std::make_unique<MainWindow>();
+    ASSERT_TRUE(main->Create());
+    PumpFor(300);
+    ExpectLaidOutAt(dpi);
+    MoveToDpi(elsewhere);
+    ExpectLaidOutAt(elsewhere);
+    main.reset();
+  }
+  DeleteObject(stockFontOfAnotherScale);
 }
 
 TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
