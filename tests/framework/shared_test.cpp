@@ -35,6 +35,40 @@ TEST(SharedFunctions, RoundedRectPathClampsItsCorner) {
   }
 }
 
+// A caption in a face the system lacks (宋体 in a prefix without the face
+// replacements) is drawn in the face the system shows for it; GDI+ alone
+// drew nothing, and the title bar stayed empty.
+TEST(SharedFunctions, TextInAFaceTheSystemLacksIsDrawnInTheOneItShowsForIt) {
+  constexpr char kMissing[] = "没有这种字体";
+  gdiplus::FontFamily missing;
+  ASSERT_FALSE(missing.Create(kMissing)) << "the face exists";
+  gdiplus::Font font;
+  ASSERT_TRUE(CreateFontOrStandIn(font, kMissing, 12, 1, 1));
+  BITMAPINFO info{};
+  info.bmiHeader =
+      BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 120, -30, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  uint32_t* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap =
+      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  const HGDIOBJ old = SelectObject(dc, bitmap);
+  {
+    gdiplus::Graphics graphics;
+    ASSERT_TRUE(graphics.FromHDC(dc));
+    DrawOutlinedText(graphics, "鼠标坐标", gdiplus::RectF{0, 0, 120, 30}, 0x00FFFFFF, 0x00808080, 1,
+                     kMissing, 12.0f, 1, gdiplus::kStringAlignmentNear,
+                     gdiplus::kStringAlignmentCenter);
+  }
+  GdiFlush();
+  int inked = 0;
+  for (int i = 0; i < 120 * 30; ++i)
+    if ((bits[i] & 0x00FFFFFF) != 0) ++inked;
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  EXPECT_GT(inked, 40) << "nothing drawn";
+}
+
 TEST_F(SharedTest, WindowNumbersClassNamesAndListBoxes) {
   HWND window = MakeWindow();
   HWND other = MakeWindow(0, 120, 120);
