@@ -293,6 +293,10 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
       return true;
     case WM_LBUTTONDOWN: {
       record->fadeIn.button = 0;
+      // The button pressed is the one under the point as the title bar lies
+      // now: a move begun here may carry the window to another scale, whose
+      // layout puts another button under the same client point.
+      const int pressed = HitTestTitleButtons(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       if (record->titleBar && !record->maximised && !record->minimised) {
         RECT client{};
         GetClientRect(window, &client);
@@ -304,7 +308,7 @@ bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wPar
       record = Window(n);
       *result = 0;
       if (record == nullptr || record->window != window) return true;
-      hotTitleButton = HitTestTitleButtons(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      hotTitleButton = pressed;
       if (hotTitleButton != 0)
         DrawTitleButton(n, hotTitleButton, nullptr, true, true, std::nullopt);
       *result = 0;

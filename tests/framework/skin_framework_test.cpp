@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "data/pictures/pictures.h"
+#include "framework/dpi.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "tests/framework/framework_test_support.h"
@@ -330,6 +332,51 @@ TEST_F(SkinFrameworkTest, ThePressedButtonRunsOnlyWhenReleasedOverIt) {
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<int>(minimise.x + 5), 8));
   EXPECT_EQ(CountSystemCommands(SC_MINIMIZE, true), 1);
   EXPECT_EQ(Record(1).minimised, 1);
+}
+
+// A drag that begins just under the top sizing zone, left of the strip, and
+// carries the window to a smaller scale: the move loop lays the title bar out
+// anew, and the point pressed now lies on the close button, which was never
+// pressed.
+TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleButtonHot) {
+  const struct { int from, to; } kMoves[] = {{120, 96}, {144, 120}, {192, 144}};
+  for (const auto& move : kMoves) {
+    SCOPED_TRACE(std::to_string(move.from) + " to " + std::to_string(move.to));
+    auto sized = [](HWND window, int dpi) {
+      RECT rect{};
+      GetWindowRect(window, &rect);
+      rect.right = rect.left + ScaleLength(498, dpi);
+      rect.bottom = rect.top + ScaleLength(468, dpi);
+      return rect;
+    };
+    HWND window = MakeWindow(0, 20, 20, 498, 468);
+    const int n = Attach(window);
+    RECT at = sized(window, move.from);
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(move.from, move.from),
+                 reinterpret_cast<LPARAM>(&at));
+    skin->RenderFrame(n, nullptr, false);
+    const int y = Record(n).metrics.sizingZone;
+    const int x = ScaleLength(498 - 19, move.to);  // the close button's middle at the new scale
+    ASSERT_EQ(skin->HitTestTitleButtons(n, x, y), 0);
+    whileHandling = [&](const Seen& seen) {
+      if (seen.window != window || seen.message != WM_NCLBUTTONDOWN || seen.wParam != HTCAPTION)
+        return;
+      RECT moved = sized(window, move.to);
+      SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(move.to, move.to),
+                   reinterpret_cast<LPARAM>(&moved));
+      Pump(20);
+    };
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    whileHandling = nullptr;
+    ASSERT_EQ(Record(n).metrics.dpi, move.to);
+    const int close = Record(n).titleButtons.Count();
+    ASSERT_EQ(skin->HitTestTitleButtons(n, x, y), close) << "the point is not on the close button";
+    EXPECT_EQ(skin->hotTitleButton, 0);
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0);
+    DestroyWindow(window);
+    SeenMessages().clear();
+  }
 }
 
 TEST_F(SkinFrameworkTest, ADoubleClickOnTheTitleMaximisesOnlyWithAMaximiseButton) {
