@@ -34,6 +34,7 @@ Metrics MetricsForDpi(int dpi) {
   m.iconTextGap = px(d.iconTextGap);
   m.titleFontSize = pxf(d.titleFontSize);
   m.titleOutline = m.line;
+  m.tipFontHeight = px(d.tipFontHeight);
 
   m.buttonCorner = px(d.buttonCorner);
   m.focusInset = px(d.focusInset);

@@ -43,7 +43,8 @@ struct Metrics {
   int iconSize = 17;
   int iconTextGap = 4;
   float titleFontSize = 12;
-  int titleOutline = 1;  // the caption's grey outline
+  int titleOutline = 1;    // the caption's grey outline
+  int tipFontHeight = 12;  // the title buttons' tips: 9 points
 
   // Buttons, check boxes and radio buttons.
   int buttonCorner = 3;

@@ -300,6 +300,8 @@ struct WindowRecord {
   // The program icon's picture for the caption at that scale; the window's
   // own, destroyed with a new scale and at the detach.
   CarriedIcon captionIcon;
+  // The font of the title buttons' tips at that scale, likewise.
+  HFONT tipFont = nullptr;
 };
 
 }  // namespace framework

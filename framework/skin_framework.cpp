@@ -185,6 +185,7 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
     attached.tooltip.AddTool(rect, button.caption.c_str(), static_cast<UINT_PTR>(k));
   }
   attached.tooltipButtons = attached.titleButtons.Count();
+  ScaleTips(attached);
 
   LayOutTitleButtons(n);
   if (options.frameItemCount > 0) attached.frameItemCount = options.frameItemCount;
@@ -229,6 +230,29 @@ void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
   const int count = record.titleButtons.Count();
   record.stripWidth = m.stripPadding + widths + (count - 1) * m.buttonGap + m.Px(1);
   record.stripHeight = m.stripHeight;
+}
+
+void SkinFramework::ScaleTips(WindowRecord& record) {
+  // The system's tooltip face at its design height at the window's scale:
+  // the tooltip takes a font made for the system DPI, which on a monitor of
+  // another scale is too small or too large.
+  const HWND tip = record.tooltip.Window();
+  if (tip == nullptr) return;
+  LOGFONTA face{};
+  const auto shown = reinterpret_cast<HGDIOBJ>(SendMessageA(tip, WM_GETFONT, 0, 0));
+  if (shown == nullptr || GetObjectA(shown, sizeof face, &face) != sizeof face) {
+    NONCLIENTMETRICSA system{};
+    system.cbSize = sizeof system;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0)) return;
+    face = system.lfStatusFont;
+  }
+  face.lfHeight = -record.metrics.tipFontHeight;
+  face.lfWidth = 0;
+  const HFONT font = CreateFontIndirectA(&face);
+  if (font == nullptr) return;
+  SendMessageA(tip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (record.tipFont != nullptr) DeleteObject(record.tipFont);
+  record.tipFont = font;
 }
 
 void SkinFramework::InstallFamilies(int n, HWND window) {
@@ -367,6 +391,7 @@ LRESULT SkinFramework::OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lP
   // the sizing messages, which lay the title bar out with it. A highlight or
   // fade under way belongs to the buttons' old places.
   ApplyScale(*record, dpi);
+  ScaleTips(*record);
   record->redrawNeeded = 1;
   record->lastHotButton = 0;
   record->fadeIn = FadeRecord{};
@@ -563,6 +588,12 @@ void SkinFramework::DetachWindow(HWND window) {
     if (edit.window != nullptr) ReleaseColourObjects(edit.window);
   ReleaseCaches(record);
   if (record.captionIcon.icon != nullptr) DestroyIcon(record.captionIcon.icon);
+  if (record.tipFont != nullptr) {
+    // The tooltip may outlive the window: it lets go of the font first.
+    if (record.tooltip.Window() != nullptr)
+      SendMessageA(record.tooltip.Window(), WM_SETFONT, 0, FALSE);
+    DeleteObject(record.tipFont);
+  }
   windows.Remove(n);
   Renumber();
 }

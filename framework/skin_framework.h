@@ -142,6 +142,8 @@ class SkinFramework {
   LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The window's metrics, title-bar geometry and pictures for `dpi`.
   void ApplyScale(WindowRecord& record, int dpi);
+  // Gives the title buttons' tips the window's scale.
+  void ScaleTips(WindowRecord& record);
   // WM_DPICHANGED: the window now shows at another scale.
   LRESULT OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam);
   LRESULT OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -379,6 +379,24 @@ TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleBut
   }
 }
 
+// The title buttons' tips are written at the window's scale: on a 200 %
+// laptop beside a 100 % primary monitor "关闭" showed at half size.
+TEST_F(SkinFrameworkTest, TheTitleButtonsTipsAreWrittenAtTheWindowsScale) {
+  HWND window = MakeWindow();
+  const int n = Attach(window);
+  for (int dpi : {96, 120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+    LOGFONTA font{};
+    const auto tipFont =
+        reinterpret_cast<HGDIOBJ>(SendMessageA(Record(n).tooltip.Window(), WM_GETFONT, 0, 0));
+    ASSERT_EQ(GetObjectA(tipFont, sizeof font, &font), static_cast<int>(sizeof font));
+    EXPECT_EQ(font.lfHeight, -ScaleLength(12, dpi));
+  }
+}
+
 TEST_F(SkinFrameworkTest, ADoubleClickOnTheTitleMaximisesOnlyWithAMaximiseButton) {
   HWND plain = MakeWindow();
   HWND maximisable = MakeWindow(WS_MAXIMIZEBOX, 130, 130);
