@@ -5,6 +5,7 @@
 #include "framework/properties.h"
 #include "tests/framework/framework_test_support.h"
 #include "tests/framework/import_patch.h"
+#include "tests/framework/white_canvas.h"
 
 namespace framework::testing {
 namespace {
@@ -44,28 +45,18 @@ TEST(SharedFunctions, TextInAFaceTheSystemLacksIsDrawnInTheOneItShowsForIt) {
   ASSERT_FALSE(missing.Create(kMissing)) << "the face exists";
   gdiplus::Font font;
   ASSERT_TRUE(CreateFontOrStandIn(font, kMissing, 12, 1, 1));
-  BITMAPINFO info{};
-  info.bmiHeader =
-      BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 120, -30, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  uint32_t* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap =
-      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-  const HGDIOBJ old = SelectObject(dc, bitmap);
+  WhiteCanvas canvas(120, 30);
   {
     gdiplus::Graphics graphics;
-    ASSERT_TRUE(graphics.FromHDC(dc));
-    DrawOutlinedText(graphics, "鼠标坐标", gdiplus::RectF{0, 0, 120, 30}, 0x00FFFFFF, 0x00808080, 1,
+    ASSERT_TRUE(graphics.FromHDC(canvas.dc()));
+    DrawOutlinedText(graphics, "鼠标坐标", gdiplus::RectF{0, 0, 120, 30}, 0x00000000, 0x00808080, 1,
                      kMissing, 12.0f, 1, gdiplus::kStringAlignmentNear,
                      gdiplus::kStringAlignmentCenter);
   }
-  GdiFlush();
   int inked = 0;
-  for (int i = 0; i < 120 * 30; ++i)
-    if ((bits[i] & 0x00FFFFFF) != 0) ++inked;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x)
+      if (canvas.At(x, y) != RGB(255, 255, 255)) ++inked;
   EXPECT_GT(inked, 40) << "nothing drawn";
 }
 

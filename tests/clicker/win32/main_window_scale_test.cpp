@@ -33,12 +33,14 @@
 #include "tests/framework/gdi_meter.h"
 #include "tests/framework/import_patch.h"
 #include "tests/framework/screen_photo.h"
+#include "tests/framework/white_canvas.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
 namespace {
 
 using framework::testing::Photograph;
+using framework::testing::WhiteCanvas;
 using testing::NoticeCloser;
 using testing::PumpFor;
 
@@ -74,51 +76,10 @@ LOGFONTA FontOf(HWND control) {
   return font;
 }
 
-// A white 32-bit canvas to draw a text on and find where its ink ends.
-class InkCanvas {
- public:
-  InkCanvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ =
-        CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-    for (int i = 0; i < width * height; ++i) bits_[i] = 0x00FFFFFF;
-  }
-  ~InkCanvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  InkCanvas(const InkCanvas&) = delete;
-  InkCanvas& operator=(const InkCanvas&) = delete;
-  HDC dc() const { return dc_; }
-  // One past the rightmost column with ink, 0 when there is none.
-  int InkRight() const {
-    GdiFlush();
-    for (int x = width_ - 1; x >= 0; --x)
-      for (int y = 0; y < height_; ++y)
-        if ((bits_[y * width_ + x] & 0x00FFFFFF) != 0x00FFFFFF) return x + 1;
-    return 0;
-  }
-
- private:
-  int width_, height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  uint32_t* bits_ = nullptr;
-};
-
 // Where the ink of a text drawn by GDI in the control's own font ends, the
 // text starting at 0 (labels and edit boxes draw their text this way).
 int GdiInkRight(HWND control, const std::string& text) {
-  InkCanvas canvas(1024, 128);
+  WhiteCanvas canvas(1024, 128);
   auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
   HGDIOBJ old = SelectObject(canvas.dc(), font);
   SetBkMode(canvas.dc(), TRANSPARENT);
@@ -131,7 +92,7 @@ int GdiInkRight(HWND control, const std::string& text) {
 // The same for a caption the framework draws with GDI+ in the face, size and
 // style it keeps for the control, laid out from 0 as its painters lay it.
 int DrawnInkRight(const std::string& face, int size, int style, const std::string& text) {
-  InkCanvas canvas(1024, 128);
+  WhiteCanvas canvas(1024, 128);
   {
     gdiplus::Graphics graphics;
     if (!graphics.FromHDC(canvas.dc())) return 0;

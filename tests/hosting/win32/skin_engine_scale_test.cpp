@@ -8,9 +8,9 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 #include "hosting/skin_binding.h"
+#include "tests/framework/white_canvas.h"
 
 namespace hosting {
 namespace {
@@ -56,57 +56,36 @@ HWND MakeSkinnedDialog() {
                                     0);
 }
 
-// A button the engine drew into a white canvas of its size, pixel by pixel.
-class DrawnButton {
+// A button the engine drew into a white canvas of its size.
+class DrawnButton : public framework::testing::WhiteCanvas {
  public:
-  DrawnButton(HWND dialog, UINT state, int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC dc = CreateCompatibleDC(nullptr);
-    uint32_t* bits = nullptr;
-    HBITMAP bitmap =
-        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    for (int i = 0; i < width * height; ++i) bits[i] = 0x00FFFFFF;
+  DrawnButton(HWND dialog, UINT state, int width, int height) : WhiteCanvas(width, height) {
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
     item.CtlID = kButtonId;
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = state;
     item.hwndItem = GetDlgItem(dialog, kButtonId);
-    item.hDC = dc;
+    item.hDC = dc();
     item.rcItem = RECT{0, 0, width, height};
     handled_ = SendMessageA(dialog, WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item)) != 0;
-    GdiFlush();
-    for (int i = 0; i < width * height; ++i)
-      pixels_.push_back(RGB((bits[i] >> 16) & 0xFF, (bits[i] >> 8) & 0xFF, bits[i] & 0xFF));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
   }
   bool handled() const { return handled_; }
-  COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
   // Rows of border colour from the top edge down, in column x.
   int TopLine(int x) const {
     int rows = 0;
-    while (rows < height_ && At(x, rows) == kBorder) ++rows;
+    while (rows < height() && At(x, rows) == kBorder) ++rows;
     return rows;
   }
   // Where the border's straight top edge begins.
   int TopEdgeStart() const {
-    for (int x = 0; x < width_; ++x)
+    for (int x = 0; x < width(); ++x)
       if (At(x, 0) == kBorder) return x;
-    return width_;
+    return width();
   }
 
  private:
-  int width_, height_;
   bool handled_ = false;
-  std::vector<COLORREF> pixels_;
 };
 
 class SkinEngineScaleTest : public ::testing::Test {
