@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 #include "data/pictures/pictures.h"
 #include "framework/frame.h"
@@ -326,36 +327,28 @@ TEST_F(FramePixelTest, BorderCaptionAndTheOutsideOfTheCorners) {
 TEST_F(FramePixelTest, TheCaptionIconIsTheCarriedPictureThatFitsItsBox) {
   HWND window = MakeWindow(0, 60, 60, 498, 468, "鼠标坐标");
   const int n = Attach(window);
-  const struct { int dpi, size; } kScales[] = {{96, 16}, {120, 20}, {144, 24}, {192, 32}};
-  for (const auto& scale : kScales) {
-    SCOPED_TRACE(scale.dpi);
+  for (const auto& [dpi, size] : {std::pair{96, 16}, {120, 20}, {144, 24}, {192, 32}}) {
+    SCOPED_TRACE(dpi);
     RECT rect{};
     GetWindowRect(window, &rect);
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(scale.dpi, scale.dpi),
-                 reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
     skin->RenderFrame(n, nullptr, false);
     const WindowRecord& record = Record(n);
     const Metrics& m = record.metrics;
-    ASSERT_EQ(m.dpi, scale.dpi);
-    EXPECT_EQ(record.captionIcon.size, scale.size);
-    // The icon's ink: where the caption differs from its clean copy inside
-    // the icon's box.
+    EXPECT_EQ(record.captionIcon.size, size);
+    // The icon's ink: the columns and rows of its box where the caption
+    // differs from its clean copy.
     const RECT area = skin->CaptionArea(n);
-    const int left = area.left + m.iconGap;
-    const int top = (record.titleHeight - m.iconSize) / 2;
-    RECT ink{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    const int left = area.left + m.iconGap, top = (record.titleHeight - m.iconSize) / 2;
+    RECT ink{LONG_MAX, LONG_MAX, 0, 0};
     for (int y = top; y < top + m.iconSize; ++y)
-      for (int x = left; x < left + m.iconSize; ++x) {
-        if (GetPixel(record.cacheDc1, x, y) ==
+      for (int x = left; x < left + m.iconSize; ++x)
+        if (GetPixel(record.cacheDc1, x, y) !=
             GetPixel(record.cacheDc3, x - area.left, y - area.top))
-          continue;
-        ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
-                   std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
-      }
-    EXPECT_LE(ink.right - ink.left, scale.size);
-    EXPECT_GE(ink.right - ink.left, scale.size - 2);
-    EXPECT_LE(ink.bottom - ink.top, scale.size);
-    EXPECT_GE(ink.bottom - ink.top, scale.size - 2);
+          ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                     std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+    EXPECT_NEAR(ink.right - ink.left, size - 1, 1);
+    EXPECT_NEAR(ink.bottom - ink.top, size - 1, 1);
   }
 }
 

@@ -195,8 +195,7 @@ class MainWindowScaleTest : public ::testing::Test {
       const RECT want = ScaledRect(entry.left, entry.top, entry.width, entry.height, atDpi);
       const RECT got = PlaceInWindow(control, main->window());
       // A transparent label may have grown to the right to show its caption,
-      // into the room beside it only.
-      // A multi-line box may have grown downwards to show whole lines.
+      // a multi-line box downwards to show whole lines, into free room only.
       const bool grows = entry.kind == ControlKind::TransparentLabel && got.right > want.right;
       const bool growsDown = entry.multiLine && got.bottom > want.bottom;
       if (grows || growsDown) {
@@ -206,13 +205,6 @@ class MainWindowScaleTest : public ::testing::Test {
           if (EqualRect(&other, &got)) continue;  // the control itself
           RECT overlap{};
           EXPECT_FALSE(IntersectRect(&overlap, &growth, &other)) << "it grew over a neighbour";
-        }
-        // and stays clear of the frame of the group box it is in.
-        for (size_t p = 0; growsDown && entry.parent != nullptr && p < count; ++p) {
-          if (std::strcmp(controls[p].name, entry.parent) != 0) continue;
-          EXPECT_LT(got.bottom,
-                    framework::ScaleLength(controls[p].top + controls[p].height - 2, atDpi))
-              << "it grew onto the frame around it";
         }
       }
       EXPECT_TRUE(Within(got.left, want.left, 1) && Within(got.top, want.top, 1) &&
@@ -255,20 +247,6 @@ TEST_F(MainWindowScaleTest, TheWindowHasTheScaledSizeCentredOnItsMonitor) {
   EXPECT_EQ(rect.bottom - rect.top, Px(468));
   EXPECT_TRUE(Photograph(main->window(), std::string(CLICKER_ARTEFACTS) + "/main-window-" +
                                              CLICKER_ARCH + "-dpi" + std::to_string(dpi) + ".png"));
-  // The pointer rests where the display put it (its middle: over the fifth
-  // box of the X column at every scale) or where a test before left it; a box
-  // drawn hot in the picture is the one under it, and no other.
-  POINT at{};
-  GetCursorPos(&at);
-  ScreenToClient(main->window(), &at);
-  const HWND under = ChildWindowFromPointEx(main->window(), at, CWP_SKIPINVISIBLE);
-  const framework::WindowRecord& record = Record();
-  HWND hot = nullptr;
-  if (record.previousHot != 0 && record.hotKind == framework::kHotEdit)
-    hot = record.edits[record.previousHot].window;
-  if (record.previousHot != 0 && record.hotKind == framework::kHotButton)
-    hot = record.buttons[record.previousHot].window;
-  EXPECT_TRUE(hot == nullptr || hot == under) << "a control drawn hot away from the pointer";
 }
 
 // Windows asks for the size at a new scale before the move; left to itself
@@ -417,15 +395,9 @@ TEST_F(MainWindowScaleTest, TheHotkeyListShowsEveryLineWhole) {
   EXPECT_EQ(extent(font, "开").cx, extent(plain, "开").cx) << "a made-up bold";
   const std::vector<std::string> lines = Lines(testing::TextOf(list));
   ASSERT_EQ(lines.size(), 4u);
-  const int lineHeight = extent(font, "F1").cy;
-  std::printf("hotkey list at %d DPI: %d lines of %d in %d\n", dpi, static_cast<int>(lines.size()),
-              lineHeight, static_cast<int>(format.bottom - format.top));
-  EXPECT_LE(static_cast<LONG>(lines.size()) * lineHeight, format.bottom - format.top);
-  for (const std::string& line : lines) {
-    const int ink = format.left + GdiInkRight(list, line);
-    std::printf("  ink to %d of %d\n", ink, static_cast<int>(format.right));
-    EXPECT_LE(ink, format.right) << "\"" << line << "\"";
-  }
+  EXPECT_LE(4 * extent(font, "F1").cy, format.bottom - format.top) << "a line cut off below";
+  for (const std::string& line : lines)
+    EXPECT_LE(format.left + GdiInkRight(list, line), format.right) << "\"" << line << "\"";
   ReleaseDC(list, dc);
   DeleteObject(plain);
 }
