@@ -1,5 +1,7 @@
 #include "clicker/click_engine.h"
 
+#include <cstdio>
+
 #include "clicker/text_number.h"
 #include "clicker/texts.h"
 
@@ -23,7 +25,10 @@ bool ClickEngine::IsEmpty(Box box) {
 }
 
 int32_t ClickEngine::ReadTruncated(Box box) {
-  return TruncateToInt32(TextToReal(form_.GetText(box)));
+  // A number beyond the 32-bit range stays on its side of it: an interval of
+  // "3e+009" waits very long rather than not at all, a coordinate that large
+  // lies on no monitor rather than wrapping onto one.
+  return TruncateSaturated(TextToReal(form_.GetText(box)));
 }
 
 int32_t ClickEngine::ReadInt(Box box) {
@@ -81,6 +86,7 @@ void ClickEngine::StartRun() {
   // 32-bit range runs as long as the counter goes rather than wrapping.
   const int32_t cycles = TruncateSaturated(TextToReal(form_.GetText(Box::LoopCount)));
   if (cycles < 1) return;
+  if (!PointsOnMonitors()) return;
   struct Active {
     ClickEngine& engine;
     explicit Active(ClickEngine& e) : engine(e) {
@@ -100,6 +106,27 @@ void ClickEngine::StartRun() {
   // Every click is followed by its whole interval, the last one too; a
   // stopped run leaves at once.
   if (interval.ms > 0 && !stop.Raised()) input_.WaitOut(interval.start, interval.ms);
+}
+
+bool ClickEngine::PointsOnMonitors() {
+  // The rows a cycle clicks, in its order: the main point, then each filled
+  // row up to one whose Y is missing, where the run would end.
+  const auto onMonitor = [this](int row, Box x, Box y) {
+    if (input_.PointOnMonitor(ReadCoordinate(x), ReadCoordinate(y))) return true;
+    char text[128];
+    std::snprintf(text, sizeof text, texts::kPointOffMonitor, row);
+    Notify(text);
+    return false;
+  };
+  if (!onMonitor(1, Box::X, Box::Y)) return false;
+  int row = 1;
+  for (const Row& r : kRows) {
+    ++row;
+    if (IsEmpty(r.x)) continue;
+    if (IsEmpty(r.y)) return true;
+    if (!onMonitor(row, r.x, r.y)) return false;
+  }
+  return true;
 }
 
 void ClickEngine::RunCycles(int32_t cycles, StopSignal stop, Interval& interval) {

@@ -60,6 +60,10 @@ class ClickEngine {
   // until shortly before the loop interval read now has passed since the
   // click began, or the run is stopped.
   void ClickInTurn(Interval& interval, int32_t x, int32_t y, StopSignal stop);
+  // Whether a monitor holds every point a cycle would click; the first one
+  // that none holds is named in a notice. The system would put the cursor on
+  // the edge of a monitor instead and press there.
+  bool PointsOnMonitors();
   // Runs the cycles of a validated run.
   void RunCycles(int32_t cycles, StopSignal stop, Interval& interval);
   void SetCursorFineTiming(bool on);

@@ -49,6 +49,35 @@ std::string ComposedTextForBox(EditMode mode, std::string_view text) {
   return taken;
 }
 
+std::string PastedTextForBox(EditMode mode, std::string_view text) {
+  // A box holds one line: a paste ends at the first line break, as the
+  // system's one-line boxes end it.
+  text = text.substr(0, text.find_first_of("\r\n"));
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  std::string taken;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned code = static_cast<unsigned char>(text[i]);
+    if (code >= 0x81 && code <= 0xFE && i + 1 < text.size()) {
+      code = (code << 8) | static_cast<unsigned char>(text[++i]);
+    } else if ((code == 'e' || code == 'E') && !taken.empty() &&
+               (isDigit(taken.back()) || taken.back() == '.')) {
+      // The exponent a decimal box writes back itself ("3e+009") cannot be
+      // typed, but a copy of the box's text must keep its value; an integer
+      // box reads the number up to it, as it does when it loses the focus.
+      const size_t sign = i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
+      if (i + 1 + sign < text.size() && isDigit(text[i + 1 + sign])) {
+        if (mode != EditMode::Decimal) break;
+        taken.append(text.substr(i, 1 + sign));
+        i += sign;
+        continue;
+      }
+    }
+    const char c = ImeCharForBox(mode, code);
+    if (static_cast<unsigned char>(c) >= 32) taken.push_back(c);
+  }
+  return taken;
+}
+
 std::string FormatG6(double value) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.6g", value);

@@ -26,6 +26,13 @@ char ImeCharForBox(EditMode mode, unsigned code);
 // What a box takes of a composition result (code-page 936 text), by the same rule.
 std::string ComposedTextForBox(EditMode mode, std::string_view text);
 
+// What a box takes of pasted text (code-page 936): the rule of composed text,
+// up to the first line break and without control characters; a decimal box
+// keeps the exponent of a number ("3e+009", as it writes it), an integer box
+// ends the number there. So "1,000" goes in as 1000, not as a number the box
+// would read as 1.
+std::string PastedTextForBox(EditMode mode, std::string_view text);
+
 // The "%.6g" form of a value, with the exponent written with at least three
 // digits whatever C runtime is linked: 1234567 gives "1.23457e+006".
 std::string FormatG6(double value);

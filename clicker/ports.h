@@ -44,8 +44,11 @@ struct StopSignal {
 class InputPort {
  public:
   virtual ~InputPort() = default;
-  // Moves the cursor to the screen point and presses the buttons of the type.
+  // Moves the cursor to the screen point and presses the buttons of the type;
+  // a point no monitor holds, or that the cursor does not reach, is skipped.
   virtual void ClickAt(int32_t x, int32_t y, ClickType type) = 0;
+  // Whether a monitor shows the screen point.
+  virtual bool PointOnMonitor(int32_t x, int32_t y) = 0;
   // Waits at least ms milliseconds while dispatching every pending message;
   // returns at once, dispatching nothing, when ms is 0 or less.
   virtual void WaitPumping(int32_t ms) = 0;

@@ -16,5 +16,8 @@ inline constexpr char kStopNeedsY[] = "请输 Y 的数值";
 inline constexpr char kLoopEnded[] = "已结束循环，开启请按‘循环’启动";
 inline constexpr char kStopped[] = "已停止";
 inline constexpr char kEnterFrequency[] = "请输入点击频率";
+// A row's point lies on no monitor; %d is the row as the window shows it, the
+// main point the first.
+inline constexpr char kPointOffMonitor[] = "第%d行的坐标不在任何显示器上，请修改后再按‘循环’启动";
 
 }  // namespace clicker::texts

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "data/pictures/pictures.h"
+#include "framework/control_window.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/records.h"
@@ -47,18 +49,6 @@ bool IsCheckBox(LONG_PTR style) {
 }
 bool IsAutoRadioButton(LONG_PTR style) {
   return !(style & 0x2) && (style & 0x9) == 0x9 && !(style & 0x4);
-}
-
-ARGB Colour(COLORREF colour, int alpha) {
-  return ToArgb(colour, alpha, 1);
-}
-
-// A vertical gradient over a rectangle, a pixel taller at both ends so that
-// the tiled brush never wraps its far colour onto the first or last row.
-bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL width, REAL height,
-                      ARGB top, ARGB bottom) {
-  const gdiplus::RectF area{x, y - 1, width, height + 2};
-  return brush.CreateFromRect(area, top, bottom, 1);
 }
 
 void FillPath(gdiplus::Graphics& g, const gdiplus::GraphicsPath& path, ARGB colour) {
@@ -212,23 +202,18 @@ bool IsChecked(HWND control) {
   return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-ButtonRecord* RecordAt(SkinFramework& framework, int windowNumber, HWND control) {
-  WindowRecord* window = framework.Window(windowNumber);
-  if (window == nullptr) return nullptr;
-  ButtonRecord* record = window->buttons.At(ReadIntProp(control, kWindowNumberKey));
-  return record != nullptr && record->window == control ? record : nullptr;
-}
+constexpr Family<ButtonRecord> kButtonFamily{&WindowRecord::buttons};
 
-// The record of an installed control, found through its two properties.
+// The record of an installed control.
 ButtonRecord* RecordOf(SkinFramework& framework, HWND control) {
-  return RecordAt(framework, ReadIntProp(control, kOwnerNumberKey), control);
+  return FindControl(&framework, control, kButtonFamily).record;
 }
 
 // The mouse is over the control: the window's hot control is this button.
 bool IsHot(SkinFramework& framework, HWND control) {
-  const WindowRecord* window = framework.Window(ReadIntProp(control, kOwnerNumberKey));
-  return window != nullptr && window->hotKind == kHotButton && window->previousHot != 0 &&
-         window->previousHot == ReadIntProp(control, kWindowNumberKey);
+  const ControlState<ButtonRecord> state = FindControl(&framework, control, kButtonFamily);
+  return state.window != nullptr && state.window->hotKind == kHotButton &&
+         state.window->previousHot != 0 && state.window->previousHot == state.index;
 }
 
 // The item state of a paint the control asks for itself, read from the control.
@@ -259,20 +244,6 @@ void PaintKind(SkinFramework& framework, int kind, HWND control, HDC target, UIN
     default:
       break;
   }
-}
-
-// Paints a check box or radio button at once on its own DC.
-void RepaintNow(SkinFramework& framework, HWND control) {
-  RepaintButton(framework, control, IsHot(framework, control));
-}
-
-std::string WindowText(HWND control) {
-  const int length = GetWindowTextLengthA(control);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(control, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
 }
 
 // The face, size and style the caption is drawn in: the control's font's.
@@ -322,7 +293,7 @@ void Install(SkinFramework& framework, int windowNumber, HWND control, int kind)
 
 template <class Wanted>
 void InstallPass(SkinFramework& framework, int windowNumber, HWND parent, Wanted wanted) {
-  if (!framework.enabled || framework.Window(windowNumber) == nullptr) return;
+  if (!framework.Enabled() || framework.Window(windowNumber) == nullptr) return;
   for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child != nullptr;
        child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
     const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
@@ -341,8 +312,8 @@ bool MakePicture(SkinFramework& framework, HWND control, const void* picture, un
   if (record == nullptr || record->kind != kPushButton || picture == nullptr) return false;
   auto image = std::make_shared<gdiplus::Image>();
   if (!image->LoadFromBytes(picture, length)) return false;
-  record->kindValues[0] = static_cast<int>(image->GetWidth());
-  record->kindValues[1] = static_cast<int>(image->GetHeight());
+  record->pictureWidth = static_cast<int>(image->GetWidth());
+  record->pictureHeight = static_cast<int>(image->GetHeight());
   record->image = std::move(image);
   record->kind = kind;
   InvalidateRect(control, nullptr, TRUE);
@@ -369,7 +340,7 @@ void PaintPushButton(SkinFramework& framework, HWND button, HDC target, UINT sta
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
@@ -384,7 +355,7 @@ void PaintCheckBox(SkinFramework& framework, HWND button, HDC target, UINT state
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   const bool checked = IsChecked(button);
   PaintOnSnapshot(
@@ -415,7 +386,7 @@ void PaintRadioButton(SkinFramework& framework, HWND button, HDC target, UINT st
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   const bool checked = IsChecked(button);
   PaintOnSnapshot(
@@ -462,7 +433,7 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
   const Metrics& m = MetricsOf(framework, button);
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const COLORREF text = TextColourOf(button);
   PaintOnSnapshot(
       framework, button, target, rect, [&](gdiplus::Graphics& g, int width, int height) {
@@ -474,8 +445,8 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
         const int sink = (state & ODS_SELECTED) ? m.pressedShift : 0;
         gdiplus::Image* picture =
             record->image && record->image->HasObject() ? record->image.get() : nullptr;
-        const int pictureWidth = record->kindValues[0];
-        const int pictureHeight = record->kindValues[1];
+        const int pictureWidth = record->pictureWidth;
+        const int pictureHeight = record->pictureHeight;
         const int in = m.pictureInset;
         const int gap = m.pictureCaptionGap;
         if (record->kind == kPictureButton1) {
@@ -504,11 +475,11 @@ void PaintPictureButton(SkinFramework& framework, HWND button, HDC target, UINT 
       });
 }
 
-bool DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_BUTTON || ReadIntProp(item.hwndItem, kWindowNumberKey) == 0) return false;
-  ButtonRecord* record = RecordAt(framework, windowNumber, item.hwndItem);
-  // A button inside a container reports to it; its own window number finds it.
-  if (record == nullptr) record = RecordOf(framework, item.hwndItem);
+bool DrawButtonItem(SkinFramework& framework, int /*windowNumber*/, const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_BUTTON) return false;
+  // A button inside a container reports to it: the button's own window
+  // number finds it, whichever window was told.
+  ButtonRecord* record = RecordOf(framework, item.hwndItem);
   if (record == nullptr) return false;
   // The system knows nothing of the mouse over an owner-drawn button: a
   // repaint it asks for while the mouse is there keeps the hot look.
@@ -527,15 +498,22 @@ bool DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMST
   }
 }
 
+bool DrawButtonItemAt(SkinFramework& framework, int windowNumber, LPARAM item) {
+  DRAWITEMSTRUCT copy{};
+  SIZE_T read = 0;
+  return ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(item), &copy,
+                           sizeof copy, &read) &&
+         read == sizeof copy && DrawButtonItem(framework, windowNumber, copy);
+}
+
 void RepaintButton(SkinFramework& framework, HWND button, bool hot) {
   const ButtonRecord* record = RecordOf(framework, button);
   if (record == nullptr) return;
-  HDC dc = GetDC(button);
-  if (dc == nullptr) return;
+  const WindowDc dc(button, WindowDc::Area::kClient);
+  if (dc.get() == nullptr) return;
   RECT client{};
   GetClientRect(button, &client);
-  PaintKind(framework, record->kind, button, dc, LiveState(button, hot), client);
-  ReleaseDC(button, dc);
+  PaintKind(framework, record->kind, button, dc.get(), LiveState(button, hot), client);
 }
 
 bool MakePictureButton(SkinFramework& framework, HWND button, const void* picture,
@@ -548,105 +526,127 @@ bool MakeCaptionPictureButton(SkinFramework& framework, HWND button, const void*
   return MakePicture(framework, button, picture, length, kPictureButton3);
 }
 
-LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                               : DefWindowProcA(hwnd, message, wParam, lParam);
-  };
-  SkinFramework* framework = ProgramFramework();
-  ButtonRecord* record = framework != nullptr ? RecordOf(*framework, hwnd) : nullptr;
-  if (record == nullptr) return passOn();
-  WindowRecord* owner = framework->Window(ReadIntProp(hwnd, kOwnerNumberKey));
-  if (owner == nullptr) return passOn();
-  WindowRecord& window = *owner;
-  const int index = ReadIntProp(hwnd, kWindowNumberKey);
-  const int kind = record->kind;
-  const bool paintsItself = kind == kRadioButton || kind == kCheckBox;
+namespace {
 
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      window.currentHot = index;
-      if (window.currentHot != window.previousHot || window.hotKind != kHotButton) {
-        RepaintButton(*framework, hwnd, true);
-        window.previousHot = window.currentHot;
-        window.hotKind = kHotButton;
-      }
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(window, kHotButton, index);
-      RepaintButton(*framework, hwnd, false);
-      break;
-    case WM_MOVE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case BM_SETCHECK:
-    case WM_ENABLE:
-      if (!paintsItself) break;
-      passOn();
-      RepaintNow(*framework, hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    case WM_KEYDOWN:
-      if (!paintsItself || wParam != VK_SPACE) break;
-      passOn();
-      RepaintNow(*framework, hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    case WM_LBUTTONUP:
-    case WM_KEYUP:
-    case BM_SETSTATE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_UPDATEUISTATE: {
-      // The system draws the pressed look and the focus of these kinds
-      // straight onto the control: ours goes over it again.
-      if (!paintsItself) break;
-      const LRESULT result = passOn();
-      RepaintNow(*framework, hwnd);
-      return result;
-    }
-    case WM_ERASEBKGND: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, TextColourOf(hwnd));
-      break;
-    }
-    case WM_PAINT: {
-      if (!paintsItself) break;
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd, &paint);
-      RECT client{};
-      GetClientRect(hwnd, &client);
-      const UINT state = LiveState(hwnd, IsHot(*framework, hwnd));
-      if (kind == kCheckBox) {
-        PaintCheckBox(*framework, hwnd, dc, state, client);
-      } else {
-        PaintRadioButton(*framework, hwnd, dc, state, client);
-      }
-      EndPaint(hwnd, &paint);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    case WM_SETTEXT: {
-      record->caption = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
-      const LRESULT result = passOn();
-      if (paintsItself) RepaintNow(*framework, hwnd);
-      return result;
-    }
-    case WM_SETFONT: {
-      // A new font (a new display scale, say): the caption follows it.
-      const LRESULT result = passOn();
-      if (ButtonRecord* current = RecordOf(*framework, hwnd)) ReadFont(*current, hwnd);
-      if (LOWORD(lParam) != 0) InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
-    default:
-      break;
+// One message to a push button, check box or radio button.
+class ButtonWindow : public ControlWindow<ButtonRecord> {
+ public:
+  ButtonWindow(const ControlState<ButtonRecord>& state, const WindowMessage& message)
+      : ControlWindow(state, message), kind_(record_.kind) {}
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ButtonWindow> kMap[] = {
+        {WM_MOUSEMOVE, &ButtonWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &ButtonWindow::OnMouseLeave},
+        {WM_MOVE, &ButtonWindow::OnMove},
+        {WM_LBUTTONDOWN, &ButtonWindow::OnCheckChange},
+        {WM_LBUTTONDBLCLK, &ButtonWindow::OnCheckChange},
+        {BM_SETCHECK, &ButtonWindow::OnCheckChange},
+        {WM_ENABLE, &ButtonWindow::OnCheckChange},
+        {WM_KEYDOWN, &ButtonWindow::OnKeyDown},
+        {WM_LBUTTONUP, &ButtonWindow::OnSystemDrawing},
+        {WM_KEYUP, &ButtonWindow::OnSystemDrawing},
+        {BM_SETSTATE, &ButtonWindow::OnSystemDrawing},
+        {WM_SETFOCUS, &ButtonWindow::OnSystemDrawing},
+        {WM_KILLFOCUS, &ButtonWindow::OnSystemDrawing},
+        {WM_UPDATEUISTATE, &ButtonWindow::OnSystemDrawing},
+        {WM_ERASEBKGND, &ButtonWindow::OnEraseBackground},
+        {WM_PAINT, &ButtonWindow::OnPaint},
+        {WM_SETTEXT, &ButtonWindow::OnSetText},
+        {WM_SETFONT, &ButtonWindow::OnSetFont},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
   }
-  return passOn();
+
+ private:
+  // Check boxes and radio buttons paint themselves; push buttons are drawn
+  // at their window's WM_DRAWITEM.
+  bool PaintsItself() const { return kind_ == kRadioButton || kind_ == kCheckBox; }
+  void RepaintNow() const {
+    RepaintButton(framework_, hwnd(), framework::IsHot(framework_, hwnd()));
+  }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHot(kHotButton)) {
+      RepaintButton(framework_, hwnd(), true);
+      MarkHot(kHotButton);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotButton, index_);
+    RepaintButton(framework_, hwnd(), false);
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  // A press, a check set or the control enabled: the system changes the
+  // check state, then the control is painted again.
+  LRESULT OnCheckChange() {
+    if (!PaintsItself()) return PassOn();
+    PassOn();
+    RepaintNow();
+    return Default();
+  }
+  LRESULT OnKeyDown() {
+    if (!PaintsItself() || message_.wParam != VK_SPACE) return PassOn();
+    PassOn();
+    RepaintNow();
+    return Default();
+  }
+  // The system draws the pressed look and the focus of check boxes and radio
+  // buttons straight onto the control: ours goes over it again.
+  LRESULT OnSystemDrawing() {
+    if (!PaintsItself()) return PassOn();
+    const LRESULT result = PassOn();
+    RepaintNow();
+    return result;
+  }
+  LRESULT OnEraseBackground() {
+    HDC dc = reinterpret_cast<HDC>(message_.wParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, TextColourOf(hwnd()));
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    if (!PaintsItself()) return PassOn();
+    return PaintThenDefault([this](HDC dc) {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      const UINT state = LiveState(hwnd(), framework::IsHot(framework_, hwnd()));
+      if (kind_ == kCheckBox) {
+        PaintCheckBox(framework_, hwnd(), dc, state, client);
+      } else {
+        PaintRadioButton(framework_, hwnd(), dc, state, client);
+      }
+    });
+  }
+  LRESULT OnSetText() {
+    const LPARAM text = message_.lParam;
+    record_.caption = text != 0 ? reinterpret_cast<const char*>(text) : "";
+    const LRESULT result = PassOn();
+    if (PaintsItself()) RepaintNow();
+    return result;
+  }
+  // A new font (a new display scale, say): the caption follows it.
+  LRESULT OnSetFont() {
+    const LRESULT result = PassOn();
+    if (ButtonRecord* current = Refind(kButtonFamily).record) ReadFont(*current, hwnd());
+    if (LOWORD(message_.lParam) != 0) InvalidateRect(hwnd(), nullptr, FALSE);
+    return result;
+  }
+
+  const int kind_;
+};
+
+}  // namespace
+
+LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<ButtonWindow>(kButtonFamily, hwnd, message, wParam, lParam);
 }
 
 }  // namespace framework

@@ -13,6 +13,8 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 // WM_DRAWITEM of window `windowNumber`; `item` is already a copy. False when
 // the item is not one the framework draws (the message is then passed on).
 bool DrawButtonItem(SkinFramework& framework, int windowNumber, const DRAWITEMSTRUCT& item);
+// The same for WM_DRAWITEM's lParam, copied out first.
+bool DrawButtonItemAt(SkinFramework& framework, int windowNumber, LPARAM item);
 void RepaintButton(SkinFramework& framework, HWND button, bool hot);
 
 // The painters, one per kind; `state` holds ODS_* bits (0x40 hot).

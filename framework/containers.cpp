@@ -3,9 +3,12 @@
 #include <string>
 
 #include "framework/buttons.h"
+#include "framework/control_window.h"
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
+#include "framework/headers.h"
 #include "framework/list_controls.h"
 #include "framework/properties.h"
 #include "framework/range_controls.h"
@@ -30,10 +33,6 @@ constexpr const char* kSelfPaintingClasses[] = {"SysMonthCal32",   "SysTabContro
                                                 "ToolbarWindow32", "msctls_statusbar32",
                                                 "Button",          "msctls_trackbar32"};
 
-bool IsClass(HWND window, const char* name) {
-  return TextEquals(ClassNameOf(window).c_str(), name);
-}
-
 bool PaintsIntoGivenDc(HWND control) {
   const std::string name = ClassNameOf(control);
   for (const char* candidate : kSelfPaintingClasses)
@@ -49,49 +48,9 @@ POINT ClientOffset(HWND control) {
   return POINT{origin.x - windowRect.left, origin.y - windowRect.top};
 }
 
-LRESULT PassOn(HWND window, const char* key, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = reinterpret_cast<WNDPROC>(ReadProp(window, key));
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
-struct GenericTarget {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  GenericControlRecord* record = nullptr;
-};
-
-GenericTarget FindGeneric(HWND control) {
-  GenericTarget t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(control, kGenericOwnerKey);
-  WindowRecord* window = t.framework->Window(t.n);
-  if (window == nullptr) return t;
-  GenericControlRecord* record = window->genericControls.At(ReadIntProp(control, kGenericIndexKey));
-  if (record != nullptr && record->window == control) t.record = record;
-  return t;
-}
-
-struct ContainerTarget {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  int index = 0;
-  ContainerRecord* record = nullptr;
-};
-
-ContainerTarget FindContainer(HWND container) {
-  ContainerTarget t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(container, kOwnerNumberKey);
-  t.index = ReadIntProp(container, kWindowNumberKey);
-  WindowRecord* window = t.framework->Window(t.n);
-  if (window == nullptr) return t;
-  ContainerRecord* record = window->containers.At(t.index);
-  if (record != nullptr && record->window == container) t.record = record;
-  return t;
-}
+constexpr Family<GenericControlRecord> kGenericFamily{
+    &WindowRecord::genericControls, kGenericIndexKey, kGenericOwnerKey, kGenericProcKey};
+constexpr Family<ContainerRecord> kContainerFamily{&WindowRecord::containers};
 
 // ---- generic controls ----
 
@@ -100,7 +59,7 @@ ContainerTarget FindContainer(HWND container) {
 // control's key colour.
 void TintBehind(SkinFramework& framework, const GenericControlRecord& record, HDC dc,
                 const RECT& rect) {
-  WindowRecord* window = framework.Window(ReadIntProp(record.window, kGenericOwnerKey));
+  WindowRecord* window = FindControl(&framework, record.window, kGenericFamily).window;
   const ContainerRecord* container =
       window != nullptr ? window->containers.At(window->containers.Find(record.window)) : nullptr;
   if (container == nullptr || container->option != 0 || container->alpha <= 0) return;
@@ -119,24 +78,19 @@ LRESULT PaintSelfPainter(SkinFramework& framework, const GenericControlRecord& r
   RECT client{};
   GetClientRect(control, &client);
   const POINT at = ClientOffset(control);
-  HDC snapshot = TakeBackgroundSnapshot(
-      framework, control, RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(control, &paint);
-  if (snapshot != nullptr) {
-    CallWindowProcA(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot), 0);
-    HDC veil = MakeVeilDC(framework, control);
-    if (veil != nullptr) {
-      TintBehind(framework, record, veil,
-                 RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
-      TransparentBlt(veil, at.x, at.y, client.right, client.bottom, snapshot, 0, 0, client.right,
-                     client.bottom, record.keyColour);
-      BitBlt(dc, 0, 0, client.right, client.bottom, veil, at.x, at.y, SRCCOPY);
-      ReleaseSnapshot(framework, veil);
-    }
-    ReleaseSnapshot(framework, snapshot);
-  }
-  EndPaint(control, &paint);
+  const Snapshot snapshot(framework, control,
+                          RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+  const PaintDc dc(control);
+  if (snapshot.dc() == nullptr) return 0;
+  CallWindowProcA(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(snapshot.dc()),
+                  0);
+  const Snapshot veil(framework, MakeVeilDC(framework, control));
+  if (veil.dc() == nullptr) return 0;
+  TintBehind(framework, record, veil.dc(),
+             RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+  TransparentBlt(veil.dc(), at.x, at.y, client.right, client.bottom, snapshot.dc(), 0, 0,
+                 client.right, client.bottom, record.keyColour);
+  BitBlt(dc.get(), 0, 0, client.right, client.bottom, veil.dc(), at.x, at.y, SRCCOPY);
   return 0;
 }
 
@@ -151,20 +105,22 @@ LRESULT PaintOnScreenPainter(SkinFramework& framework, const GenericControlRecor
   const int width = update.right - update.left;
   const int height = update.bottom - update.top;
   const POINT at = ClientOffset(control);
-  HDC dc = GetDC(control);
-  HDC snapshot = TakeBackgroundSnapshot(
-      framework, control,
-      RECT{at.x + update.left, at.y + update.top, at.x + update.right, at.y + update.bottom});
-  if (snapshot != nullptr) TintBehind(framework, record, snapshot, RECT{0, 0, width, height});
-  const LRESULT result = CallWindowProcA(record.previousProc, control, WM_PAINT,
-                                         reinterpret_cast<WPARAM>(snapshot), lParam);
-  if (snapshot != nullptr) {
-    TransparentBlt(snapshot, 0, 0, width, height, dc, update.left, update.top, width, height,
-                   record.keyColour);
-    BitBlt(dc, update.left, update.top, width, height, snapshot, 0, 0, SRCCOPY);
-    ReleaseSnapshot(framework, snapshot);
+  LRESULT result = 0;
+  {
+    const WindowDc dc(control, WindowDc::Area::kClient);
+    const Snapshot snapshot(
+        framework, control,
+        RECT{at.x + update.left, at.y + update.top, at.x + update.right, at.y + update.bottom});
+    if (snapshot.dc() != nullptr)
+      TintBehind(framework, record, snapshot.dc(), RECT{0, 0, width, height});
+    result = CallWindowProcA(record.previousProc, control, WM_PAINT,
+                             reinterpret_cast<WPARAM>(snapshot.dc()), lParam);
+    if (snapshot.dc() != nullptr) {
+      TransparentBlt(snapshot.dc(), 0, 0, width, height, dc.get(), update.left, update.top, width,
+                     height, record.keyColour);
+      BitBlt(dc.get(), update.left, update.top, width, height, snapshot.dc(), 0, 0, SRCCOPY);
+    }
   }
-  ReleaseDC(control, dc);
   InvalidateChildren(control);
   return result;
 }
@@ -290,71 +246,21 @@ void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, i
 
 // Paints the container onto `target` (or its own DC), children left out.
 void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
-  WindowRecord* window = framework.Window(n);
-  ContainerRecord* record = window != nullptr ? window->containers.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  ContainerRecord* record = RecordAt(framework, n, index, kContainerFamily);
+  if (record == nullptr) return;
   HWND container = record->window;
   RECT client{};
   GetClientRect(container, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
   const POINT at = ClientOffset(container);
-  HDC layer = TakeBackgroundSnapshot(framework, container,
-                                     RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
-  if (layer == nullptr) return;
-  const Metrics metrics = window->metrics;
-  DrawContainer(*record, metrics, layer, client.right, client.bottom);
-  HDC dc = ChildClippedDC(container, target, target != nullptr ? 1 : 0);
-  BitBlt(dc, 0, 0, client.right, client.bottom, layer, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(container, dc);
-  ReleaseSnapshot(framework, layer);
-}
-
-void ReplaceColourBrush(HWND child, HGDIOBJ brush, HBITMAP bitmap, bool withBitmap) {
-  if (HGDIOBJ old = ReadHandleProp<HGDIOBJ>(child, kColourBrushKey)) DeleteObject(old);
-  if (withBitmap) {
-    if (HGDIOBJ old = ReadHandleProp<HGDIOBJ>(child, kColourBitmapKey)) DeleteObject(old);
-    WriteHandleProp(child, kColourBitmapKey, bitmap);
-  }
-  WriteHandleProp(child, kColourBrushKey, brush);
-}
-
-LRESULT OnContainerColour(SkinFramework& framework, HWND container, WNDPROC previous, UINT message,
-                          WPARAM wParam, LPARAM lParam) {
-  HDC dc = reinterpret_cast<HDC>(wParam);
-  HWND child = reinterpret_cast<HWND>(lParam);
-  if (!framework.enabled || !framework.translucent || child == nullptr)
-    return CallWindowProcA(previous, container, message, wParam, lParam);
-  if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-    if (IsClass(GetParent(child), "ComboBox"))
-      return CallWindowProcA(previous, container, message, wParam, lParam);
-    SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
-    SetBkMode(dc, TRANSPARENT);
-    HBITMAP bitmap = MakeVeilBitmap(framework, child);
-    HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-    ReplaceColourBrush(child, brush, bitmap, true);
-    return reinterpret_cast<LRESULT>(brush);
-  }
-  if (message == WM_CTLCOLORLISTBOX && IsOwnerDrawnListBox(child))
-    return CallWindowProcA(previous, container, message, wParam, lParam);
-  SetTextColor(dc, static_cast<COLORREF>(ReadProp(child, kTextColourKey)));
-  SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ none = GetStockObject(NULL_BRUSH);
-  ReplaceColourBrush(child, none, nullptr, false);
-  return reinterpret_cast<LRESULT>(none);
-}
-
-LRESULT OnContainerPaint(ContainerTarget& t, HWND container, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(container, &paint);
-  PaintContainer(*t.framework, t.n, t.index, dc);
-  EndPaint(container, &paint);
-  PaintContainer(*t.framework, t.n, t.index, nullptr);
-  for (HWND child = FindWindowExA(container, nullptr, nullptr, nullptr); child != nullptr;
-       child = FindWindowExA(container, child, nullptr, nullptr)) {
-    if ((GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0)
-      InvalidateRect(child, nullptr, FALSE);
-  }
-  return DefWindowProcA(container, WM_PAINT, wParam, lParam);
+  const Snapshot layer(framework, container,
+                       RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+  if (layer.dc() == nullptr) return;
+  const Metrics metrics = framework.Window(n)->metrics;
+  DrawContainer(*record, metrics, layer.dc(), client.right, client.bottom);
+  const WindowDc dc(container, WindowDc::Area::kClient, target);
+  ChildClippedDC(container, dc.get(), 1);
+  BitBlt(dc.get(), 0, 0, client.right, client.bottom, layer.dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace
@@ -384,38 +290,6 @@ void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<CO
   }
 }
 
-LRESULT CALLBACK GenericControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  GenericTarget t = FindGeneric(window);
-  if (t.record == nullptr) return PassOn(window, kGenericProcKey, message, wParam, lParam);
-  SkinFramework& framework = *t.framework;
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_MOVE:
-      if (framework.translucent) InvalidateRect(window, nullptr, FALSE);
-      break;
-    case WM_ERASEBKGND:
-      if (framework.translucent) {
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-      }
-      break;
-    case WM_PAINT:
-      // A paint into a given DC (a print) is left to the control.
-      if (framework.enabled && wParam == 0) {
-        if (PaintsIntoGivenDc(window)) return PaintSelfPainter(framework, *t.record);
-        return PaintOnScreenPainter(framework, *t.record, lParam);
-      }
-      break;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      if (IsClass(window, "RichEdit20A")) InvalidateRect(window, nullptr, FALSE);
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
 void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> option,
                    std::optional<COLORREF> colour, std::optional<int> alpha,
                    std::optional<int> secondValue) {
@@ -433,10 +307,10 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
     record.window = container;
     record.colour = colour.value_or(0);
     record.alpha = alpha.value_or(255);
-    record.secondValue = secondValue.value_or(0);
+    record.callerValue = secondValue.value_or(0);
     record.option = option.value_or(1);
     if (IsClass(container, "Button") && (GetWindowLongA(container, GWL_STYLE) & 0x4) != 0) {
-      record.groupBox = 1;
+      record.groupBox = true;
       ReadCaptionFont(record, window->metrics);
     }
   }
@@ -460,78 +334,157 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   WriteProp(container, kTemplateKey, ReadProp(GetParent(container), kParentTemplateKey));
 }
 
-LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ContainerTarget t = FindContainer(window);
-  if (t.record == nullptr) return PassOn(window, kPreviousProcKey, message, wParam, lParam);
-  SkinFramework& framework = *t.framework;
-  const WNDPROC previous = t.record->previousProc;
+namespace {
+
+// One message to a control skinned by the generic operation.
+class GenericWindow : public ControlWindow<GenericControlRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<GenericWindow> kMap[] = {
+        {WM_MOVE, &GenericWindow::OnMove},      {WM_ERASEBKGND, &GenericWindow::OnEraseBackground},
+        {WM_PAINT, &GenericWindow::OnPaint},    {WM_HSCROLL, &GenericWindow::OnScroll},
+        {WM_VSCROLL, &GenericWindow::OnScroll},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  LRESULT OnMove() {
+    if (framework_.Translucent()) InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    if (!framework_.Translucent()) return PassOn();
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    // A paint into a given DC (a print) is left to the control.
+    if (!framework_.Enabled() || message_.wParam != 0) return PassOn();
+    if (PaintsIntoGivenDc(hwnd())) return PaintSelfPainter(framework_, record_);
+    return PaintOnScreenPainter(framework_, record_, message_.lParam);
+  }
+  LRESULT OnScroll() {
+    if (IsClass(hwnd(), "RichEdit20A")) InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+};
+
+// One message to a container (a group box, or a control holding controls).
+class ContainerWindow : public ControlWindow<ContainerRecord> {
+ public:
+  ContainerWindow(const ControlState<ContainerRecord>& state, const WindowMessage& message)
+      : ControlWindow(state, message),
+        paintsItself_(FindControl(&framework_, hwnd(), kGenericFamily).record != nullptr) {}
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ContainerWindow> kMap[] = {
+        {WM_SHOWWINDOW, &ContainerWindow::OnShowWindow},
+        {WM_MOVE, &ContainerWindow::OnMove},
+        {WM_PAINT, &ContainerWindow::OnPaint},
+        {WM_ERASEBKGND, &ContainerWindow::OnEraseBackground},
+        {WM_DRAWITEM, &ContainerWindow::OnDrawItem},
+        {WM_CTLCOLOREDIT, &ContainerWindow::OnColour},
+        {WM_CTLCOLORSTATIC, &ContainerWindow::OnColour},
+        {WM_CTLCOLORLISTBOX, &ContainerWindow::OnColour},
+        {WM_CTLCOLORBTN, &ContainerWindow::OnColour},
+        {WM_SETFONT, &ContainerWindow::OnSetFont},
+        {WM_SIZE, &ContainerWindow::OnSize},
+        {WM_COMMAND, &ContainerWindow::OnCommand},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  LRESULT OnShowWindow() {
+    const LRESULT result = PassOn();
+    if (!paintsItself_) PaintContainer(framework_, n_, index_, nullptr);
+    return result;
+  }
+  LRESULT OnMove() {
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    if (paintsItself_) return PassOn();
+    const HWND container = hwnd();
+    {
+      const PaintDc dc(container);
+      PaintContainer(framework_, n_, index_, dc.get());
+    }
+    // Again through the container's own DC.
+    PaintContainer(framework_, n_, index_, nullptr);
+    for (HWND child = FindWindowExA(container, nullptr, nullptr, nullptr); child != nullptr;
+         child = FindWindowExA(container, child, nullptr, nullptr)) {
+      if ((GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0)
+        InvalidateRect(child, nullptr, FALSE);
+    }
+    return Default();
+  }
+  LRESULT OnEraseBackground() {
+    if (paintsItself_) return PassOn();
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return 1;
+  }
+  LRESULT OnDrawItem() {
+    return DrawButtonItemAt(framework_, n_, message_.lParam) ? TRUE : PassOn();
+  }
+  LRESULT OnColour() {
+    const UINT message = message_.id;
+    HDC dc = reinterpret_cast<HDC>(message_.wParam);
+    HWND child = reinterpret_cast<HWND>(message_.lParam);
+    if (!framework_.Enabled() || !framework_.Translucent() || child == nullptr) return PassOn();
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
+      if (IsClass(GetParent(child), "ComboBox")) return PassOn();
+      return AnswerWithVeil(framework_, dc, child);
+    }
+    if (message == WM_CTLCOLORLISTBOX && IsOwnerDrawnListBox(child)) return PassOn();
+    return AnswerWithNoBrush(dc, child);
+  }
+  // A new font (a new display scale, say): the caption follows it.
+  LRESULT OnSetFont() {
+    const LRESULT result = PassOn();
+    const ControlState<ContainerRecord> again = Refind(kContainerFamily);
+    if (again && again.record->groupBox) ReadCaptionFont(*again.record, again.window->metrics);
+    return result;
+  }
+  // A page-like container fits its page to itself; the controls of a group
+  // box keep their places.
+  LRESULT OnSize() {
+    HWND first = record_.groupBox ? nullptr : FindWindowExA(hwnd(), nullptr, nullptr, nullptr);
+    if (first != nullptr) {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      MoveWindow(first, 0, 0, client.right, client.bottom, TRUE);
+    }
+    return PassOn();
+  }
+  LRESULT OnCommand() {
+    HWND child = reinterpret_cast<HWND>(message_.lParam);
+    const WORD code = HIWORD(message_.wParam);
+    if (framework_.Translucent() && framework_.Enabled() && child != nullptr &&
+        IsClass(child, "Edit") && EditNeedsVeilAgain(code))
+      InvalidateRect(child, nullptr, TRUE);
+    return PassOn();
+  }
+
   // A generic control holding controls is their container too, and paints
   // itself through the generic procedure.
-  const bool paintsItself = FindGeneric(window).record != nullptr;
-  switch (message) {
-    case WM_SHOWWINDOW: {
-      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-      if (!paintsItself) PaintContainer(framework, t.n, t.index, nullptr);
-      return result;
-    }
-    case WM_MOVE:
-      InvalidateRect(window, nullptr, FALSE);
-      break;
-    case WM_PAINT:
-      if (paintsItself) break;
-      return OnContainerPaint(t, window, wParam, lParam);
-    case WM_ERASEBKGND:
-      if (paintsItself) break;
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_DRAWITEM: {
-      DRAWITEMSTRUCT item{};
-      SIZE_T read = 0;
-      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
-                            sizeof item, &read) &&
-          read == sizeof item && DrawButtonItem(framework, t.n, item)) {
-        return TRUE;
-      }
-      break;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-      return OnContainerColour(framework, window, previous, message, wParam, lParam);
-    case WM_SETFONT: {
-      // A new font (a new display scale, say): the caption follows it.
-      const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-      ContainerTarget again = FindContainer(window);
-      WindowRecord* owner = framework.Window(again.n);
-      if (again.record != nullptr && again.record->groupBox && owner != nullptr)
-        ReadCaptionFont(*again.record, owner->metrics);
-      return result;
-    }
-    case WM_SIZE: {
-      // A page-like container fits its page to itself; the controls of a
-      // group box keep their places.
-      HWND first = t.record->groupBox ? nullptr : FindWindowExA(window, nullptr, nullptr, nullptr);
-      if (first != nullptr) {
-        RECT client{};
-        GetClientRect(window, &client);
-        MoveWindow(first, 0, 0, client.right, client.bottom, TRUE);
-      }
-      break;
-    }
-    case WM_COMMAND: {
-      HWND child = reinterpret_cast<HWND>(lParam);
-      const WORD code = HIWORD(wParam);
-      if (framework.translucent && framework.enabled && child != nullptr &&
-          IsClass(child, "Edit") &&
-          (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE))
-        InvalidateRect(child, nullptr, TRUE);
-      break;
-    }
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  const bool paintsItself_;
+};
+
+}  // namespace
+
+LRESULT CALLBACK GenericControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<GenericWindow>(kGenericFamily, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<ContainerWindow>(kContainerFamily, window, message, wParam, lParam);
 }
 
 }  // namespace framework

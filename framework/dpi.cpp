@@ -1,5 +1,7 @@
 #include "framework/dpi.h"
 
+#include "framework/gdi_handles.h"
+
 namespace framework {
 namespace {
 
@@ -38,9 +40,8 @@ const DpiFunctions& DpiFunctions::OfSystem() {
 }
 
 int SystemDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr, WindowDc::Area::kClient);
+  const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
   return IsPlausibleDpi(dpi) ? dpi : kDesignDpi;
 }
 

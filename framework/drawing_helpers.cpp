@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/gdi_handles.h"
 #include "framework/shared.h"
 #include "framework/skin_framework.h"
 #include "gdiplus/brushes.h"
@@ -20,7 +21,7 @@ HDC MakeVeilDC(SkinFramework& framework, HWND control) {
   gdiplus::Graphics graphics;
   if (graphics.FromHDC(snapshot)) {
     gdiplus::SolidBrush white;
-    white.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, 1));
+    white.Create(ToArgb(0x00FFFFFF, framework.VeilAlpha(), 1));
     graphics.FillRectangleI(white, 0, 0, width, height);
   }
   return snapshot;
@@ -82,11 +83,11 @@ void RefreshSkinnedControls(SkinFramework& framework, int n) {
 }
 
 int MeasureText(const char* text, const char* face, float fontSize, int style, TextSize* size) {
-  HDC dc = CreateCompatibleDC(nullptr);
+  const MemoryDc dc;
   float height = 0;
   {
     gdiplus::Graphics graphics;
-    graphics.FromHDC(dc);
+    graphics.FromHDC(dc.get());
     gdiplus::Font font;
     CreateFontOrStandIn(font, face, fontSize, style, 1);
     gdiplus::StringFormat format;
@@ -98,7 +99,6 @@ int MeasureText(const char* text, const char* face, float fontSize, int style, T
     if (size != nullptr)
       *size = TextSize{static_cast<int>(bounds.Width), static_cast<int>(bounds.Height)};
   }
-  DeleteDC(dc);
   return static_cast<int>(std::floor(height)) + 1;
 }
 

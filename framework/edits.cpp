@@ -3,7 +3,9 @@
 #include <string>
 
 #include "data/pictures/pictures.h"
+#include "framework/control_window.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/non_client.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -30,37 +32,17 @@ constexpr int kUnitDisplay = 1;
 constexpr int kStringFormatNoWrap = 0x1000;
 constexpr int kCombineModeExclude = 4;
 
-ARGB Colour(COLORREF colour, int alpha) {
-  return ToArgb(colour, alpha, 1);
-}
-
 bool IsComboBox(HWND window) {
-  return window != nullptr && TextEquals(ClassNameOf(window).c_str(), "ComboBox");
+  return window != nullptr && IsClass(window, "ComboBox");
 }
 
 bool IsEdit(HWND window) {
-  return window != nullptr && TextEquals(ClassNameOf(window).c_str(), "Edit");
+  return window != nullptr && IsClass(window, "Edit");
 }
 
 bool HasNoScrollBar(HWND control) {
   return !HasScrollBar(control);
 }
-
-// A window DC released when it goes out of scope.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 SIZE WindowSize(HWND window) {
   RECT rect{};
@@ -79,42 +61,11 @@ RECT ChildRectInWindow(HWND parent, HWND child) {
 }
 
 ARGB FillColour(const SkinFramework& framework) {
-  return framework.translucent ? Colour(kWhite, framework.veilAlpha) : Colour(kWhite, 255);
+  return framework.Translucent() ? Colour(kWhite, framework.VeilAlpha()) : Colour(kWhite, 255);
 }
 
-// The colour brush and its bitmap of an edit, deleted and forgotten.
-void ReleaseColourObjects(HWND control) {
-  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
-  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
-  if (brush != nullptr) DeleteObject(brush);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  WriteProp(control, kColourBrushKey, 0);
-  WriteProp(control, kColourBitmapKey, 0);
-}
-
-template <class Record>
-Record* RecordIn(Table<Record>& table, HWND control) {
-  Record* record = table.At(ReadIntProp(control, kWindowNumberKey));
-  return record != nullptr && record->window == control ? record : nullptr;
-}
-
-WindowRecord* OwnerOf(SkinFramework& framework, HWND control) {
-  return framework.Window(ReadIntProp(control, kOwnerNumberKey));
-}
-
-EditRecord* EditOf(SkinFramework& framework, HWND control) {
-  WindowRecord* window = OwnerOf(framework, control);
-  return window != nullptr ? RecordIn(window->edits, control) : nullptr;
-}
-
-ComboRecord* ComboOf(SkinFramework& framework, HWND control) {
-  WindowRecord* window = OwnerOf(framework, control);
-  return window != nullptr ? RecordIn(window->combos, control) : nullptr;
-}
-
-bool IsHotControl(const WindowRecord& window, int kind, int index) {
-  return window.hotKind == kind && window.previousHot != 0 && window.previousHot == index;
-}
+constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
+constexpr Family<ComboRecord> kComboFamily{&WindowRecord::combos};
 
 void Subclass(HWND control, int windowNumber, int index, WNDPROC procedure, WNDPROC* previous) {
   WriteProp(control, kWindowNumberKey, index);
@@ -148,15 +99,6 @@ void ShowSelectedItem(HWND combo) {
   SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
 // What a combo box without an edit shows: its selected item, so that a
 // choice made in the list is shown, else its window text.
 std::string ComboText(HWND combo) {
@@ -172,12 +114,6 @@ std::string ComboText(HWND combo) {
     }
   }
   return WindowText(combo);
-}
-
-bool VerticalGradient(gdiplus::LinearGradientBrush& brush, REAL x, REAL y, REAL width, REAL height,
-                      ARGB top, ARGB bottom) {
-  const gdiplus::RectF area{x, y - 1, width, height + 2};
-  return brush.CreateFromRect(area, top, bottom, 1);
 }
 
 void FillRoundedGradient(gdiplus::Graphics& g, REAL x, REAL y, REAL width, REAL height, int corner,
@@ -207,23 +143,10 @@ void DrawComboText(gdiplus::Graphics& g, const Metrics& m, const std::string& te
   g.DrawString(text.c_str(), font, layout, &format, brush);
 }
 
-// WM_NCPAINT's default painting kept to the scroll bars: the frame is ours.
-// Without bars the default painting gets no region at all.
-LRESULT PaintScrollBarsOnly(HWND control, LPARAM lParam) {
-  if (!HasScrollBar(control)) {
-    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
-  }
-  HRGN bars = ScrollBarRegion(control);
-  const LRESULT result =
-      DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), lParam);
-  if (bars != nullptr) DeleteObject(bars);
-  return result;
-}
-
 }  // namespace
 
 void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND parent) {
-  if (!framework.enabled || framework.Window(windowNumber) == nullptr) return;
+  if (!framework.Enabled() || framework.Window(windowNumber) == nullptr) return;
   for (HWND edit = FindWindowExA(parent, nullptr, "Edit", nullptr); edit != nullptr;
        edit = FindWindowExA(parent, edit, "Edit", nullptr)) {
     InstallEdit(framework, windowNumber, edit);
@@ -241,7 +164,7 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
     window = framework.Window(windowNumber);
     if (window == nullptr) return;
     window->combos[index].previousProc = previous;
-    if (framework.translucent) {
+    if (framework.Translucent()) {
       const HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
       if (edit != nullptr) InstallEdit(framework, windowNumber, edit);
     }
@@ -249,9 +172,8 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
 }
 
 void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool hot, bool focused) {
-  WindowRecord* window = framework.Window(windowNumber);
-  const EditRecord* record = window != nullptr ? window->edits.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const EditRecord* record = RecordAt(framework, windowNumber, index, kEditFamily);
+  if (record == nullptr) return;
   const HWND edit = record->window;
   const SIZE size = WindowSize(edit);
   if (size.cx <= 0 || size.cy <= 0) return;
@@ -265,23 +187,23 @@ void PaintEditFrame(SkinFramework& framework, int windowNumber, int index, bool 
     gdiplus::SolidBrush fill;
     if (fill.Create(FillColour(framework))) g.FillRectangleI(fill, 0, 0, size.cx, size.cy);
     gdiplus::Pen pen;
-    const ARGB frame = (hot || focused) ? Colour(framework.accentColour, 180) : Colour(kBlack, 80);
+    const ARGB frame =
+        (hot || focused) ? Colour(framework.AccentColour(), 180) : Colour(kBlack, 80);
     const gdiplus::RectF ring = HairlineRect(m, area, 0);
     if (pen.Create(frame, static_cast<REAL>(m.line)))
       g.DrawRectangle(pen, ring.X, ring.Y, ring.Width, ring.Height);
   }
-  const WindowDc target(edit);
-  if (target.dc() == nullptr) return;
+  const WindowDc target(edit, WindowDc::Area::kWhole);
+  if (target.get() == nullptr) return;
   // The client area and the scroll bars are the edit's and the system's.
   const RECT inner = ClientRectInWindow(edit);
-  ExcludeClipRect(target.dc(), inner.left, inner.top, inner.right, inner.bottom);
-  BitBlt(target.dc(), 0, 0, size.cx, size.cy, snapshot.dc(), 0, 0, SRCCOPY);
+  ExcludeClipRect(target.get(), inner.left, inner.top, inner.right, inner.bottom);
+  BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.dc(), 0, 0, SRCCOPY);
 }
 
 void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot, bool focused) {
-  WindowRecord* window = framework.Window(windowNumber);
-  const ComboRecord* record = window != nullptr ? window->combos.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const ComboRecord* record = RecordAt(framework, windowNumber, index, kComboFamily);
+  if (record == nullptr) return;
   const HWND combo = record->window;
   RECT area{};
   GetWindowRect(combo, &area);
@@ -308,9 +230,8 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
     if (fill.Create(FillColour(framework))) g.FillRectangleI(fill, 0, 0, width, height);
   }
   if (keyedCount > 0) {
-    HBRUSH key = CreateSolidBrush(kMagenta);
-    for (int i = 0; i < keyedCount; ++i) FillRect(snapshot.dc(), &keyed[i], key);
-    DeleteObject(key);
+    const OwnedBrush key(CreateSolidBrush(kMagenta));
+    for (int i = 0; i < keyedCount; ++i) FillRect(snapshot.dc(), &keyed[i], key.get());
   }
   {
     gdiplus::Graphics g;
@@ -321,7 +242,7 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
       g.SetClipRectI(keyed[i].left, keyed[i].top, keyed[i].right - keyed[i].left,
                      keyed[i].bottom - keyed[i].top, kCombineModeExclude);
     }
-    const COLORREF accent = framework.accentColour;
+    const COLORREF accent = framework.AccentColour();
     const Metrics& m = MetricsOf(framework, combo);
     const REAL h = static_cast<REAL>(height);
     const gdiplus::RectF ring = HairlineRect(m, area, 0);
@@ -354,202 +275,230 @@ void PaintCombo(SkinFramework& framework, int windowNumber, int index, bool hot,
                     width, height);
     }
   }
-  const WindowDc target(combo);
-  if (target.dc() == nullptr) return;
-  TransparentBlt(target.dc(), 0, 0, width, height, snapshot.dc(), 0, 0, width, height, kMagenta);
+  const WindowDc target(combo, WindowDc::Area::kWhole);
+  if (target.get() == nullptr) return;
+  TransparentBlt(target.get(), 0, 0, width, height, snapshot.dc(), 0, 0, width, height, kMagenta);
 }
 
-LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                               : DefWindowProcA(hwnd, message, wParam, lParam);
-  };
-  SkinFramework* framework = ProgramFramework();
-  EditRecord* record = framework != nullptr ? EditOf(*framework, hwnd) : nullptr;
-  if (record == nullptr) return passOn();
-  const int n = ReadIntProp(hwnd, kOwnerNumberKey);
-  const int index = ReadIntProp(hwnd, kWindowNumberKey);
-  WindowRecord* owner = framework->Window(n);
-  if (owner == nullptr) return passOn();
-  WindowRecord& window = *owner;
-  const bool translucent = framework->translucent != 0;
+namespace {
 
-  switch (message) {
-    case WM_DESTROY:
-      ReleaseColourObjects(hwnd);
-      break;
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      window.currentHot = index;
-      const LONG_PTR parent = reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-      if (!(window.currentHot == window.previousHot && window.hotKind == kHotEdit &&
-            window.hotValue == parent)) {
-        PaintEditFrame(*framework, n, index, true, record->focused != 0);
-        window.previousHot = window.currentHot;
-        window.hotKind = kHotEdit;
-        window.hotValue = parent;
-      }
-      if (record->buttonDown && HasNoScrollBar(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(window, kHotEdit, index);
-      PaintEditFrame(*framework, n, index, false, record->focused != 0);
-      break;
-    case WM_MOVE:
-      if (translucent) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_ERASEBKGND:
-      if (!translucent) break;
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      PaintVeil(*framework, hwnd, reinterpret_cast<HDC>(wParam), 1);
-      return 1;
-    case WM_PAINT:
-      PaintEditFrame(*framework, n, index, IsHotControl(window, kHotEdit, index),
-                     record->focused != 0);
-      break;
-    case WM_SETFOCUS: {
-      record->focused = 1;
-      const LRESULT result = passOn();
-      // The accent frame shows at once, not only at the next repaint.
-      PaintEditFrame(*framework, n, index, IsHotControl(window, kHotEdit, index), true);
-      return result;
-    }
-    case WM_KILLFOCUS:
-      record->focused = 0;
-      if (IsComboBox(GetParent(hwnd))) {
-        PaintEditFrame(*framework, n, index, false, false);
-      } else {
-        InvalidateRect(hwnd, nullptr, TRUE);
-      }
-      break;
-    case WM_NCPAINT:
-      PaintEditFrame(*framework, n, index, IsHotControl(window, kHotEdit, index),
-                     record->focused != 0);
-      return PaintScrollBarsOnly(hwnd, lParam);
-    case WM_KEYDOWN:
-      if (translucent && HasNoScrollBar(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_LBUTTONDOWN:
-      record->buttonDown = 1;
-      if (translucent && HasNoScrollBar(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_LBUTTONUP:
-      record->buttonDown = 0;
-      break;
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-      if (translucent) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    default:
-      break;
+// The hot-control step of edits and combo boxes: the control's parent is
+// kept as well, since an edit inside a combo box shares its index space with
+// the window's own edits.
+template <class Record>
+class HotWithParent : public ControlWindow<Record> {
+ protected:
+  using ControlWindow<Record>::ControlWindow;
+  bool BecomesHotWithParent(int kind) {
+    const HWND parent = GetParent(this->hwnd());
+    return this->BecomesHot(kind) || this->owner_.hotParent != parent;
   }
-  return passOn();
+  void MarkHotWithParent(int kind) {
+    this->MarkHot(kind);
+    this->owner_.hotParent = GetParent(this->hwnd());
+  }
+};
+
+// One message to an edit box.
+class EditWindow : public HotWithParent<EditRecord> {
+ public:
+  using HotWithParent::HotWithParent;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<EditWindow> kMap[] = {
+        {WM_DESTROY, &EditWindow::OnDestroy},
+        {WM_MOUSEMOVE, &EditWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &EditWindow::OnMouseLeave},
+        {WM_MOVE, &EditWindow::OnMoveOrScroll},
+        {WM_VSCROLL, &EditWindow::OnMoveOrScroll},
+        {WM_HSCROLL, &EditWindow::OnMoveOrScroll},
+        {WM_ERASEBKGND, &EditWindow::OnEraseBackground},
+        {WM_PAINT, &EditWindow::OnPaint},
+        {WM_SETFOCUS, &EditWindow::OnSetFocus},
+        {WM_KILLFOCUS, &EditWindow::OnKillFocus},
+        {WM_NCPAINT, &EditWindow::OnNcPaint},
+        {WM_KEYDOWN, &EditWindow::OnKeyDown},
+        {WM_LBUTTONDOWN, &EditWindow::OnLButtonDown},
+        {WM_LBUTTONUP, &EditWindow::OnLButtonUp},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  bool Translucent() const { return framework_.Translucent(); }
+  bool Focused() const { return record_.focused; }
+  void PaintFrame(bool hot, bool focused) const {
+    PaintEditFrame(framework_, n_, index_, hot, focused);
+  }
+  // In translucent mode the veiled background is painted again whole.
+  void RepaintVeiled() const {
+    if (Translucent() && HasNoScrollBar(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+
+  LRESULT OnDestroy() {
+    ReleaseColourObjects(hwnd());
+    return PassOn();
+  }
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHotWithParent(kHotEdit)) {
+      PaintFrame(true, Focused());
+      MarkHotWithParent(kHotEdit);
+    }
+    if (record_.buttonDown && HasNoScrollBar(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotEdit, index_);
+    PaintFrame(false, Focused());
+    return PassOn();
+  }
+  LRESULT OnMoveOrScroll() {
+    if (Translucent()) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    if (!Translucent()) return PassOn();
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    PaintVeil(framework_, hwnd(), reinterpret_cast<HDC>(message_.wParam), 1);
+    return 1;
+  }
+  LRESULT OnPaint() {
+    PaintFrame(IsHot(kHotEdit), Focused());
+    return PassOn();
+  }
+  LRESULT OnSetFocus() {
+    record_.focused = true;
+    const LRESULT result = PassOn();
+    // The accent frame shows at once, not only at the next repaint.
+    PaintFrame(IsHot(kHotEdit), true);
+    return result;
+  }
+  LRESULT OnKillFocus() {
+    record_.focused = false;
+    if (IsComboBox(GetParent(hwnd()))) {
+      PaintFrame(false, false);
+    } else {
+      InvalidateRect(hwnd(), nullptr, TRUE);
+    }
+    return PassOn();
+  }
+  LRESULT OnNcPaint() {
+    PaintFrame(IsHot(kHotEdit), Focused());
+    return PaintScrollBarsOnly(hwnd(), message_.lParam);
+  }
+  LRESULT OnKeyDown() {
+    RepaintVeiled();
+    return PassOn();
+  }
+  LRESULT OnLButtonDown() {
+    record_.buttonDown = true;
+    RepaintVeiled();
+    return PassOn();
+  }
+  LRESULT OnLButtonUp() {
+    record_.buttonDown = false;
+    return PassOn();
+  }
+};
+
+// One message to a combo box.
+class ComboWindow : public HotWithParent<ComboRecord> {
+ public:
+  using HotWithParent::HotWithParent;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ComboWindow> kMap[] = {
+        {WM_MOUSEMOVE, &ComboWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &ComboWindow::OnMouseLeave},
+        {WM_MOVE, &ComboWindow::OnMove},
+        {WM_ERASEBKGND, &ComboWindow::OnEraseBackground},
+        {WM_PAINT, &ComboWindow::OnPaint},
+        {WM_SETFOCUS, &ComboWindow::OnFocusChange},
+        {WM_KILLFOCUS, &ComboWindow::OnFocusChange},
+        {WM_SETTEXT, &ComboWindow::OnSetText},
+        {WM_CTLCOLOREDIT, &ComboWindow::OnEditColour},
+        {WM_COMMAND, &ComboWindow::OnCommand},
+        {WM_NCPAINT, &ComboWindow::OnNcPaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  bool Translucent() const { return framework_.Translucent(); }
+  bool Focused() const { return record_.focused; }
+  void Paint(bool hot, bool focused) const { PaintCombo(framework_, n_, index_, hot, focused); }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHotWithParent(kHotCombo)) {
+      Paint(true, Focused());
+      MarkHotWithParent(kHotCombo);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotCombo, index_);
+    Paint(false, Focused());
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    if (Translucent()) InvalidateRect(hwnd(), nullptr, TRUE);
+    return PassOn();
+  }
+  LRESULT OnEraseBackground() {
+    SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    return PaintThenDefault([this](HDC) { Paint(IsHot(kHotCombo), Focused()); });
+  }
+  LRESULT OnFocusChange() {
+    record_.focused = message_.id == WM_SETFOCUS;
+    const LRESULT result = PassOn();
+    // The system may have moved the tables meanwhile.
+    const ControlState<ComboRecord> now = Refind(kComboFamily);
+    if (now) Paint(IsHotControl(*now.window, kHotCombo, index_), now.record->focused);
+    return result;
+  }
+  LRESULT OnSetText() {
+    const LRESULT result = PassOn();
+    const HWND edit = FindWindowExA(hwnd(), nullptr, "Edit", nullptr);
+    if (edit != nullptr) InvalidateRect(edit, nullptr, TRUE);
+    // Without an edit the text is ours to show.
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    return result;
+  }
+  LRESULT OnEditColour() {
+    if (!Translucent()) return PassOn();
+    return AnswerWithVeil(framework_, reinterpret_cast<HDC>(message_.wParam),
+                          reinterpret_cast<HWND>(message_.lParam));
+  }
+  LRESULT OnCommand() {
+    if (!Translucent() || !framework_.Enabled()) return PassOn();
+    const HWND child = reinterpret_cast<HWND>(message_.lParam);
+    const UINT code = HIWORD(message_.wParam);
+    if (IsEdit(child) && EditNeedsVeilAgain(code)) {
+      InvalidateRect(child, nullptr, TRUE);
+    }
+    return PassOn();
+  }
+  LRESULT OnNcPaint() {
+    Paint(IsHot(kHotCombo), Focused());
+    return Default();
+  }
+};
+
+}  // namespace
+
+LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<EditWindow>(kEditFamily, hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ComboWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = ReadHandleProp<WNDPROC>(hwnd, kPreviousProcKey);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                               : DefWindowProcA(hwnd, message, wParam, lParam);
-  };
-  SkinFramework* framework = ProgramFramework();
-  ComboRecord* record = framework != nullptr ? ComboOf(*framework, hwnd) : nullptr;
-  if (record == nullptr) return passOn();
-  const int n = ReadIntProp(hwnd, kOwnerNumberKey);
-  const int index = ReadIntProp(hwnd, kWindowNumberKey);
-  WindowRecord* owner = framework->Window(n);
-  if (owner == nullptr) return passOn();
-  WindowRecord& window = *owner;
-  const bool translucent = framework->translucent != 0;
-  const auto repaint = [&] {
-    const ComboRecord* current = ComboOf(*framework, hwnd);
-    const WindowRecord* now = framework->Window(n);
-    if (current == nullptr || now == nullptr) return;
-    PaintCombo(*framework, n, index, IsHotControl(*now, kHotCombo, index), current->focused != 0);
-  };
-
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      window.currentHot = index;
-      const LONG_PTR parent = reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-      if (!(window.currentHot == window.previousHot && window.hotKind == kHotCombo &&
-            window.hotValue == parent)) {
-        PaintCombo(*framework, n, index, true, record->focused != 0);
-        window.previousHot = window.currentHot;
-        window.hotKind = kHotCombo;
-        window.hotValue = parent;
-      }
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(window, kHotCombo, index);
-      PaintCombo(*framework, n, index, false, record->focused != 0);
-      break;
-    case WM_MOVE:
-      if (translucent) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(hwnd, &paint);
-      PaintCombo(*framework, n, index, IsHotControl(window, kHotCombo, index),
-                 record->focused != 0);
-      EndPaint(hwnd, &paint);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      record->focused = message == WM_SETFOCUS ? 1 : 0;
-      const LRESULT result = passOn();
-      repaint();
-      return result;
-    }
-    case WM_SETTEXT: {
-      const LRESULT result = passOn();
-      const HWND edit = FindWindowExA(hwnd, nullptr, "Edit", nullptr);
-      if (edit != nullptr) InvalidateRect(edit, nullptr, TRUE);
-      // Without an edit the text is ours to show.
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
-    case WM_CTLCOLOREDIT: {
-      if (!translucent) break;
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      const HWND edit = reinterpret_cast<HWND>(lParam);
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(edit, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      ReleaseColourObjects(edit);
-      HBITMAP bitmap = MakeVeilBitmap(*framework, edit);
-      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-      WriteHandleProp(edit, kColourBrushKey, brush);
-      WriteHandleProp(edit, kColourBitmapKey, bitmap);
-      return reinterpret_cast<LRESULT>(brush);
-    }
-    case WM_COMMAND: {
-      if (!translucent || !framework->enabled) break;
-      const HWND child = reinterpret_cast<HWND>(lParam);
-      const UINT code = HIWORD(wParam);
-      if (IsEdit(child) &&
-          (code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE)) {
-        InvalidateRect(child, nullptr, TRUE);
-      }
-      break;
-    }
-    case WM_NCPAINT:
-      PaintCombo(*framework, n, index, IsHotControl(window, kHotCombo, index),
-                 record->focused != 0);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    default:
-      break;
-  }
-  return passOn();
+  return RunControlWindow<ComboWindow>(kComboFamily, hwnd, message, wParam, lParam);
 }
 
 }  // namespace framework

@@ -95,9 +95,21 @@ void SkinFramework::ApplyWindowRegion(HWND window) {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client{};
   GetClientRect(window, &client);
-  HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, corner, corner);
+  OwnedRegion region(CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, corner, corner));
   // The system owns the region from here on.
-  if (SetWindowRgn(window, region, TRUE) == 0) DeleteObject(region);
+  if (SetWindowRgn(window, region.get(), TRUE) != 0) region.Release();
+}
+
+namespace {}  // namespace
+
+void ReleaseBandCache(HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
+  if (dc == nullptr) return;
+  if (original != nullptr) SelectObject(dc, original);
+  DeleteDC(dc);
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  dc = nullptr;
+  original = nullptr;
+  bitmap = nullptr;
 }
 
 namespace {
@@ -105,11 +117,7 @@ namespace {
 // Replaces `dc` (deleting the previous DC and bitmap) by a new memory DC
 // holding a copy of `source` over `rect`.
 void CopyBand(HDC source, const RECT& rect, HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
-  if (dc != nullptr) {
-    SelectObject(dc, original);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-  }
+  ReleaseBandCache(dc, original, bitmap);
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   dc = CreateCompatibleDC(nullptr);
@@ -142,12 +150,12 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   GetClientRect(window, &client);
   ApplyWindowRegion(window);
 
-  if (record->cacheDc1 == nullptr) record->cacheDc1 = CreateCompatibleDC(nullptr);
+  if (record->frameCache == nullptr) record->frameCache = CreateCompatibleDC(nullptr);
   // Without the cache DC there is nothing to render into (the redraw stays
   // due); a frame bitmap made regardless would be lost.
-  if (record->cacheDc1 == nullptr) return;
+  if (record->frameCache == nullptr) return;
   HBITMAP frameBitmap = MakeArgbBitmap(client.right, client.bottom);
-  HGDIOBJ out = SelectObject(record->cacheDc1, frameBitmap);
+  HGDIOBJ out = SelectObject(record->frameCache, frameBitmap);
   if (ReadProp(window, kCacheOriginalKey) == 0) {
     WriteHandleProp(window, kCacheOriginalKey, out);
   } else if (out != nullptr) {
@@ -157,19 +165,20 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
 
   {
     gdiplus::Graphics graphics;
-    graphics.FromHDC(record->cacheDc1);
+    graphics.FromHDC(record->frameCache);
     PaintBackground(n, graphics);
     if (record->titleBar) PaintBorder(n, graphics);
   }
   RECT band{0, 0, client.right, record->titleHeight};
-  CopyBand(record->cacheDc1, band, record->cacheDc2, record->cache2Original, record->cache2Bitmap);
+  CopyBand(record->frameCache, band, record->titleBandCache, record->titleBandOriginal,
+           record->titleBandBitmap);
   RECT caption = CaptionArea(n);
-  CopyBand(record->cacheDc1, caption, record->cacheDc3, record->cache3Original,
-           record->cache3Bitmap);
+  CopyBand(record->frameCache, caption, record->captionCache, record->captionOriginal,
+           record->captionBitmap);
 
   {
     gdiplus::Graphics graphics;
-    graphics.FromHDC(record->cacheDc1);
+    graphics.FromHDC(record->frameCache);
     if (record->titleBar && record->caption) {
       char text[512] = {};
       GetWindowTextA(window, text, sizeof text);
@@ -181,22 +190,24 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   // Frame items: the application gives none (only their count is kept).
 
   if (!present) {
-    record->redrawNeeded = 0;
+    record->redrawNeeded = false;
     return;
   }
-  HDC dc = ChildClippedDC(window, target, target != nullptr);
-  BitBlt(dc, 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(window, dc);
-  record->redrawNeeded = 0;
-  if (firstPlacement == 0) RefreshSkinnedControls(*this, n);
+  {
+    const WindowDc dc(window, WindowDc::Area::kClient, target);
+    ChildClippedDC(window, dc.get(), 1);
+    BitBlt(dc.get(), 0, 0, client.right, client.bottom, record->frameCache, 0, 0, SRCCOPY);
+  }
+  record->redrawNeeded = false;
+  if (!firstPlacement_) RefreshSkinnedControls(*this, n);
 }
 
 void SkinFramework::CopyCache(int n, HDC target) {
   WindowRecord* record = Window(n);
-  if (record == nullptr || record->cacheDc1 == nullptr) return;
+  if (record == nullptr || record->frameCache == nullptr) return;
   RECT client{};
   GetClientRect(record->window, &client);
-  BitBlt(target, 0, 0, client.right, client.bottom, record->cacheDc1, 0, 0, SRCCOPY);
+  BitBlt(target, 0, 0, client.right, client.bottom, record->frameCache, 0, 0, SRCCOPY);
 }
 
 void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
@@ -214,11 +225,11 @@ void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
   graphics.SetClipPath(clip);
   const bool own = record->ownPicture != nullptr;
   gdiplus::SolidBrush fill;
-  fill.Create(ToArgb(own ? record->representativeColour : defaultBackgroundColour, 0, 0));
+  fill.Create(ToArgb(own ? record->representativeColour : defaultBackgroundColour_, 0, 0));
   graphics.FillRectangle(fill, 0, 0, width, height);
 
-  gdiplus::Bitmap* picture = own ? record->ownPicture.get() : globalPicture.get();
-  const int mode = own ? record->backgroundMode : defaultBackgroundMode;
+  gdiplus::Bitmap* picture = own ? record->ownPicture.get() : globalPicture_.get();
+  const int mode = own ? record->backgroundMode : defaultBackgroundMode_;
   if (picture != nullptr) {
     const int imageWidth = static_cast<int>(picture->GetWidth());
     const int imageHeight = static_cast<int>(picture->GetHeight());
@@ -240,8 +251,8 @@ void SkinFramework::PaintBackground(int n, gdiplus::Graphics& graphics) {
   }
   if (record->titleGloss) {
     gdiplus::LinearGradientBrush gloss;
-    gloss.Create(gdiplus::PointF{0, 0}, gdiplus::PointF{0, static_cast<float>(record->titleHeight)},
-                 ToArgb(0x00FFFFFF, 150, 1), ToArgb(0x00FFFFFF, 0, 1));
+    GradientAlong(gloss, gdiplus::RectF{0, 0, width, static_cast<float>(record->titleHeight)}, true,
+                  ToArgb(0x00FFFFFF, 150, 1), ToArgb(0x00FFFFFF, 0, 1), 0.0f);
     graphics.FillRectangle(gloss, 0, 0, width, static_cast<float>(record->titleHeight));
   }
   graphics.ResetClip();
@@ -268,41 +279,33 @@ void SkinFramework::PaintBorder(int n, gdiplus::Graphics& graphics) {
 
 void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* text) {
   WindowRecord* record = Window(n);
-  if (record == nullptr || record->cacheDc1 == nullptr) return;
+  if (record == nullptr || record->frameCache == nullptr) return;
   const Metrics& m = record->metrics;
   const RECT area = CaptionArea(n);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   // Start from the clean copy of the caption area.
-  if (record->cacheDc3 != nullptr)
-    BitBlt(record->cacheDc1, area.left, area.top, width, height, record->cacheDc3, 0, 0, SRCCOPY);
+  if (record->captionCache != nullptr)
+    BitBlt(record->frameCache, area.left, area.top, width, height, record->captionCache, 0, 0,
+           SRCCOPY);
   const int iconSize = m.iconSize;
   const int iconTop = (record->titleHeight - iconSize) / 2;
   // The icon's own picture for the box, in its middle.
   const CarriedIcon& icon = record->captionIcon;
   const int inset = (iconSize - icon.size) / 2;
   if (icon.icon != nullptr)
-    DrawIconEx(record->cacheDc1, area.left + m.iconGap + inset, iconTop + inset, icon.icon,
+    DrawIconEx(record->frameCache, area.left + m.iconGap + inset, iconTop + inset, icon.icon,
                icon.size, icon.size, 0, nullptr, DI_NORMAL);
-  gdiplus::Graphics own;
-  if (graphics == nullptr) {
-    own.FromHDC(record->cacheDc1);
-    graphics = &own;
-  }
   // The text's middle sits 3 pixels below the icon's top edge plus half its size.
   const float left = static_cast<float>(area.left + m.iconGap + iconSize + m.iconTextGap);
-  gdiplus::RectF layout{left, static_cast<float>(area.top), static_cast<float>(area.right) - left,
-                        static_cast<float>(height)};
-  DrawOutlinedText(*graphics, text != nullptr ? text : "", layout, record->titleColour,
-                   record->titleShadowColour, m.titleOutline, record->titleFace.c_str(),
-                   m.Pxf(static_cast<float>(record->titleFontSize)), record->titleFontStyle,
-                   gdiplus::kStringAlignmentNear, gdiplus::kStringAlignmentCenter);
-  if (graphics == &own) {
-    own.Delete();
-    HDC dc = GetDC(record->window);
-    BitBlt(dc, area.left, area.top, width, height, record->cacheDc1, area.left, area.top, SRCCOPY);
-    ReleaseDC(record->window, dc);
-  }
+  const gdiplus::RectF layout{left, static_cast<float>(area.top),
+                              static_cast<float>(area.right) - left, static_cast<float>(height)};
+  DrawIntoCache(*record, graphics, area, [&](gdiplus::Graphics& g) {
+    DrawOutlinedText(g, text != nullptr ? text : "", layout, record->titleColour,
+                     record->titleShadowColour, m.titleOutline, record->titleFace.c_str(),
+                     m.Pxf(static_cast<float>(record->titleFontSize)), record->titleFontStyle,
+                     gdiplus::kStringAlignmentNear, gdiplus::kStringAlignmentCenter);
+  });
 }
 
 void SkinFramework::SetBackground(const char* path, const uint8_t* bytes, uint32_t size,
@@ -326,22 +329,22 @@ void SkinFramework::SetBackground(const char* path, const uint8_t* bytes, uint32
   }
   std::shared_ptr<gdiplus::Bitmap> picture = DecodePicture(image);
   if (picture) {
-    defaultBackgroundColour = RepresentativeColour(*picture);
+    defaultBackgroundColour_ = RepresentativeColour(*picture);
   } else if (colour) {
-    defaultBackgroundColour = *colour;
+    defaultBackgroundColour_ = *colour;
   }
   if (accent)
-    accentColour = *accent == -1 ? defaultBackgroundColour : static_cast<COLORREF>(*accent);
-  if (mode) defaultBackgroundMode = *mode;
-  globalImage = std::move(image);
-  globalPicture = std::move(picture);
+    accentColour_ = *accent == -1 ? defaultBackgroundColour_ : static_cast<COLORREF>(*accent);
+  if (mode) defaultBackgroundMode_ = *mode;
+  globalImage_ = std::move(image);
+  globalPicture_ = std::move(picture);
   RepaintAll();
 }
 
 void SkinFramework::RepaintAll() {
-  for (int n = 1; n <= windows.Count(); ++n) {
-    windows[n].redrawNeeded = 1;
-    InvalidateRect(windows[n].window, nullptr, TRUE);
+  for (int n = 1; n <= windows_.Count(); ++n) {
+    windows_[n].redrawNeeded = true;
+    InvalidateRect(windows_[n].window, nullptr, TRUE);
   }
 }
 

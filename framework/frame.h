@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "framework/control_window.h"
+#include "framework/gdi_handles.h"
 #include "framework/metrics.h"
 #include "framework/records.h"
 #include "gdiplus/graphics.h"
@@ -34,7 +36,80 @@ struct SizingZone {
   LPCSTR cursor = nullptr;
 };
 SizingZone SizingZoneAt(int x, int y, const RECT& client, int zone);
+// Frees cache DC 2 or 3 of a window (the band copies): its first object goes
+// back, the DC and its bitmap are deleted, and all three are forgotten.
+void ReleaseBandCache(HDC& dc, HGDIOBJ& original, HBITMAP& bitmap);
 // Height of the taskbar (0 when there is none).
 RECT WorkArea();
+
+// Draws into cache DC 1 of `record` with `graphics` when one is given (inside
+// a full rendering); otherwise with a graphics of its own, ended before
+// `area` of the cache is shown on the window at once.
+template <class Draw>
+void DrawIntoCache(const WindowRecord& record, gdiplus::Graphics* graphics, const RECT& area,
+                   Draw draw) {
+  if (graphics != nullptr) {
+    draw(*graphics);
+    return;
+  }
+  {
+    gdiplus::Graphics own;
+    own.FromHDC(record.frameCache);
+    draw(own);
+  }
+  const WindowDc dc(record.window, WindowDc::Area::kClient);
+  BitBlt(dc.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+         record.frameCache, area.left, area.top, SRCCOPY);
+}
+
+// One message to an attached window: its message map (Handle) sends the
+// frame's messages to the handlers below and passes every other one on.
+class FrameWindow {
+ public:
+  FrameWindow(SkinFramework& skin, const AttachedState& state, const WindowMessage& message);
+  LRESULT Handle();
+
+ private:
+  HWND hwnd() const { return message_.window; }
+  LRESULT PassOn() const { return message_.PassOn(); }
+  LRESULT Default() const { return message_.Default(); }
+  // The window's number and record again, after a message that may have let
+  // other windows go and this one be renumbered; false when it is gone.
+  bool Refind();
+
+  // The window's life, its painting and its children's messages
+  // (skin_framework.cpp).
+  LRESULT OnQuit();
+  LRESULT OnDestroy();
+  LRESULT OnNcDestroy();
+  LRESULT OnShowWindow();
+  LRESULT OnEraseBackground();
+  LRESULT OnPaint();
+  LRESULT OnDrawItem();
+  LRESULT OnDpiChanged();
+  LRESULT OnColour();
+  LRESULT OnActivateApp();
+  LRESULT OnCommand();
+  LRESULT OnNotify();
+  // The title bar, moving, sizing and maximising (frame_title.cpp).
+  LRESULT OnMouseMove();
+  LRESULT OnMouseHover();
+  LRESULT OnMouseLeave();
+  LRESULT OnTimer();
+  LRESULT OnLButtonDown();
+  LRESULT OnLButtonUp();
+  LRESULT OnLButtonDblClk();
+  LRESULT OnSysCommand();
+  LRESULT OnQueryOpen();
+  LRESULT OnGetMinMaxInfo();
+  LRESULT OnWindowPosChanged();
+  LRESULT OnSize();
+  LRESULT OnSetText();
+
+  SkinFramework& skin_;
+  int n_;
+  WindowRecord* record_;
+  const WindowMessage message_;
+};
 
 }  // namespace framework

@@ -1,6 +1,7 @@
 // Title buttons, their hover fade, moving, sizing and maximising.
 #include <windowsx.h>
 
+#include "framework/control_window.h"
 #include "framework/frame.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -104,41 +105,32 @@ void SkinFramework::DrawHighlight(gdiplus::Graphics& graphics, int n, int index,
   }
   const gdiplus::ARGB top = close ? ToArgb(0x000000FF, value, 1) : ToArgb(0, value / 5, 1);
   gdiplus::LinearGradientBrush gradient;
-  // A point beyond each edge keeps the tiled gradient from wrapping into the button.
-  gradient.Create(gdiplus::PointF{b.x, b.y - 1}, gdiplus::PointF{b.x, b.y + b.h + 1}, top,
-                  ToArgb(0x00FFFFFF, 0, 1));
+  // A pixel beyond each edge keeps the tiled gradient from wrapping into the button.
+  GradientAlong(gradient, gdiplus::RectF{b.x, b.y, b.w, b.h}, true, top, ToArgb(0x00FFFFFF, 0, 1),
+                1.0f);
   graphics.FillPath(gradient, path);
 }
 
 void SkinFramework::DrawTitleButton(int n, int index, gdiplus::Graphics* graphics, bool pressed,
                                     bool hot, std::optional<int> highlight) {
   WindowRecord* record = Window(n);
-  if (record == nullptr || !record->titleButtons.Has(index) || record->cacheDc1 == nullptr) return;
+  if (record == nullptr || !record->titleButtons.Has(index) || record->frameCache == nullptr)
+    return;
   const TitleButton& b = record->titleButtons[index];
   const int x = static_cast<int>(b.x), y = static_cast<int>(b.y);
   const int w = static_cast<int>(b.w), h = static_cast<int>(b.h);
   // The clean title band lies in cache DC 2.
-  if (record->cacheDc2 != nullptr)
-    BitBlt(record->cacheDc1, x, y, w, h, record->cacheDc2, x, y, SRCCOPY);
-  gdiplus::Graphics own;
-  gdiplus::Graphics* g = graphics;
-  if (g == nullptr) {
-    own.FromHDC(record->cacheDc1);
-    g = &own;
-  }
-  int value = highlight.value_or(hot || pressed ? 240 : 0);
-  if (value > 0) DrawHighlight(*g, n, index, value);
-  const bool restore = b.kind == kTitleMaximise && record->maximised && b.secondPicture;
-  gdiplus::Bitmap* image = restore ? b.secondPicture.get() : b.normalPicture.get();
+  if (record->titleBandCache != nullptr)
+    BitBlt(record->frameCache, x, y, w, h, record->titleBandCache, x, y, SRCCOPY);
+  const int value = highlight.value_or(hot || pressed ? 240 : 0);
+  const bool restore = b.kind == kTitleMaximise && record->maximised && b.restorePicture;
+  gdiplus::Bitmap* image = restore ? b.restorePicture.get() : b.normalPicture.get();
   // Pressed: the image sinks by a pixel of the design.
   const int shift = pressed ? record->metrics.pressedShift : 0;
-  if (image != nullptr) DrawPictureAt(*g, *image, x + shift, y + shift, w, h);
-  if (graphics == nullptr) {
-    own.Delete();
-    HDC dc = GetDC(record->window);
-    BitBlt(dc, x, y, w, h, record->cacheDc1, x, y, SRCCOPY);
-    ReleaseDC(record->window, dc);
-  }
+  DrawIntoCache(*record, graphics, RECT{x, y, x + w, y + h}, [&](gdiplus::Graphics& g) {
+    if (value > 0) DrawHighlight(g, n, index, value);
+    if (image != nullptr) DrawPictureAt(g, *image, x + shift, y + shift, w, h);
+  });
 }
 
 void SkinFramework::Press(int n, LPARAM lParam, const RECT& client) {
@@ -169,9 +161,14 @@ void SkinFramework::SetSizingCursor(int n, LPARAM lParam, const RECT& client) {
   if (zone.command != 0) SetCursor(LoadCursorA(nullptr, zone.cursor));
 }
 
-void SkinFramework::OnMouseMove(int n, HWND window, LPARAM lParam) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return;
+// --- the title bar's messages ---
+
+// Hover: the fade timer runs while the mouse is over the strip; the button
+// left fades out and the one entered fades in.
+LRESULT FrameWindow::OnMouseMove() {
+  WindowRecord* record = record_;
+  const HWND window = hwnd();
+  const LPARAM lParam = message_.lParam;
   if (!record->mouseTracking) {
     TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, window, 1};
     TrackMouseEvent(&track);
@@ -181,69 +178,154 @@ void SkinFramework::OnMouseMove(int n, HWND window, LPARAM lParam) {
     if (InStrip(*record, x, y)) {
       if (!record->animationTimer)
         SetTimer(window, reinterpret_cast<UINT_PTR>(window), kFadeTimerMs, nullptr);
-      record->animationTimer = 1;
+      record->animationTimer = true;
     } else {
-      record->animationTimer = 0;
+      record->animationTimer = false;
     }
   }
-  hotTitleButton = HitTestTitleButtons(n, x, y);
-  if (record->lastHotButton != 0 && record->lastHotButton != hotTitleButton) {
+  int& hot = skin_.hotTitleButton_;
+  hot = skin_.HitTestTitleButtons(n_, x, y);
+  if (record->lastHotButton != 0 && record->lastHotButton != hot) {
     if (record->fadeOut.button != 0 && record->fadeOut.step < kFadeSteps)
-      DrawTitleButton(n, record->fadeOut.button, nullptr, false, false, 0);
+      skin_.DrawTitleButton(n_, record->fadeOut.button, nullptr, false, false, 0);
     record->fadeOut = FadeRecord{record->lastHotButton, 0};
   }
-  if (hotTitleButton != 0 && hotTitleButton != record->lastHotButton)
-    record->fadeIn = FadeRecord{hotTitleButton, 0};
-  record->lastHotButton = hotTitleButton;
+  if (hot != 0 && hot != record->lastHotButton) record->fadeIn = FadeRecord{hot, 0};
+  record->lastHotButton = hot;
   if (!record->maximised) {
     RECT client{};
     GetClientRect(window, &client);
-    SetSizingCursor(n, lParam, client);
+    skin_.SetSizingCursor(n_, lParam, client);
   }
+  return PassOn();
 }
 
-void SkinFramework::OnMouseLeave(int n, HWND) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return;
-  record->mouseTracking = 0;
-  if (!record->titleBar || record->lastHotButton == 0) return;
+LRESULT FrameWindow::OnMouseHover() {
+  record_->mouseTracking = true;
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnMouseLeave() {
+  WindowRecord* record = record_;
+  record->mouseTracking = false;
+  if (!record->titleBar || record->lastHotButton == 0) return PassOn();
   if (record->fadeIn.button != 0 && record->fadeIn.step < kFadeSteps)
-    DrawTitleButton(n, record->fadeIn.button, nullptr, false, false, 0);
+    skin_.DrawTitleButton(n_, record->fadeIn.button, nullptr, false, false, 0);
   if (record->fadeOut.button != 0 && record->fadeOut.step < kFadeSteps)
-    DrawTitleButton(n, record->fadeOut.button, nullptr, false, false, 0);
+    skin_.DrawTitleButton(n_, record->fadeOut.button, nullptr, false, false, 0);
   record->fadeIn = FadeRecord{};
   record->fadeOut = FadeRecord{record->lastHotButton, 0};
   record->lastHotButton = 0;
+  return PassOn();
 }
 
-void SkinFramework::OnFadeTick(int n, HWND window) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return;
+// One step of the fades; the timer ends with them once the mouse has gone.
+LRESULT FrameWindow::OnTimer() {
+  const HWND window = hwnd();
+  if (message_.wParam != reinterpret_cast<WPARAM>(window)) return PassOn();
+  WindowRecord* record = record_;
   if (record->fadeIn.button != 0 && record->fadeIn.step < kFadeSteps) {
     ++record->fadeIn.step;
-    DrawTitleButton(n, record->fadeIn.button, nullptr, false, false,
-                    kFadeStepValue * record->fadeIn.step);
+    skin_.DrawTitleButton(n_, record->fadeIn.button, nullptr, false, false,
+                          kFadeStepValue * record->fadeIn.step);
   }
   if (record->fadeOut.button != 0 && record->fadeOut.step < kFadeSteps) {
     ++record->fadeOut.step;
-    DrawTitleButton(n, record->fadeOut.button, nullptr, false, false,
-                    kFadeStepValue * kFadeSteps - kFadeStepValue * record->fadeOut.step);
+    skin_.DrawTitleButton(n_, record->fadeOut.button, nullptr, false, false,
+                          kFadeStepValue * kFadeSteps - kFadeStepValue * record->fadeOut.step);
   }
   const bool fadeOutDone = record->fadeOut.button == 0 || record->fadeOut.step >= kFadeSteps;
   if ((!record->mouseTracking || !record->animationTimer) && fadeOutDone) {
-    record->animationTimer = 0;
+    record->animationTimer = false;
     KillTimer(window, reinterpret_cast<UINT_PTR>(window));
   }
+  return 0;
 }
 
-void SkinFramework::OnGetMinMaxInfo(int n, LPARAM lParam) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return;
+// A press moves or sizes the window, or presses a title button.
+LRESULT FrameWindow::OnLButtonDown() {
+  const HWND window = hwnd();
+  record_->fadeIn.button = 0;
+  // The button pressed is the one under the point as the title bar lies
+  // now: a move begun here may carry the window to another scale, whose
+  // layout puts another button under the same client point.
+  const int pressed =
+      skin_.HitTestTitleButtons(n_, GET_X_LPARAM(message_.lParam), GET_Y_LPARAM(message_.lParam));
+  if (record_->titleBar && !record_->maximised && !record_->minimised) {
+    RECT client{};
+    GetClientRect(window, &client);
+    skin_.Press(n_, message_.lParam, client);
+  }
+  // The move or size loop dispatches messages: another window may have
+  // gone meanwhile and this one been renumbered.
+  if (!Refind()) return 0;
+  int& hot = skin_.hotTitleButton_;
+  hot = pressed;
+  if (hot != 0) skin_.DrawTitleButton(n_, hot, nullptr, true, true, std::nullopt);
+  return 0;
+}
+
+LRESULT FrameWindow::OnLButtonUp() {
+  const int hot = skin_.hotTitleButton_;
+  if (hot >= 1 && hot <= record_->titleButtons.Count() && record_->titleBar) {
+    skin_.RunTitleButton(n_, hot);
+    // The button may have closed the window.
+    if (!IsWindow(hwnd())) return 0;
+  }
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnLButtonDblClk() {
+  if (GET_Y_LPARAM(message_.lParam) <= record_->titleHeight && record_->resize) {
+    const int maximise = skin_.FindMaximiseButton(n_);
+    if (maximise != 0) skin_.RunTitleButton(n_, maximise);
+  }
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnSysCommand() {
+  switch (message_.wParam & 0xFFF0) {
+    case SC_MAXIMIZE:
+      record_->maximised = true;
+      record_->redrawNeeded = true;
+      break;
+    case SC_RESTORE: {
+      record_->redrawNeeded = true;
+      record_->minimised = false;
+      const LRESULT result = PassOn();
+      // A restore the system menu, the taskbar or the keyboard started
+      // ends the maximised state too, unless it brought a minimised
+      // window back maximised.
+      if (Refind()) record_->maximised = IsZoomed(hwnd()) != FALSE;
+      return result;
+    }
+    case SC_MINIMIZE:
+      record_->redrawNeeded = true;
+      record_->minimised = true;
+      break;
+    default:
+      break;
+  }
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnQueryOpen() {
+  record_->minimised = false;
+  return PassOn();
+}
+
+// The smallest track size always; the work area as the maximised size while
+// the framework keeps the window maximised.
+LRESULT FrameWindow::OnGetMinMaxInfo() {
+  const LRESULT result = PassOn();
+  if (!Refind()) return result;
+  WindowRecord* record = record_;
+  const LPARAM lParam = message_.lParam;
   MINMAXINFO info{};
   SIZE_T done = 0;
   if (!ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &info,
                          sizeof info, &done))
-    return;
+    return result;
   if (record->maximised) {
     const RECT work = WorkArea();
     record->workWidth = work.right - work.left;
@@ -253,157 +335,55 @@ void SkinFramework::OnGetMinMaxInfo(int n, LPARAM lParam) {
   }
   info.ptMinTrackSize = POINT{record->minTrackWidth, record->minTrackHeight};
   *reinterpret_cast<MINMAXINFO*>(lParam) = info;
+  return result;
 }
 
-void SkinFramework::OnWindowPosChanged(int n, HWND window) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return;
-  if (record->maximiseButton) {
+// A window the system maximised to the whole screen leaves the taskbar
+// free; the title buttons follow the new size.
+LRESULT FrameWindow::OnWindowPosChanged() {
+  const HWND window = hwnd();
+  if (record_->maximiseButton) {
     RECT client{};
     GetClientRect(window, &client);
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     if (client.right == width && client.bottom == height) {
-      record->maximised = 1;
+      record_->maximised = true;
       const RECT work = WorkArea();
       SetWindowPos(window, nullptr, work.left, work.top, work.right - work.left,
                    work.bottom - work.top, SWP_NOZORDER | SWP_NOOWNERZORDER);
     }
   }
-  LayOutTitleButtons(n);
+  skin_.LayOutTitleButtons(n_);
+  return PassOn();
 }
 
-bool SkinFramework::OnFrameMessage(int n, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   LRESULT* result) {
-  WindowRecord* record = Window(n);
-  switch (message) {
-    case WM_MOUSEMOVE:
-      OnMouseMove(n, window, lParam);
-      return false;
-    case WM_MOUSEHOVER:
-      record->mouseTracking = 1;
-      return false;
-    case WM_MOUSELEAVE:
-      OnMouseLeave(n, window);
-      return false;
-    case WM_TIMER:
-      if (wParam != reinterpret_cast<WPARAM>(window)) return false;
-      OnFadeTick(n, window);
-      *result = 0;
-      return true;
-    case WM_LBUTTONDOWN: {
-      record->fadeIn.button = 0;
-      // The button pressed is the one under the point as the title bar lies
-      // now: a move begun here may carry the window to another scale, whose
-      // layout puts another button under the same client point.
-      const int pressed = HitTestTitleButtons(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      if (record->titleBar && !record->maximised && !record->minimised) {
-        RECT client{};
-        GetClientRect(window, &client);
-        Press(n, lParam, client);
-      }
-      // The move or size loop dispatches messages: another window may have
-      // gone meanwhile and this one been renumbered.
-      n = ReadIntProp(window, kWindowNumberKey);
-      record = Window(n);
-      *result = 0;
-      if (record == nullptr || record->window != window) return true;
-      hotTitleButton = pressed;
-      if (hotTitleButton != 0)
-        DrawTitleButton(n, hotTitleButton, nullptr, true, true, std::nullopt);
-      *result = 0;
-      return true;
-    }
-    case WM_LBUTTONUP:
-      if (hotTitleButton >= 1 && hotTitleButton <= record->titleButtons.Count() &&
-          record->titleBar) {
-        RunTitleButton(n, hotTitleButton);
-        // The button may have closed the window.
-        if (!IsWindow(window)) {
-          *result = 0;
-          return true;
-        }
-      }
-      return false;
-    case WM_LBUTTONDBLCLK:
-      if (GET_Y_LPARAM(lParam) <= record->titleHeight && record->resize) {
-        const int maximise = FindMaximiseButton(n);
-        if (maximise != 0) RunTitleButton(n, maximise);
-      }
-      return false;
-    case WM_SYSCOMMAND:
-      switch (wParam & 0xFFF0) {
-        case SC_MAXIMIZE:
-          record->maximised = 1;
-          record->redrawNeeded = 1;
-          break;
-        case SC_RESTORE: {
-          record->redrawNeeded = 1;
-          record->minimised = 0;
-          WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
-          *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
-                             : DefWindowProcA(window, message, wParam, lParam);
-          // A restore the system menu, the taskbar or the keyboard started
-          // ends the maximised state too, unless it brought a minimised
-          // window back maximised.
-          n = ReadIntProp(window, kWindowNumberKey);
-          record = Window(n);
-          if (record != nullptr && record->window == window)
-            record->maximised = IsZoomed(window) ? 1 : 0;
-          return true;
-        }
-        case SC_MINIMIZE:
-          record->redrawNeeded = 1;
-          record->minimised = 1;
-          break;
-        default:
-          break;
-      }
-      return false;
-    case WM_QUERYOPEN:
-      record->minimised = 0;
-      return false;
-    case WM_GETMINMAXINFO: {
-      WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
-      *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam) : 0;
-      n = ReadIntProp(window, kWindowNumberKey);
-      record = Window(n);
-      if (record != nullptr && record->window == window) OnGetMinMaxInfo(n, lParam);
-      return true;
-    }
-    case WM_WINDOWPOSCHANGED:
-      OnWindowPosChanged(n, window);
-      return false;
-    case WM_SIZE:
-      record->lastHotButton = 0;
-      // The first size a window is given needs no rendering of its own,
-      // unless the frame was rendered at another size already (a size lock
-      // that comes after the first painting): that rendering would stay
-      // stretched to the old size.
-      if (firstPlacement && !RenderedAtOtherSize(window, lParam)) {
-        record->redrawNeeded = 0;
-        firstPlacement = 0;
-      } else {
-        firstPlacement = 0;
-        record->redrawNeeded = 1;
-        // Nothing else repaints a window whose class asks for no redraw on
-        // sizing, and only a full rendering renews the region to the new size.
-        if (wParam != SIZE_MINIMIZED) InvalidateRect(window, nullptr, FALSE);
-      }
-      return false;
-    case WM_SETTEXT: {
-      WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
-      *result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
-                         : DefWindowProcA(window, message, wParam, lParam);
-      n = ReadIntProp(window, kWindowNumberKey);
-      record = Window(n);
-      if (record != nullptr && record->window == window && record->caption && record->titleBar)
-        DrawCaption(n, nullptr, reinterpret_cast<const char*>(lParam));
-      return true;
-    }
-    default:
-      return false;
+LRESULT FrameWindow::OnSize() {
+  const HWND window = hwnd();
+  record_->lastHotButton = 0;
+  // The first size a window is given needs no rendering of its own,
+  // unless the frame was rendered at another size already (a size lock
+  // that comes after the first painting): that rendering would stay
+  // stretched to the old size.
+  if (skin_.firstPlacement_ && !RenderedAtOtherSize(window, message_.lParam)) {
+    record_->redrawNeeded = false;
+    skin_.firstPlacement_ = false;
+  } else {
+    skin_.firstPlacement_ = false;
+    record_->redrawNeeded = true;
+    // Nothing else repaints a window whose class asks for no redraw on
+    // sizing, and only a full rendering renews the region to the new size.
+    if (message_.wParam != SIZE_MINIMIZED) InvalidateRect(window, nullptr, FALSE);
   }
+  return PassOn();
+}
+
+// The caption shows a new text at once.
+LRESULT FrameWindow::OnSetText() {
+  const LRESULT result = PassOn();
+  if (Refind() && record_->caption && record_->titleBar)
+    skin_.DrawCaption(n_, nullptr, reinterpret_cast<const char*>(message_.lParam));
+  return result;
 }
 
 }  // namespace framework

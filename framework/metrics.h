@@ -1,12 +1,16 @@
 #pragma once
 
+#include <cstddef>
+#include <iterator>
+
 #include "framework/dpi.h"
 
 namespace framework {
 
 // Every length the framework paints a window with, at the window's scale.
-// One set per attached window, made from its DPI in one place; at 96 DPI
-// each one is the design value. Lengths of the design scale to the nearest
+// One set per attached window, made from its DPI in one place; each member's
+// initialiser is its design value (what it is at 96 DPI), and the tables
+// below say how each grows. Lengths of the design scale to the nearest
 // pixel; hairlines (frames of one pixel, and lines laid beside each other)
 // scale by whole pixels, so that neighbours neither overlap nor part.
 struct Metrics {
@@ -106,6 +110,110 @@ struct Metrics {
   // Text drawn by the framework with no size of its own.
   float defaultFontSize = 12;
 };
+
+// How a length of the design grows with the scale.
+enum class Scaling {
+  kNearest,   // to the nearest pixel
+  kHairline,  // by whole pixels (as Metrics::line), so that lines laid side by side stay flush
+};
+struct IntLength {
+  int Metrics::*field;
+  Scaling scaling;
+};
+
+// Every length of Metrics and how it scales; MetricsForDpi goes through these
+// two tables. The checks below them keep the tables and the struct in step:
+// a length added to Metrics and not here does not compile.
+inline constexpr IntLength kIntLengths[] = {
+    {&Metrics::line, Scaling::kHairline},
+    {&Metrics::regionCorner, Scaling::kNearest},
+    {&Metrics::backgroundCorner, Scaling::kNearest},
+    {&Metrics::borderCorner, Scaling::kNearest},
+    {&Metrics::innerBorderCorner, Scaling::kNearest},
+    {&Metrics::sizingZone, Scaling::kNearest},
+    {&Metrics::minTrackWidth, Scaling::kNearest},
+    {&Metrics::minTrackHeight, Scaling::kNearest},
+    {&Metrics::stripHeight, Scaling::kNearest},
+    {&Metrics::stripPadding, Scaling::kNearest},
+    {&Metrics::buttonTop, Scaling::kNearest},
+    {&Metrics::buttonGap, Scaling::kNearest},
+    {&Metrics::titleButtonHeight, Scaling::kNearest},
+    {&Metrics::highlightCorner, Scaling::kNearest},
+    {&Metrics::pressedShift, Scaling::kNearest},
+    {&Metrics::captionLeft, Scaling::kNearest},
+    {&Metrics::captionTop, Scaling::kNearest},
+    {&Metrics::iconGap, Scaling::kNearest},
+    {&Metrics::iconSize, Scaling::kNearest},
+    {&Metrics::iconTextGap, Scaling::kNearest},
+    {&Metrics::titleOutline, Scaling::kHairline},
+    {&Metrics::tipFontHeight, Scaling::kNearest},
+    {&Metrics::buttonCorner, Scaling::kNearest},
+    {&Metrics::focusInset, Scaling::kNearest},
+    {&Metrics::minFocusSize, Scaling::kNearest},
+    {&Metrics::pressedInset, Scaling::kNearest},
+    {&Metrics::minPressedSize, Scaling::kNearest},
+    {&Metrics::markLeft, Scaling::kNearest},
+    {&Metrics::checkSize, Scaling::kNearest},
+    {&Metrics::checkCaptionLeft, Scaling::kNearest},
+    {&Metrics::radioSize, Scaling::kNearest},
+    {&Metrics::radioCaptionLeft, Scaling::kNearest},
+    {&Metrics::radioDotInset, Scaling::kNearest},
+    {&Metrics::pictureInset, Scaling::kNearest},
+    {&Metrics::pictureCaptionGap, Scaling::kNearest},
+    {&Metrics::comboCorner, Scaling::kNearest},
+    {&Metrics::dropButtonWidth, Scaling::kNearest},
+    {&Metrics::comboTextMargin, Scaling::kNearest},
+    {&Metrics::comboArrowWidth, Scaling::kNearest},
+    {&Metrics::comboArrowHeight, Scaling::kNearest},
+    {&Metrics::containerCorner, Scaling::kNearest},
+    {&Metrics::innerContainerCorner, Scaling::kNearest},
+    {&Metrics::groupFrameTop, Scaling::kNearest},
+    {&Metrics::groupCaptionLeft, Scaling::kNearest},
+    {&Metrics::groupCaptionClearance, Scaling::kNearest},
+    {&Metrics::trackCorner, Scaling::kNearest},
+    {&Metrics::trackInnerCorner, Scaling::kNearest},
+    {&Metrics::channelCorner, Scaling::kNearest},
+    {&Metrics::progressCorner, Scaling::kNearest},
+    {&Metrics::progressInnerCorner, Scaling::kNearest},
+    {&Metrics::progressFillCorner, Scaling::kNearest},
+    {&Metrics::progressFillInset, Scaling::kHairline},
+    {&Metrics::progressFillShrink, Scaling::kNearest},
+    {&Metrics::upDownCorner, Scaling::kNearest},
+    {&Metrics::arrowLong, Scaling::kNearest},
+    {&Metrics::arrowShort, Scaling::kNearest},
+    {&Metrics::headerTextPadding, Scaling::kNearest},
+    {&Metrics::headerIconPadding, Scaling::kNearest},
+};
+// Lengths kept as fractions (font sizes, GDI+ coordinates): scaled exactly.
+inline constexpr float Metrics::*kFloatLengths[] = {
+    &Metrics::titleFontSize,      &Metrics::comboTextSize,
+    &Metrics::channelThickness,   &Metrics::thumbHot,
+    &Metrics::thumbCold,          &Metrics::thumbAtEnd,
+    &Metrics::thumbRise,          &Metrics::thumbRiseTicksBefore,
+    &Metrics::thumbRiseTicksBoth, &Metrics::thumbRiseCold,
+    &Metrics::filledAtEnd,        &Metrics::headerFontSize,
+    &Metrics::defaultFontSize,
+};
+
+namespace metrics_check {
+constexpr bool IntsDistinct() {
+  for (size_t i = 0; i < std::size(kIntLengths); ++i)
+    for (size_t j = i + 1; j < std::size(kIntLengths); ++j)
+      if (kIntLengths[i].field == kIntLengths[j].field) return false;
+  return true;
+}
+constexpr bool FloatsDistinct() {
+  for (size_t i = 0; i < std::size(kFloatLengths); ++i)
+    for (size_t j = i + 1; j < std::size(kFloatLengths); ++j)
+      if (kFloatLengths[i] == kFloatLengths[j]) return false;
+  return true;
+}
+}  // namespace metrics_check
+static_assert(metrics_check::IntsDistinct() && metrics_check::FloatsDistinct(),
+              "a length is named twice in the tables of Metrics");
+static_assert(sizeof(Metrics) == sizeof(int) * (1 + std::size(kIntLengths)) +
+                                     sizeof(float) * std::size(kFloatLengths),
+              "every length of Metrics (but dpi) belongs in kIntLengths or kFloatLengths");
 
 // The metrics of a window drawn at `dpi`.
 Metrics MetricsForDpi(int dpi);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "framework/gdi_handles.h"
+
 namespace framework {
 namespace {
 
@@ -49,25 +51,30 @@ bool HasScrollBar(HWND control) {
   return (GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) != 0;
 }
 
+LRESULT PaintScrollBarsOnly(HWND control, LPARAM lParam) {
+  if (!HasScrollBar(control))
+    return DefWindowProcA(control, WM_NCPAINT, static_cast<WPARAM>(-1), lParam);
+  const OwnedRegion bars(ScrollBarRegion(control));
+  return DefWindowProcA(control, WM_NCPAINT, reinterpret_cast<WPARAM>(bars.get()), lParam);
+}
+
 HRGN ScrollBarRegion(HWND control) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
-  HRGN a = nullptr;
-  HRGN b = nullptr;
+  OwnedRegion a;
+  OwnedRegion b;
   const RECT horizontal = BarRect(control, OBJID_HSCROLL);
-  if (style & WS_HSCROLL) a = CreateRectRgnIndirect(&horizontal);
+  if (style & WS_HSCROLL) a.Reset(CreateRectRgnIndirect(&horizontal));
   if (style & WS_VSCROLL) {
     RECT vertical = BarRect(control, OBJID_VSCROLL);
     if (style & WS_HSCROLL) vertical.bottom += horizontal.bottom - horizontal.top;
-    b = CreateRectRgnIndirect(&vertical);
+    b.Reset(CreateRectRgnIndirect(&vertical));
   }
-  if (a != nullptr && b != nullptr) {
+  if (a.get() != nullptr && b.get() != nullptr) {
     HRGN both = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(both, a, b, RGN_OR);
-    DeleteObject(a);
-    DeleteObject(b);
+    CombineRgn(both, a.get(), b.get(), RGN_OR);
     return both;
   }
-  return a != nullptr ? a : b;
+  return a.get() != nullptr ? a.Release() : b.Release();
 }
 
 }  // namespace framework

@@ -6,7 +6,9 @@
 #include <cstdint>
 
 #include "data/pictures/pictures.h"
+#include "framework/control_window.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
@@ -20,43 +22,6 @@
 namespace framework {
 namespace {
 
-template <class Record>
-struct Target {
-  SkinFramework* framework = nullptr;
-  int n = 0;
-  int index = 0;
-  WindowRecord* window = nullptr;
-  Record* record = nullptr;
-};
-
-template <class Record>
-Target<Record> FindTarget(HWND control, Table<Record> WindowRecord::*table) {
-  Target<Record> t;
-  t.framework = ProgramFramework();
-  if (t.framework == nullptr) return t;
-  t.n = ReadIntProp(control, kOwnerNumberKey);
-  t.index = ReadIntProp(control, kWindowNumberKey);
-  t.window = t.framework->Window(t.n);
-  if (t.window == nullptr) return t;
-  Record* record = (t.window->*table).At(t.index);
-  if (record != nullptr && record->window == control) t.record = record;
-  return t;
-}
-
-LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = reinterpret_cast<WNDPROC>(ReadProp(window, kPreviousProcKey));
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
-void TrackLeave(HWND window) {
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof track;
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = window;
-  TrackMouseEvent(&track);
-}
-
 // Appends a record for every direct child of `className`, subclassed with
 // `procedure`; `fill` sets the style flags. A control already in the table
 // is left alone: subclassing it twice would make the procedure its own
@@ -64,7 +29,7 @@ void TrackLeave(HWND window) {
 template <class Record, class Fill>
 void InstallAll(SkinFramework& framework, int n, HWND parent, const char* className,
                 Table<Record> WindowRecord::*table, WNDPROC procedure, Fill fill) {
-  if (!framework.enabled || parent == nullptr) return;
+  if (!framework.Enabled() || parent == nullptr) return;
   for (HWND c = FindWindowExA(parent, nullptr, className, nullptr); c != nullptr;
        c = FindWindowExA(parent, c, className, nullptr)) {
     WindowRecord* window = framework.Window(n);
@@ -83,19 +48,6 @@ void InstallAll(SkinFramework& framework, int n, HWND parent, const char* classN
   }
 }
 
-// The shared hot-tracking step: true when the control has just become the
-// window's hot control (of this kind).
-bool BecomesHot(WindowRecord& window, int index, int kind) {
-  window.currentHot = index;
-  return window.currentHot != 0 &&
-         (window.currentHot != window.previousHot || window.hotKind != kind);
-}
-
-void MarkHot(WindowRecord& window, int kind) {
-  window.previousHot = window.currentHot;
-  window.hotKind = kind;
-}
-
 SIZE WindowSize(HWND control) {
   RECT rect{};
   GetWindowRect(control, &rect);
@@ -106,23 +58,11 @@ gdiplus::RectF RectOf(float x, float y, float width, float height) {
   return gdiplus::RectF{x, y, width, height};
 }
 
-// A linear gradient over `rect`, from `first` to `second` down the rectangle
-// (vertical) or across it; the span is a pixel longer than the rectangle so
-// that the brush's tiling never shows at the far edge.
-bool MakeGradient(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
-                  gdiplus::ARGB first, gdiplus::ARGB second) {
-  const gdiplus::PointF from =
-      downwards ? gdiplus::PointF{rect.X, rect.Y - 0.5f} : gdiplus::PointF{rect.X - 0.5f, rect.Y};
-  const gdiplus::PointF to = downwards ? gdiplus::PointF{rect.X, rect.Y + rect.Height + 0.5f}
-                                       : gdiplus::PointF{rect.X + rect.Width + 0.5f, rect.Y};
-  return brush.Create(from, to, first, second);
-}
-
 void FillRounded(gdiplus::Graphics& graphics, const gdiplus::RectF& rect, int corner,
                  bool downwards, gdiplus::ARGB first, gdiplus::ARGB second) {
   gdiplus::GraphicsPath path = RoundedRectPath(rect.X, rect.Y, rect.Width, rect.Height, corner);
   gdiplus::LinearGradientBrush brush;
-  if (MakeGradient(brush, rect, downwards, first, second)) graphics.FillPath(brush, path);
+  if (GradientAlong(brush, rect, downwards, first, second)) graphics.FillPath(brush, path);
 }
 
 void OutlineRounded(gdiplus::Graphics& graphics, const Metrics& m, const gdiplus::RectF& rect,
@@ -146,9 +86,8 @@ gdiplus::RectF InsideEdge(const Metrics& m, SIZE size) {
 
 // Copies a finished drawing to the control's window DC (or to `target`).
 void Present(HWND control, HDC snapshot, SIZE size, HDC target) {
-  HDC dc = target != nullptr ? target : GetWindowDC(control);
-  BitBlt(dc, 0, 0, size.cx, size.cy, snapshot, 0, 0, SRCCOPY);
-  if (target == nullptr) ReleaseDC(control, dc);
+  const WindowDc dc(control, WindowDc::Area::kWhole, target);
+  BitBlt(dc.get(), 0, 0, size.cx, size.cy, snapshot, 0, 0, SRCCOPY);
 }
 
 // ---- trackbar ----
@@ -156,14 +95,14 @@ void Present(HWND control, HDC snapshot, SIZE size, HDC target) {
 void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                   const TrackbarRecord& record, SIZE size) {
   HWND control = record.window;
-  const bool vertical = record.vertical != 0;
-  const bool hot = record.hot != 0;
+  const bool vertical = record.vertical;
+  const bool hot = record.hot;
   const auto line = static_cast<float>(m.line);
   const LRESULT position = SendMessageA(control, TBM_GETPOS, 0, 0);
   const LRESULT maximum = SendMessageA(control, TBM_GETRANGEMAX, 0, 0);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
 
-  if (framework.controlFrame) {
+  if (framework.ControlFrame()) {
     OutlineRounded(graphics, m, EdgeRing(m, size), m.trackCorner, ToArgb(0, 30, 1));
     FillRounded(graphics, InsideEdge(m, size), m.trackInnerCorner, !vertical,
                 ToArgb(0x00FFFFFF, 160, 1), ToArgb(0, 30, 1));
@@ -207,7 +146,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
     white.Create(0xFFFFFFFF);
     graphics.FillEllipse(white, circle.X, circle.Y, circle.Width, circle.Height);
     gdiplus::LinearGradientBrush shade;
-    if (MakeGradient(shade, circle, true, ToArgb(0x00FFFFFF, 0, 1), ToArgb(0, 90, 1)))
+    if (GradientAlong(shade, circle, true, ToArgb(0x00FFFFFF, 0, 1), ToArgb(0, 90, 1)))
       graphics.FillEllipse(shade, circle.X, circle.Y, circle.Width, circle.Height);
     gdiplus::Pen outline;
     outline.Create(ToArgb(0, 50, 1), line);
@@ -231,7 +170,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
     filled = (hot ? thumbAlong : thumbAlong - m.thumbAtEnd) - alongStart + m.filledAtEnd;
   if (filled > 0) {
     gdiplus::Pen pen;
-    pen.Create(ToArgb(framework.accentColour, 200, 1), line);
+    pen.Create(ToArgb(framework.AccentColour(), 200, 1), line);
     const gdiplus::RectF stretch = across(alongStart, nearEdge + line, filled, line);
     graphics.DrawRectangle(pen, stretch.X, stretch.Y, stretch.Width, stretch.Height);
   }
@@ -242,7 +181,7 @@ void DrawTrackbar(SkinFramework& framework, gdiplus::Graphics& graphics, const M
 void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                   const ProgressRecord& record, SIZE size) {
   HWND control = record.window;
-  const bool vertical = record.vertical != 0;
+  const bool vertical = record.vertical;
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
@@ -262,8 +201,8 @@ void DrawProgress(SkinFramework& framework, gdiplus::Graphics& graphics, const M
   part = RectOf(part.X + inset, part.Y + inset, part.Width - shrink, part.Height - shrink);
   if (part.Width <= 0 || part.Height <= 0) return;
   FillRounded(graphics, part, m.progressFillCorner, !vertical, ToArgb(0x00FFFFFF, 90, 1),
-              ToArgb(framework.accentColour, 255, 1));
-  OutlineRounded(graphics, m, part, m.progressFillCorner, ToArgb(framework.accentColour, 150, 1));
+              ToArgb(framework.AccentColour(), 255, 1));
+  OutlineRounded(graphics, m, part, m.progressFillCorner, ToArgb(framework.AccentColour(), 150, 1));
 }
 
 // ---- up-down ----
@@ -285,7 +224,7 @@ void DrawArrow(gdiplus::Graphics& graphics, const Metrics& m, const PictureSet& 
 
 void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const Metrics& m,
                 const UpDownRecord& record, SIZE size, bool hot, bool pressed, int hotHalf) {
-  const bool horizontal = record.horizontal != 0;
+  const bool horizontal = record.horizontal;
   graphics.SetSmoothingMode(gdiplus::kSmoothingModeAntiAlias);
   graphics.SetCompositingQuality(gdiplus::kCompositingQualityHighQuality);
   {
@@ -296,7 +235,7 @@ void DrawUpDown(SkinFramework& framework, gdiplus::Graphics& graphics, const Met
     white.Create(ToArgb(0x00FFFFFF, 160, 1));
     graphics.FillPath(white, whole);
   }
-  const COLORREF accent = framework.accentColour;
+  const COLORREF accent = framework.AccentColour();
   const int half = (horizontal ? size.cx : size.cy) / 2;
   const int corner = m.upDownCorner;
   for (int part = 1; part <= 2; ++part) {
@@ -342,9 +281,9 @@ int ProgressFillLength(int position, int low, int high, int size) {
 void InstallTrackbars(SkinFramework& framework, int windowNumber, HWND parent) {
   InstallAll(framework, windowNumber, parent, "msctls_trackbar32", &WindowRecord::trackbars,
              &TrackbarWindowProc, [](TrackbarRecord& record, LONG style) {
-               record.vertical = (style & TBS_VERT) != 0 ? 1 : 0;
+               record.vertical = (style & TBS_VERT) != 0;
                record.ticks = TickPlacement(style);
-               record.selectionRange = (style & TBS_ENABLESELRANGE) != 0 ? 1 : 0;
+               record.selectionRange = (style & TBS_ENABLESELRANGE) != 0;
              });
 }
 
@@ -358,172 +297,204 @@ int TickPlacement(LONG style) {
 void InstallProgressBars(SkinFramework& framework, int windowNumber, HWND parent) {
   InstallAll(framework, windowNumber, parent, "msctls_progress32", &WindowRecord::progressBars,
              &ProgressWindowProc, [](ProgressRecord& record, LONG style) {
-               record.vertical = (style & PBS_VERTICAL) != 0 ? 1 : 0;
+               record.vertical = (style & PBS_VERTICAL) != 0;
              });
 }
 
 void InstallUpDowns(SkinFramework& framework, int windowNumber, HWND parent) {
   InstallAll(framework, windowNumber, parent, "msctls_updown32", &WindowRecord::upDowns,
-             &UpDownWindowProc, [](UpDownRecord& record, LONG style) {
-               record.horizontal = (style & UDS_HORZ) != 0 ? 1 : 0;
-             });
+             &UpDownWindowProc,
+             [](UpDownRecord& record, LONG style) { record.horizontal = (style & UDS_HORZ) != 0; });
 }
 
-LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto t = FindTarget(window, &WindowRecord::trackbars);
-  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_MOUSEMOVE:
-      TrackLeave(window);
-      if (BecomesHot(*t.window, t.index, kHotTrackbar)) {
-        t.record->hot = 1;
-        PaintTrackbar(*t.framework, t.n, t.index);
-        MarkHot(*t.window, kHotTrackbar);
-      }
-      break;
-    case WM_MOUSELEAVE:
-      LeaveHot(*t.window, kHotTrackbar, t.index);
-      t.record->hot = 0;
-      PaintTrackbar(*t.framework, t.n, t.index);
-      break;
-    case WM_MOVE:
-      PaintTrackbar(*t.framework, t.n, t.index);
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      PaintTrackbar(*t.framework, t.n, t.index);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_NCPAINT:
-      PaintTrackbar(*t.framework, t.n, t.index);
-      break;
-    default:
-      break;
+namespace {
+
+constexpr Family<TrackbarRecord> kTrackbarFamily{&WindowRecord::trackbars};
+constexpr Family<ProgressRecord> kProgressFamily{&WindowRecord::progressBars};
+constexpr Family<UpDownRecord> kUpDownFamily{&WindowRecord::upDowns};
+
+// One message to a trackbar.
+class TrackbarWindow : public ControlWindow<TrackbarRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<TrackbarWindow> kMap[] = {
+        {WM_MOUSEMOVE, &TrackbarWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &TrackbarWindow::OnMouseLeave},
+        {WM_MOVE, &TrackbarWindow::OnMoveOrNcPaint},
+        {WM_NCPAINT, &TrackbarWindow::OnMoveOrNcPaint},
+        {WM_ERASEBKGND, &TrackbarWindow::OnEraseBackground},
+        {WM_PAINT, &TrackbarWindow::OnPaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
   }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+
+ private:
+  void Paint() const { PaintTrackbar(framework_, n_, index_); }
+
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    if (BecomesHot(kHotTrackbar)) {
+      record_.hot = true;
+      Paint();
+      MarkHot(kHotTrackbar);
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotTrackbar, index_);
+    record_.hot = false;
+    Paint();
+    return PassOn();
+  }
+  LRESULT OnMoveOrNcPaint() {
+    Paint();
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    return PaintThenDefault([this](HDC) { Paint(); });
+  }
+};
+
+// One message to a progress bar.
+class ProgressWindow : public ControlWindow<ProgressRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<ProgressWindow> kMap[] = {
+        {WM_ERASEBKGND, &ProgressWindow::OnEraseBackground},
+        {WM_PAINT, &ProgressWindow::OnPaint},
+        {WM_MOVE, &ProgressWindow::OnRepaint},
+        {WM_SETFOCUS, &ProgressWindow::OnRepaint},
+        {WM_KILLFOCUS, &ProgressWindow::OnRepaint},
+        {WM_SETTEXT, &ProgressWindow::OnRepaint},
+        {WM_NCPAINT, &ProgressWindow::OnRepaint},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  void Paint() const { PaintProgressBar(framework_, n_, index_, nullptr); }
+
+  LRESULT OnPaint() {
+    return PaintThenDefault([this](HDC) { Paint(); });
+  }
+  LRESULT OnRepaint() {
+    Paint();
+    return PassOn();
+  }
+};
+
+// One message to an up-down control.
+class UpDownWindow : public ControlWindow<UpDownRecord> {
+ public:
+  using ControlWindow::ControlWindow;
+
+  LRESULT Handle() {
+    static constexpr MessageEntry<UpDownWindow> kMap[] = {
+        {WM_MOUSEMOVE, &UpDownWindow::OnMouseMove},
+        {WM_MOUSELEAVE, &UpDownWindow::OnMouseLeave},
+        {WM_MOVE, &UpDownWindow::OnMove},
+        {WM_PAINT, &UpDownWindow::OnPaint},
+        {WM_ERASEBKGND, &UpDownWindow::OnEraseBackground},
+        {WM_LBUTTONDOWN, &UpDownWindow::OnButton},
+        {WM_LBUTTONUP, &UpDownWindow::OnButton},
+    };
+    const auto handler = HandlerFor(kMap, message_.id);
+    return handler != nullptr ? (this->*handler)() : PassOn();
+  }
+
+ private:
+  void PaintFromRecord() const {
+    PaintUpDown(framework_, n_, index_, std::nullopt, std::nullopt, std::nullopt);
+  }
+
+  // A move into the other half repaints even though the hot control stays.
+  LRESULT OnMouseMove() {
+    TrackLeave();
+    const bool becomesHot = BecomesHot(kHotUpDown);
+    const int half = UpDownHitTest(framework_, n_, index_, message_.lParam);
+    if (becomesHot || half != record_.hotHalf) {
+      PaintUpDown(framework_, n_, index_, true, std::nullopt, message_.lParam);
+      record_.hot = true;
+      MarkHot(kHotUpDown);
+      record_.hotHalf = half;
+    }
+    return PassOn();
+  }
+  LRESULT OnMouseLeave() {
+    LeaveHot(owner_, kHotUpDown, index_);
+    record_.hot = false;
+    record_.hotHalf = 0;
+    PaintUpDown(framework_, n_, index_, false, std::nullopt, std::nullopt);
+    return PassOn();
+  }
+  LRESULT OnMove() {
+    PaintFromRecord();
+    return PassOn();
+  }
+  LRESULT OnPaint() {
+    return PaintThenDefault([this](HDC) { PaintFromRecord(); });
+  }
+  LRESULT OnButton() {
+    record_.pressed = message_.id == WM_LBUTTONDOWN;
+    record_.lastMouse = message_.lParam;
+    return PassOn();
+  }
+};
+
+}  // namespace
+
+LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RunControlWindow<TrackbarWindow>(kTrackbarFamily, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ProgressWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto t = FindTarget(window, &WindowRecord::progressBars);
-  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  switch (message) {
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      PaintProgressBar(*t.framework, t.n, t.index, nullptr);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_MOVE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_SETTEXT:
-    case WM_NCPAINT:
-      PaintProgressBar(*t.framework, t.n, t.index, nullptr);
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  return RunControlWindow<ProgressWindow>(kProgressFamily, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK UpDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto t = FindTarget(window, &WindowRecord::upDowns);
-  if (t.record == nullptr) return PassOn(window, message, wParam, lParam);
-  const WNDPROC previous = t.record->previousProc;
-  UpDownRecord& record = *t.record;
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TrackLeave(window);
-      const bool becomesHot = BecomesHot(*t.window, t.index, kHotUpDown);
-      const int half = UpDownHitTest(*t.framework, t.n, t.index, lParam);
-      if (becomesHot || half != record.hotHalf) {
-        PaintUpDown(*t.framework, t.n, t.index, true, std::nullopt, lParam);
-        record.hot = 1;
-        MarkHot(*t.window, kHotUpDown);
-        record.hotHalf = half;
-      }
-      break;
-    }
-    case WM_MOUSELEAVE:
-      LeaveHot(*t.window, kHotUpDown, t.index);
-      record.hot = 0;
-      record.hotHalf = 0;
-      PaintUpDown(*t.framework, t.n, t.index, false, std::nullopt, std::nullopt);
-      break;
-    case WM_MOVE:
-      PaintUpDown(*t.framework, t.n, t.index, std::nullopt, std::nullopt, std::nullopt);
-      break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      PaintUpDown(*t.framework, t.n, t.index, std::nullopt, std::nullopt, std::nullopt);
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      record.pressed = message == WM_LBUTTONDOWN ? 1 : 0;
-      record.lastMouse = lParam;
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  return RunControlWindow<UpDownWindow>(kUpDownFamily, window, message, wParam, lParam);
 }
 
 void PaintTrackbar(SkinFramework& framework, int windowNumber, int index) {
-  WindowRecord* window = framework.Window(windowNumber);
-  TrackbarRecord* record = window != nullptr ? window->trackbars.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  TrackbarRecord* record = RecordAt(framework, windowNumber, index, kTrackbarFamily);
+  if (record == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
-  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
-  if (snapshot == nullptr) return;
+  const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot))
+    if (graphics.FromHDC(snapshot.dc()))
       DrawTrackbar(framework, graphics, MetricsOf(framework, record->window), *record, size);
   }
-  Present(record->window, snapshot, size, nullptr);
-  ReleaseSnapshot(framework, snapshot);
+  Present(record->window, snapshot.dc(), size, nullptr);
 }
 
 void PaintProgressBar(SkinFramework& framework, int windowNumber, int index, HDC target) {
-  WindowRecord* window = framework.Window(windowNumber);
-  ProgressRecord* record = window != nullptr ? window->progressBars.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  ProgressRecord* record = RecordAt(framework, windowNumber, index, kProgressFamily);
+  if (record == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
-  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
-  if (snapshot == nullptr) return;
+  const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot))
+    if (graphics.FromHDC(snapshot.dc()))
       DrawProgress(framework, graphics, MetricsOf(framework, record->window), *record, size);
   }
-  Present(record->window, snapshot, size, target);
-  ReleaseSnapshot(framework, snapshot);
+  Present(record->window, snapshot.dc(), size, target);
 }
 
 void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::optional<bool> hot,
                  std::optional<bool> pressed, std::optional<LPARAM> mouse) {
-  WindowRecord* window = framework.Window(windowNumber);
-  UpDownRecord* record = window != nullptr ? window->upDowns.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  UpDownRecord* record = RecordAt(framework, windowNumber, index, kUpDownFamily);
+  if (record == nullptr) return;
   const SIZE size = WindowSize(record->window);
   if (size.cx <= 0 || size.cy <= 0) return;
   // Without a mouse position the half the mouse is over is the one the
@@ -531,22 +502,20 @@ void PaintUpDown(SkinFramework& framework, int windowNumber, int index, std::opt
   int hotHalf = record->hotHalf;
   if (mouse || hotHalf == 0)
     hotHalf = SecondHalf(*record, size, mouse.value_or(record->lastMouse)) ? 2 : 1;
-  HDC snapshot = TakeBackgroundSnapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
-  if (snapshot == nullptr) return;
+  const Snapshot snapshot(framework, record->window, RECT{0, 0, size.cx, size.cy});
+  if (snapshot.dc() == nullptr) return;
   {
     gdiplus::Graphics graphics;
-    if (graphics.FromHDC(snapshot))
+    if (graphics.FromHDC(snapshot.dc()))
       DrawUpDown(framework, graphics, MetricsOf(framework, record->window), *record, size,
-                 hot.value_or(record->hot != 0), pressed.value_or(record->pressed != 0), hotHalf);
+                 hot.value_or(record->hot), pressed.value_or(record->pressed), hotHalf);
   }
-  Present(record->window, snapshot, size, nullptr);
-  ReleaseSnapshot(framework, snapshot);
+  Present(record->window, snapshot.dc(), size, nullptr);
 }
 
 int UpDownHitTest(SkinFramework& framework, int windowNumber, int index, LPARAM mouse) {
-  WindowRecord* window = framework.Window(windowNumber);
-  UpDownRecord* record = window != nullptr ? window->upDowns.At(index) : nullptr;
-  if (record == nullptr || record->window == nullptr) return 1;
+  UpDownRecord* record = RecordAt(framework, windowNumber, index, kUpDownFamily);
+  if (record == nullptr) return 1;
   return SecondHalf(*record, WindowSize(record->window), mouse) ? 2 : 1;
 }
 

@@ -33,6 +33,7 @@ class Table {
   const T& operator[](int index) const { return items_[static_cast<size_t>(index - 1)]; }
   // Nullptr for an index outside the table.
   T* At(int index) { return Has(index) ? &(*this)[index] : nullptr; }
+  const T* At(int index) const { return Has(index) ? &(*this)[index] : nullptr; }
 
   // The append rule of every control table: a single placeholder record with
   // no window is reused, otherwise one zero-filled record is added. Returns
@@ -85,20 +86,19 @@ using Callback = void (*)();
 struct TitleButton {
   int width = 0;  // of the design (pixels at 96 DPI); the placement is at the window's scale
   int height = 0;
-  Bytes normalImage;  // PNG
-  Bytes secondImage;  // PNG; the maximise button's restore state
-  Bytes spare;
+  Bytes normalImage;   // PNG
+  Bytes restoreImage;  // PNG; the maximise button's restore state, else empty
   int kind = kTitleClose;
   std::string caption;  // the tooltip
   Callback callback = nullptr;
   float x = 0, y = 0, w = 0, h = 0;  // placement
-  // The two images at their three scales (the second one empty when none),
+  // The two images at their three scales (the restore one empty when none),
   // and the ones for the window's scale decoded once, shared by copies of
   // the record.
   PictureSet normalSet{};
-  PictureSet secondSet{};
+  PictureSet restoreSet{};
   std::shared_ptr<gdiplus::Bitmap> normalPicture;
-  std::shared_ptr<gdiplus::Bitmap> secondPicture;
+  std::shared_ptr<gdiplus::Bitmap> restorePicture;
 };
 
 // (title button index, step 0..8)
@@ -119,12 +119,12 @@ struct ButtonRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
   int kind = kPushButton;
-  int kindValues[6] = {};  // of the picture-button kinds
+  // The size of a picture button's picture, in its own pixels.
+  int pictureWidth = 0;
+  int pictureHeight = 0;
   std::string caption;
-  int spare[2] = {};
-  int checkState = 0;
-  int secondState = 0;
-  std::shared_ptr<gdiplus::Image> image;  // created empty at install
+  int checkState = 0;  // BM_GETCHECK at install, of check boxes and radio buttons
+  std::shared_ptr<gdiplus::Image> image;  // a picture button's picture; empty at install
   std::string fontFace;
   int fontSize = 0;
   int fontStyle = 0;
@@ -133,37 +133,33 @@ struct ButtonRecord {
 struct EditRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int focused = 0;
-  int spare1 = 0;
-  int buttonDown = 0;
-  int spare2 = 0;
-  int spare3 = 0;
+  bool focused = false;
+  bool buttonDown = false;  // the left button went down in it and is not up yet
 };
 
 struct ComboRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int focused = 0;
-  int spare = 0;
+  bool focused = false;
 };
 
 struct ListControlRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int focused = 0;
-  int hot = 0;
-  int arrowKeyHeld = 0;
+  bool focused = false;
+  bool hot = false;
+  bool arrowKeyHeld = false;
 };
 
 struct HeaderRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int mouseInside = 0;
-  int hotItem = 0;
+  bool mouseInside = false;
+  int hotItem = 0;  // 1-based; 0 none
   int previousHotItem = 0;
-  int buttons = 0;
+  bool itemsAreButtons = false;  // HDS_BUTTONS
   int pressedItem = 0;
-  int buttonDown = 0;
+  bool buttonDown = false;
   std::string fontFace;
   int fontSize = 0;
   int fontStyle = 0;
@@ -173,25 +169,25 @@ struct HeaderRecord {
 struct TrackbarRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int vertical = 0;
+  bool vertical = false;
   int ticks = 1;  // 0 top/left, 1 bottom/right, 2 both, 3 none
-  int hot = 0;
-  int selectionRange = 0;
+  bool hot = false;
+  bool selectionRange = false;
 };
 
 struct ProgressRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int vertical = 0;
+  bool vertical = false;
 };
 
 struct UpDownRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  int hot = 0;
+  bool hot = false;
   int hotHalf = 0;  // 1 up/left, 2 down/right
-  int pressed = 0;
-  int horizontal = 0;
+  bool pressed = false;
+  bool horizontal = false;
   LPARAM lastMouse = 0;
 };
 
@@ -205,9 +201,9 @@ struct ContainerRecord {
   HWND window = nullptr;
   COLORREF colour = 0;
   int alpha = 255;
-  int secondValue = 0;
+  int callerValue = 0;  // the second value the caller gave; no painter reads it
   WNDPROC previousProc = nullptr;
-  int groupBox = 0;
+  bool groupBox = false;
   int option = 1;
   std::string fontFace;
   int fontSize = 0;
@@ -230,29 +226,30 @@ enum HotKind : int {
 struct WindowRecord {
   HWND window = nullptr;
   int titleHeight = 25;
-  int helpButton = 0;
-  int mainMenuButton = 0;
-  int minimiseButton = 0;
-  int maximiseButton = 0;
-  int closeButton = 1;
-  int caption = 1;
-  int titleGloss = 0;
+  bool helpButton = false;
+  bool mainMenuButton = false;
+  bool minimiseButton = false;
+  bool maximiseButton = false;
+  bool closeButton = true;
+  bool caption = true;  // the icon and the window text in the title bar
+  bool titleGloss = false;
   WNDPROC previousProc = nullptr;
   Bytes ownImage;  // empty: the global background image is used
   int backgroundMode = 0;
   COLORREF representativeColour = 0;
   Table<TitleButton> titleButtons;
   int stripLeft = 0, stripTop = 0, stripWidth = 0, stripHeight = 22;
-  HGDIOBJ cache2Original = nullptr;
-  HBITMAP cache2Bitmap = nullptr;
-  HGDIOBJ cache3Original = nullptr;
-  HBITMAP cache3Bitmap = nullptr;
-  int maximised = 0;
-  int minimised = 0;
+  // The first objects and the bitmaps of the title band and caption caches.
+  HGDIOBJ titleBandOriginal = nullptr;
+  HBITMAP titleBandBitmap = nullptr;
+  HGDIOBJ captionOriginal = nullptr;
+  HBITMAP captionBitmap = nullptr;
+  bool maximised = false;
+  bool minimised = false;
   int minTrackWidth = 200, minTrackHeight = 150;
   int workWidth = 0, workHeight = 0;
-  int resize = 1;
-  int titleBar = 1;
+  bool resize = true;
+  bool titleBar = true;
   COLORREF titleColour = 0x00FFFFFF;
   COLORREF titleShadowColour = 0x00808080;
   std::string titleFace = "宋体";
@@ -260,15 +257,17 @@ struct WindowRecord {
   int titleFontStyle = 1;
   int lastHotButton = 0;
   int hotKind = 0;
-  LONG_PTR hotValue = 0;  // per family; for edits the hot edit's parent
+  HWND hotParent = nullptr;  // of a hot edit or combo box
   Callback helpCallback = nullptr;
   Callback mainMenuCallback = nullptr;
   gdiplus::ToolTipHelper tooltip;
+  // The frame layout values and the text style of frame items (which the
+  // application does not use).
   int frameLayout[4] = {};
-  int secondStyle = 0;
-  COLORREF secondColour = 0x00FFFFFF;
-  std::string secondFace = "宋体";
-  int secondSize = 12;
+  int frameTextStyle = 0;
+  COLORREF frameTextColour = 0x00FFFFFF;
+  std::string frameTextFace = "宋体";
+  int frameTextSize = 12;
   Table<ButtonRecord> buttons;
   Table<EditRecord> edits;
   Table<ListControlRecord> listControls;
@@ -278,16 +277,19 @@ struct WindowRecord {
   Table<UpDownRecord> upDowns;
   Table<HeaderRecord> headers;
   Table<GenericControlRecord> genericControls;
-  int redrawNeeded = 1;
-  HDC cacheDc1 = nullptr, cacheDc2 = nullptr, cacheDc3 = nullptr;
+  bool redrawNeeded = true;
+  // Memory DCs: the last full rendering of the window (background, frame and
+  // title bar; the source of every background snapshot), and clean copies of
+  // its title band and of its caption area.
+  HDC frameCache = nullptr, titleBandCache = nullptr, captionCache = nullptr;
   int previousHot = 0, currentHot = 0;
   int tooltipButtons = 0;
   Table<ContainerRecord> containers;
-  int attached = 0;
-  int mouseTracking = 0;
+  bool attached = false;
+  bool mouseTracking = false;  // from WM_MOUSEHOVER until WM_MOUSELEAVE
   FadeRecord fadeIn;
   FadeRecord fadeOut;
-  int animationTimer = 0;
+  bool animationTimer = false;
   // Frame items handed to AttachWindow: the application gives none, so only
   // their count is kept.
   int frameItemCount = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/gdi_handles.h"
 #include "framework/properties.h"
 #include "framework/skin_framework.h"
 #include "gdiplus/brushes.h"
@@ -14,7 +15,7 @@ namespace framework {
 
 int FindWindowNumber(const SkinFramework& framework, HWND window) {
   if (window == nullptr) return 0;
-  return framework.windows.Find(window);
+  return framework.NumberOf(window);
 }
 
 int FindOwnerWindowNumber(const SkinFramework& framework, HWND window) {
@@ -30,12 +31,8 @@ Metrics MetricsOf(const SkinFramework& framework, HWND control) {
   int n = FindWindowNumber(framework, control);
   if (n == 0) n = ReadIntProp(control, kOwnerNumberKey);
   if (n == 0) n = ReadIntProp(control, kGenericOwnerKey);
-  const WindowRecord* record =
-      n >= 1 && n <= framework.windows.Count() ? &framework.windows[n] : nullptr;
-  if (record == nullptr) {
-    n = FindOwnerWindowNumber(framework, control);
-    record = n != 0 ? &framework.windows[n] : nullptr;
-  }
+  const WindowRecord* record = framework.Window(n);
+  if (record == nullptr) record = framework.Window(FindOwnerWindowNumber(framework, control));
   return record != nullptr ? record->metrics : design;
 }
 
@@ -51,12 +48,16 @@ bool TextEquals(const char* a, const char* b) {
   return std::strcmp(a, b) == 0;
 }
 
+bool IsClass(HWND window, const char* name) {
+  return TextEquals(ClassNameOf(window).c_str(), name);
+}
+
 bool TakenByFramework(HWND control) {
   return ReadProp(control, kPreviousProcKey) != 0;
 }
 
 bool IsOwnerDrawnListBox(HWND window) {
-  if (!TextEquals(ClassNameOf(window).c_str(), "ListBox")) return false;
+  if (!IsClass(window, "ListBox")) return false;
   LONG style = GetWindowLongA(window, GWL_STYLE);
   return (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }
@@ -67,8 +68,43 @@ gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha) {
          (static_cast<gdiplus::ARGB>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
+gdiplus::ARGB Colour(COLORREF colour, int alpha) {
+  return ToArgb(colour, alpha, 1);
+}
+
+bool VerticalGradient(gdiplus::LinearGradientBrush& brush, float x, float y, float width,
+                      float height, gdiplus::ARGB top, gdiplus::ARGB bottom) {
+  constexpr int kVerticalMode = 1;  // LinearGradientModeVertical
+  const gdiplus::RectF area{x, y - 1, width, height + 2};
+  return brush.CreateFromRect(area, top, bottom, kVerticalMode);
+}
+
+bool GradientAlong(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
+                   gdiplus::ARGB first, gdiplus::ARGB second, float overhang) {
+  const float d = overhang;
+  const gdiplus::PointF from =
+      downwards ? gdiplus::PointF{rect.X, rect.Y - d} : gdiplus::PointF{rect.X - d, rect.Y};
+  const gdiplus::PointF to = downwards ? gdiplus::PointF{rect.X, rect.Y + rect.Height + d}
+                                       : gdiplus::PointF{rect.X + rect.Width + d, rect.Y};
+  return brush.Create(from, to, first, second);
+}
+
+std::string WindowText(HWND window) {
+  if (window == nullptr) return {};
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
 void LeaveHot(WindowRecord& window, int kind, int index) {
   if (window.hotKind == kind && window.previousHot == index) window.previousHot = 0;
+}
+
+bool IsHotControl(const WindowRecord& window, int kind, int index) {
+  return window.hotKind == kind && window.previousHot != 0 && window.previousHot == index;
 }
 
 namespace {
@@ -105,7 +141,7 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
     return nullptr;
   }
   HGDIOBJ previous = SelectObject(dc, bitmap);
-  framework.snapshots.push_back(SnapshotEntry{dc, bitmap, previous});
+  framework.Snapshots().Add(dc, bitmap, previous);
 
   // A container with a background template is the source for what it holds.
   HWND parent = GetParent(control);
@@ -122,8 +158,8 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
   }
   if (source == nullptr) {
     WindowRecord* record = framework.Window(CacheWindowOf(framework, control));
-    if (record != nullptr && record->cacheDc1 != nullptr) {
-      source = record->cacheDc1;
+    if (record != nullptr && record->frameCache != nullptr) {
+      source = record->frameCache;
       offset = record->window == control ? POINT{0, 0} : OffsetInWindow(control, record->window);
     }
   }
@@ -133,14 +169,32 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
 }
 
 void ReleaseSnapshot(SkinFramework& framework, HDC snapshot) {
-  auto& list = framework.snapshots;
-  auto it = std::find_if(list.begin(), list.end(),
-                         [snapshot](const SnapshotEntry& e) { return e.dc == snapshot; });
-  if (it == list.end()) return;
+  framework.Snapshots().Release(snapshot);
+}
+
+std::vector<SnapshotRegistry::Entry>::iterator SnapshotRegistry::Find(HDC dc) {
+  return std::find_if(entries_.begin(), entries_.end(),
+                      [dc](const Entry& entry) { return entry.dc == dc; });
+}
+
+bool SnapshotRegistry::Release(HDC dc) {
+  const auto it = Find(dc);
+  if (it == entries_.end()) return false;
   SelectObject(it->dc, it->previous);
   DeleteObject(it->bitmap);
   DeleteDC(it->dc);
-  list.erase(it);
+  entries_.erase(it);
+  return true;
+}
+
+HBITMAP SnapshotRegistry::TakeBitmap(HDC dc) {
+  const auto it = Find(dc);
+  if (it == entries_.end()) return nullptr;
+  const HBITMAP bitmap = it->bitmap;
+  SelectObject(it->dc, it->previous);
+  DeleteDC(it->dc);
+  entries_.erase(it);
+  return bitmap;
 }
 
 namespace {
@@ -149,7 +203,7 @@ void FillVeil(SkinFramework& framework, HDC dc, int width, int height) {
   gdiplus::Graphics graphics;
   if (!graphics.FromHDC(dc)) return;
   gdiplus::SolidBrush white;
-  white.Create(ToArgb(0x00FFFFFF, framework.veilAlpha, 1));
+  white.Create(ToArgb(0x00FFFFFF, framework.VeilAlpha(), 1));
   graphics.FillRectangleI(white, 0, 0, width, height);
 }
 
@@ -161,22 +215,20 @@ void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget
   int width = windowRect.right - windowRect.left;
   int height = windowRect.bottom - windowRect.top;
   RECT rect{0, 0, width, height};
-  HDC snapshot = TakeBackgroundSnapshot(framework, control, rect);
-  if (snapshot == nullptr) return;
-  FillVeil(framework, snapshot, width, height);
+  const Snapshot snapshot(framework, control, rect);
+  if (snapshot.dc() == nullptr) return;
+  FillVeil(framework, snapshot.dc(), width, height);
   if (useTarget) {
     // The given DC is the erase DC of the client area, whose origin lies
     // inside the control's edges.
     POINT origin{0, 0};
     ClientToScreen(control, &origin);
-    BitBlt(target, windowRect.left - origin.x, windowRect.top - origin.y, width, height, snapshot,
-           0, 0, SRCCOPY);
+    BitBlt(target, windowRect.left - origin.x, windowRect.top - origin.y, width, height,
+           snapshot.dc(), 0, 0, SRCCOPY);
   } else {
-    HDC windowDc = GetWindowDC(control);
-    BitBlt(windowDc, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);
-    ReleaseDC(control, windowDc);
+    const WindowDc windowDc(control, WindowDc::Area::kWhole);
+    BitBlt(windowDc.get(), 0, 0, width, height, snapshot.dc(), 0, 0, SRCCOPY);
   }
-  ReleaseSnapshot(framework, snapshot);
 }
 
 HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control) {
@@ -193,14 +245,42 @@ HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control) {
   if (snapshot == nullptr) return nullptr;
   FillVeil(framework, snapshot, client.right, client.bottom);
   // Hand the bitmap over: the snapshot's DC goes, its bitmap stays.
-  auto& list = framework.snapshots;
-  auto it = std::find_if(list.begin(), list.end(),
-                         [snapshot](const SnapshotEntry& e) { return e.dc == snapshot; });
-  HBITMAP bitmap = it->bitmap;
-  SelectObject(it->dc, it->previous);
-  DeleteDC(it->dc);
-  list.erase(it);
-  return bitmap;
+  return framework.Snapshots().TakeBitmap(snapshot);
+}
+
+bool EditNeedsVeilAgain(UINT code) {
+  return code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+}
+
+void ReleaseColourObjects(HWND control) {
+  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
+  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
+  if (brush != nullptr) DeleteObject(brush);
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  WriteProp(control, kColourBrushKey, 0);
+  WriteProp(control, kColourBitmapKey, 0);
+}
+
+LRESULT AnswerWithVeil(SkinFramework& framework, HDC dc, HWND control) {
+  SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+  SetBkMode(dc, TRANSPARENT);
+  ReleaseColourObjects(control);
+  HBITMAP bitmap = MakeVeilBitmap(framework, control);
+  HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
+  WriteHandleProp(control, kColourBrushKey, brush);
+  WriteHandleProp(control, kColourBitmapKey, bitmap);
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+LRESULT AnswerWithNoBrush(HDC dc, HWND control) {
+  SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
+  SetBkMode(dc, TRANSPARENT);
+  // The bitmap of an earlier veil stays until the next veil or the end.
+  HGDIOBJ old = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
+  if (old != nullptr) DeleteObject(old);
+  HGDIOBJ empty = GetStockObject(NULL_BRUSH);
+  WriteHandleProp(control, kColourBrushKey, empty);
+  return reinterpret_cast<LRESULT>(empty);
 }
 
 gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float height, int cornerSize) {
@@ -218,19 +298,15 @@ gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float heigh
 FontDescription DescribeFont(HWND control) {
   FontDescription description;
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-  HDC dc = GetDC(control);
+  const WindowDc dc(control, WindowDc::Area::kClient);
   gdiplus::Font gpFont;
-  bool made = font != nullptr ? gpFont.FromHFont(dc, font) : gpFont.FromDC(dc);
+  bool made = font != nullptr ? gpFont.FromHFont(dc.get(), font) : gpFont.FromDC(dc.get());
   if (made) {
-    gdiplus::FontFamily family;
-    if (gpFont.GetFamily(&family)) {
-      description.face = family.GetFamilyName();
-      family.Delete();
-    }
+    FontFamilyOf family(gpFont);
+    if (family.get() != nullptr) description.face = family.get()->GetFamilyName();
     description.size = static_cast<int>(gpFont.GetSize());
     description.style = gpFont.GetStyle();
   }
-  ReleaseDC(control, dc);
   return description;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/metrics.h"
+#include "gdiplus/brushes.h"
 #include "gdiplus/flat_api.h"
 #include "gdiplus/font.h"
 #include "gdiplus/graphics_path.h"
@@ -26,6 +27,8 @@ std::string ClassNameOf(HWND window);
 Metrics MetricsOf(const SkinFramework& framework, HWND control);
 // Byte-wise, case-sensitive; a null text equals an empty one.
 bool TextEquals(const char* a, const char* b);
+// Whether the window's class name is `name` (compared as TextEquals does).
+bool IsClass(HWND window, const char* name);
 bool IsOwnerDrawnListBox(HWND window);
 // Whether the framework subclassed the control already (for a family or as
 // a container): taken again, its keys would be overwritten and its
@@ -33,11 +36,30 @@ bool IsOwnerDrawnListBox(HWND window);
 bool TakenByFramework(HWND control);
 // COLORREF and alpha to GDI+ ARGB; without useAlpha the colour is opaque.
 gdiplus::ARGB ToArgb(COLORREF colour, int alpha, int useAlpha);
+// The same at `alpha`, always.
+gdiplus::ARGB Colour(COLORREF colour, int alpha);
+
+// The gradient brushes of the painters, from one colour to the other down a
+// rectangle (or across it), reaching `overhang` past both ends so that the
+// tiled brush never wraps its far colour onto the first or last row. A brush
+// made from the rectangle itself (VerticalGradient, a pixel past both ends)
+// and one made from two points (GradientAlong) are not the same brush: they
+// differ in a few pixels under GDI+. Buttons, boxes and combo boxes are drawn
+// with the first; bars, headers and the title buttons with the second.
+bool VerticalGradient(gdiplus::LinearGradientBrush& brush, float x, float y, float width,
+                      float height, gdiplus::ARGB top, gdiplus::ARGB bottom);
+bool GradientAlong(gdiplus::LinearGradientBrush& brush, const gdiplus::RectF& rect, bool downwards,
+                   gdiplus::ARGB first, gdiplus::ARGB second, float overhang = 0.5f);
+
+// The window's text (empty when it has none).
+std::string WindowText(HWND window);
 
 // The mouse has left control `index` of hot-control kind `kind`: it stops
 // being the window's hot control, unless another has taken that place since
 // (the leave is posted after the move into the next control).
 void LeaveHot(WindowRecord& window, int kind, int index);
+// Whether control `index` of hot-control kind `kind` is the window's hot control.
+bool IsHotControl(const WindowRecord& window, int kind, int index);
 
 // A memory DC holding what lies behind `control` over `rect` (control window
 // coordinates): a part of cache DC 1 of its window, or of its container's
@@ -51,6 +73,8 @@ class Snapshot {
  public:
   Snapshot(SkinFramework& framework, HWND control, const RECT& area)
       : framework_(framework), dc_(TakeBackgroundSnapshot(framework, control, area)) {}
+  // Takes over a snapshot made elsewhere (MakeVeilDC).
+  Snapshot(SkinFramework& framework, HDC taken) : framework_(framework), dc_(taken) {}
   ~Snapshot() {
     if (dc_ != nullptr) ReleaseSnapshot(framework_, dc_);
   }
@@ -68,6 +92,18 @@ class Snapshot {
 void PaintVeil(SkinFramework& framework, HWND control, HDC target, int useTarget);
 // The veiled background of the control's client area; the caller owns it.
 HBITMAP MakeVeilBitmap(SkinFramework& framework, HWND control);
+
+// The answers to a child's WM_CTLCOLOR* message in translucent mode: its
+// text colour ("Kj_Ztys") on a transparent background, over the veiled
+// background as a pattern brush, or over no brush at all. The brush (and the
+// bitmap behind it) stays with the control in "Kj_dxjb" and "Kj_wtjb" until
+// the next answer replaces it or ReleaseColourObjects frees it.
+LRESULT AnswerWithVeil(SkinFramework& framework, HDC dc, HWND control);
+LRESULT AnswerWithNoBrush(HDC dc, HWND control);
+void ReleaseColourObjects(HWND control);
+// An edit's notifications after which its veiled background is painted again
+// (scrolled, changed).
+bool EditNeedsVeilAgain(UINT code);
 
 // A closed figure of four corner arcs; the corner size is clamped to 1..100.
 gdiplus::GraphicsPath RoundedRectPath(float x, float y, float width, float height, int cornerSize);

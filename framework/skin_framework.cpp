@@ -6,10 +6,13 @@
 
 #include "data/pictures/pictures.h"
 #include "framework/buttons.h"
+#include "framework/control_window.h"
 #include "framework/dpi.h"
 #include "framework/drawing_helpers.h"
 #include "framework/edits.h"
 #include "framework/frame.h"
+#include "framework/gdi_handles.h"
+#include "framework/headers.h"
 #include "framework/list_controls.h"
 #include "framework/pictures.h"
 #include "framework/properties.h"
@@ -39,23 +42,12 @@ TitleButton MakeTitleButton(const ButtonDescription& description) {
   button.normalSet = description.pictures;
   const Picture second = description.second.scales[0];
   if (second.bytes != nullptr) {
-    button.secondImage.assign(second.bytes, second.bytes + second.size);
-    button.secondSet = description.second;
+    button.restoreImage.assign(second.bytes, second.bytes + second.size);
+    button.restoreSet = description.second;
   }
   button.kind = description.kind;
   button.caption = description.caption;
   return button;
-}
-
-// The colour brush and its bitmap a control got for WM_CTLCOLOR*, deleted
-// once and forgotten.
-void ReleaseColourObjects(HWND control) {
-  HGDIOBJ brush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
-  HGDIOBJ bitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
-  if (brush != nullptr) DeleteObject(brush);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  WriteProp(control, kColourBrushKey, 0);
-  WriteProp(control, kColourBitmapKey, 0);
 }
 
 BOOL CALLBACK ReleaseChildColours(HWND child, LPARAM) {
@@ -72,7 +64,7 @@ void SetProgramFramework(SkinFramework* framework) {
   programFramework = framework;
 }
 
-SkinFramework::SkinFramework() : defaultBackgroundColour(GetSysColor(COLOR_BTNFACE)) {}
+SkinFramework::SkinFramework() : defaultBackgroundColour_(GetSysColor(COLOR_BTNFACE)) {}
 
 SkinFramework::~SkinFramework() {
   StopDrawing();
@@ -81,45 +73,45 @@ SkinFramework::~SkinFramework() {
 
 void SkinFramework::StopDrawing() {
   // GDI+ objects must go before GDI+ itself.
-  globalPicture.reset();
-  for (WindowRecord& record : windows) {
+  globalPicture_.reset();
+  for (WindowRecord& record : windows_) {
     record.ownPicture.reset();
     for (TitleButton& button : record.titleButtons) {
       button.normalPicture.reset();
-      button.secondPicture.reset();
+      button.restorePicture.reset();
     }
     for (ButtonRecord& button : record.buttons) button.image.reset();
   }
-  if (gdiplusToken != 0) gdiplus::StopGdiplus(gdiplusToken, 1);
-  gdiplusToken = 0;
+  if (gdiplusToken_ != 0) gdiplus::StopGdiplus(gdiplusToken_, 1);
+  gdiplusToken_ = 0;
 }
 
 void SkinFramework::StartUp() {
-  gdiplusToken = gdiplus::StartGdiplus(1);
+  gdiplusToken_ = gdiplus::StartGdiplus(1);
   HINSTANCE module = GetModuleHandleA(nullptr);
-  iconName = MAKEINTRESOURCEA(129);
-  if (FindResourceA(module, iconName, RT_GROUP_ICON) == nullptr) iconName = "DEFAULT_ICON";
-  if (FindResourceA(module, iconName, RT_GROUP_ICON) == nullptr) iconName = nullptr;
-  enabled = 1;
-  veilAlpha = 160;
-  accentColour = 0x00DDCA22;
+  iconName_ = MAKEINTRESOURCEA(129);
+  if (FindResourceA(module, iconName_, RT_GROUP_ICON) == nullptr) iconName_ = "DEFAULT_ICON";
+  if (FindResourceA(module, iconName_, RT_GROUP_ICON) == nullptr) iconName_ = nullptr;
+  enabled_ = true;
+  veilAlpha_ = 160;
+  accentColour_ = 0x00DDCA22;
 }
 
 CarriedIcon SkinFramework::LoadCaptionIcon(int box) const {
   const HMODULE module = GetModuleHandleA(nullptr);
-  const int size = CarriedIconSize(module, iconName, box);
+  const int size = CarriedIconSize(module, iconName_, box);
   if (size == 0) return {};
   const auto icon =
-      static_cast<HICON>(LoadImageA(module, iconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+      static_cast<HICON>(LoadImageA(module, iconName_, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
   return icon != nullptr ? CarriedIcon{icon, size} : CarriedIcon{};
 }
 
-void SkinFramework::Settings(int enabledFlag, std::optional<int> veilAlphaValue,
-                             std::optional<int> controlFrameValue) {
-  enabled = enabledFlag;
-  translucent = veilAlphaValue ? 1 : 0;
-  veilAlpha = veilAlphaValue.value_or(160);
-  controlFrame = controlFrameValue.value_or(1);
+void SkinFramework::Settings(bool enabled, std::optional<int> veilAlpha,
+                             std::optional<bool> controlFrame) {
+  enabled_ = enabled;
+  translucent_ = veilAlpha.has_value();
+  veilAlpha_ = veilAlpha.value_or(160);
+  controlFrame_ = controlFrame.value_or(true);
 }
 
 WindowRecord* SkinFramework::WindowOf(HWND window) {
@@ -135,18 +127,18 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
   WindowRecord record;
   record.window = window;
   record.designTitleHeight = options.titleHeight < 25 ? 25 : options.titleHeight;
-  record.helpButton = options.helpButton.value_or(0);
-  record.mainMenuButton = options.mainMenuButton.value_or(0);
-  record.minimiseButton = (style & WS_MINIMIZEBOX) ? 1 : 0;
-  record.maximiseButton = (style & WS_MAXIMIZEBOX) ? 1 : 0;
-  record.closeButton = 1;
-  record.caption = options.caption.value_or(1);
-  record.titleGloss = options.titleGloss.value_or(0);
-  record.backgroundMode = options.backgroundMode.value_or(defaultBackgroundMode);
+  record.helpButton = options.helpButton.value_or(false);
+  record.mainMenuButton = options.mainMenuButton.value_or(false);
+  record.minimiseButton = (style & WS_MINIMIZEBOX) != 0;
+  record.maximiseButton = (style & WS_MAXIMIZEBOX) != 0;
+  record.closeButton = true;
+  record.caption = options.caption.value_or(true);
+  record.titleGloss = options.titleGloss.value_or(false);
+  record.backgroundMode = options.backgroundMode.value_or(defaultBackgroundMode_);
   record.workWidth = GetSystemMetrics(SM_CXSCREEN);
   record.workHeight = GetSystemMetrics(SM_CYSCREEN);
-  record.resize = options.resize.value_or(1);
-  record.titleBar = options.titleBar.value_or(1);
+  record.resize = options.resize.value_or(true);
+  record.titleBar = options.titleBar.value_or(true);
 
   if (!options.backgroundImage.empty()) {
     record.ownImage = options.backgroundImage;
@@ -170,12 +162,12 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
       MakeTitleButton({38, kTitleClose, "关闭", CloseButtonPictures(), {}}));
   ApplyScale(record, WindowDpi(window));
   record.stripTop = 0;
-  record.stripLeft = client.right - record.metrics.Px(titleStripMargin) - record.stripWidth -
+  record.stripLeft = client.right - record.metrics.Px(titleStripMargin_) - record.stripWidth -
                      record.metrics.stripPadding;
 
   SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
-  const int n = windows.PushBack(std::move(record));
-  WindowRecord& attached = windows[n];
+  const int n = windows_.PushBack(std::move(record));
+  WindowRecord& attached = windows_[n];
 
   attached.tooltip.Create(window, 0);
   for (int k = 1; k <= attached.titleButtons.Count(); ++k) {
@@ -189,16 +181,16 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 
   LayOutTitleButtons(n);
   if (options.frameItemCount > 0) attached.frameItemCount = options.frameItemCount;
-  attached.secondStyle = 0;
-  attached.secondColour = 0x00FFFFFF;
-  attached.secondFace = "宋体";
-  attached.secondSize = 12;
+  attached.frameTextStyle = 0;
+  attached.frameTextColour = 0x00FFFFFF;
+  attached.frameTextFace = "宋体";
+  attached.frameTextSize = 12;
 
   InstallFamilies(n, window);
 
-  WindowRecord& again = windows[n];  // the installs do not grow the window table
-  again.attached = 1;
-  again.redrawNeeded = 1;
+  WindowRecord& again = windows_[n];  // the installs do not grow the window table
+  again.attached = true;
+  again.redrawNeeded = true;
   const LONG_PTR previous =
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
   again.previousProc = reinterpret_cast<WNDPROC>(previous);
@@ -221,9 +213,9 @@ void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
     button.normalPicture = button.normalSet.scales[0].bytes != nullptr
                                ? DecodePictureFor(button.normalSet, m.dpi)
                                : DecodePicture(button.normalImage);
-    button.secondPicture = button.secondSet.scales[0].bytes != nullptr
-                               ? DecodePictureFor(button.secondSet, m.dpi)
-                               : nullptr;
+    button.restorePicture = button.restoreSet.scales[0].bytes != nullptr
+                                ? DecodePictureFor(button.restoreSet, m.dpi)
+                                : nullptr;
   }
   // The padding left of the first button, the gaps, and a pixel of the
   // design past the client area's right edge.
@@ -275,199 +267,217 @@ LRESULT CALLBACK SkinFramework::WindowProc(HWND window, UINT message, WPARAM wPa
                              : DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT SkinFramework::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
 LRESULT SkinFramework::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const int n = ReadIntProp(window, kWindowNumberKey);
-  WindowRecord* record = Window(n);
+  const AttachedState state = FindAttached(*this, window);
+  WindowMessage received{window, message, wParam, lParam, nullptr};
   // A window the framework does not know (or a stale number) only passes on.
-  if (record == nullptr || record->window != window) return PassOn(window, message, wParam, lParam);
-
+  if (state.record == nullptr) {
+    received.previous = ReadHandleProp<WNDPROC>(window, kPreviousProcKey);
+    return received.PassOn();
+  }
   // The record keeps the same previous procedure as "Hw_hProc": passing on
   // through it spares a property look-up on every message.
-  const WNDPROC previous = record->previousProc;
-  auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
-                               : PassOn(window, message, wParam, lParam);
-  };
-  switch (message) {
-    case WM_QUIT:
-      StopDrawing();
-      break;
-    case WM_DESTROY:
-      // The children still exist here: free the colour objects they hold.
-      EnumChildWindows(window, &ReleaseChildColours, 0);
-      break;
-    case WM_NCDESTROY:
-      DetachWindow(window);
-      KillTimer(window, reinterpret_cast<UINT_PTR>(window));
-      break;
-    case WM_SHOWWINDOW:
-      if (wParam == 1) {
-        if (record->minimised) {
-          record->minimised = 0;
-        } else {
-          PAINTSTRUCT paint;
-          HDC dc = BeginPaint(window, &paint);
-          RenderFrame(n, dc, true);
-          EndPaint(window, &paint);
-        }
-      }
-      break;
-    case WM_ERASEBKGND:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
-    case WM_DPICHANGED:
-      return OnDpiChanged(n, window, wParam, lParam);
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      if (record->minimised) {
-        EndPaint(window, &paint);
-        return DefWindowProcA(window, message, wParam, lParam);
-      }
-      if (!record->redrawNeeded && record->cacheDc1 != nullptr) {
-        CopyCache(n, dc);
-      } else {
-        RenderFrame(n, dc, true);
-      }
-      EndPaint(window, &paint);
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_DRAWITEM: {
-      DRAWITEMSTRUCT item{};
-      SIZE_T read = 0;
-      // Owner-drawn list boxes, combo boxes, statics and menu items are the
-      // window's own to draw.
-      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item,
-                            sizeof item, &read) &&
-          read == sizeof item && DrawButtonItem(*this, n, item)) {
-        return TRUE;
-      }
-      break;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-      return OnColour(window, message, wParam, lParam);
-    case WM_ACTIVATEAPP:
-      if (wParam == 0) SHCreateThread(&TrimThread, nullptr, 0, nullptr);
-      break;
-    case WM_COMMAND:
-      OnCommand(wParam, lParam);
-      break;
-    case WM_NOTIFY: {
-      NMHDR header{};
-      SIZE_T read = 0;
-      if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &header,
-                            sizeof header, &read) &&
-          read == sizeof header) {
-        const int code = static_cast<int>(header.code);
-        if (code == -406 || code == -405) InvalidateRect(header.hwndFrom, nullptr, TRUE);
-      }
-      break;
-    }
-    default: {
-      LRESULT result = 0;
-      if (OnFrameMessage(n, window, message, wParam, lParam, &result)) return result;
-      break;
-    }
-  }
-  return passOn();
+  received.previous = state.record->previousProc;
+  return FrameWindow(*this, state, received).Handle();
 }
 
-LRESULT SkinFramework::OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* record = Window(n);
-  if (record == nullptr) return PassOn(window, WM_DPICHANGED, wParam, lParam);
+// --- FrameWindow: the message map of an attached window ---
+
+FrameWindow::FrameWindow(SkinFramework& skin, const AttachedState& state,
+                         const WindowMessage& message)
+    : skin_(skin), n_(state.n), record_(state.record), message_(message) {}
+
+LRESULT FrameWindow::Handle() {
+  static constexpr MessageEntry<FrameWindow> kMap[] = {
+      {WM_QUIT, &FrameWindow::OnQuit},
+      {WM_DESTROY, &FrameWindow::OnDestroy},
+      {WM_NCDESTROY, &FrameWindow::OnNcDestroy},
+      {WM_SHOWWINDOW, &FrameWindow::OnShowWindow},
+      {WM_ERASEBKGND, &FrameWindow::OnEraseBackground},
+      {WM_DPICHANGED, &FrameWindow::OnDpiChanged},
+      {WM_PAINT, &FrameWindow::OnPaint},
+      {WM_DRAWITEM, &FrameWindow::OnDrawItem},
+      {WM_CTLCOLOREDIT, &FrameWindow::OnColour},
+      {WM_CTLCOLORSTATIC, &FrameWindow::OnColour},
+      {WM_CTLCOLORLISTBOX, &FrameWindow::OnColour},
+      {WM_CTLCOLORBTN, &FrameWindow::OnColour},
+      {WM_ACTIVATEAPP, &FrameWindow::OnActivateApp},
+      {WM_COMMAND, &FrameWindow::OnCommand},
+      {WM_NOTIFY, &FrameWindow::OnNotify},
+      {WM_MOUSEMOVE, &FrameWindow::OnMouseMove},
+      {WM_MOUSEHOVER, &FrameWindow::OnMouseHover},
+      {WM_MOUSELEAVE, &FrameWindow::OnMouseLeave},
+      {WM_TIMER, &FrameWindow::OnTimer},
+      {WM_LBUTTONDOWN, &FrameWindow::OnLButtonDown},
+      {WM_LBUTTONUP, &FrameWindow::OnLButtonUp},
+      {WM_LBUTTONDBLCLK, &FrameWindow::OnLButtonDblClk},
+      {WM_SYSCOMMAND, &FrameWindow::OnSysCommand},
+      {WM_QUERYOPEN, &FrameWindow::OnQueryOpen},
+      {WM_GETMINMAXINFO, &FrameWindow::OnGetMinMaxInfo},
+      {WM_WINDOWPOSCHANGED, &FrameWindow::OnWindowPosChanged},
+      {WM_SIZE, &FrameWindow::OnSize},
+      {WM_SETTEXT, &FrameWindow::OnSetText},
+  };
+  const auto handler = HandlerFor(kMap, message_.id);
+  return handler != nullptr ? (this->*handler)() : PassOn();
+}
+
+bool FrameWindow::Refind() {
+  const AttachedState again = FindAttached(skin_, hwnd());
+  n_ = again.n;
+  record_ = again.record;
+  return record_ != nullptr;
+}
+
+LRESULT FrameWindow::OnQuit() {
+  skin_.StopDrawing();
+  return PassOn();
+}
+
+// The children still exist here: free the colour objects they hold.
+LRESULT FrameWindow::OnDestroy() {
+  EnumChildWindows(hwnd(), &ReleaseChildColours, 0);
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnNcDestroy() {
+  skin_.DetachWindow(hwnd());
+  KillTimer(hwnd(), reinterpret_cast<UINT_PTR>(hwnd()));
+  return PassOn();
+}
+
+// Shown: the frame is rendered whole, unless the window only comes back
+// from the taskbar.
+LRESULT FrameWindow::OnShowWindow() {
+  if (message_.wParam == 1) {
+    if (record_->minimised) {
+      record_->minimised = false;
+    } else {
+      const PaintDc dc(hwnd());
+      skin_.RenderFrame(n_, dc.get(), true);
+    }
+  }
+  return PassOn();
+}
+
+LRESULT FrameWindow::OnEraseBackground() {
+  SetBkMode(reinterpret_cast<HDC>(message_.wParam), TRANSPARENT);
+  return 1;
+}
+
+// The cache is copied, or the frame rendered again when it is due.
+LRESULT FrameWindow::OnPaint() {
+  {
+    const PaintDc dc(hwnd());
+    // A minimised window shows nothing.
+    if (!record_->minimised) {
+      if (!record_->redrawNeeded && record_->frameCache != nullptr) {
+        skin_.CopyCache(n_, dc.get());
+      } else {
+        skin_.RenderFrame(n_, dc.get(), true);
+      }
+    }
+  }
+  return Default();
+}
+
+// Owner-drawn list boxes, combo boxes, statics and menu items are the
+// window's own to draw.
+LRESULT FrameWindow::OnDrawItem() {
+  return DrawButtonItemAt(skin_, n_, message_.lParam) ? TRUE : PassOn();
+}
+
+// WM_DPICHANGED: the window now shows at another scale.
+LRESULT FrameWindow::OnDpiChanged() {
+  const HWND window = hwnd();
   // A scale no display has is not believed: the window's own is asked.
-  int dpi = HIWORD(wParam);
+  int dpi = HIWORD(message_.wParam);
   if (!IsPlausibleDpi(dpi)) dpi = WindowDpi(window);
   // The new scale first: the owner's move to the suggested rectangle sends
   // the sizing messages, which lay the title bar out with it. A highlight or
   // fade under way belongs to the buttons' old places.
-  ApplyScale(*record, dpi);
-  ScaleTips(*record);
-  record->redrawNeeded = 1;
-  record->lastHotButton = 0;
-  record->fadeIn = FadeRecord{};
-  record->fadeOut = FadeRecord{};
-  hotTitleButton = 0;
+  skin_.ApplyScale(*record_, dpi);
+  skin_.ScaleTips(*record_);
+  record_->redrawNeeded = true;
+  record_->lastHotButton = 0;
+  record_->fadeIn = FadeRecord{};
+  record_->fadeOut = FadeRecord{};
+  skin_.hotTitleButton_ = 0;
   RECT before{};
   GetWindowRect(window, &before);
-  const LRESULT result = PassOn(window, WM_DPICHANGED, wParam, lParam);
-  n = ReadIntProp(window, kWindowNumberKey);
-  record = Window(n);
-  if (record == nullptr || record->window != window) return result;
+  const LRESULT result = PassOn();
+  if (!Refind()) return result;
   // An owner that leaves the message to the default procedure keeps its
   // size: the window takes the rectangle the system suggests itself.
   RECT after{};
   GetWindowRect(window, &after);
-  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  const auto* suggested = reinterpret_cast<const RECT*>(message_.lParam);
   if (suggested != nullptr && EqualRect(&before, &after) && !EqualRect(&after, suggested)) {
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  LayOutTitleButtons(n);
-  record->redrawNeeded = 1;
+  skin_.LayOutTitleButtons(n_);
+  record_->redrawNeeded = true;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return result;
 }
 
-LRESULT SkinFramework::OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  HDC dc = reinterpret_cast<HDC>(wParam);
-  HWND control = reinterpret_cast<HWND>(lParam);
-  if (!enabled || !translucent) return PassOn(window, message, wParam, lParam);
-  switch (message) {
+// The children's colour messages: in translucent mode they are answered with
+// the veiled background, or with no brush at all.
+LRESULT FrameWindow::OnColour() {
+  HDC dc = reinterpret_cast<HDC>(message_.wParam);
+  HWND control = reinterpret_cast<HWND>(message_.lParam);
+  if (!skin_.Enabled() || !skin_.Translucent()) return PassOn();
+  switch (message_.id) {
     case WM_CTLCOLOREDIT:
-      if (TextEquals(ClassNameOf(GetParent(control)).c_str(), "ComboBox"))
-        return PassOn(window, message, wParam, lParam);
+      if (IsClass(GetParent(control), "ComboBox")) return PassOn();
       [[fallthrough]];
-    case WM_CTLCOLORSTATIC: {
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      ReleaseColourObjects(control);
-      HBITMAP bitmap = MakeVeilBitmap(*this, control);
-      HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-      WriteHandleProp(control, kColourBrushKey, brush);
-      WriteHandleProp(control, kColourBitmapKey, bitmap);
-      return reinterpret_cast<LRESULT>(brush);
-    }
+    case WM_CTLCOLORSTATIC:
+      return AnswerWithVeil(skin_, dc, control);
     case WM_CTLCOLORLISTBOX:
-      if (!TextEquals(ClassNameOf(control).c_str(), "ListBox") || IsOwnerDrawnListBox(control))
-        return PassOn(window, message, wParam, lParam);
+      if (!IsClass(control, "ListBox") || IsOwnerDrawnListBox(control)) return PassOn();
       [[fallthrough]];
-    default: {
-      SetTextColor(dc, static_cast<COLORREF>(ReadProp(control, kTextColourKey)));
-      SetBkMode(dc, TRANSPARENT);
-      HGDIOBJ old = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
-      if (old != nullptr) DeleteObject(old);
-      HGDIOBJ empty = GetStockObject(NULL_BRUSH);
-      WriteHandleProp(control, kColourBrushKey, empty);
-      return reinterpret_cast<LRESULT>(empty);
-    }
+    default:
+      return AnswerWithNoBrush(dc, control);
   }
 }
 
-void SkinFramework::OnCommand(WPARAM wParam, LPARAM lParam) {
-  HWND control = reinterpret_cast<HWND>(lParam);
-  if (!translucent || !enabled || control == nullptr) return;
-  const UINT code = HIWORD(wParam);
+// Every deactivation trims the working set on a thread of its own.
+LRESULT FrameWindow::OnActivateApp() {
+  if (message_.wParam == 0) SHCreateThread(&SkinFramework::TrimThread, nullptr, 0, nullptr);
+  return PassOn();
+}
+
+// A child whose content changed shows the veiled background again under it.
+LRESULT FrameWindow::OnCommand() {
+  HWND control = reinterpret_cast<HWND>(message_.lParam);
+  if (!skin_.Translucent() || !skin_.Enabled() || control == nullptr) return PassOn();
+  const UINT code = HIWORD(message_.wParam);
   const std::string name = ClassNameOf(control);
   bool repaint = false;
   if (TextEquals(name.c_str(), "Edit")) {
-    repaint = code == EN_HSCROLL || code == EN_VSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+    repaint = EditNeedsVeilAgain(code);
   } else if (TextEquals(name.c_str(), "ListBox")) {
     repaint = code == 1 || code == 3;
   } else if (TextEquals(name.c_str(), "ComboBox")) {
     repaint = code == 4 || code == 1;
   }
   if (repaint) InvalidateRect(control, nullptr, TRUE);
+  return PassOn();
+}
+
+// A tree view whose item expanded is painted again.
+LRESULT FrameWindow::OnNotify() {
+  NMHDR header{};
+  SIZE_T read = 0;
+  if (ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(message_.lParam),
+                        &header, sizeof header, &read) &&
+      read == sizeof header) {
+    const int code = static_cast<int>(header.code);
+    if (code == -406 || code == -405) InvalidateRect(header.hwndFrom, nullptr, TRUE);
+  }
+  return PassOn();
 }
 
 void SkinFramework::RunTitleButton(int n, int index) {
@@ -481,19 +491,19 @@ void SkinFramework::RunTitleButton(int n, int index) {
       SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
     case kTitleMaximise:
-      record->redrawNeeded = 1;
+      record->redrawNeeded = true;
       if (record->maximised) {
-        record->minimised = 0;
-        record->maximised = 0;
+        record->minimised = false;
+        record->maximised = false;
         SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       } else {
-        record->maximised = 1;
-        record->minimised = 0;
+        record->maximised = true;
+        record->minimised = false;
         SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
       }
       break;
     case kTitleMinimise:
-      record->minimised = 1;
+      record->minimised = true;
       SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
     case kTitleHelp:
@@ -542,48 +552,39 @@ int SkinFramework::AddTitleButton(HWND window, const uint8_t* png, uint32_t size
   record->lastHotButton = 0;
   record->fadeIn = FadeRecord{};
   record->fadeOut = FadeRecord{};
-  hotTitleButton = 0;
+  hotTitleButton_ = 0;
   // One more tool; the layout gives every tool its button's place and text.
   record->tooltip.AddTool(RECT{}, caption != nullptr ? caption : "",
                           static_cast<UINT_PTR>(buttons.Count()));
   record->tooltipButtons = buttons.Count();
   LayOutTitleButtons(n);
-  record->redrawNeeded = 1;
+  record->redrawNeeded = true;
   InvalidateRect(window, nullptr, FALSE);
   return index;
 }
 
 void SkinFramework::ReleaseCaches(WindowRecord& record) {
   HWND window = record.window;
-  if (record.cacheDc1 != nullptr) {
+  if (record.frameCache != nullptr) {
     // What comes out of the DC is the bitmap kept in "Ck_wtjbdx": deleted once.
     HGDIOBJ original = ReadHandleProp<HGDIOBJ>(window, kCacheOriginalKey);
-    HGDIOBJ out = original != nullptr ? SelectObject(record.cacheDc1, original) : nullptr;
+    HGDIOBJ out = original != nullptr ? SelectObject(record.frameCache, original) : nullptr;
     HGDIOBJ kept = ReadHandleProp<HGDIOBJ>(window, kCacheBitmapKey);
-    DeleteDC(record.cacheDc1);
+    DeleteDC(record.frameCache);
     if (kept != nullptr) DeleteObject(kept);
     if (out != nullptr && out != kept && out != original) DeleteObject(out);
     WriteProp(window, kCacheOriginalKey, 0);
     WriteProp(window, kCacheBitmapKey, 0);
-    record.cacheDc1 = nullptr;
+    record.frameCache = nullptr;
   }
-  auto release = [](HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
-    if (dc == nullptr) return;
-    if (original != nullptr) SelectObject(dc, original);
-    DeleteDC(dc);
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    dc = nullptr;
-    original = nullptr;
-    bitmap = nullptr;
-  };
-  release(record.cacheDc2, record.cache2Original, record.cache2Bitmap);
-  release(record.cacheDc3, record.cache3Original, record.cache3Bitmap);
+  ReleaseBandCache(record.titleBandCache, record.titleBandOriginal, record.titleBandBitmap);
+  ReleaseBandCache(record.captionCache, record.captionOriginal, record.captionBitmap);
 }
 
 void SkinFramework::DetachWindow(HWND window) {
   const int n = FindWindowNumber(*this, window);
   if (n == 0) return;
-  WindowRecord& record = windows[n];
+  WindowRecord& record = windows_[n];
   for (const EditRecord& edit : record.edits)
     if (edit.window != nullptr) ReleaseColourObjects(edit.window);
   ReleaseCaches(record);
@@ -594,13 +595,13 @@ void SkinFramework::DetachWindow(HWND window) {
       SendMessageA(record.tooltip.Window(), WM_SETFONT, 0, FALSE);
     DeleteObject(record.tipFont);
   }
-  windows.Remove(n);
+  windows_.Remove(n);
   Renumber();
 }
 
 void SkinFramework::Renumber() {
-  for (int i = 1; i <= windows.Count(); ++i) {
-    WindowRecord& record = windows[i];
+  for (int i = 1; i <= windows_.Count(); ++i) {
+    WindowRecord& record = windows_[i];
     WriteProp(record.window, kWindowNumberKey, i);
     auto mark = [i](const auto& table) {
       for (const auto& entry : table)
@@ -622,7 +623,7 @@ void SkinFramework::Renumber() {
 
 void SkinFramework::SetControlTextColour(HWND control, COLORREF colour) {
   if (control == nullptr) return;
-  if (TextEquals(ClassNameOf(control).c_str(), "ComboBox")) {
+  if (IsClass(control, "ComboBox")) {
     control = FindWindowExA(control, nullptr, "Edit", nullptr);
     if (control == nullptr) return;
   }

@@ -17,23 +17,40 @@ namespace framework {
 // default.
 struct AttachOptions {
   int titleHeight = 25;
-  std::optional<int> titleBar;    // default 1
-  std::optional<int> resize;      // default 1
-  std::optional<int> helpButton;  // default 0
-  std::optional<int> mainMenuButton;
-  std::optional<int> caption;     // default 1
-  std::optional<int> titleGloss;  // default 0
+  std::optional<bool> titleBar;    // default true
+  std::optional<bool> resize;      // default true
+  std::optional<bool> helpButton;  // default false
+  std::optional<bool> mainMenuButton;
+  std::optional<bool> caption;     // default true
+  std::optional<bool> titleGloss;  // default false
   int frameItemCount = 0;
   Bytes frameItems;
   Bytes backgroundImage;  // empty: the global background image
   std::optional<int> backgroundMode;
 };
 
-// One memory DC made by TakeBackgroundSnapshot.
-struct SnapshotEntry {
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ previous = nullptr;
+// Every memory DC TakeBackgroundSnapshot made that ReleaseSnapshot has not
+// freed yet, with its bitmap and the object first selected into it.
+class SnapshotRegistry {
+ public:
+  void Add(HDC dc, HBITMAP bitmap, HGDIOBJ previous) { entries_.push_back({dc, bitmap, previous}); }
+  // Frees a snapshot: its first object goes back, its bitmap and the DC are
+  // deleted. False for a DC that is not one.
+  bool Release(HDC dc);
+  // Frees a snapshot's DC but hands its bitmap to the caller, who owns it
+  // from then on; null for a DC that is not one.
+  HBITMAP TakeBitmap(HDC dc);
+  size_t Count() const { return entries_.size(); }
+
+ private:
+  struct Entry {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+  };
+  std::vector<Entry>::iterator Find(HDC dc);
+
+  std::vector<Entry> entries_;
 };
 
 // The drawn framework: its settings, the table of attached windows and the
@@ -47,14 +64,14 @@ class SkinFramework {
   SkinFramework(const SkinFramework&) = delete;
   SkinFramework& operator=(const SkinFramework&) = delete;
 
-  // Program start: GDI+, the program icon (resource 129, else "DEFAULT_ICON"),
+  // Program start: GDI+, the program icon's resource (129, else "DEFAULT_ICON"),
   // the start settings.
   void StartUp();
   // Lets go of every picture, then of GDI+ itself (at WM_QUIT and at the end).
   void StopDrawing();
   // The settings operation: an empty veil alpha turns translucency off.
-  void Settings(int enabledFlag, std::optional<int> veilAlphaValue,
-                std::optional<int> controlFrameValue = std::nullopt);
+  void Settings(bool enabled, std::optional<int> veilAlpha,
+                std::optional<bool> controlFrame = std::nullopt);
   // The set-background operation (image from a file path or from bytes). An
   // accent colour of -1 becomes the default background colour.
   void SetBackground(const char* path, const uint8_t* bytes, uint32_t size,
@@ -84,9 +101,28 @@ class SkinFramework {
   static DWORD WINAPI TrimThread(void* unused);
 
   // Record of window number n; nullptr for 0 or a number past the table.
-  WindowRecord* Window(int n) { return windows.At(n); }
+  WindowRecord* Window(int n) { return windows_.At(n); }
+  const WindowRecord* Window(int n) const { return windows_.At(n); }
   WindowRecord* WindowOf(HWND window);
-  int WindowCount() const { return windows.Count(); }
+  int WindowCount() const { return windows_.Count(); }
+  // The number of the window whose record holds `window`; 0 when none.
+  int NumberOf(HWND window) const { return windows_.Find(window); }
+
+  // --- the settings as they stand ---
+  bool Enabled() const { return enabled_; }
+  bool Translucent() const { return translucent_; }
+  int VeilAlpha() const { return veilAlpha_; }
+  COLORREF AccentColour() const { return accentColour_; }
+  COLORREF DefaultBackgroundColour() const { return defaultBackgroundColour_; }
+  int DefaultBackgroundMode() const { return defaultBackgroundMode_; }
+  bool ControlFrame() const { return controlFrame_; }
+  // Until the first WM_SIZE of an attached window.
+  bool FirstPlacement() const { return firstPlacement_; }
+  const gdiplus::Bitmap* GlobalPicture() const { return globalPicture_.get(); }
+  // The title button under the mouse (shared by all windows), 0 none.
+  int HotTitleButton() const { return hotTitleButton_; }
+  SnapshotRegistry& Snapshots() { return snapshots_; }
+  const SnapshotRegistry& Snapshots() const { return snapshots_; }
 
   // --- frame operations ---
   void ApplyWindowRegion(HWND window);
@@ -114,52 +150,40 @@ class SkinFramework {
   // Repaints every attached window from scratch.
   void RepaintAll();
 
-  // --- settings (one set for the program) ---
-  int enabled = 1;
-  int translucent = 0;
-  int veilAlpha = 160;
-  COLORREF accentColour = 0x00DDCA22;
-  COLORREF defaultBackgroundColour = 0;
-  int defaultBackgroundMode = 0;
-  Bytes globalImage;
-  int controlFrame = 1;
-  int firstPlacement = 1;
-  ULONG_PTR gdiplusToken = 0;
-  // The program icon's resource (nullptr: none).
-  const char* iconName = nullptr;
-  std::vector<SnapshotEntry> snapshots;
-  // The global image decoded once.
-  std::shared_ptr<gdiplus::Bitmap> globalPicture;
-
-  // --- object fields ---
-  int titleStripMargin = 3;
-  int hotTitleButton = 0;
-
-  // The window table; a window's 1-based index is its window number.
-  Table<WindowRecord> windows;
-
  private:
-  LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The message handlers of an attached window work on its state.
+  friend class FrameWindow;
   // The window's metrics, title-bar geometry and pictures for `dpi`.
   void ApplyScale(WindowRecord& record, int dpi);
   // Gives the title buttons' tips the window's scale.
   void ScaleTips(WindowRecord& record);
-  // WM_DPICHANGED: the window now shows at another scale.
-  LRESULT OnDpiChanged(int n, HWND window, WPARAM wParam, LPARAM lParam);
-  LRESULT OnColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCommand(WPARAM wParam, LPARAM lParam);
-  // Title-bar, moving, sizing and maximising messages; true when handled
-  // with *result (otherwise passed on).
-  bool OnFrameMessage(int n, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                      LRESULT* result);
-  void OnMouseMove(int n, HWND window, LPARAM lParam);
-  void OnMouseLeave(int n, HWND window);
-  void OnFadeTick(int n, HWND window);
-  void OnGetMinMaxInfo(int n, LPARAM lParam);
-  void OnWindowPosChanged(int n, HWND window);
   void ReleaseCaches(WindowRecord& record);
   void Renumber();
   void InstallFamilies(int n, HWND window);
+
+  // --- settings (one set for the program) ---
+  bool enabled_ = true;
+  bool translucent_ = false;
+  int veilAlpha_ = 160;
+  COLORREF accentColour_ = 0x00DDCA22;
+  COLORREF defaultBackgroundColour_ = 0;
+  int defaultBackgroundMode_ = 0;
+  Bytes globalImage_;
+  bool controlFrame_ = true;
+  bool firstPlacement_ = true;
+  ULONG_PTR gdiplusToken_ = 0;
+  // The program icon's resource (nullptr: none).
+  const char* iconName_ = nullptr;
+  SnapshotRegistry snapshots_;
+  // The global image decoded once.
+  std::shared_ptr<gdiplus::Bitmap> globalPicture_;
+
+  // --- object fields ---
+  int titleStripMargin_ = 3;
+  int hotTitleButton_ = 0;
+
+  // The window table; a window's 1-based index is its window number.
+  Table<WindowRecord> windows_;
 };
 
 // The program's one framework object (nullptr before start-up and after

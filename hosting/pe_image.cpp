@@ -42,7 +42,7 @@ const char* LoadErrorText(LoadError error) {
     case LoadError::kNoRegion:
       return "no memory region for the image";
     case LoadError::kFixedBaseTaken:
-      return "no relocations, and its preferred base is taken";
+      return "relocations stripped, and its preferred base is taken";
     case LoadError::kBadRelocations:
       return "bad base relocations";
     case LoadError::kBadImports:
@@ -136,7 +136,6 @@ LoadError ReadHeaders(const uint8_t* image, size_t size, uint16_t machine, Image
   out.imageBase = out.pe32Plus ? Read64(opt + 24) : Read32(opt + 28);
   out.sectionAlignment = Read32(opt + 32);
   out.sizeOfImage = Read32(opt + 56);
-  out.dllCharacteristics = Read16(opt + 70);
   uint32_t directoryCount = Read32(opt + (out.pe32Plus ? 108 : 92));
   const uint8_t* dirs = opt + (out.pe32Plus ? 112 : 96);
   // Entries past NumberOfRvaAndSizes are not part of the header.

@@ -26,7 +26,6 @@ constexpr uint32_t kDirectoryCount = 16;
 constexpr uint16_t kFileRelocsStripped = 0x0001;
 constexpr uint16_t kFileExecutable = 0x0002;
 constexpr uint16_t kFileDll = 0x2000;
-constexpr uint16_t kDllDynamicBase = 0x0040;
 
 // Why an image was refused; kNone when it was not.
 enum class LoadError {
@@ -75,7 +74,6 @@ struct ImageHeaders {
   uint16_t machine = 0;
   uint16_t numberOfSections = 0;
   uint16_t characteristics = 0;
-  uint16_t dllCharacteristics = 0;
   bool pe32Plus = false;
   uint32_t addressOfEntryPoint = 0;
   uint64_t imageBase = 0;
@@ -89,17 +87,9 @@ struct ImageHeaders {
     return uint64_t{ntOffset} + NtHeadersSize() + uint64_t{kSectionHeaderSize} * numberOfSections;
   }
   bool IsDll() const { return (characteristics & kFileDll) != 0; }
-  // Whether the image may run away from its preferred base: it has
-  // relocations, or it has none to have and says it may move (an x86_64
-  // image of position-independent code).
-  bool CanMove() const {
-    return directories[kDirectoryBaseReloc].size > 0 || MovesWithoutRelocations();
-  }
-  // Says it may move and keeps no relocations it was stripped of: it needs none.
-  bool MovesWithoutRelocations() const {
-    return (characteristics & kFileRelocsStripped) == 0 &&
-           (dllCharacteristics & kDllDynamicBase) != 0;
-  }
+  // The file header says the linker dropped the image's relocations: it was
+  // linked for its preferred base alone.
+  bool RelocationsStripped() const { return (characteristics & kFileRelocsStripped) != 0; }
 };
 
 uint16_t Read16(const uint8_t* p);

@@ -34,10 +34,8 @@ struct Region {
 // a list that ends on a page boundary is followed by the next section's
 // bytes, which are no blocks. Linkers may round the size up past the last
 // block, so a tail too short for a block header ends it too. Every block
-// must lie inside the directory and the image. `blocks` counts the blocks
-// walked.
-LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t delta,
-                           uint32_t& blocks) {
+// must lie inside the directory and the image.
+LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t delta) {
   const DataDirectory& directory = headers.directories[kDirectoryBaseReloc];
   uint64_t off = directory.virtualAddress;
   const uint64_t end = off + directory.size;
@@ -65,7 +63,6 @@ LoadError ApplyRelocations(Region region, const ImageHeaders& headers, uint64_t 
       }
     }
     off += blockSize;
-    ++blocks;
   }
   return LoadError::kNone;
 }
@@ -133,15 +130,10 @@ LoadError FillRegion(ModuleSystem& system, Region region, const uint8_t* image,
   }
 
   const uint64_t delta = reinterpret_cast<uintptr_t>(region.base) - headers.imageBase;
-  uint32_t blocks = 0;
   if (headers.directories[kDirectoryBaseReloc].size > 0) {
-    LoadError error = ApplyRelocations(region, headers, delta, blocks);
+    LoadError error = ApplyRelocations(region, headers, delta);
     if (error != LoadError::kNone) return error;
   }
-  // A directory that holds no block (too short for one, or ending at once)
-  // fixes nothing up: moved, the image runs only if it says it needs none.
-  if (delta != 0 && blocks == 0 && !headers.MovesWithoutRelocations())
-    return LoadError::kFixedBaseTaken;
   if (headers.directories[kDirectoryImport].virtualAddress > 0) {
     LoadError error = BindImports(system, region, headers);
     if (error != LoadError::kNone) return error;
@@ -187,10 +179,12 @@ LoadError MapImage(ModuleSystem& system, const uint8_t* image, size_t size, Regi
 
   Region region{nullptr, static_cast<uint32_t>(imageSize)};
   region.base = system.ReserveRegion(headers.imageBase, region.size);
-  // Without relocations nothing would fix the image's absolute addresses up:
-  // it runs at its preferred base or not at all (the system may also round
-  // an unaligned base down).
-  if (!headers.CanMove() && reinterpret_cast<uintptr_t>(region.base) != headers.imageBase) {
+  // An image whose header says its relocations were stripped runs at its
+  // preferred base or not at all, whatever its directory holds (the system
+  // may also round an unaligned base down). Any other image moves: one
+  // without relocations has nothing to fix up and goes anywhere as it is.
+  if (headers.RelocationsStripped() &&
+      (region.base == nullptr || reinterpret_cast<uintptr_t>(region.base) != headers.imageBase)) {
     if (region.base != nullptr) system.ReleaseRegion(region.base);
     return LoadError::kFixedBaseTaken;
   }

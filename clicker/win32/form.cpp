@@ -1,9 +1,12 @@
+// The form's window and controls made from the description table, laid out
+// at the window's scale and again at every new scale, and the procedures that
+// route their messages. Text, input methods and focus are in form_text.cpp.
 #include "clicker/win32/form.h"
 
-#include <imm.h>
-
-#include <algorithm>
 #include <cstring>
+
+#include "framework/gdi_handles.h"
+#include "framework/shared.h"
 
 namespace clicker::win32 {
 namespace {
@@ -20,44 +23,32 @@ constexpr int32_t kDefaultFontHeight = 12;
 // there (WM_GETDPISCALEDSIZE); older headers do not name it.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
-std::string WindowText(HWND window) {
-  if (window == nullptr) return {};
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
-bool IsNumeric(EditMode mode) {
-  return mode == EditMode::Integer || mode == EditMode::Decimal;
-}
+using framework::WindowText;
 
 // How far right of its start a text drawn in `font` has ink: its extent
 // counts the spacing after the last glyph, which a label may cut.
 // The width of the widest of `texts` drawn in `font`, as the system lays
 // it out (a made-up bold's widening included).
 int WidestExtent(HFONT font, const std::vector<std::string>& texts) {
-  HDC dc = CreateCompatibleDC(nullptr);
+  const framework::MemoryDc memory;
+  const HDC dc = memory.get();
   if (dc == nullptr) return 0;
-  const HGDIOBJ old = SelectObject(dc, font);
+  const framework::SelectedObject selectedFont(dc, font);
   int widest = 0;
   for (const std::string& text : texts) {
     SIZE extent{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     widest = std::max(widest, static_cast<int>(extent.cx));
   }
-  SelectObject(dc, old);
-  DeleteDC(dc);
   return widest;
 }
 
 int InkWidth(HFONT font, const char* text) {
   const int length = static_cast<int>(std::strlen(text));
-  HDC dc = CreateCompatibleDC(nullptr);
+  const framework::MemoryDc memory;
+  const HDC dc = memory.get();
   if (dc == nullptr) return 0;
-  HGDIOBJ oldFont = SelectObject(dc, font);
+  const framework::SelectedObject selectedFont(dc, font);
   SIZE extent{};
   GetTextExtentPoint32A(dc, text, length, &extent);
   // Room for an overhang past the extent (italics), white on black.
@@ -70,11 +61,11 @@ int InkWidth(HFONT font, const char* text) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   uint32_t* bits = nullptr;
-  HBITMAP bitmap =
-      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  const framework::OwnedBitmap bitmap(
+      CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
   int ink = 0;
-  if (bitmap != nullptr) {
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  if (bitmap.get() != nullptr) {
+    const framework::SelectedObject selectedBitmap(dc, bitmap.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     TextOutA(dc, 0, 0, text, length);
@@ -82,11 +73,7 @@ int InkWidth(HFONT font, const char* text) {
     for (int y = 0; y < height; ++y)
       for (int x = ink; x < width; ++x)
         if ((bits[y * width + x] & 0x00FFFFFF) != 0) ink = x + 1;
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
   }
-  SelectObject(dc, oldFont);
-  DeleteDC(dc);
   return ink;
 }
 
@@ -129,9 +116,11 @@ void Form::OnClick(const char* control, std::function<void()> handler) {
   if (index != SIZE_MAX) controls_[index].onClick = std::move(handler);
 }
 
-void Form::OnTick(const char* control, std::function<void()> handler) {
+void Form::OnTick(const char* control, std::function<void()> handler, TickTiming timing) {
   const size_t index = IndexOf(control);
-  if (index != SIZE_MAX) controls_[index].onTick = std::move(handler);
+  if (index == SIZE_MAX) return;
+  controls_[index].onTick = std::move(handler);
+  controls_[index].tickTiming = timing;
 }
 
 void Form::HoldWhole(const char* label, std::vector<std::string> texts) {
@@ -147,13 +136,13 @@ HFONT Form::MakeNarrowedFont(const ControlState& control) const {
   if (font == nullptr || GetObjectA(font, sizeof face, &face) != sizeof face) return nullptr;
   const int widest = WidestExtent(font, control.heldTexts);
   if (widest <= room.right) return nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) return nullptr;
-  const HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    const framework::MemoryDc memory;
+    if (memory.get() == nullptr) return nullptr;
+    const framework::SelectedObject selectedFont(memory.get(), font);
+    GetTextMetricsA(memory.get(), &metrics);
+  }
   // Glyphs narrowed in proportion, then a step at a time until all fit.
   for (int width = metrics.tmAveCharWidth * room.right / widest; width > 0; --width) {
     face.lfWidth = width;
@@ -316,14 +305,14 @@ void Form::FitLines(size_t index) {
   GetClientRect(control.hwnd, &client);
   SendMessageA(control.hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   const auto lines = static_cast<int>(SendMessageA(control.hwnd, EM_GETLINECOUNT, 0, 0));
-  HDC dc = GetDC(control.hwnd);
-  if (dc == nullptr) return;
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0)));
   TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(control.hwnd, dc);
+  {
+    const framework::WindowDc window(control.hwnd, framework::WindowDc::Area::kClient);
+    if (window.get() == nullptr) return;
+    const framework::SelectedObject selectedFont(
+        window.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0)));
+    GetTextMetricsA(window.get(), &metrics);
+  }
   const int missing = lines * metrics.tmHeight - (client.bottom - 2 * format.top);
   if (missing <= 0) return;
   const RECT rect = ControlRect(index);
@@ -374,9 +363,12 @@ void Form::CreateControl(size_t index) {
   ControlState& control = controls_[index];
   const ControlSpec& entry = *control.entry;
   if (entry.kind == ControlKind::Timer) {
-    control.timer = std::make_unique<TimerControl>(entry.timerPeriod, [this, index] {
-      if (controls_[index].onTick) controls_[index].onTick();
-    });
+    control.timer = std::make_unique<TimerControl>(
+        entry.timerPeriod,
+        [this, index] {
+          if (controls_[index].onTick) controls_[index].onTick();
+        },
+        control.tickTiming);
     return;
   }
 
@@ -444,164 +436,6 @@ void Form::CreateControl(size_t index) {
   }
   control.previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::ControlProcedure)));
-}
-
-std::string Form::GetText(const char* name) const {
-  const size_t index = IndexOf(name);
-  if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return {};
-  const ControlState& control = controls_[index];
-  if (control.entry->kind == ControlKind::EditBox) return control.text;
-  return WindowText(control.hwnd);
-}
-
-void Form::SetText(const char* name, const char* text) {
-  const size_t index = IndexOf(name);
-  if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return;
-  ControlState& control = controls_[index];
-  if (control.entry->kind == ControlKind::TransparentLabel) {
-    if (WindowText(control.hwnd) == text) return;
-    if (!control.heldTexts.empty()) FontForText(control, text);
-    // The label paints itself anew for its text; over an opaque background
-    // brush that is all it takes.
-    SetWindowTextA(control.hwnd, text);
-    if (!labelsOpaque_) RepaintUnder(control.hwnd);
-    return;
-  }
-  SetWindowTextA(control.hwnd, text);
-  // A multi-line box sends no change notification for a text set this way.
-  if (control.entry->kind == ControlKind::EditBox) control.text = WindowText(control.hwnd);
-}
-
-bool Form::IsChecked(const char* name) const {
-  const HWND control = Control(name);
-  return control != nullptr && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Form::SetLabelColour(const char* name, COLORREF colour) {
-  const size_t index = IndexOf(name);
-  if (index == SIZE_MAX || controls_[index].hwnd == nullptr) return;
-  ControlState& control = controls_[index];
-  if (control.textColour == colour) return;
-  control.textColour = colour;
-  if (textColourSink_) textColourSink_(control.hwnd, colour);
-  if (labelsOpaque_) {
-    InvalidateRect(control.hwnd, nullptr, TRUE);
-  } else {
-    RepaintUnder(control.hwnd);
-  }
-}
-
-void Form::SetTextColourSink(std::function<void(HWND, COLORREF)> sink) {
-  textColourSink_ = std::move(sink);
-  if (!textColourSink_) return;
-  for (const ControlState& control : controls_) {
-    if (control.hwnd != nullptr && control.entry->kind == ControlKind::TransparentLabel)
-      textColourSink_(control.hwnd, control.textColour);
-  }
-}
-
-COLORREF Form::LabelColour(const char* name) const {
-  const size_t index = IndexOf(name);
-  return index == SIZE_MAX ? kNoColour : controls_[index].textColour;
-}
-
-void Form::RepaintUnder(HWND control) {
-  // The label has no background of its own: what lies under it is painted
-  // again first, then the label over it.
-  RECT area;
-  GetWindowRect(control, &area);
-  MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&area), 2);
-  RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-LRESULT Form::HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam) {
-  std::string result;
-  if (const HIMC context = ImmGetContext(control.hwnd)) {
-    const LONG bytes = ImmGetCompositionStringA(context, GCS_RESULTSTR, nullptr, 0);
-    if (bytes > 0) {
-      result.resize(static_cast<size_t>(bytes));
-      ImmGetCompositionStringA(context, GCS_RESULTSTR, result.data(), static_cast<DWORD>(bytes));
-    }
-    ImmReleaseContext(control.hwnd, context);
-  }
-  for (const char c : ComposedTextForBox(control.entry->editMode, result)) {
-    CallWindowProcA(control.previous, control.hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
-  }
-  // The result is in; what remains of the message (a new composition) goes on.
-  const LPARAM rest = lParam & ~static_cast<LPARAM>(GCS_RESULTSTR | GCS_RESULTREADSTR |
-                                                    GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
-  if (rest == 0) return 0;
-  return CallWindowProcA(control.previous, control.hwnd, WM_IME_COMPOSITION, wParam, rest);
-}
-
-void Form::HandleEditFocusLost(ControlState& control) {
-  const std::string text = WindowText(control.hwnd);
-  const std::string normal = NormaliseEditText(control.entry->editMode, text);
-  if (normal == text) return;
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageA(control.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  SetWindowTextA(control.hwnd, normal.c_str());
-  control.text = WindowText(control.hwnd);
-  SendMessageA(control.hwnd, EM_SETSEL, start, static_cast<LPARAM>(end));
-  SendMessageA(control.hwnd, EM_SCROLLCARET, 0, 0);
-}
-
-bool Form::PreTranslate(MSG& msg) {
-  if (msg.message != WM_KEYDOWN || window_ == nullptr) return false;
-  if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) return false;
-  if (msg.wParam != VK_ESCAPE && msg.wParam != VK_TAB) return false;
-  const HWND focus = GetFocus();
-  if (focus != nullptr && TakesKeyItself(focus, msg)) return false;
-  if (msg.wParam == VK_ESCAPE) {
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-  } else {
-    MoveFocus(GetKeyState(VK_SHIFT) < 0);
-  }
-  return true;
-}
-
-bool Form::TakesKeyItself(HWND focus, MSG& msg) {
-  // An edit box answers DLGC_WANTALLKEYS (the bit of DLGC_WANTMESSAGE) for
-  // Esc as well, but has no use for it: a multi-line box would only post
-  // WM_CLOSE to its parent. Esc belongs to the window in every box.
-  const ControlState* control = StateOf(focus);
-  if (msg.wParam == VK_ESCAPE && control != nullptr &&
-      control->entry->kind == ControlKind::EditBox) {
-    return false;
-  }
-  const LRESULT code =
-      SendMessageA(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-  return (code & DLGC_WANTMESSAGE) != 0;
-}
-
-void Form::MoveFocus(bool backwards) {
-  std::vector<const ControlState*> order;
-  for (const ControlState& control : controls_) {
-    if (control.entry->tabOrder > 0 && control.hwnd != nullptr && IsWindowVisible(control.hwnd) &&
-        IsWindowEnabled(control.hwnd)) {
-      order.push_back(&control);
-    }
-  }
-  if (order.empty()) return;
-  std::sort(order.begin(), order.end(), [](const ControlState* a, const ControlState* b) {
-    return a->entry->tabOrder < b->entry->tabOrder;
-  });
-  const HWND focus = GetFocus();
-  const auto current = std::find_if(order.begin(), order.end(),
-                                    [focus](const ControlState* c) { return c->hwnd == focus; });
-  const size_t count = order.size();
-  size_t next;
-  if (current == order.end()) {
-    next = backwards ? count - 1 : 0;
-  } else {
-    const size_t at = static_cast<size_t>(current - order.begin());
-    next = backwards ? (at + count - 1) % count : (at + 1) % count;
-  }
-  const ControlState* target = order[next];
-  SetFocus(target->hwnd);
-  if (target->entry->kind == ControlKind::EditBox) SendMessageA(target->hwnd, EM_SETSEL, 0, -1);
 }
 
 LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -684,90 +518,12 @@ LRESULT Form::HandleCommand(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-LRESULT Form::HandleColour(UINT message, HDC dc, HWND controlWindow) {
-  ControlState* control = StateOf(controlWindow);
-  if (control != nullptr) {
-    switch (control->entry->kind) {
-      case ControlKind::TransparentLabel:
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, control->textColour);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-      case ControlKind::EditBox:
-        SetTextColor(dc, RGB(0, 0, 0));
-        if (control->background != nullptr) {
-          SetBkColor(dc, control->entry->background);
-          return reinterpret_cast<LRESULT>(control->background);
-        }
-        SetBkColor(dc, RGB(255, 255, 255));
-        return reinterpret_cast<LRESULT>(editBrush_);
-      default:
-        break;
-    }
-  }
-  return DefWindowProcA(window_, message, reinterpret_cast<WPARAM>(dc),
-                        reinterpret_cast<LPARAM>(controlWindow));
-}
-
 LRESULT CALLBACK Form::ControlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Form* form = FromWindow(hwnd);
   ControlState* control = form != nullptr ? form->StateOf(hwnd) : nullptr;
   if (control == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return form->HandleControlMessage(*control, message, wParam, lParam);
-}
-
-LRESULT Form::HandleControlMessage(ControlState& control, UINT message, WPARAM wParam,
-                                   LPARAM lParam) {
-  const HWND hwnd = control.hwnd;
-  const WNDPROC previous = control.previous;
-  // Closing is the window's business: a WM_CLOSE reaching a control (a
-  // multi-line box posts one to its parent on Esc) must not destroy it.
-  if (message == WM_CLOSE) return 0;
-  switch (control.entry->kind) {
-    case ControlKind::GroupBox:
-      // Controls inside a group box report to it; the window handles them.
-      if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_CTLCOLOREDIT ||
-          message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN || message == WM_DRAWITEM) {
-        return SendMessageA(window_, message, wParam, lParam);
-      }
-      break;
-    case ControlKind::EditBox:
-      if (IsNumeric(control.entry->editMode)) {
-        if (message == WM_CHAR &&
-            !AcceptsTypedChar(control.entry->editMode, static_cast<unsigned char>(wParam))) {
-          return 0;
-        }
-        // Input methods bring characters their own ways; the same rule holds.
-        if (message == WM_IME_CHAR) {
-          const char c = ImeCharForBox(control.entry->editMode, static_cast<unsigned>(wParam));
-          if (c != 0) {
-            CallWindowProcA(previous, hwnd, WM_CHAR, static_cast<unsigned char>(c), lParam);
-          }
-          return 0;
-        }
-        if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTSTR) != 0) {
-          return HandleComposedText(control, wParam, lParam);
-        }
-        if (message == WM_KILLFOCUS) {
-          const LRESULT result = CallWindowProcA(previous, hwnd, message, wParam, lParam);
-          HandleEditFocusLost(control);
-          return result;
-        }
-      }
-      break;
-    case ControlKind::Label:
-      if (message == 0x8075) {
-        if (control.onNotify) {
-          const std::function<void(WPARAM, LPARAM)> handler = control.onNotify;
-          handler(wParam, lParam);
-        }
-        return 0;
-      }
-      break;
-    default:
-      break;
-  }
   if (message == WM_NCDESTROY) RemovePropA(hwnd, kIndexProperty);
-  return CallWindowProcA(previous, hwnd, message, wParam, lParam);
+  return form->HandleControlMessage(*control, message, wParam, lParam);
 }
 
 }  // namespace clicker::win32

@@ -62,7 +62,8 @@ class Form {
   // Event binding, before Create.
   void OnCreated(std::function<void()> handler) { onCreated_ = std::move(handler); }
   void OnClick(const char* control, std::function<void()> handler);
-  void OnTick(const char* control, std::function<void()> handler);
+  void OnTick(const char* control, std::function<void()> handler,
+              TickTiming timing = TickTiming::Window);
   void OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler);
   void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
   // A transparent label that must show each of `texts` whole at every scale
@@ -142,6 +143,7 @@ class Form {
     std::vector<std::string> heldTexts;
     HFONT narrowed = nullptr;
     std::unique_ptr<TimerControl> timer;
+    TickTiming tickTiming = TickTiming::Window;
     std::function<void()> onClick;
     std::function<void()> onTick;
     std::function<void(WPARAM, LPARAM)> onNotify;
@@ -155,7 +157,13 @@ class Form {
   LRESULT HandleCommand(WPARAM wParam, LPARAM lParam);
   LRESULT HandleColour(UINT message, HDC dc, HWND control);
   void HandleEditFocusLost(ControlState& control);
+  // What a box of integer or decimal input makes of typed and composed
+  // characters and of losing the focus; false for a message it leaves alone.
+  bool HandleNumericInput(ControlState& control, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT* result);
   LRESULT HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lParam);
+  // A paste goes in by the rule of typed characters.
+  void HandlePaste(ControlState& control);
   // Whether the focused control handles the key (Esc or Tab) on its own.
   bool TakesKeyItself(HWND focus, MSG& msg);
   void CreateControl(size_t index);

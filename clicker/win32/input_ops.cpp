@@ -22,14 +22,46 @@ ClickSequence ClickSequenceOf(ClickType type) {
   }
 }
 
-void ClickAt(int32_t x, int32_t y, ClickType type) {
-  SetCursorPos(x, y);
-  // No move or absolute flag: the presses happen where SetCursorPos put the
-  // cursor; dx and dy only carry the point along.
-  const ClickSequence sequence = ClickSequenceOf(type);
-  for (int i = 0; i < sequence.count; ++i) {
-    mouse_event(sequence.flags[i], static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+bool PointOnMonitor(int32_t x, int32_t y) {
+  return MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+bool PutCursorOn(int32_t x, int32_t y) {
+  for (int move = 0; move < 2; ++move) {
+    SetCursorPos(x, y);
+    POINT at{};
+    if (GetCursorPos(&at) && at.x == x && at.y == y) return true;
   }
+  return false;
+}
+
+namespace {
+
+// ClickAt for a point known to lie on a monitor.
+bool PressAt(int32_t x, int32_t y, ClickType type) {
+  if (!PutCursorOn(x, y)) return false;
+  // One call for all the presses: the system does not put the user's own
+  // input between them, so a click cannot become a drag. No move or absolute
+  // flag: they happen where the cursor was put, on that very pixel; dx and
+  // dy only carry the point along.
+  const ClickSequence sequence = ClickSequenceOf(type);
+  INPUT inputs[4] = {};
+  for (int i = 0; i < sequence.count; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dx = x;
+    inputs[i].mi.dy = y;
+    inputs[i].mi.dwFlags = sequence.flags[i];
+  }
+  const auto count = static_cast<UINT>(sequence.count);
+  return SendInput(count, inputs, sizeof(INPUT)) == count;
+}
+
+}  // namespace
+
+bool ClickAt(int32_t x, int32_t y, ClickType type) {
+  // The system would put the cursor for a point no monitor holds on the edge
+  // of one, and the press would land there.
+  return PointOnMonitor(x, y) && PressAt(x, y, type);
 }
 
 uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type) {
@@ -52,9 +84,12 @@ uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type,
   // Moving the pointer sets the window system to work for whatever lies
   // under the point (crossing and hover events); done ahead, that work is
   // over by the due time, and the press itself comes on time.
+  // The point is looked at once, ahead: a look into the system's monitors
+  // can take a while, and the press must not wait for it.
+  const bool onMonitor = PointOnMonitor(x, y);
   bool onTime = false;
   if (CounterNow() < due) {
-    SetCursorPos(x, y);
+    if (onMonitor) SetCursorPos(x, y);
     onTime = CounterNow() < due && SpinUntilDue(due, stopped ? lead.ticks : 0);
   }
   if (stopped) {
@@ -66,7 +101,7 @@ uint64_t ClickAtDue(uint64_t due, int32_t x, int32_t y, ClickType type,
   // A move or a look that took it past the due time makes the click late:
   // its interval then runs from now, like that of any late click.
   const uint64_t began = onTime ? due : CounterNow();
-  ClickAt(x, y, type);
+  if (onMonitor) PressAt(x, y, type);
   return began;
 }
 
@@ -124,6 +159,9 @@ void SleepMs(int32_t ms) {
 
 void Win32InputPort::ClickAt(int32_t x, int32_t y, ClickType type) {
   win32::ClickAt(x, y, type);
+}
+bool Win32InputPort::PointOnMonitor(int32_t x, int32_t y) {
+  return win32::PointOnMonitor(x, y);
 }
 void Win32InputPort::WaitPumping(int32_t ms) {
   win32::WaitPumping(ms);

@@ -11,10 +11,20 @@
 
 namespace clicker::win32 {
 
-// Puts the cursor on the point, then presses the buttons of the type back to
-// back. The cursor is always moved: after a long wait Wine's GetCursorPos can
-// report a place the cursor is no longer at.
-void ClickAt(int32_t x, int32_t y, ClickType type);
+// Whether a monitor shows the screen point.
+bool PointOnMonitor(int32_t x, int32_t y);
+
+// Puts the cursor on the point and reads it back; a move that ended short of
+// it (clamped on its way between monitors of other sizes or scales) is made
+// once more. Returns whether the cursor is on the point.
+bool PutCursorOn(int32_t x, int32_t y);
+
+// Puts the cursor on the point, then presses the buttons of the type in one
+// input call. The cursor is always moved: after a long wait Wine's
+// GetCursorPos can report a place the cursor is no longer at. A point no
+// monitor holds, or one the cursor does not reach, is not pressed: returns
+// whether it was.
+bool ClickAt(int32_t x, int32_t y, ClickType type);
 
 // ClickAt at a due time on the performance counter: the cursor goes to the
 // point at once, and at the due time ClickAt puts it there again and presses.
@@ -69,6 +79,7 @@ ClickSequence ClickSequenceOf(ClickType type);
 class Win32InputPort : public InputPort {
  public:
   void ClickAt(int32_t x, int32_t y, ClickType type) override;
+  bool PointOnMonitor(int32_t x, int32_t y) override;
   void WaitPumping(int32_t ms) override;
   WaitMark MarkNow() override;
   void WaitPumpingNear(WaitMark start, int32_t ms, StopSignal stop) override;

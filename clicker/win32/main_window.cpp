@@ -112,6 +112,49 @@ constexpr const char* kAllBoxes[] = {"X",  "Y",  "X1", "Y1", "X2",     "Y2",    
 
 }  // namespace
 
+namespace {
+
+// The keys part of RunWaitingStop: true when it ran F2, or when F1 waits
+// ahead of any F2 and nothing more may be looked for. Keys ahead of F2 (F3,
+// F4, keys of no meaning here) are run in their turn on the way to it; F1
+// keeps its turn, and so does everything behind it (F2, a click of the
+// hidden button): the run F1 starts would otherwise outlive the stop.
+bool RunWaitingF2(HWND window, const HotkeyIds& ids) {
+  const auto f1 = static_cast<WPARAM>(ids.hotkeyF1);
+  const auto f2 = static_cast<WPARAM>(ids.hotkeyF2);
+  // A bound, for a queue that some program fills with keys.
+  constexpr int kMostKeys = 16;
+  MSG key;
+  for (int taken = 0; taken < kMostKeys; ++taken) {
+    if (!PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) return false;
+    if (key.message != WM_HOTKEY) return false;  // a quit, which is not ours to take
+    if (f1 != 0 && key.wParam == f1) return true;
+    if (!PeekMessageA(&key, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) return false;
+    if (key.message != WM_HOTKEY) {
+      PostQuitMessage(static_cast<int>(key.wParam));
+      return false;
+    }
+    const bool stop = f2 != 0 && key.wParam == f2;
+    DispatchOne(key);
+    if (stop) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void RunWaitingStop(HWND window, HWND stopButton, const HotkeyIds& ids) {
+  if (window == nullptr) return;
+  // This runs right before a press. The queue is looked at itself: the
+  // system's note that posted messages wait is cleared by any look into the
+  // queue (on Windows), and the wait before has looked last.
+  if (RunWaitingF2(window, ids) || stopButton == nullptr) return;
+  if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
+  DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
+    return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;
+  });
+}
+
 const ControlSpec* MainWindowControls(size_t* count) {
   *count = sizeof kControls / sizeof kControls[0];
   return kControls;
@@ -128,27 +171,7 @@ MainWindow::MainWindow()
 }
 
 void MainWindow::RunWaitingStop() {
-  const HWND window = form_.window();
-  if (window == nullptr) return;
-  // This runs right before a press. The queue is looked at itself: the
-  // system's note that posted messages wait is cleared by any look into the
-  // queue (on Windows), and the wait before has looked last.
-  MSG first;
-  if (PeekMessageA(&first, window, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE)) {
-    // The first key waiting: F2 runs now. Another one (F1, say) keeps its
-    // turn, and so does a click of the hidden button behind it, or the run
-    // that key starts would outlive the stop.
-    const auto f2 = static_cast<WPARAM>(hotkeyIds_.hotkeyF2);
-    if (f2 != 0 && first.wParam == f2)
-      DispatchWaiting(window, WM_HOTKEY, [f2](const MSG& msg) { return msg.wParam == f2; });
-    return;
-  }
-  const HWND stopButton = form_.Control("按钮2");
-  if (stopButton == nullptr) return;
-  if (DispatchWaiting(stopButton, BM_CLICK, [](const MSG&) { return true; })) return;
-  DispatchWaiting(window, WM_COMMAND, [stopButton](const MSG& msg) {
-    return reinterpret_cast<HWND>(msg.lParam) == stopButton && HIWORD(msg.wParam) == BN_CLICKED;
-  });
+  win32::RunWaitingStop(form_.window(), form_.Control("按钮2"), hotkeyIds_);
 }
 
 void MainWindow::BindEvents() {
@@ -178,7 +201,8 @@ void MainWindow::BindEvents() {
   form_.HoldWhole("透明标签4", std::move(widest));
   form_.OnTick("时钟2", [this] { SetLabelColours(); });
   form_.OnTick("时钟4", [this] { LockSize(); });
-  form_.OnTick("青禾", [this] { engine_.CursorClickTick(); });
+  // Cursor clicking at any period: 1 ms is 1,000 clicks a second.
+  form_.OnTick("青禾", [this] { engine_.CursorClickTick(); }, TickTiming::Counter);
 }
 
 bool MainWindow::Create() {
@@ -230,7 +254,7 @@ void MainWindow::InstallFramework() {
   form_.SetTextColourSink(
       [skin](HWND label, COLORREF colour) { skin->SetControlTextColour(label, colour); });
   // Translucent, it gives every label a veiled background brush of its own.
-  form_.SetLabelsOpaque(skin->enabled != 0 && skin->translucent != 0);
+  form_.SetLabelsOpaque(skin->Enabled() && skin->Translucent());
 }
 
 void MainWindow::SkinGroupBoxes() {

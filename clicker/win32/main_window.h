@@ -56,9 +56,6 @@ class MainWindow : public FormPort, private StartupPort {
   void SleepMs(int32_t ms) override;
 
   void BindEvents();
-  // Runs a stop that waits in the queue, and nothing else: F2's WM_HOTKEY,
-  // or a click of the hidden button 按钮2 (BM_CLICK to it, or its
-  // BN_CLICKED posted to the window). Other messages keep their place.
   void RunWaitingStop();
 
   Form form_;
@@ -68,6 +65,12 @@ class MainWindow : public FormPort, private StartupPort {
   HotkeyIds hotkeyIds_;
   POINT lastCursor_{INT32_MIN, INT32_MIN};
 };
+
+// Runs a stop that waits in the window's queue, with nothing else but the
+// keys that came before it: F2's WM_HOTKEY, or a click of the hidden button
+// 按钮2 (BM_CLICK to it, or its BN_CLICKED posted to the window). The main
+// window runs it right before every press on time.
+void RunWaitingStop(HWND window, HWND stopButton, const HotkeyIds& ids);
 
 // The main window's description table, for tests.
 const ControlSpec* MainWindowControls(size_t* count);

@@ -1,5 +1,8 @@
 #include "clicker/win32/message_pump.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "clicker/wait.h"
 
 namespace clicker::win32 {
@@ -48,8 +51,99 @@ DWORD BackstopMs(uint64_t ticks) {
   return ms < INFINITE ? static_cast<DWORD>(ms) : INFINITE - 1;
 }
 
-// Sleeps until a message arrives or the ticks have passed.
+uint64_t LastStretch() {
+  return CounterFrequency() * kSpinMicroseconds / 1'000'000;
+}
+
+// The running precise tickers (in practice the one of cursor clicking).
+std::vector<PreciseTicker*> tickers;
+// A tick is never spun for longer than a run spins for its click.
+constexpr uint32_t kLeastLeadMicroseconds = 250;
+
+WakeLead& TickLead() {
+  static WakeLead lead(CounterFrequency() * kLeastLeadMicroseconds / 1'000'000, LastStretch());
+  return lead;
+}
+
+// How long before its tick a ticker spins. Up to 2 ms a sleep gains nothing
+// (the system's wake is late by about as much, and a tick a whole period late
+// is lost), and the whole period is spun; above, the wake lead, but no more
+// than a sixteenth of the period or 0.6 ms, whichever is more: a wake is late
+// by up to that much under Wine and on systems without a high-resolution
+// timer, and the spin still costs little at 10 ms (a tick woken later comes a
+// little late, and the next one keeps its time).
+uint64_t LeadOf(const PreciseTicker& ticker) {
+  const uint64_t period = ticker.period();
+  if (period <= 2 * CounterFrequency() / 1000) return period;
+  constexpr uint64_t kSpinFloorMicroseconds = 600;
+  const uint64_t floor = CounterFrequency() * kSpinFloorMicroseconds / 1'000'000;
+  return std::min(TickLead().ticks(), std::max(period / 16, floor));
+}
+
+// When the first running ticker wants the loops awake: its lead before its
+// tick; UINT64_MAX when none runs.
+uint64_t NextTickWake() {
+  uint64_t wake = UINT64_MAX;
+  for (const PreciseTicker* ticker : tickers) {
+    const uint64_t lead = LeadOf(*ticker);
+    wake = std::min(wake, ticker->due() > lead ? ticker->due() - lead : 0);
+  }
+  return wake;
+}
+
+// Until when the loops may dispatch messages before the first tick: its
+// wake, or, for a ticker that spins its whole period, its due time, so that
+// the queue is served between ticks (every click at the tool's own window
+// brings messages of its own).
+uint64_t NextTickServe() {
+  uint64_t until = UINT64_MAX;
+  for (const PreciseTicker* ticker : tickers) {
+    const uint64_t lead = LeadOf(*ticker);
+    const uint64_t due = ticker->due();
+    until = std::min(until, lead == ticker->period() ? due : due > lead ? due - lead : 0);
+  }
+  return until;
+}
+
+// Runs the ticks that are due. One due within its lead, and no later than
+// spinTo, is spun up to first, so that it comes on time; a wait does not spin
+// into its own last stretch for a tick (its spin serves the ticks there). A
+// tick that pumps messages itself does not start more ticks inside.
+constexpr uint64_t kSpinAny = UINT64_MAX;
+constexpr uint64_t kSpinNone = 0;
+void ServeTicks(uint64_t spinTo) {
+  static bool serving = false;
+  if (serving || tickers.empty()) return;
+  serving = true;
+  for (size_t i = 0; i < tickers.size(); ++i) {
+    PreciseTicker* ticker = tickers[i];
+    const uint64_t due = ticker->due();
+    uint64_t now = CounterNow();
+    if (now < due) {
+      if (due > spinTo || due - now > LeadOf(*ticker)) continue;
+      while ((now = CounterNow()) < due) {
+      }
+    }
+    ticker->Tick(now);
+  }
+  serving = false;
+}
+
+constexpr uint64_t kUntilMessage = UINT64_MAX;
+
+// Sleeps until a message arrives, the ticks have passed or a precise ticker
+// wants to wake; with kUntilMessage and no ticker, until a message.
 void SleepForMessage(uint64_t ticks) {
+  const uint64_t now = CounterNow();
+  const uint64_t wake = NextTickWake();
+  if (wake != UINT64_MAX) {
+    if (wake <= now) return;
+    ticks = std::min(ticks, wake - now);
+  }
+  if (ticks == kUntilMessage) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    return;
+  }
   const HANDLE timer = WaitTimer();
   if (timer != nullptr) {
     LARGE_INTEGER due;
@@ -57,16 +151,19 @@ void SleepForMessage(uint64_t ticks) {
     if (SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
       // The timeout backs the timer up: a timer that never fires must not
       // hold the window forever.
-      MsgWaitForMultipleObjectsEx(1, &timer, BackstopMs(ticks), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      const DWORD woke = MsgWaitForMultipleObjectsEx(1, &timer, BackstopMs(ticks), QS_ALLINPUT,
+                                                     MWMO_INPUTAVAILABLE);
       CancelWaitableTimer(timer);
+      // How late the timer ends its sleeps is what the ticks' lead follows.
+      if (woke == WAIT_OBJECT_0) {
+        const uint64_t asked = now + ticks;
+        const uint64_t ended = CounterNow();
+        TickLead().Woke(ended > asked ? ended - asked : 0);
+      }
       return;
     }
   }
   MsgWaitForMultipleObjectsEx(0, nullptr, BackstopMs(ticks) - 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-}
-
-uint64_t LastStretch() {
-  return CounterFrequency() * kSpinMicroseconds / 1'000'000;
 }
 
 // Dispatches what is pending while goOn() holds after each dispatch. A
@@ -94,12 +191,16 @@ bool PumpWhile(GoOn&& goOn) {
 bool WaitNear(uint64_t deadline, StopSignal stop) {
   const uint64_t stretch = LastStretch();
   const uint64_t lastStretchAt = deadline > stretch ? deadline - stretch : 0;
-  // A wait leaves the queue as soon as a dispatch raised the stop or the last
-  // stretch has begun, so that neither waits for a queue that keeps filling
-  // (a handler as slow as the ticks that call it); the rest is served at the
-  // next turn.
+  // A wait leaves the queue as soon as a dispatch raised the stop, the last
+  // stretch has begun or a precise tick is near, so that none of them waits
+  // for a queue that keeps filling (a handler as slow as the ticks that call
+  // it); the rest is served at the next turn.
   const auto pump = [&] {
-    return PumpWhile([&] { return !stop.Raised() && CounterNow() < lastStretchAt; });
+    ServeTicks(lastStretchAt);
+    return PumpWhile([&] {
+      const uint64_t now = CounterNow();
+      return !stop.Raised() && now < lastStretchAt && now < NextTickServe();
+    });
   };
   return WaitUntilNear(
       deadline, stretch, CounterNow, pump, [&stop] { return stop.Raised(); }, SleepForMessage);
@@ -118,12 +219,18 @@ void SetPreTranslateHook(PreTranslateHook hook) {
 }
 
 void DispatchOne(MSG& msg) {
+  // The backstop of a precise ticker is for loops that are not ours: here
+  // the ticks are served on the counter.
+  for (const PreciseTicker* ticker : tickers) {
+    if (ticker->IsBackstop(msg)) return;
+  }
   if (preTranslate != nullptr && preTranslate(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }
 
 bool PumpPending() {
+  ServeTicks(kSpinNone);
   return PumpWhile([] { return true; });
 }
 
@@ -135,7 +242,9 @@ bool SpinUntilDue(uint64_t due, uint64_t early) {
   // The last stretch is judged by the due time; the spin may end before it.
   const uint64_t at = CounterNow();
   if (at < due && due - at > LastStretch()) return false;
-  return SpinUntil(due > early ? due - early : 0, LastStretch(), CounterNow);
+  // Clicks at the cursor keep their time meanwhile.
+  return SpinUntil(due > early ? due - early : 0, LastStretch(), CounterNow,
+                   [] { ServeTicks(kSpinNone); });
 }
 
 uint64_t TicksOfMicroseconds(uint32_t us) {
@@ -171,13 +280,52 @@ void WaitPumpingNear(uint64_t start, int32_t ms, StopSignal stop) {
 }
 
 int RunMessageLoop() {
+  for (;;) {
+    ServeTicks(kSpinAny);
+    if (PumpWhile([] { return CounterNow() < NextTickServe(); })) break;
+    SleepForMessage(kUntilMessage);
+  }
+  // The quit that ended the pumping; a message that came in between still
+  // goes its way.
   MSG msg;
   int got;
-  while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-    if (got == -1) return -1;
-    DispatchOne(msg);
-  }
-  return static_cast<int>(msg.wParam);
+  while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) DispatchOne(msg);
+  return got == 0 ? static_cast<int>(msg.wParam) : -1;
+}
+
+PreciseTicker::PreciseTicker(HWND backstopWindow, UINT_PTR backstopId,
+                             std::function<void()> onTick)
+    : backstopWindow_(backstopWindow), backstopId_(backstopId), onTick_(std::move(onTick)) {}
+
+PreciseTicker::~PreciseTicker() {
+  Stop();
+}
+
+void PreciseTicker::Start(int32_t ms) {
+  if (ms <= 0) return Stop();
+  period_ = TicksForMs(ms, CounterFrequency());
+  due_ = CounterNow() + period_;
+  if (std::find(tickers.begin(), tickers.end(), this) == tickers.end()) tickers.push_back(this);
+}
+
+void PreciseTicker::Stop() {
+  period_ = 0;
+  tickers.erase(std::remove(tickers.begin(), tickers.end(), this), tickers.end());
+}
+
+void PreciseTicker::Tick(uint64_t now) {
+  // The ticks keep to their grid, as a window timer's do: one that came late
+  // does not put off the ones after it, and the ticks a busy spell missed
+  // are left out rather than made up in a burst.
+  due_ += period_;
+  if (due_ <= now) due_ += (now - due_) / period_ * period_ + period_;
+  if (onTick_) onTick_();
+}
+
+void PreciseTicker::TickFromBackstop() {
+  if (!running()) return;
+  const uint64_t now = CounterNow();
+  if (now + period_ / 2 >= due_) Tick(now);
 }
 
 }  // namespace clicker::win32

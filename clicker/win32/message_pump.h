@@ -49,7 +49,49 @@ bool SpinUntilDue(uint64_t due, uint64_t early = 0);
 // Performance counter ticks in so many microseconds.
 uint64_t TicksOfMicroseconds(uint32_t us);
 
-// Runs the message loop until WM_QUIT; returns its exit code.
+// Runs the message loop until WM_QUIT; returns its exit code. While a
+// precise ticker runs, the loop sleeps no longer than up to its next tick.
 int RunMessageLoop();
+
+// A periodic tick at any period, served on the performance counter by the
+// program's own message loop and waits: they wake shortly before each tick,
+// spin the rest and run it, as a run does for its clicks. A window timer
+// runs no faster than every 10 ms, and Windows may coalesce it with others.
+// In a loop that is not the program's own (a message box, the window being
+// moved) only the backstop, a window timer of the period on the given
+// window, brings the ticks; the owner passes that timer's WM_TIMER to
+// TickFromBackstop. The program's own loops take it out unseen.
+class PreciseTicker {
+ public:
+  PreciseTicker(HWND backstopWindow, UINT_PTR backstopId, std::function<void()> onTick);
+  ~PreciseTicker();
+  PreciseTicker(const PreciseTicker&) = delete;
+  PreciseTicker& operator=(const PreciseTicker&) = delete;
+
+  // The first tick one period from now; ms of 0 or less stops the ticker.
+  void Start(int32_t ms);
+  void Stop();
+  bool running() const { return period_ != 0; }
+
+  // A WM_TIMER of the backstop, which only a loop not of the program's own
+  // lets through: the tick runs when it is due within half a period.
+  void TickFromBackstop();
+
+  // For the loops: the period and the next due time in counter ticks, and
+  // the tick itself, run at the counter time now.
+  uint64_t period() const { return period_; }
+  uint64_t due() const { return due_; }
+  void Tick(uint64_t now);
+  bool IsBackstop(const MSG& msg) const {
+    return msg.message == WM_TIMER && msg.hwnd == backstopWindow_ && msg.wParam == backstopId_;
+  }
+
+ private:
+  HWND backstopWindow_;
+  UINT_PTR backstopId_;
+  std::function<void()> onTick_;
+  uint64_t period_ = 0;  // counter ticks; 0: stopped
+  uint64_t due_ = 0;
+};
 
 }  // namespace clicker::win32

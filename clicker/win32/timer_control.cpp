@@ -19,17 +19,20 @@ void RegisterTimerClass() {
 
 }  // namespace
 
-TimerControl::TimerControl(int32_t period, std::function<void()> onTick)
+TimerControl::TimerControl(int32_t period, std::function<void()> onTick, TickTiming timing)
     : onTick_(std::move(onTick)) {
   RegisterTimerClass();
   window_ = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
   SetPropA(window_, kTimerProperty, this);
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TimerControl::Procedure));
+  if (timing == TickTiming::Counter)
+    ticker_ = std::make_unique<PreciseTicker>(window_, kTimerId, [this] { RaiseTick(); });
   SetTimerPeriod(*this, period);
 }
 
 TimerControl::~TimerControl() {
+  ticker_.reset();
   if (running_) KillTimer(window_, kTimerId);
   RemovePropA(window_, kTimerProperty);
   DestroyWindow(window_);
@@ -38,7 +41,12 @@ TimerControl::~TimerControl() {
 LRESULT CALLBACK TimerControl::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kTimerId) {
     auto* timer = static_cast<TimerControl*>(GetPropA(window, kTimerProperty));
-    if (timer != nullptr && timer->running_ && timer->onTick_) timer->onTick_();
+    if (timer == nullptr) return 0;
+    if (timer->ticker_) {
+      timer->ticker_->TickFromBackstop();
+    } else {
+      timer->RaiseTick();
+    }
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -54,6 +62,7 @@ void SetTimerPeriod(TimerControl& timer, int32_t ms) {
 }
 
 void RestartTimer(TimerControl& timer) {
+  if (timer.ticker_) timer.ticker_->Start(timer.running_ ? timer.period_ : 0);
   if (timer.running_)
     SetTimer(timer.window_, TimerControl::kTimerId, static_cast<UINT>(timer.period_), nullptr);
 }

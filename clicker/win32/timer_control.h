@@ -4,15 +4,24 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+
+#include "clicker/win32/message_pump.h"
 
 namespace clicker::win32 {
 
-// A timer with a window of its own that raises a tick event on every WM_TIMER.
+// How a timer's ticks are timed: by a window timer (WM_TIMER, no faster than
+// every 10 ms), or on the performance counter by the program's own message
+// loops at any period (the window timer then stands in for loops not ours).
+enum class TickTiming { Window, Counter };
+
+// A timer with a window of its own that raises a tick event on every tick.
 class TimerControl {
  public:
   static constexpr UINT_PTR kTimerId = 1000;
 
-  explicit TimerControl(int32_t period = 0, std::function<void()> onTick = {});
+  explicit TimerControl(int32_t period = 0, std::function<void()> onTick = {},
+                        TickTiming timing = TickTiming::Window);
   ~TimerControl();
   TimerControl(const TimerControl&) = delete;
   TimerControl& operator=(const TimerControl&) = delete;
@@ -28,10 +37,16 @@ class TimerControl {
   friend void RestartTimer(TimerControl& timer);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+  void RaiseTick() {
+    if (running_ && onTick_) onTick_();
+  }
+
   HWND window_ = nullptr;
   int32_t period_ = 0;
   bool running_ = false;
   std::function<void()> onTick_;
+  // Counter timing only.
+  std::unique_ptr<PreciseTicker> ticker_;
 };
 
 // 0 or less stops the timer; its current period leaves it untouched (a running

@@ -62,6 +62,9 @@ int main(int argc, char** argv) {
   InspectSystem system(machine);
   hosting::PeModule module;
   if (!module.Load(system, image.data(), image.size())) {
+    // Regions come from the heap: no image can have its preferred base here.
+    if (module.LastError() == hosting::LoadError::kFixedBaseTaken)
+      return Refuse(argv[1], "relocations stripped: it maps only at its preferred base");
     return Refuse(argv[1], hosting::LoadErrorText(module.LastError()));
   }
 

@@ -34,9 +34,25 @@ recorder_around_main_window() {
   start_recorder "$1" "$2" 0 0 "$sw" "$sh" $(((sw - w) / 2)) $(((sh - h) / 2)) "$w" "$h"
 }
 
+# press_rate FROM TO: presses a second over presses FROM+1 .. TO of the
+# recorder's log, first to last.
+press_rate() {
+  grep '^[LlRr] ' "$work/clicks.txt" | sed -n "$(($1 + 1)),$2p" | python3 -c '
+import sys
+t = [int(l.split()[3]) for l in sys.stdin]
+print(round((len(t) - 1) / ((t[-1] - t[0]) / 1e6), 1) if len(t) > 1 and t[-1] > t[0] else 0)'
+}
+
 # Presses in the recorder's log so far.
 presses() { grep -c '^[LlRr] ' "$work/clicks.txt" 2>/dev/null || true; }
 at_least_presses() { [ "$(presses)" -ge "$1" ]; }
+# True once no press has come for half a second.
+presses_settled() {
+  local a
+  a=$(presses)
+  sleep 0.5
+  [ "$(presses)" = "$a" ]
+}
 
 # start_recorder WINE BINDIR LEFT TOP WIDTH HEIGHT [HOLE_LEFT HOLE_TOP HOLE_W HOLE_H]:
 # sets recorder_pid. Clicks in the hole pass to the windows beneath.
@@ -97,7 +113,7 @@ stop_programs() {
   done
 }
 
-# e2e_begin ARCH: what both end-to-end scripts start with: the prefix, a
+# e2e_begin ARCH: what the end-to-end script starts with: the prefix, a
 # display of their own unless one is given, a work folder and, at the end,
 # the programs stopped (and any working-set utility the program started on
 # its way out) and its output kept beside the artefacts as e2e-TAG-clicker.log.

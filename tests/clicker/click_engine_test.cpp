@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <tuple>
 
 #include "clicker/texts.h"
 #include "recording_ports.h"
@@ -201,9 +203,47 @@ TEST_F(ClickEngineTest, CoordinatesAreTruncatedOrReadAsIntegersByRow) {
   ports.Set(Box::X5, "-40x");
   ports.Set(Box::Y5, "+41");
   engine.StartRun();
-  // 1e10 keeps its low 32 bits when truncated; rows 3 to 5 read leading integers.
-  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(-3, 1410065408), ClickEvent(2, 0),
+  // 1e10 stays at the end of the range (its low 32 bits would be a point of
+  // their own); rows 3 to 5 read leading integers.
+  EXPECT_EQ(ports.Clicks(), (std::vector<Event>{ClickEvent(-3, 2147483647), ClickEvent(2, 0),
                                                 ClickEvent(2, 1), ClickEvent(-40, 41)}));
+}
+
+TEST_F(ClickEngineTest, IntervalsAndPeriodsBeyondTheRangeWaitLongInsteadOfWrapping) {
+  // Truncated to their low 32 bits these were negative or 0: no wait at all.
+  for (const char* text : {"3000000000", "3e+009", "3.40282e+038"}) {
+    RecordingPorts p;
+    ClickEngine e(p, p);
+    p.FillRun("2", text, "1", "2");
+    p.duringWait[0] = [&] { e.RequestStop(); };
+    e.StartRun();
+    EXPECT_EQ(p.Clicks().size(), 1u) << text;
+    EXPECT_EQ(p.log[1], WaitEvent(INT32_MAX)) << text;
+    p.Set(Box::ClickFrequency, text);
+    e.StartCursorClicking();
+    EXPECT_EQ(p.log.back(), PeriodEvent(INT32_MAX)) << text;
+  }
+}
+
+TEST_F(ClickEngineTest, ARunWithAPointNoMonitorHoldsNamesItsRowAndClicksNothing) {
+  // The row put off every monitor and the row the notice names; 0: a row
+  // after one without Y, where the run ends, is never looked at.
+  const std::tuple<Box, Box, int> cases[] = {
+      {Box::X, Box::Y, 1}, {Box::X1, Box::Y1, 2}, {Box::X5, Box::Y5, 6}, {Box::X4, Box::Y4, 0}};
+  for (const auto& [x, y, row] : cases) {
+    RecordingPorts p;
+    ClickEngine e(p, p);
+    p.FillRun("1", "10", "1", "2");
+    if (row == 0) p.Set(Box::X3, "7");
+    p.Set(x, "-100");
+    p.Set(y, "50");
+    p.offMonitor = {{-100, 50}};
+    e.StartRun();
+    char text[128];
+    std::snprintf(text, sizeof text, texts::kPointOffMonitor, row);
+    EXPECT_EQ(p.Notices(), row ? std::vector<std::string>{text} : std::vector<std::string>{});
+    EXPECT_EQ(p.Clicks().size(), row ? 0u : 1u) << row;
+  }
 }
 
 TEST_F(ClickEngineTest, ShortIntervalsStillServeTheQueueSoAStopArrives) {

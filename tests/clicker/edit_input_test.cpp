@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace clicker {
 namespace {
 
@@ -102,6 +104,21 @@ TEST(ComposedTextForBox, KeepsOnlyWhatTheBoxTakes) {
   EXPECT_EQ(ComposedTextForBox(EditMode::Decimal, composed), "12.3-");
   EXPECT_EQ(ComposedTextForBox(EditMode::Integer, composed), "123-");
   EXPECT_EQ(ComposedTextForBox(EditMode::Integer, "\xA3"), "");  // a cut-off lead byte
+}
+
+TEST(PastedTextForBox, GoesInByTheTypedRuleUpToTheLineBreak) {
+  const std::tuple<EditMode, const char*, const char*> cases[] = {
+      {EditMode::Decimal, "1,000", "1000"},  // not a number read as 1
+      {EditMode::Decimal, " 2.5 ms", "2.5"},
+      {EditMode::Integer, "-1,920\t", "-1920"},
+      {EditMode::Integer, "12\r\n34", "12"},
+      {EditMode::Decimal, "\xA3\xB1\xA3\xB0", "10"},  // full-width 10
+      {EditMode::Decimal, "3e+009", "3e+009"},        // as the box writes it back
+      {EditMode::Decimal, "1.23457E-006x", "1.23457E-006"},
+      {EditMode::Decimal, "Eve 5e", "5"},
+      {EditMode::Integer, "3e+009", "3"},  // as the box reads it when it loses the focus
+  };
+  for (const auto& [mode, pasted, taken] : cases) EXPECT_EQ(PastedTextForBox(mode, pasted), taken);
 }
 
 }  // namespace

@@ -133,6 +133,9 @@ class RecordingPorts : public InputPort, public FormPort {
     log.push_back(PumpEvent());
     Dispatch();
   }
+  // Points no monitor holds.
+  std::set<std::pair<int32_t, int32_t>> offMonitor;
+  bool PointOnMonitor(int32_t x, int32_t y) override { return offMonitor.count({x, y}) == 0; }
   int32_t CursorX() override { return cursorX; }
   int32_t CursorY() override { return cursorY; }
   // A notice box runs a message loop of its own: onNotice runs inside it.

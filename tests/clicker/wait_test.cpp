@@ -129,5 +129,17 @@ TEST(TicksForMs, RoundsUp) {
   EXPECT_EQ(TicksForMs(2147483647, 10'000'000), 21'474'836'470'000u);
 }
 
+TEST(WakeLead, FollowsHowLateTheRecentWakesWereWithinItsBounds) {
+  WakeLead lead(250, 2000);
+  EXPECT_EQ(lead.ticks(), 2000u);  // nothing known yet: the most
+  for (int i = 0; i < 40; ++i) lead.Woke(i % 8 == 0 ? 400 : 100);
+  lead.Woke(30'000);  // one wake held up is left out
+  EXPECT_EQ(lead.ticks(), 500u);
+  for (size_t i = 0; i < WakeLead::kRecent; ++i) lead.Woke(i < 4 ? 30'000 : 0);
+  EXPECT_EQ(lead.ticks(), 2000u);  // a busy spell, still within the last 32: the most
+  for (size_t i = 0; i < WakeLead::kRecent; ++i) lead.Woke(0);
+  EXPECT_EQ(lead.ticks(), 250u);  // forgotten again: the least
+}
+
 }  // namespace
 }  // namespace clicker

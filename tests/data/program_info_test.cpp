@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "hosting/pe_image.h"
+
 namespace {
 
 std::string ExecutablePath() {
@@ -159,41 +161,37 @@ TEST(ProgramInfoTest, TheProgramStartsWithItsManifestAndShowsAWindow) {
 }
 
 // The names of every function the executable imports, "dll!function" (an
-// import by ordinal as "dll!#n"), read from its file.
+// import by ordinal as "dll!#n"), read from its file: the headers and
+// sections through the loader's own reader, then the import table.
 std::vector<std::string> ImportsOf(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   const std::vector<uint8_t> image((std::istreambuf_iterator<char>(file)),
                                    std::istreambuf_iterator<char>());
   std::vector<std::string> names;
+  hosting::ImageHeaders headers;
+  const uint16_t machine = hosting::PeekMachine(image.data(), image.size());
+  if (hosting::ReadHeaders(image.data(), image.size(), machine, headers) !=
+      hosting::LoadError::kNone)
+    return names;
   auto read32 = [&](size_t at) -> uint32_t {
-    if (at + 4 > image.size()) return 0;
-    uint32_t value;
-    std::memcpy(&value, image.data() + at, 4);
-    return value;
+    return at + 4 <= image.size() ? hosting::Read32(image.data() + at) : 0;
   };
-  auto read16 = [&](size_t at) -> uint32_t {
-    return at + 2 <= image.size() ? static_cast<uint32_t>(image[at] | (image[at + 1] << 8)) : 0;
-  };
-  const uint32_t nt = read32(0x3C);
-  const bool wide = read16(nt + 24) == 0x20B;
-  const uint32_t sections = read16(nt + 6);
-  const uint32_t optional = read16(nt + 20);
-  const size_t sectionTable = nt + 24 + optional;
-  auto offsetOf = [&](uint32_t rva) -> size_t {
-    for (uint32_t i = 0; i < sections; ++i) {
-      const size_t header = sectionTable + i * 40;
-      const uint32_t address = read32(header + 12);
-      const uint32_t size = read32(header + 16);
-      if (rva >= address && rva < address + size) return rva - address + read32(header + 20);
+  // Where an address of the mapped image lies in the file.
+  auto offsetOf = [&](uint64_t rva) -> size_t {
+    for (uint32_t i = 0; i < headers.numberOfSections; ++i) {
+      const hosting::SectionHeader section = hosting::ReadSection(image.data(), headers, i);
+      if (rva >= section.virtualAddress && rva < section.virtualAddress + section.sizeOfRawData)
+        return static_cast<size_t>(rva - section.virtualAddress + section.pointerToRawData);
     }
     return image.size();
   };
   auto text = [&](size_t at) {
-    std::string out;
-    while (at < image.size() && image[at] != 0) out += static_cast<char>(image[at++]);
-    return out;
+    return hosting::TextInside(image.data(), image.size(), at)
+               ? std::string(reinterpret_cast<const char*>(image.data() + at))
+               : std::string();
   };
-  const uint32_t importRva = read32(nt + 24 + (wide ? 120 : 104));
+  const bool wide = headers.pe32Plus;
+  const uint32_t importRva = headers.directories[hosting::kDirectoryImport].virtualAddress;
   for (size_t descriptor = offsetOf(importRva); read32(descriptor + 12) != 0; descriptor += 20) {
     std::string dll = text(offsetOf(read32(descriptor + 12)));
     for (char& c : dll) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));

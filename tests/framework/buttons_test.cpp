@@ -26,19 +26,19 @@ constexpr COLORREF kAccent = RGB(0xC8, 0x30, 0x20);
 class ButtonsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    framework->accentColour = kAccent;
+    framework->SetBackground(nullptr, nullptr, 0, std::nullopt, LONG{kAccent}, std::nullopt);
     // Away from the test window: a control under the cursor would turn hot.
     SetCursorPos(1200, 1000);
   }
 
   WindowRecord& Record() {
-    WindowRecord* record = framework->WindowOf(window.window());
+    WindowRecord* record = framework->WindowOf(window.hwnd());
     if (record != nullptr) return *record;
     ADD_FAILURE() << "the window is not attached";
     static WindowRecord none;
     return none;
   }
-  int Number() { return FindWindowNumber(*framework, window.window()); }
+  int Number() { return FindWindowNumber(*framework, window.hwnd()); }
   const ButtonRecord* ButtonOf(HWND control) {
     const int index = Record().buttons.Find(control);
     return index != 0 ? &Record().buttons[index] : nullptr;
@@ -66,7 +66,7 @@ class ButtonsTest : public ::testing::Test {
   }
 
   FrameworkScope framework;
-  TestWindow window;
+  TestWindow window{420, 320};
 };
 
 TEST_F(ButtonsTest, StyleBitsDecideWhatEachPassTakes) {
@@ -91,7 +91,7 @@ TEST_F(ButtonsTest, StyleBitsDecideWhatEachPassTakes) {
   HWND controls[sizeof cases / sizeof cases[0]];
   int y = 0;
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-    controls[i] = window.Add("BUTTON", cases[i].name, cases[i].style, 10, y += 24, 150, 22);
+    controls[i] = window.Add("BUTTON", cases[i].style, 10, y += 24, 150, 22, cases[i].name);
   }
   window.Attach(*framework);
   int taken = 0;
@@ -125,13 +125,13 @@ TEST_F(ButtonsTest, StyleBitsDecideWhatEachPassTakes) {
 }
 
 TEST_F(ButtonsTest, AControlInTheTableIsNotInstalledTwice) {
-  HWND push = window.Add("BUTTON", "push", BS_PUSHBUTTON, 10, 10, 80, 24);
-  HWND check = window.Add("BUTTON", "check", BS_AUTOCHECKBOX, 10, 40, 80, 24);
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 10, 10, 80, 24, "push");
+  HWND check = window.Add("BUTTON", BS_AUTOCHECKBOX, 10, 40, 80, 24, "check");
   window.Attach(*framework);
   const LONG_PTR previousOfPush = ReadProp(push, kPreviousProcKey);
-  InstallPushButtons(*framework, Number(), window.window());
-  InstallCheckAndRadioButtons(*framework, Number(), window.window());
-  InstallPushButtons(*framework, Number(), window.window());
+  InstallPushButtons(*framework, Number(), window.hwnd());
+  InstallCheckAndRadioButtons(*framework, Number(), window.hwnd());
+  InstallPushButtons(*framework, Number(), window.hwnd());
   EXPECT_EQ(Record().buttons.Count(), 2);
   // Still one link in the chain: a second subclassing would call itself.
   EXPECT_EQ(ReadProp(push, kPreviousProcKey), previousOfPush);
@@ -143,13 +143,13 @@ TEST_F(ButtonsTest, AControlInTheTableIsNotInstalledTwice) {
 }
 
 TEST_F(ButtonsTest, TheEmptyPlaceholderRecordIsReused) {
-  HWND push = window.Add("BUTTON", "push", BS_PUSHBUTTON, 10, 10, 80, 24);
-  framework->AttachWindow(window.window(), AttachOptions{});
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 10, 10, 80, 24, "push");
+  framework->AttachWindow(window.hwnd(), AttachOptions{});
   ASSERT_EQ(Record().buttons.Count(), 1);
   // Make the one record an empty placeholder, as a table starts out.
   Record().buttons[1] = ButtonRecord{};
-  HWND second = window.Add("BUTTON", "second", BS_PUSHBUTTON, 10, 40, 80, 24);
-  InstallPushButtons(*framework, Number(), window.window());
+  HWND second = window.Add("BUTTON", BS_PUSHBUTTON, 10, 40, 80, 24, "second");
+  InstallPushButtons(*framework, Number(), window.hwnd());
   // The first button is owner-drawn by now and is passed by; the second
   // takes the placeholder's place instead of a new record.
   EXPECT_EQ(Record().buttons.Count(), 1);
@@ -159,9 +159,9 @@ TEST_F(ButtonsTest, TheEmptyPlaceholderRecordIsReused) {
 }
 
 TEST_F(ButtonsTest, NothingIsInstalledWhileTheFrameworkIsDisabled) {
-  HWND push = window.Add("BUTTON", "push", BS_PUSHBUTTON, 10, 10, 80, 24);
-  window.Add("BUTTON", "radio", BS_AUTORADIOBUTTON, 10, 40, 80, 24);
-  framework->enabled = 0;
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 10, 10, 80, 24, "push");
+  window.Add("BUTTON", BS_AUTORADIOBUTTON, 10, 40, 80, 24, "radio");
+  framework->Settings(false, framework->VeilAlpha());
   window.Attach(*framework);
   EXPECT_EQ(Record().buttons.Count(), 0);
   EXPECT_EQ(GetWindowLongPtrA(push, GWL_STYLE) & BS_OWNERDRAW, BS_PUSHBUTTON);
@@ -198,8 +198,8 @@ bool ShowsDarkDot(HWND radio) {
 }
 
 TEST_F(ButtonsTest, ClickingARadioRepaintsItAfterTheSystemChangedItsState) {
-  HWND first = window.Add("BUTTON", "first", BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 120, 24);
-  HWND second = window.Add("BUTTON", "second", BS_AUTORADIOBUTTON, 10, 40, 120, 24);
+  HWND first = window.Add("BUTTON", BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 120, 24, "first");
+  HWND second = window.Add("BUTTON", BS_AUTORADIOBUTTON, 10, 40, 120, 24, "second");
   window.Attach(*framework);
   EXPECT_FALSE(ShowsDarkDot(first));
   Click(first);
@@ -222,7 +222,7 @@ TEST_F(ButtonsTest, ClickingARadioRepaintsItAfterTheSystemChangedItsState) {
 }
 
 TEST_F(ButtonsTest, AHotPushButtonIsPaintedHotAndKeepsItWhileTheSystemRepaintsIt) {
-  HWND push = window.Add("BUTTON", "hot", BS_PUSHBUTTON, 20, 20, 90, 30);
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 20, 20, 90, 30, "hot");
   window.Attach(*framework);
   const COLORREF normalEdge = PixelOf(push, 45, 0);
   EXPECT_FALSE(Near(normalEdge, kAccent, 40));
@@ -257,8 +257,8 @@ RECT DarkBox(HWND control, int threshold) {
 }
 
 TEST_F(ButtonsTest, PushButtonStatesOnARealControl) {
-  HWND push = window.Add("BUTTON", "清除", BS_PUSHBUTTON, 20, 20, 100, 32);
-  HWND other = window.Add("BUTTON", "other", BS_PUSHBUTTON, 20, 80, 100, 32);
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 20, 20, 100, 32, "清除");
+  HWND other = window.Add("BUTTON", BS_PUSHBUTTON, 20, 80, 100, 32, "other");
   window.Attach(*framework);
   const COLORREF background = FrameworkScope::kBackground;
   // Normal: a light face over the background, a darker outline.
@@ -274,7 +274,7 @@ TEST_F(ButtonsTest, PushButtonStatesOnARealControl) {
   EXPECT_NEAR((caption.top + caption.bottom) / 2, 16, 3);
 
   // Focused: a dotted mark three pixels inside.
-  SetActiveWindow(window.window());
+  SetActiveWindow(window.hwnd());
   SetFocus(push);
   PumpFor(30);
   ASSERT_EQ(GetFocus(), push);
@@ -315,7 +315,7 @@ TEST_F(ButtonsTest, PushButtonStatesOnARealControl) {
 }
 
 TEST_F(ButtonsTest, CheckBoxStatesOnARealControl) {
-  HWND check = window.Add("BUTTON", "C", BS_AUTOCHECKBOX, 20, 20, 100, 24);
+  HWND check = window.Add("BUTTON", BS_AUTOCHECKBOX, 20, 20, 100, 24, "C");
   window.Attach(*framework);
   const int top = (24 - 13) / 2;
   auto boxPixels = [&] {
@@ -349,7 +349,7 @@ TEST_F(ButtonsTest, CheckBoxStatesOnARealControl) {
 }
 
 TEST_F(ButtonsTest, RadioButtonStatesOnARealControl) {
-  HWND radio = window.Add("BUTTON", "R", BS_AUTORADIOBUTTON, 20, 20, 100, 24);
+  HWND radio = window.Add("BUTTON", BS_AUTORADIOBUTTON, 20, 20, 100, 24, "R");
   window.Attach(*framework);
   SendMessageA(radio, WM_MOUSELEAVE, 0, 0);
   const int top = (24 - 12) / 2;
@@ -374,7 +374,7 @@ TEST_F(ButtonsTest, RadioButtonStatesOnARealControl) {
 }
 
 TEST_F(ButtonsTest, ANewCaptionIsKeptAndDrawn) {
-  HWND push = window.Add("BUTTON", "", BS_PUSHBUTTON, 20, 20, 100, 32);
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 20, 20, 100, 32, "");
   window.Attach(*framework);
   EXPECT_LT(DarkBox(push, 250).right, 0);  // nothing dark yet
   SetWindowTextA(push, "新的");
@@ -399,9 +399,9 @@ TEST_F(ButtonsTest, PictureButtons) {
   const std::vector<unsigned char> red = RedPng();
   ASSERT_FALSE(red.empty());
   const unsigned redSize = static_cast<unsigned>(red.size());
-  HWND push = window.Add("BUTTON", "pic", BS_PUSHBUTTON, 20, 20, 60, 40);
-  HWND withCaption = window.Add("BUTTON", "caption", BS_PUSHBUTTON, 20, 70, 120, 30);
-  HWND check = window.Add("BUTTON", "check", BS_AUTOCHECKBOX, 20, 110, 100, 24);
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 20, 20, 60, 40, "pic");
+  HWND withCaption = window.Add("BUTTON", BS_PUSHBUTTON, 20, 70, 120, 30, "caption");
+  HWND check = window.Add("BUTTON", BS_AUTOCHECKBOX, 20, 110, 100, 24, "check");
   window.Attach(*framework);
   EXPECT_TRUE(MakePictureButton(*framework, push, red.data(), redSize));
   EXPECT_TRUE(MakeCaptionPictureButton(*framework, withCaption, red.data(), redSize));
@@ -417,9 +417,9 @@ TEST_F(ButtonsTest, PictureButtons) {
 }
 
 TEST_F(ButtonsTest, RepaintsLeaveNoGdiObjectsBehind) {
-  HWND push = window.Add("BUTTON", "push", BS_PUSHBUTTON, 20, 20, 100, 32);
-  HWND check = window.Add("BUTTON", "check", BS_AUTOCHECKBOX, 20, 60, 100, 24);
-  HWND radio = window.Add("BUTTON", "radio", BS_AUTORADIOBUTTON, 20, 90, 100, 24);
+  HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 20, 20, 100, 32, "push");
+  HWND check = window.Add("BUTTON", BS_AUTOCHECKBOX, 20, 60, 100, 24, "check");
+  HWND radio = window.Add("BUTTON", BS_AUTORADIOBUTTON, 20, 90, 100, 24, "radio");
   window.Attach(*framework);
   for (HWND control : {push, check, radio}) {
     RepaintButton(*framework, control, true);
@@ -440,7 +440,7 @@ TEST_F(ButtonsTest, RepaintsLeaveNoGdiObjectsBehind) {
     }
   }
   EXPECT_EQ(LiveGdiObjects(), start);
-  EXPECT_TRUE(framework->snapshots.empty());
+  EXPECT_EQ(framework->Snapshots().Count(), 0u);
 }
 
 }  // namespace

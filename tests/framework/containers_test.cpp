@@ -23,7 +23,7 @@ class ContainersTest : public FrameworkTest {};
 
 TEST_F(ContainersTest, AButtonSkinnedGenericallyLosesItsFaceAndKeepsItsTextAndEdges) {
   TestWindow window;
-  window.Attach();
+  window.Attach(Framework());
   // Made after the attach, so no button pass has taken it.
   HWND button = window.Add("Button", BS_PUSHBUTTON, 40, 60, 120, 40, "确定 OK");
   framework::SkinGenericControl(Framework(), button, std::nullopt, std::nullopt, std::nullopt);
@@ -66,7 +66,7 @@ LRESULT CALLBACK RecordPaint(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 TEST_F(ContainersTest, ARichEditRepaintsWholeWhenScrolled) {
   TestWindow window;
-  window.Attach();
+  window.Attach(Framework());
   HWND edit = window.Add("RichEdit20A", ES_MULTILINE | WS_VSCROLL, 40, 60, 200, 120);
   ASSERT_NE(edit, nullptr);
   std::string text;
@@ -107,7 +107,7 @@ TEST_F(ContainersTest, OwnerDrawnItemsTheFrameworkDoesNotDrawReachTheContainersO
   HWND label = window.Add("Static", SS_OWNERDRAW, 10, 60, 80, 24, "", 0, box);
   boxProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordBoxDrawItems)));
-  window.Attach();
+  window.Attach(Framework());
   framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   Pump(50);
   boxDrawItems.clear();
@@ -126,7 +126,7 @@ TEST_F(ContainersTest, AContainerInstalledTwiceHasOneRecordAndOneSubclassing) {
   HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组");
   HWND inside = window.Add("ListBox", WS_BORDER, 10, 20, 100, 60, "", 0, box);
   const WNDPROC original = ProcOf(box);
-  window.Attach();
+  window.Attach(Framework());
   framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   const framework::WindowRecord& record = window.Record();
@@ -134,10 +134,10 @@ TEST_F(ContainersTest, AContainerInstalledTwiceHasOneRecordAndOneSubclassing) {
   const framework::ContainerRecord& container = record.containers[1];
   EXPECT_EQ(container.window, box);
   EXPECT_EQ(container.previousProc, original);
-  EXPECT_EQ(container.groupBox, 1);
+  EXPECT_TRUE(container.groupBox);
   EXPECT_EQ(container.alpha, 0);
   EXPECT_EQ(container.option, 1);
-  EXPECT_EQ(container.secondValue, 0);
+  EXPECT_EQ(container.callerValue, 0);
   EXPECT_FALSE(container.fontFace.empty());
   EXPECT_EQ(ProcOf(box), &ContainerWindowProc);
   EXPECT_EQ(framework::ReadProp(box, framework::kPreviousProcKey),
@@ -152,7 +152,7 @@ TEST_F(ContainersTest, AGroupBoxWithAlphaZeroShowsTheBackgroundInsideItsFrame) {
   Translucent(true);
   TestWindow window;
   HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
-  window.Attach();
+  window.Attach(Framework());
   framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   Pump(50);
@@ -177,7 +177,7 @@ TEST_F(ContainersTest, AGroupBoxGivenOptionZeroStillDrawsItsFrameAndCaption) {
   Translucent(true);
   TestWindow window;
   HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
-  window.Attach();
+  window.Attach(Framework());
   framework::SkinContainer(Framework(), box, 0, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   Pump(50);
@@ -194,7 +194,7 @@ TEST_F(ContainersTest, AContainerIsNotTakenAgainByAFamilyLater) {
   TestWindow window;
   HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 220, 150, "分组");
   HWND list = window.Add("ListBox", WS_BORDER, 10, 20, 100, 60, "", 0, box);
-  window.Attach();
+  window.Attach(Framework());
   // The list box made a container first, then the group box holding it.
   framework::SkinContainer(Framework(), list, 1, RGB(255, 255, 255), 0, std::nullopt);
   const LONG_PTR previous = framework::ReadProp(list, framework::kPreviousProcKey);
@@ -224,7 +224,7 @@ TEST_F(ContainersTest, AResizedGroupBoxLeavesItsControlsAndAPanelFitsItsPageToIt
   HWND inside = window.Add("Button", BS_PUSHBUTTON, 10, 20, 80, 24, "按钮", 0, box);
   HWND panel = window.Add("Static", 0, 240, 40, 200, 150);
   HWND page = window.Add("Static", 0, 0, 0, 50, 50, "", 0, panel);
-  window.Attach();
+  window.Attach(Framework());
   framework::SkinContainer(Framework(), box, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   framework::SkinContainer(Framework(), panel, 1, GetSysColor(COLOR_BTNFACE), 0, std::nullopt);
   for (HWND container : {box, panel})
@@ -252,7 +252,7 @@ HWND TabWithPage(TestWindow& window, int x, int y) {
 TEST_F(ContainersTest, AGenericControlHoldingControlsStillPaintsItselfOverItsBackground) {
   Translucent(true);
   TestWindow window;
-  window.Attach();
+  window.Attach(Framework());
   HWND plain = TabWithPage(window, 20, 40);
   HWND tinted = TabWithPage(window, 250, 40);
   // The key: the colour of the tab control's body here.
@@ -289,7 +289,7 @@ TEST_F(ContainersTest, AControlAFamilyTookIsNotMadeAContainer) {
   TestWindow window;
   HWND combo = window.Add("ComboBox", CBS_DROPDOWN, 20, 40, 150, 120);  // holds its edit
   HWND list = window.Add("ListBox", WS_BORDER, 200, 40, 100, 80);
-  window.Attach();
+  window.Attach(Framework());
   const framework::WindowRecord& record = window.Record();
   for (HWND control : {combo, list}) {
     const LONG_PTR previous = framework::ReadProp(control, framework::kPreviousProcKey);
@@ -331,7 +331,7 @@ TEST_F(ContainersTest, AGroupBoxWhoseFontGdiplusCannotDescribeTakesTheButtonsFon
   Translucent(true);
   TestWindow window;
   HWND box = window.Add("Button", BS_GROUPBOX, 20, 40, 200, 150, "分组框");
-  window.Attach();
+  window.Attach(Framework());
   {
     framework::testing::ImportPatch noFont("gdiplus.dll", "GdipCreateFontFromLogfontA",
                                            reinterpret_cast<const void*>(&NoFontFromLogfont));

@@ -12,6 +12,7 @@
 #include "data/pictures/pictures.h"
 #include "family_test_support.h"
 #include "framework/containers.h"
+#include "framework/headers.h"
 #include "framework/list_controls.h"
 #include "framework/range_controls.h"
 #include "gdiplus/image.h"
@@ -96,7 +97,7 @@ struct DemoWindow {
     group = window.Add("Button", BS_GROUPBOX, 270, 300, 160, 120, "分组框");
     inGroup = window.Add(PROGRESS_CLASSA, 0, 12, 30, 130, 16, "", 0, group);
     SendMessageA(inGroup, PBM_SETPOS, 30, 0);
-    window.Attach();
+    window.Attach(Framework());
 
     framework::SkinFramework& fw = Framework();
     framework::SkinContainer(fw, panel, std::nullopt, RGB(255, 255, 255), 60, std::nullopt);
@@ -143,30 +144,12 @@ TEST_F(DemoWindowTest, EveryFamilyIsSkinnedAndPhotographed) {
   EXPECT_EQ(record.genericControls.Count(), 3);
   EXPECT_TRUE(Photograph(demo.window.hwnd(), std::string(FRAMEWORK_ARTEFACTS) + "/framework-demo-" +
                                                  FRAMEWORK_ARCH + ".png"));
-  EXPECT_TRUE(Framework().snapshots.empty());
+  EXPECT_EQ(Framework().Snapshots().Count(), 0u);
 }
 
-// Live GDI objects of this process. GetGuiResources answers 0 under Wine,
-// which accepts a handle by its table index alone, so there the table is
-// walked instead.
-int LiveGdiObjects() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported > 0) return static_cast<int>(reported);
-  int count = 0;
-  for (uintptr_t index = 1; index < 0x10000; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
-  return count;
-}
+using framework::testing::LiveGdiObjects;
+using framework::testing::PrivateBytes;
 
-// Private bytes; Wine leaves PrivateUsage at 0 and reports the committed
-// memory as the page-file usage.
-SIZE_T PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-}
 SIZE_T WorkingSet() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
@@ -228,7 +211,7 @@ TEST_F(DemoWindowTest, RepaintsLeaveNoGdiObjectsOrMemoryBehind) {
                 family.name, rounds, objects, objectsAfter, static_cast<size_t>(bytes / 1024),
                 static_cast<size_t>(bytesAfter / 1024));
   }
-  EXPECT_TRUE(Framework().snapshots.empty());
+  EXPECT_EQ(Framework().Snapshots().Count(), 0u);
 }
 
 }  // namespace

@@ -27,19 +27,19 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 class EditsTest : public ::testing::Test {
  protected:
   explicit EditsTest(bool translucent = true) : framework(translucent) {
-    framework->accentColour = kAccent;
+    framework->SetBackground(nullptr, nullptr, 0, std::nullopt, LONG{kAccent}, std::nullopt);
     SetCursorPos(1200, 1000);
   }
 
   WindowRecord& Record() {
-    WindowRecord* record = framework->WindowOf(window.window());
+    WindowRecord* record = framework->WindowOf(window.hwnd());
     if (record != nullptr) return *record;
     ADD_FAILURE() << "the window is not attached";
     static WindowRecord none;
     return none;
   }
   HWND Combo(DWORD style, int x, int y, int selected) {
-    HWND combo = window.Add("COMBOBOX", "", style | WS_VSCROLL, x, y, 140, 200);
+    HWND combo = window.Add("COMBOBOX", style | WS_VSCROLL, x, y, 140, 200, "");
     for (const char* item : {"甲项", "乙项", "丙项"})
       SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     if (selected >= 0) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
@@ -49,7 +49,7 @@ class EditsTest : public ::testing::Test {
   COLORREF Veiled() { return Over(FrameworkScope::kBackground, kWhite, 32); }
 
   FrameworkScope framework;
-  TestWindow window;
+  TestWindow window{420, 320};
 };
 
 class OpaqueEditsTest : public EditsTest {
@@ -64,7 +64,7 @@ std::string TextOf(HWND window) {
 }
 
 TEST_F(EditsTest, EditsAndCombosAreTakenOnceWithTheComboEditInTranslucentMode) {
-  HWND edit = window.Add("EDIT", "text", ES_AUTOHSCROLL, 10, 10, 120, 24, WS_EX_CLIENTEDGE);
+  HWND edit = window.Add("EDIT", ES_AUTOHSCROLL, 10, 10, 120, 24, "text", WS_EX_CLIENTEDGE);
   HWND combo = Combo(CBS_DROPDOWN, 10, 50, 1);
   HWND list = Combo(CBS_DROPDOWNLIST, 200, 50, 2);
   window.Attach(*framework);
@@ -84,7 +84,7 @@ TEST_F(EditsTest, EditsAndCombosAreTakenOnceWithTheComboEditInTranslucentMode) {
   // The selected items show at once.
   EXPECT_EQ(TextOf(combo), "乙项");
   EXPECT_EQ(TextOf(list), "丙项");
-  InstallEditsAndCombos(*framework, 1, window.window());
+  InstallEditsAndCombos(*framework, 1, window.hwnd());
   EXPECT_EQ(Record().edits.Count(), 2);
   EXPECT_EQ(Record().combos.Count(), 2);
   // Typing still reaches the edit through the chain.
@@ -93,7 +93,7 @@ TEST_F(EditsTest, EditsAndCombosAreTakenOnceWithTheComboEditInTranslucentMode) {
 }
 
 TEST_F(OpaqueEditsTest, WithoutTranslucencyTheComboEditIsLeftAlone) {
-  HWND edit = window.Add("EDIT", "", 0, 10, 10, 120, 24, WS_EX_CLIENTEDGE);
+  HWND edit = window.Add("EDIT", 0, 10, 10, 120, 24, "", WS_EX_CLIENTEDGE);
   HWND combo = Combo(CBS_DROPDOWN, 10, 50, 0);
   window.Attach(*framework);
   EXPECT_EQ(Record().edits.Count(), 1);
@@ -107,8 +107,8 @@ TEST_F(OpaqueEditsTest, WithoutTranslucencyTheComboEditIsLeftAlone) {
 }
 
 TEST_F(EditsTest, AFocusedEditKeepsItsAccentFrameWhenTheMouseLeaves) {
-  HWND edit = window.Add("EDIT", "", ES_AUTOHSCROLL, 10, 10, 120, 24, WS_EX_CLIENTEDGE);
-  HWND other = window.Add("EDIT", "", ES_AUTOHSCROLL, 10, 50, 120, 24, WS_EX_CLIENTEDGE);
+  HWND edit = window.Add("EDIT", ES_AUTOHSCROLL, 10, 10, 120, 24, "", WS_EX_CLIENTEDGE);
+  HWND other = window.Add("EDIT", ES_AUTOHSCROLL, 10, 50, 120, 24, "", WS_EX_CLIENTEDGE);
   window.Attach(*framework);
   const COLORREF normal = Over(Veiled(), kBlack, 80);
   const COLORREF accent = Over(Veiled(), kAccent, 180);
@@ -122,7 +122,7 @@ TEST_F(EditsTest, AFocusedEditKeepsItsAccentFrameWhenTheMouseLeaves) {
   SendMessageA(edit, WM_MOUSELEAVE, 0, 0);
   EXPECT_TRUE(Near(PixelOf(edit, 0, 12), normal));
 
-  SetActiveWindow(window.window());
+  SetActiveWindow(window.hwnd());
   SetFocus(edit);
   ASSERT_EQ(GetFocus(), edit);
   EXPECT_TRUE(Near(PixelOf(edit, 60, 0), accent)) << std::hex << PixelOf(edit, 60, 0);
@@ -140,8 +140,8 @@ TEST_F(EditsTest, AFocusedEditKeepsItsAccentFrameWhenTheMouseLeaves) {
 }
 
 TEST_F(EditsTest, ScrollBarsAreLeftToTheSystem) {
-  HWND edit = window.Add("EDIT", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng",
-                         ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 10, 160, 90, WS_EX_CLIENTEDGE);
+  HWND edit = window.Add("EDIT", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 10, 160, 90,
+                         "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng", WS_EX_CLIENTEDGE);
   window.Attach(*framework);
   RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   PumpFor(30);
@@ -210,19 +210,19 @@ TEST_F(EditsTest, ComboBoxesAreDrawnWhole) {
 }
 
 TEST_F(EditsTest, ColourBrushesAreReplacedNotPiledUp) {
-  HWND edit = window.Add("EDIT", "", 0, 10, 10, 120, 24, WS_EX_CLIENTEDGE);
+  HWND edit = window.Add("EDIT", 0, 10, 10, 120, 24, "", WS_EX_CLIENTEDGE);
   HWND combo = Combo(CBS_DROPDOWN, 10, 60, 0);
   window.Attach(*framework);
   const HWND comboEdit = FindWindowExA(combo, nullptr, "Edit", nullptr);
   HDC dc = GetDC(edit);
   // Once each, so that both hold their one brush and bitmap.
-  SendMessageA(window.window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+  SendMessageA(window.hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                reinterpret_cast<LPARAM>(edit));
   SendMessageA(combo, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                reinterpret_cast<LPARAM>(comboEdit));
   const int start = LiveGdiObjects();
   for (int i = 0; i < 100; ++i) {
-    for (auto [target, control] : {std::pair{window.window(), edit}, std::pair{combo, comboEdit}}) {
+    for (auto [target, control] : {std::pair{window.hwnd(), edit}, std::pair{combo, comboEdit}}) {
       const HGDIOBJ oldBrush = ReadHandleProp<HGDIOBJ>(control, kColourBrushKey);
       const HGDIOBJ oldBitmap = ReadHandleProp<HGDIOBJ>(control, kColourBitmapKey);
       const LRESULT brush = SendMessageA(target, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
@@ -249,9 +249,9 @@ TEST_F(EditsTest, ColourBrushesAreReplacedNotPiledUp) {
 }
 
 TEST_F(EditsTest, RepaintsLeaveNoGdiObjectsBehind) {
-  HWND edit = window.Add("EDIT", "text", 0, 10, 10, 120, 24, WS_EX_CLIENTEDGE);
+  HWND edit = window.Add("EDIT", 0, 10, 10, 120, 24, "text", WS_EX_CLIENTEDGE);
   HWND scrolled =
-      window.Add("EDIT", "a\r\nb", ES_MULTILINE | WS_VSCROLL, 10, 40, 120, 60, WS_EX_CLIENTEDGE);
+      window.Add("EDIT", ES_MULTILINE | WS_VSCROLL, 10, 40, 120, 60, "a\r\nb", WS_EX_CLIENTEDGE);
   HWND combo = Combo(CBS_DROPDOWNLIST, 10, 110, 0);
   window.Attach(*framework);
   const int start = LiveGdiObjects();
@@ -266,7 +266,7 @@ TEST_F(EditsTest, RepaintsLeaveNoGdiObjectsBehind) {
   }
   PumpFor(20);
   EXPECT_EQ(LiveGdiObjects(), start);
-  EXPECT_TRUE(framework->snapshots.empty());
+  EXPECT_EQ(framework->Snapshots().Count(), 0u);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(FamilyDemo, EveryControlOfTheFamiliesSkinnedAndPhotographed) {
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   auto add = [&](const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
                  DWORD ex = 0) {
-    HWND control = window.Add(cls, text, style, x, y, w, h, ex);
+    HWND control = window.Add(cls, style, x, y, w, h, text, ex);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
   };
@@ -62,7 +62,7 @@ TEST(FamilyDemo, EveryControlOfTheFamiliesSkinnedAndPhotographed) {
   EXPECT_TRUE(MakePictureButton(*framework, picture, kCloseButtonPng, kCloseButtonPngSize));
   EXPECT_TRUE(
       MakeCaptionPictureButton(*framework, pictureCaption, kHelpButtonPng, kHelpButtonPngSize));
-  SetActiveWindow(window.window());
+  SetActiveWindow(window.hwnd());
   SetFocus(focusedEdit);
   PumpFor(100);
   SendMessageA(pressed, BM_SETSTATE, TRUE, 0);
@@ -72,7 +72,7 @@ TEST(FamilyDemo, EveryControlOfTheFamiliesSkinnedAndPhotographed) {
   RepaintButton(*framework, focused, false);
   (void)focused;
   const std::string path = testing::ArtefactPath("framework-families-" CLICKER_ARCH ".png");
-  EXPECT_TRUE(testing::SaveWindowPicture(window.window(), path.c_str())) << path;
+  EXPECT_TRUE(testing::SaveWindowPicture(window.hwnd(), path.c_str())) << path;
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 
 #include "framework/records.h"
 #include "framework/skin_framework.h"
+#include "tests/framework/test_window.h"
+#include "tests/gdiplus/colours.h"
 
 namespace framework_test {
 
@@ -29,17 +31,11 @@ inline void Pump(int ms) {
   } while (static_cast<LONG>(GetTickCount() - end) < 0);
 }
 
-// Pixels as (r, g, b).
-struct Rgb {
-  int r = 0, g = 0, b = 0;
-};
-inline Rgb ToRgb(COLORREF c) {
-  return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-inline bool Near(Rgb a, Rgb b, int tolerance = 12) {
-  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
-         std::abs(a.b - b.b) <= tolerance;
-}
+using framework::testing::TestWindow;
+using test_colours::Near;
+using test_colours::Rgb;
+using test_colours::ToRgb;
+
 inline int Brightness(Rgb c) {
   return (c.r + c.g + c.b) / 3;
 }
@@ -58,27 +54,6 @@ inline Rgb Blend(Rgb under, COLORREF colour, int alpha) {
   return Rgb{mix(under.r, GetRValue(colour)), mix(under.g, GetGValue(colour)),
              mix(under.b, GetBValue(colour))};
 }
-
-// A plain popup window on a plain background colour; children are added
-// before Attach.
-class TestWindow {
- public:
-  explicit TestWindow(int width = 480, int height = 360);
-  ~TestWindow();
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
-
-  HWND hwnd() const { return hwnd_; }
-  HWND Add(const char* className, DWORD style, int x, int y, int width, int height,
-           const char* text = "", DWORD exStyle = 0, HWND parent = nullptr);
-  // Attaches the framework, shows the window and lets it paint.
-  void Attach();
-  int Number() const;
-  framework::WindowRecord& Record() const;
-
- private:
-  HWND hwnd_ = nullptr;
-};
 
 // Framework settings and background for one test; restored afterwards.
 class FrameworkTest : public ::testing::Test {

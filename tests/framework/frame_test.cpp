@@ -13,6 +13,7 @@
 #include "gdiplus/image.h"
 #include "gdiplus/memory_stream.h"
 #include "tests/framework/framework_test_support.h"
+#include "tests/gdiplus/colours.h"
 
 namespace framework::testing {
 namespace {
@@ -51,8 +52,8 @@ TEST_F(FrameTest, MovingFromMinimiseToCloseFadesOneInAndTheOtherOutOneStepPerTic
   const std::vector<COLORREF> plainClose = TitleButtonPixels(record, 3);
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(record.titleButtons[1]));
-  EXPECT_EQ(skin->hotTitleButton, 1);
-  EXPECT_EQ(record.animationTimer, 1);
+  EXPECT_EQ(skin->HotTitleButton(), 1);
+  EXPECT_TRUE(record.animationTimer);
   long brightness = Brightness(plainMinimise);
   for (int i = 1; i <= 8; ++i) {
     Tick(window);
@@ -127,7 +128,7 @@ TEST_F(FrameTest, LeavingTheWindowFadesTheHotButtonOut) {
     EXPECT_EQ(record.fadeOut.step, i < 8 ? i : 8);
   }
   EXPECT_EQ(TitleButtonPixels(record, 1), plain);
-  EXPECT_EQ(record.animationTimer, 0);
+  EXPECT_FALSE(record.animationTimer);
 }
 
 TEST_F(FrameTest, ARenderingLeavesTheActiveWindowActive) {
@@ -150,15 +151,15 @@ TEST_F(FrameTest, ASizeChangeRendersTheFrameAgainWithANewRegion) {
   // for no repaint when the window grows or shrinks.
   HWND window = MakeWindow(WS_MINIMIZEBOX, 80, 80, 400, 300);
   const int n = Attach(window);
-  skin->firstPlacement = 0;  // the window has had its first placement
+  HadFirstPlacement(window);
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
-  ASSERT_EQ(Record(n).redrawNeeded, 0);
+  ASSERT_FALSE(Record(n).redrawNeeded);
   for (const SIZE size : {SIZE{520, 380}, SIZE{300, 220}}) {
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Pump(100);
-    EXPECT_EQ(Record(n).redrawNeeded, 0) << size.cx;
+    EXPECT_FALSE(Record(n).redrawNeeded) << size.cx;
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(window, region), ERROR);
     RECT box{};
@@ -173,8 +174,8 @@ TEST_F(FrameTest, ASizeChangeRendersTheFrameAgainWithANewRegion) {
     int differs = 0;
     for (int dy = 0; dy < 18; ++dy)
       for (int dx = 0; dx < 38; ++dx)
-        if (GetPixel(Record(n).cacheDc1, x + dx, y + dy) !=
-            GetPixel(Record(n).cacheDc2, x + dx, y + dy))
+        if (GetPixel(Record(n).frameCache, x + dx, y + dy) !=
+            GetPixel(Record(n).titleBandCache, x + dx, y + dy))
           ++differs;
     EXPECT_GT(differs, 20) << size.cx;
   }
@@ -185,26 +186,26 @@ TEST_F(FrameTest, AFirstSizeThatComesAfterTheFirstRenderingRendersTheFrameAgain)
   // has painted it once: that first WM_SIZE must not keep the old rendering.
   HWND window = MakeWindow(0, 80, 80, 400, 340);
   const int n = Attach(window);
-  ASSERT_EQ(skin->firstPlacement, 1);
+  ASSERT_TRUE(skin->FirstPlacement());
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
   BITMAP frame{};
-  GetObjectA(GetCurrentObject(Record(n).cacheDc1, OBJ_BITMAP), sizeof frame, &frame);
+  GetObjectA(GetCurrentObject(Record(n).frameCache, OBJ_BITMAP), sizeof frame, &frame);
   ASSERT_EQ(frame.bmHeight, 340);
   SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   Pump(100);
-  EXPECT_EQ(skin->firstPlacement, 0);
-  GetObjectA(GetCurrentObject(Record(n).cacheDc1, OBJ_BITMAP), sizeof frame, &frame);
+  EXPECT_FALSE(skin->FirstPlacement());
+  GetObjectA(GetCurrentObject(Record(n).frameCache, OBJ_BITMAP), sizeof frame, &frame);
   EXPECT_EQ(frame.bmHeight, 300) << "the frame kept its rendering at the old size";
-  EXPECT_EQ(Record(n).redrawNeeded, 0);
+  EXPECT_FALSE(Record(n).redrawNeeded);
 }
 
 TEST_F(FrameTest, AFirstSizeBeforeAnyRenderingNeedsNoRenderingOfItsOwn) {
   HWND window = MakeWindow(0, 80, 80, 400, 340);
   const int n = Attach(window);
   SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(skin->firstPlacement, 0);
-  EXPECT_EQ(Record(n).redrawNeeded, 0);
+  EXPECT_FALSE(skin->FirstPlacement());
+  EXPECT_FALSE(Record(n).redrawNeeded);
 }
 
 // --- pixels ---
@@ -212,11 +213,7 @@ TEST_F(FrameTest, AFirstSizeBeforeAnyRenderingNeedsNoRenderingOfItsOwn) {
 int Channel(COLORREF colour, int shift) {
   return (colour >> shift) & 0xFF;
 }
-bool Near(COLORREF a, COLORREF b, int tolerance) {
-  for (int shift : {0, 8, 16})
-    if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
-  return true;
-}
+using test_colours::Near;
 
 class FramePixelTest : public FrameworkTest {
  protected:
@@ -236,9 +233,9 @@ class FramePixelTest : public FrameworkTest {
 };
 
 TEST_F(FramePixelTest, TheAcceptedBackgroundColoursAreSet) {
-  EXPECT_EQ(skin->accentColour, 0x00C0C0C0u);
-  EXPECT_EQ(skin->defaultBackgroundMode, 3);
-  EXPECT_NE(skin->globalPicture, nullptr);
+  EXPECT_EQ(skin->AccentColour(), 0x00C0C0C0u);
+  EXPECT_EQ(skin->DefaultBackgroundMode(), 3);
+  EXPECT_NE(skin->GlobalPicture(), nullptr);
 }
 
 TEST_F(FramePixelTest, TheStretchedJpegFillsTheClientAreaWithinTheBorder) {
@@ -246,7 +243,7 @@ TEST_F(FramePixelTest, TheStretchedJpegFillsTheClientAreaWithinTheBorder) {
     HWND window = MakeWindow(0, 50, 50, size.cx, size.cy);
     const int n = Attach(window);
     skin->RenderFrame(n, nullptr, false);
-    HDC cache = Record(n).cacheDc1;
+    HDC cache = Record(n).frameCache;
     RECT client{};
     GetClientRect(window, &client);
     int matched = 0, total = 0;
@@ -269,7 +266,7 @@ TEST_F(FramePixelTest, BorderCaptionAndTheOutsideOfTheCorners) {
   HWND window = MakeWindow(0, 60, 60, 498, 468, "鼠标坐标");
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
-  HDC cache = Record(n).cacheDc1;
+  HDC cache = Record(n).frameCache;
   RECT client{};
   GetClientRect(window, &client);
   // The window region cuts the corners off.
@@ -316,10 +313,10 @@ TEST_F(FramePixelTest, BorderCaptionAndTheOutsideOfTheCorners) {
   SetWindowTextA(window, "");
   skin->RenderFrame(n, nullptr, false);
   EXPECT_GT(withText, 30);
-  EXPECT_LT(whiteIn(Record(n).cacheDc1), 5);
+  EXPECT_LT(whiteIn(Record(n).frameCache), 5);
   // WM_SETTEXT draws the caption at once.
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("鼠标坐标"));
-  EXPECT_GT(whiteIn(Record(n).cacheDc1), 30);
+  EXPECT_GT(whiteIn(Record(n).frameCache), 30);
 }
 
 // The caption's icon is the picture the program carries for its box, drawn
@@ -343,8 +340,8 @@ TEST_F(FramePixelTest, TheCaptionIconIsTheCarriedPictureThatFitsItsBox) {
     RECT ink{LONG_MAX, LONG_MAX, 0, 0};
     for (int y = top; y < top + m.iconSize; ++y)
       for (int x = left; x < left + m.iconSize; ++x)
-        if (GetPixel(record.cacheDc1, x, y) !=
-            GetPixel(record.cacheDc3, x - area.left, y - area.top))
+        if (GetPixel(record.frameCache, x, y) !=
+            GetPixel(record.captionCache, x - area.left, y - area.top))
           ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
                      std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
     EXPECT_NEAR(ink.right - ink.left, size - 1, 1);
@@ -359,14 +356,14 @@ TEST_F(FramePixelTest, TheHoveredCloseButtonTurnsRed) {
   skin->RenderFrame(n, nullptr, true);
   const TitleButton close = Record(n).titleButtons[1];
   const int x = static_cast<int>(close.x) + 3, y = static_cast<int>(close.y) + 2;
-  const COLORREF before = GetPixel(Record(n).cacheDc1, x, y);
+  const COLORREF before = GetPixel(Record(n).frameCache, x, y);
   POINT screen{static_cast<int>(close.x + 10), static_cast<int>(close.y + 9)};
   ClientToScreen(window, &screen);
   SetCursorPos(screen.x, screen.y);
   SendMessageA(window, WM_MOUSEMOVE, 0, CentreOf(close));
   SendMessageA(window, WM_MOUSEHOVER, 0, 0);
   Pump(400);
-  const COLORREF hot = GetPixel(Record(n).cacheDc1, x, y);
+  const COLORREF hot = GetPixel(Record(n).frameCache, x, y);
   EXPECT_GT(Channel(hot, 0), Channel(hot, 8) + 60);
   EXPECT_GT(Channel(hot, 0), Channel(hot, 16) + 60);
   EXPECT_FALSE(Near(before, hot, 30));
@@ -388,7 +385,7 @@ TEST_F(FramePixelTest, OnScreenTheCornersShowWhatLiesBehind) {
   EXPECT_EQ(ScreenPixel(origin.x, origin.y), RGB(255, 255, 255));
   EXPECT_EQ(ScreenPixel(origin.x + 497, origin.y + 467), RGB(255, 255, 255));
   const COLORREF inside = ScreenPixel(origin.x + 250, origin.y + 250);
-  EXPECT_EQ(inside, GetPixel(Record(n).cacheDc1, 250, 250));
+  EXPECT_EQ(inside, GetPixel(Record(n).frameCache, 250, 250));
   (void)backdrop;
 }
 
@@ -442,12 +439,12 @@ TEST_F(FrameworkTest, BackgroundModesPlaceTheWindowsOwnImage) {
     AttachOptions options;
     options.backgroundImage = png;
     options.backgroundMode = c.mode;
-    options.caption = 0;  // the image lies under the caption's place
+    options.caption = false;  // the image lies under the caption's place
     skin->AttachWindow(window, options);
     const int n = FindWindowNumber(*skin, window);
     ASSERT_GT(n, 0);
     skin->RenderFrame(n, nullptr, false);
-    HDC cache = Record(n).cacheDc1;
+    HDC cache = Record(n).frameCache;
     EXPECT_EQ(GetPixel(cache, c.red.x, c.red.y), kRed) << "mode " << c.mode;
     EXPECT_EQ(GetPixel(cache, c.blue.x, c.blue.y), kBlue) << "mode " << c.mode;
     if (c.fill.x >= 0) {
@@ -468,17 +465,17 @@ TEST_F(FrameworkTest, SettingTheBackgroundRepaintsEveryWindowAndCanTakeItsAccent
   const Bytes png = TwoColourPng();
   skin->SetBackground(nullptr, png.data(), static_cast<uint32_t>(png.size()), COLORREF{0}, LONG{-1},
                       2);
-  EXPECT_EQ(Record(1).redrawNeeded, 1);
-  EXPECT_EQ(Record(2).redrawNeeded, 1);
-  EXPECT_EQ(skin->accentColour, skin->defaultBackgroundColour);
-  EXPECT_NEAR(Channel(skin->defaultBackgroundColour, 0), 127, 12);
-  EXPECT_EQ(skin->defaultBackgroundMode, 2);
+  EXPECT_TRUE(Record(1).redrawNeeded);
+  EXPECT_TRUE(Record(2).redrawNeeded);
+  EXPECT_EQ(skin->AccentColour(), skin->DefaultBackgroundColour());
+  EXPECT_NEAR(Channel(skin->DefaultBackgroundColour(), 0), 127, 12);
+  EXPECT_EQ(skin->DefaultBackgroundMode(), 2);
   // Without an image the given colour becomes the background colour.
   skin->SetBackground(nullptr, nullptr, 0, COLORREF{RGB(1, 2, 3)}, LONG{0x00C0C0C0}, 0);
-  EXPECT_EQ(skin->defaultBackgroundColour, RGB(1, 2, 3));
-  EXPECT_EQ(skin->accentColour, 0x00C0C0C0u);
+  EXPECT_EQ(skin->DefaultBackgroundColour(), RGB(1, 2, 3));
+  EXPECT_EQ(skin->AccentColour(), 0x00C0C0C0u);
   skin->RenderFrame(1, nullptr, false);
-  EXPECT_EQ(GetPixel(Record(1).cacheDc1, 200, 150), RGB(1, 2, 3));
+  EXPECT_EQ(GetPixel(Record(1).frameCache, 200, 150), RGB(1, 2, 3));
 }
 
 TEST_F(FrameworkTest, TranslucentEditChangesRepaintTheEdit) {

@@ -53,6 +53,14 @@ class FrameworkTest : public ::testing::Test {
   std::vector<HWND> windows;
 };
 
+// The first WM_SIZE of an attached window, its first placement: from then on
+// the framework renders the frame again at every new size.
+inline void HadFirstPlacement(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
 // Screen pixel as a COLORREF.
 COLORREF ScreenPixel(int x, int y);
 
@@ -63,7 +71,7 @@ inline std::vector<COLORREF> TitleButtonPixels(const WindowRecord& record, int i
   std::vector<COLORREF> pixels;
   for (int y = 0; y < static_cast<int>(button.h); ++y)
     for (int x = 0; x < static_cast<int>(button.w); ++x)
-      pixels.push_back(GetPixel(record.cacheDc1, static_cast<int>(button.x) + x,
+      pixels.push_back(GetPixel(record.frameCache, static_cast<int>(button.x) + x,
                                 static_cast<int>(button.y) + y));
   return pixels;
 }

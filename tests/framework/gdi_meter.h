@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h.
+#include <psapi.h>
 
 #include <cstdint>
 
@@ -16,6 +18,16 @@ inline int LiveGdiObjects() {
   for (uintptr_t index = 1; index < 0x10000; ++index)
     if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
   return count;
+}
+
+// Private bytes of this process; Wine leaves PrivateUsage at 0 and reports
+// the committed memory as the page-file usage.
+inline SIZE_T PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                       sizeof counters);
+  return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 // Dispatches what is queued; with ms > 0 keeps doing so for that long.

@@ -41,7 +41,7 @@ TEST_F(HotTrackingTest, TheControlTheMouseLeftDoesNotTakeTheHotStateFromTheOneIt
       {"up-down", window.Add(UPDOWN_CLASSA, 0, 420, 40, 24, 40), 8},
       {"header", header, 9},
   };
-  window.Attach();
+  window.Attach(Framework());
   const framework::WindowRecord& record = window.Record();
   for (const Tracked& left : controls) {
     for (const Tracked& entered : controls) {
@@ -66,7 +66,7 @@ TEST_F(HotTrackingTest, ARadioButtonEnteredFromItsNeighbourPaintsHot) {
   TestWindow window;
   HWND first = window.Add("Button", BS_AUTORADIOBUTTON, 20, 60, 120, 20, "一");
   HWND second = window.Add("Button", BS_AUTORADIOBUTTON, 20, 80, 120, 20, "二");
-  window.Attach();
+  window.Attach(Framework());
   // Red parts of the circle's outline: the accent of the hot look.
   auto redCircle = [](HWND radio) {
     int red = 0;

@@ -1,4 +1,5 @@
 #include "framework/list_controls.h"
+#include "framework/headers.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ class ListControlsTest : public FrameworkTest {};
 
 TEST_F(ListControlsTest, TwoListBoxesAndAListViewAreNumberedInOrderReusingThePlaceholder) {
   TestWindow window;
-  window.Attach();
+  window.Attach(Framework());
   framework::WindowRecord& record = window.Record();
   ASSERT_EQ(record.listControls.Count(), 0);
   // The placeholder a fresh table may hold: one record without a window.
@@ -67,7 +68,7 @@ TEST_F(ListControlsTest, OwnerDrawnComboListAndListViewWithBit10KeepTheirOwnPain
   ASSERT_NE(drawnList, nullptr);
   const WNDPROC drawnProc = ProcOf(drawnList);
   const WNDPROC sortedProc = ProcOf(sortedView);
-  window.Attach();
+  window.Attach(Framework());
 
   const auto& table = window.Record().listControls;
   EXPECT_NE(table.Find(plainList), 0);
@@ -83,7 +84,7 @@ TEST_F(ListControlsTest, FramesFollowBorderHotAndFocus) {
   TestWindow window;
   HWND bare = window.Add("ListBox", 0, 20, 40, 120, 100);
   HWND edged = window.Add("ListBox", 0, 160, 40, 120, 100, "", WS_EX_CLIENTEDGE);
-  window.Attach();
+  window.Attach(Framework());
   const int n = window.Number();
   const int bareIndex = window.Record().listControls.Find(bare);
   const int edgedIndex = window.Record().listControls.Find(edged);
@@ -115,10 +116,10 @@ TEST_F(ListControlsTest, FramesFollowBorderHotAndFocus) {
 
   // The mouse makes the control hot through its procedure, and leaving ends it.
   SendMessageA(edged, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
-  EXPECT_EQ(window.Record().listControls[edgedIndex].hot, 1);
+  EXPECT_TRUE(window.Record().listControls[edgedIndex].hot);
   EXPECT_TRUE(Near(PixelOf(edged, 1, 50), accent));
   SendMessageA(edged, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(window.Record().listControls[edgedIndex].hot, 0);
+  EXPECT_FALSE(window.Record().listControls[edgedIndex].hot);
   EXPECT_TRUE(Near(PixelOf(edged, 1, 50), Rgb{255, 255, 255}));
 }
 
@@ -143,7 +144,7 @@ TEST_F(ListControlsTest, TranslucentOffLeavesTheBackgroundToAllSixClasses) {
   Background(RGB(0, 0, 0));
   TestWindow window;
   SixClasses six(window);
-  window.Attach();
+  window.Attach(Framework());
   for (HWND control : six.controls) {
     ASSERT_NE(control, nullptr);
     EXPECT_NE(window.Record().listControls.Find(control), 0);
@@ -169,7 +170,7 @@ TEST_F(ListControlsTest, TranslucentTreeViewAndListViewShowTheVeiledBackground) 
   Background(RGB(0, 0, 0));
   TestWindow window;
   SixClasses six(window);
-  window.Attach();
+  window.Attach(Framework());
   EXPECT_EQ(SendMessageA(six.controls[3], TVM_GETBKCOLOR, 0, 0), 0x00FF00FF);
   RedrawWindow(window.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   Pump(100);
@@ -193,7 +194,7 @@ TEST_F(ListControlsTest, HeaderItemsAreHitTestedAndTheLastOneReachesTheListViewE
   SendMessageA(view, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
   HWND header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
   ASSERT_NE(header, nullptr);
-  window.Attach();
+  window.Attach(Framework());
   const int n = window.Number();
   const int index = window.Record().headers.Find(header);
   ASSERT_NE(index, 0);
@@ -211,7 +212,7 @@ TEST_F(ListControlsTest, HeaderItemsAreHitTestedAndTheLastOneReachesTheListViewE
   EXPECT_EQ(record.hotItem, 0);
   SendMessageA(header, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
   EXPECT_EQ(record.hotItem, 1);
-  EXPECT_EQ(record.mouseInside, 1);
+  EXPECT_TRUE(record.mouseInside);
 
   // The second item's gradient runs on to the list view's right edge: what
   // lies right of it is painted like an item, not the bare background.
@@ -246,8 +247,8 @@ TEST_F(ListControlsTest, TheTranslucentEraseLaysTheVeiledBackgroundUnderTheClien
   HWND edit = window.Add("Edit", 0, 21, 40, 120, 24, "", WS_EX_CLIENTEDGE);
   HWND address = window.Add(WC_IPADDRESSA, 0, 21, 80, 160, 24, "", WS_EX_CLIENTEDGE);
   HWND date = window.Add(DATETIMEPICK_CLASSA, 0, 21, 120, 160, 24, "", WS_EX_CLIENTEDGE);
-  window.Attach();
-  const HDC cache = window.Record().cacheDc1;
+  window.Attach(Framework());
+  const HDC cache = window.Record().frameCache;
   ASSERT_NE(cache, nullptr);
   for (HWND control : {edit, address, date}) {
     SCOPED_TRACE(framework::ClassNameOf(control));

@@ -54,8 +54,8 @@ RECT BarOf(HWND control, LONG object) {
 }
 
 TEST(NonClient, BothScrollBarsAndTheCornerAreInTheRegion) {
-  TestWindow window;
-  HWND edit = window.Add("EDIT", "", WS_VSCROLL | WS_HSCROLL | ES_MULTILINE, 10, 10, 150, 100,
+  TestWindow window{420, 320};
+  HWND edit = window.Add("EDIT", WS_VSCROLL | WS_HSCROLL | ES_MULTILINE, 10, 10, 150, 100, "",
                          WS_EX_CLIENTEDGE);
   window.Show();
   const RECT horizontal = BarOf(edit, OBJID_HSCROLL);
@@ -94,10 +94,10 @@ TEST(NonClient, BothScrollBarsAndTheCornerAreInTheRegion) {
 }
 
 TEST(NonClient, OneBarOrNone) {
-  TestWindow window;
+  TestWindow window{420, 320};
   HWND vertical =
-      window.Add("EDIT", "", WS_VSCROLL | ES_MULTILINE, 10, 10, 120, 80, WS_EX_CLIENTEDGE);
-  HWND plain = window.Add("EDIT", "", 0, 10, 100, 120, 24, WS_EX_CLIENTEDGE);
+      window.Add("EDIT", WS_VSCROLL | ES_MULTILINE, 10, 10, 120, 80, "", WS_EX_CLIENTEDGE);
+  HWND plain = window.Add("EDIT", 0, 10, 100, 120, 24, "", WS_EX_CLIENTEDGE);
   window.Show();
   HRGN region = ScrollBarRegion(vertical);
   ASSERT_NE(region, nullptr);
@@ -117,11 +117,11 @@ TEST(NonClient, OneBarOrNone) {
 }
 
 TEST(NonClient, OddBordersArePlacedWithFloorRounding) {
-  TestWindow window;
+  TestWindow window{420, 320};
   static const Borders oneTwo{1, 1, 2, 2};
   static const Borders twoThree{2, 3, 3, 4};
-  HWND first = MakeUneven(window.window(), oneTwo);
-  HWND second = MakeUneven(window.window(), twoThree);
+  HWND first = MakeUneven(window.hwnd(), oneTwo);
+  HWND second = MakeUneven(window.hwnd(), twoThree);
   RECT client{};
   GetClientRect(first, &client);
   ASSERT_EQ(client.right, 60 - 3);
@@ -141,7 +141,7 @@ TEST(NonClient, OddBordersArePlacedWithFloorRounding) {
 }
 
 TEST(NonClient, BorderTestsEveryBorderedStyle) {
-  TestWindow window;
+  TestWindow window{420, 320};
   struct Case {
     DWORD style;
     DWORD exStyle;
@@ -158,7 +158,7 @@ TEST(NonClient, BorderTestsEveryBorderedStyle) {
       {0, 0, false},
   };
   for (const Case& c : cases) {
-    HWND control = window.Add("STATIC", "", c.style, 0, 0, 20, 20);
+    HWND control = window.Add("STATIC", c.style, 0, 0, 20, 20, "");
     SetWindowLongPtrA(control, GWL_EXSTYLE, static_cast<LONG_PTR>(c.exStyle));
     // The system adds and drops the window edge as it likes; judge only
     // the styles the control really has.

@@ -39,22 +39,22 @@ TEST_F(RangeControlsTest, InstallRecordsStylesOfEveryTrackbarProgressBarAndUpDow
       window.Add(TRACKBAR_CLASSA, TBS_VERT | TBS_BOTH | TBS_ENABLESELRANGE, 170, 40, 40, 150);
   HWND bar = window.Add(PROGRESS_CLASSA, PBS_VERTICAL, 220, 40, 20, 120);
   HWND upDown = window.Add(UPDOWN_CLASSA, UDS_HORZ, 260, 40, 40, 20);
-  window.Attach();
+  window.Attach(Framework());
   auto& record = window.Record();
   ASSERT_EQ(record.trackbars.Count(), 2);
   EXPECT_EQ(record.trackbars[1].window, none);
   EXPECT_EQ(record.trackbars[1].ticks, 3);
-  EXPECT_EQ(record.trackbars[1].vertical, 0);
+  EXPECT_FALSE(record.trackbars[1].vertical);
   EXPECT_EQ(record.trackbars[2].window, vertical);
   EXPECT_EQ(record.trackbars[2].ticks, 2);
-  EXPECT_EQ(record.trackbars[2].vertical, 1);
-  EXPECT_EQ(record.trackbars[2].selectionRange, 1);
+  EXPECT_TRUE(record.trackbars[2].vertical);
+  EXPECT_TRUE(record.trackbars[2].selectionRange);
   ASSERT_EQ(record.progressBars.Count(), 1);
   EXPECT_EQ(record.progressBars[1].window, bar);
-  EXPECT_EQ(record.progressBars[1].vertical, 1);
+  EXPECT_TRUE(record.progressBars[1].vertical);
   ASSERT_EQ(record.upDowns.Count(), 1);
   EXPECT_EQ(record.upDowns[1].window, upDown);
-  EXPECT_EQ(record.upDowns[1].horizontal, 1);
+  EXPECT_TRUE(record.upDowns[1].horizontal);
 }
 
 // Near-white pixels in the box around the thumb: the circle's face.
@@ -76,19 +76,19 @@ TEST_F(RangeControlsTest, HoveringATrackbarGrowsItsThumbAndLeavingShrinksIt) {
   HWND trackbar = window.Add(TRACKBAR_CLASSA, TBS_NOTICKS, 20, 40, 200, 32);
   SendMessageA(trackbar, TBM_SETRANGE, FALSE, MAKELPARAM(0, 10));
   SendMessageA(trackbar, TBM_SETPOS, TRUE, 4);
-  window.Attach();
+  window.Attach(Framework());
   const int index = window.Record().trackbars.Find(trackbar);
   ASSERT_NE(index, 0);
   const int small = WhiteAroundThumb(trackbar);
 
   SendMessageA(trackbar, WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
-  EXPECT_EQ(window.Record().trackbars[index].hot, 1);
+  EXPECT_TRUE(window.Record().trackbars[index].hot);
   const int large = WhiteAroundThumb(trackbar);
   // An 11-unit circle against a 4-unit one: several times the face.
   EXPECT_GT(large, small * 3 + 20) << small << " " << large;
 
   SendMessageA(trackbar, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(window.Record().trackbars[index].hot, 0);
+  EXPECT_FALSE(window.Record().trackbars[index].hot);
   EXPECT_NEAR(WhiteAroundThumb(trackbar), small, 3);
 }
 
@@ -100,7 +100,7 @@ TEST_F(RangeControlsTest, ProgressAtItsMaximumFillsTheInnerLengthAndAtItsMinimum
   HWND empty = window.Add(PROGRESS_CLASSA, 0, 20, 80, 200, 20);
   SendMessageA(bar, PBM_SETRANGE32, 0, 100);
   SendMessageA(empty, PBM_SETRANGE32, 0, 0);
-  window.Attach();
+  window.Attach(Framework());
   const int n = window.Number();
   const int index = window.Record().progressBars.Find(bar);
   ASSERT_NE(index, 0);
@@ -127,7 +127,7 @@ TEST_F(RangeControlsTest, ProgressAtItsMaximumFillsTheInnerLengthAndAtItsMinimum
 TEST_F(RangeControlsTest, MovingFromTheUpperToTheLowerHalfOfAnUpDownRepaintsIt) {
   TestWindow window;
   HWND upDown = window.Add(UPDOWN_CLASSA, 0, 20, 40, 24, 40);
-  window.Attach();
+  window.Attach(Framework());
   const int n = window.Number();
   const int index = window.Record().upDowns.Find(upDown);
   ASSERT_NE(index, 0);
@@ -159,7 +159,7 @@ TEST_F(RangeControlsTest, MovingFromTheUpperToTheLowerHalfOfAnUpDownRepaintsIt) 
 TEST_F(RangeControlsTest, AnUpDownRepaintedLaterShowsTheHalfUnderTheMouseHot) {
   TestWindow window;
   HWND upDown = window.Add(UPDOWN_CLASSA, 0, 20, 40, 24, 40);
-  window.Attach();
+  window.Attach(Framework());
   const int index = window.Record().upDowns.Find(upDown);
   ASSERT_NE(index, 0);
   // A click on the upper half, then the mouse moves down to the lower one.

@@ -80,6 +80,15 @@ TEST(ScaleTest, AtOneHundredPerCentEveryMetricIsItsDesignValue) {
   EXPECT_EQ(framework::MetricsForDpi(192).line, 2);
 }
 
+TEST(ScaleTest, At192DpiEveryLengthIsTwiceItsDesignValue) {
+  const framework::Metrics design;
+  const framework::Metrics at192 = framework::MetricsForDpi(192);
+  for (const framework::IntLength& length : framework::kIntLengths)
+    EXPECT_EQ(at192.*length.field, 2 * design.*length.field);
+  for (float framework::Metrics::*field : framework::kFloatLengths)
+    EXPECT_FLOAT_EQ(at192.*field, 2 * design.*field);
+}
+
 TEST(ScaleTest, EachScaleDrawsThePictureOfTheNearestScaleTheLargerOfTwoAsNear) {
   const PictureSet close = CloseButtonPictures();
   EXPECT_EQ(framework::PictureFor(close, 72).bytes, close.scales[0].bytes);

@@ -1,5 +1,6 @@
 // The shared functions and drawing helpers, and the GDI objects they leave.
 #include "framework/shared.h"
+#include "framework/control_window.h"
 #include "framework/drawing_helpers.h"
 #include "framework/frame.h"
 #include "framework/properties.h"
@@ -94,6 +95,24 @@ TEST_F(SharedTest, DescribeFontReadsTheControlsFont) {
   DeleteObject(font);
 }
 
+TEST_F(SharedTest, AControlsPropertiesLeadToItsStateOnlyWhenTheyNameItsOwnRecord) {
+  HWND window = MakeWindow();
+  HWND button = MakeChild(window, "Button", 10, 30, 80, 24);
+  HWND other = MakeChild(window, "Button", 10, 60, 80, 24);
+  const int n = Attach(window);
+  const Family<ButtonRecord> buttons{&WindowRecord::buttons};
+  const ControlState<ButtonRecord> found = FindControl(skin.get(), button, buttons);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found.n, n);
+  EXPECT_EQ(found.record->window, button);
+  EXPECT_EQ(RecordAt(*skin, n, found.index, buttons), found.record);
+  // Properties that name another control's place lead nowhere.
+  WriteProp(other, kWindowNumberKey, found.index);
+  EXPECT_FALSE(FindControl(skin.get(), other, buttons));
+  EXPECT_EQ(FindAttached(*skin, window).record, &Record(n));
+  EXPECT_EQ(FindAttached(*skin, button).record, nullptr);
+}
+
 HDC WINAPI NoDc(HDC) {
   return nullptr;
 }
@@ -104,12 +123,12 @@ TEST_F(SharedTest, WithoutAMemoryDcASnapshotOrARenderingLeavesNoBitmap) {
   const int n = Attach(window);
   skin->RenderFrame(n, nullptr, false);
   const int before = LiveGdiObjects();
-  const size_t registered = skin->snapshots.size();
+  const size_t registered = skin->Snapshots().Count();
   {
     ImportPatch noDc("gdi32.dll", "CreateCompatibleDC", reinterpret_cast<const void*>(&NoDc));
     ASSERT_TRUE(noDc.Active());
     EXPECT_EQ(TakeBackgroundSnapshot(*skin, label, RECT{0, 0, 100, 20}), nullptr);
-    EXPECT_EQ(skin->snapshots.size(), registered);
+    EXPECT_EQ(skin->Snapshots().Count(), registered);
     EXPECT_EQ(LiveGdiObjects(), before);
     // The band copies of a rendering with the frame cache in place.
     skin->RenderFrame(n, nullptr, false);
@@ -128,7 +147,7 @@ TEST_F(SharedTest, WithoutAMemoryDcASnapshotOrARenderingLeavesNoBitmap) {
   }
   EXPECT_EQ(LiveGdiObjects(), unrendered);
   skin->RenderFrame(m, nullptr, false);
-  EXPECT_NE(Record(m).cacheDc1, nullptr);
+  EXPECT_NE(Record(m).frameCache, nullptr);
 }
 
 TEST_F(SharedTest, TheGdiMeterSeesALeak) {
@@ -150,17 +169,17 @@ TEST_F(SharedTest, SnapshotsAndVeilsAreReleasedOnce) {
   const int before = LiveGdiObjects();
   HDC snapshot = TakeBackgroundSnapshot(*skin, label, RECT{0, 0, 100, 30});
   ASSERT_NE(snapshot, nullptr);
-  EXPECT_EQ(skin->snapshots.size(), 1u);
+  EXPECT_EQ(skin->Snapshots().Count(), 1u);
   // The snapshot holds what cache DC 1 has behind the control.
-  EXPECT_EQ(GetPixel(snapshot, 5, 5), GetPixel(Record(1).cacheDc1, 45, 65));
+  EXPECT_EQ(GetPixel(snapshot, 5, 5), GetPixel(Record(1).frameCache, 45, 65));
   ReleaseSnapshot(*skin, snapshot);
   ReleaseSnapshot(*skin, snapshot);  // unknown now: nothing
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
   EXPECT_EQ(LiveGdiObjects(), before);
 
   HBITMAP veil = MakeVeilBitmap(*skin, label);
   EXPECT_EQ(GetObjectType(veil), static_cast<DWORD>(OBJ_BITMAP));
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
   DeleteObject(veil);
   HDC veiled = MakeVeilDC(*skin, label);
   ReleaseSnapshot(*skin, veiled);

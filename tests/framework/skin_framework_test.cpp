@@ -37,7 +37,7 @@ TEST_F(SkinFrameworkTest, AttachingTwiceKeepsOneRecordAndTheTitleBarIsAtLeast25H
   ASSERT_EQ(SeenMessages().size(), 1u);
   EXPECT_EQ(SeenMessages()[0].message, static_cast<UINT>(WM_USER + 5));
   EXPECT_NE(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU, 0);
-  EXPECT_EQ(record.redrawNeeded, 1);
+  EXPECT_TRUE(record.redrawNeeded);
 }
 
 TEST_F(SkinFrameworkTest, TheStripHoldsTheButtonsTheStyleAllows) {
@@ -268,8 +268,8 @@ LPARAM CentreOf(const TitleButton& button) {
 TEST_F(SkinFrameworkTest, TheHelpMainMenuAndCustomButtonsRunTheCallbacksGivenToThem) {
   HWND window = MakeWindow(WS_MINIMIZEBOX);
   AttachOptions options;
-  options.helpButton = 1;
-  options.mainMenuButton = 1;
+  options.helpButton = true;
+  options.mainMenuButton = true;
   skin->AttachWindow(window, options);
   const int n = FindWindowNumber(*skin, window);
   WindowRecord& record = Record(n);
@@ -304,7 +304,7 @@ TEST_F(SkinFrameworkTest, TheHelpMainMenuAndCustomButtonsRunTheCallbacksGivenToT
   const TitleButton& close = record.titleButtons[5];
   EXPECT_EQ(static_cast<int>(close.x + close.w), client.right);
   EXPECT_EQ(static_cast<int>(record.titleButtons[1].x), record.stripLeft + 2);
-  EXPECT_EQ(record.redrawNeeded, 1);
+  EXPECT_TRUE(record.redrawNeeded);
   // A second one goes right of the first; the first keeps its picture.
   EXPECT_EQ(skin->AddTitleButton(window, nullptr, 0, "二", &OnCustom), 2);
   EXPECT_EQ(record.titleButtons[3].kind, kTitleHelp);
@@ -332,7 +332,7 @@ TEST_F(SkinFrameworkTest, ThePressedButtonRunsOnlyWhenReleasedOverIt) {
                MAKELPARAM(static_cast<int>(minimise.x + 5), static_cast<int>(minimise.y + 5)));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<int>(minimise.x + 5), 8));
   EXPECT_EQ(CountSystemCommands(SC_MINIMIZE, true), 1);
-  EXPECT_EQ(Record(1).minimised, 1);
+  EXPECT_TRUE(Record(1).minimised);
 }
 
 // A drag that begins just under the top sizing zone, left of the strip, and
@@ -356,7 +356,7 @@ TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleBut
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     whileHandling = nullptr;
     ASSERT_EQ(skin->HitTestTitleButtons(n, x, y), Record(n).titleButtons.Count());
-    EXPECT_EQ(skin->hotTitleButton, 0);
+    EXPECT_EQ(skin->HotTitleButton(), 0);
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0) << "the release closed the window";
     DestroyWindow(window);
@@ -391,7 +391,7 @@ TEST_F(SkinFrameworkTest, ADoubleClickOnTheTitleMaximisesOnlyWithAMaximiseButton
   for (const Seen& seen : SeenMessages())
     if (seen.message == WM_SYSCOMMAND) ++commands;
   EXPECT_EQ(commands, 0);
-  EXPECT_EQ(Record(1).maximised, 0);
+  EXPECT_FALSE(Record(1).maximised);
   SendMessageA(maximisable, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 12));
   EXPECT_EQ(CountSystemCommands(SC_MAXIMIZE, true), 1);
   // Below the title bar nothing happens.
@@ -419,7 +419,7 @@ TEST_F(SkinFrameworkTest, PressesInTheEdgeZonesStartSizingAndElsewhereMoving) {
     EXPECT_EQ(CountSystemCommands(zone.command, true), 1) << zone.x << "," << zone.y;
   }
   // With the resize flag off the same press moves the window instead.
-  Record(1).resize = 0;
+  Record(1).resize = false;
   SeenMessages().clear();
   passSystemCommands = false;
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5, client.bottom - 5));
@@ -432,13 +432,13 @@ TEST_F(SkinFrameworkTest, PressesInTheEdgeZonesStartSizingAndElsewhereMoving) {
 
 TEST_F(SkinFrameworkTest, SettingsAndTextColours) {
   skin->Settings(1, 32);
-  EXPECT_EQ(skin->translucent, 1);
-  EXPECT_EQ(skin->veilAlpha, 32);
-  EXPECT_EQ(skin->controlFrame, 1);
+  EXPECT_TRUE(skin->Translucent());
+  EXPECT_EQ(skin->VeilAlpha(), 32);
+  EXPECT_TRUE(skin->ControlFrame());
   skin->Settings(1, std::nullopt, 0);
-  EXPECT_EQ(skin->translucent, 0);
-  EXPECT_EQ(skin->veilAlpha, 160);
-  EXPECT_EQ(skin->controlFrame, 0);
+  EXPECT_FALSE(skin->Translucent());
+  EXPECT_EQ(skin->VeilAlpha(), 160);
+  EXPECT_FALSE(skin->ControlFrame());
 
   HWND window = MakeWindow();
   HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 40, 120,
@@ -482,7 +482,7 @@ TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
   Pump(100);
   RECT rect{};
   GetWindowRect(window, &rect);
-  EXPECT_EQ(Record(1).maximised, 1);
+  EXPECT_TRUE(Record(1).maximised);
   EXPECT_EQ(rect.left, 0);
   EXPECT_EQ(rect.top, 0);
   EXPECT_EQ(rect.right, screenWidth);
@@ -490,7 +490,7 @@ TEST_F(SkinFrameworkTest, MaximisingLeavesTheTaskbarUncovered) {
   // And back.
   skin->RunTitleButton(1, skin->FindMaximiseButton(1));
   Pump(100);
-  EXPECT_EQ(Record(1).maximised, 0);
+  EXPECT_FALSE(Record(1).maximised);
   GetWindowRect(window, &rect);
   EXPECT_EQ(rect.right - rect.left, 400);
   if (ownTaskbar != nullptr) DestroyWindow(ownTaskbar);
@@ -500,7 +500,7 @@ TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   HWND window = MakeWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   Attach(window);
   passSystemCommands = true;
-  skin->firstPlacement = 0;
+  HadFirstPlacement(window);
   InvalidateRect(window, nullptr, FALSE);
   Pump(50);
   const int maximise = skin->FindMaximiseButton(1);
@@ -508,12 +508,12 @@ TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   skin->RunTitleButton(1, maximise);
   Pump(100);
   ASSERT_TRUE(IsZoomed(window));
-  ASSERT_EQ(Record(1).maximised, 1);
+  ASSERT_TRUE(Record(1).maximised);
   // The system menu, the taskbar and the keyboard restore with SC_RESTORE.
   SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
   Pump(100);
   EXPECT_FALSE(IsZoomed(window));
-  EXPECT_EQ(Record(1).maximised, 0);
+  EXPECT_FALSE(Record(1).maximised);
   EXPECT_EQ(TitleButtonPixels(Record(1), maximise), normal);
   // Moving and sizing work again.
   RECT client{};
@@ -533,7 +533,7 @@ TEST_F(SkinFrameworkTest, ARestoreTheSystemStartsEndsTheMaximisedState) {
   SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
   Pump(100);
   EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(Record(1).maximised, 1);
+  EXPECT_TRUE(Record(1).maximised);
 }
 
 TEST_F(SkinFrameworkTest, MaximisingLeavesATaskbarOnTheLeftEdgeUncovered) {

@@ -12,8 +12,10 @@
 
 #include "framework/records.h"
 #include "framework/skin_framework.h"
-#include "gdi_meter.h"
 #include "gdiplus/image.h"
+#include "tests/framework/gdi_meter.h"
+#include "tests/framework/test_window.h"
+#include "tests/gdiplus/colours.h"
 
 namespace framework::testing {
 
@@ -71,11 +73,7 @@ inline std::string ArtefactPath(const char* name) {
   return path + name;
 }
 
-inline bool Near(COLORREF actual, COLORREF expected, int tolerance = 12) {
-  return std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
-         std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
-         std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
-}
+using test_colours::Near;
 
 // The result of laying `colour` at `alpha` over `under`, as GDI+ does.
 inline COLORREF Over(COLORREF under, COLORREF colour, int alpha) {
@@ -98,7 +96,7 @@ class FrameworkScope {
     framework_->StartUp();
     SetProgramFramework(framework_.get());
     framework_->Settings(1, translucent ? std::optional<int>(32) : std::nullopt);
-    framework_->defaultBackgroundColour = kBackground;
+    framework_->SetBackground(nullptr, nullptr, 0, kBackground, std::nullopt, std::nullopt);
   }
   ~FrameworkScope() {
     SetProgramFramework(nullptr);
@@ -113,51 +111,6 @@ class FrameworkScope {
 
  private:
   std::unique_ptr<SkinFramework> framework_;
-};
-
-// A plain top-level window of the test, made hidden; controls go in before
-// it is attached.
-class TestWindow {
- public:
-  TestWindow(int width = 420, int height = 320) {
-    static const bool registered = [] {
-      WNDCLASSA wc{};
-      wc.lpfnWndProc = DefWindowProcA;
-      wc.hInstance = GetModuleHandleA(nullptr);
-      wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-      wc.lpszClassName = "SkinTestWindow";
-      return RegisterClassA(&wc) != 0;
-    }();
-    EXPECT_TRUE(registered);
-    window_ = CreateWindowExA(0, "SkinTestWindow", "test", WS_POPUP, 40, 40, width, height, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-  }
-  ~TestWindow() {
-    if (IsWindow(window_)) DestroyWindow(window_);
-  }
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
-
-  HWND window() const { return window_; }
-  HWND Add(const char* className, const char* text, DWORD style, int x, int y, int width,
-           int height, DWORD exStyle = 0, HWND parent = nullptr) {
-    return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
-                           height, parent != nullptr ? parent : window_, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  }
-  // Attaches the window and shows it painted.
-  void Attach(SkinFramework& framework) {
-    framework.AttachWindow(window_, AttachOptions{});
-    Show();
-  }
-  void Show() {
-    ShowWindow(window_, SW_SHOWNOACTIVATE);
-    UpdateWindow(window_);
-    PumpFor(60);
-  }
-
- private:
-  HWND window_ = nullptr;
 };
 
 }  // namespace framework::testing

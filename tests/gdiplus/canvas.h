@@ -7,6 +7,7 @@
 
 #include "gdiplus/graphics.h"
 #include "gdiplus/image.h"
+#include "tests/gdiplus/colours.h"
 
 namespace gdiplus_test {
 
@@ -23,13 +24,7 @@ inline int Alpha(gdiplus::ARGB c) {
   return (c >> 24) & 0xFF;
 }
 
-// True when every channel is within tolerance (antialiasing, rounding).
-inline bool Near(gdiplus::ARGB actual, gdiplus::ARGB expected, int tolerance = 8) {
-  return std::abs(Red(actual) - Red(expected)) <= tolerance &&
-         std::abs(Green(actual) - Green(expected)) <= tolerance &&
-         std::abs(Blue(actual) - Blue(expected)) <= tolerance &&
-         std::abs(Alpha(actual) - Alpha(expected)) <= tolerance;
-}
+using test_colours::Near;
 
 inline bool IsDark(gdiplus::ARGB c) {
   return Red(c) + Green(c) + Blue(c) < 3 * 160;

@@ -37,15 +37,15 @@ TEST(DrawingTest, FillsRectanglesAndPathsAndStrokesLines) {
   EXPECT_TRUE(canvas.graphics.FillPath(red, ellipse));
   EXPECT_TRUE(canvas.graphics.DrawPath(blue, ellipse));
 
-  EXPECT_TRUE(Near(canvas.At(25, 25), kRed));
-  EXPECT_TRUE(Near(canvas.At(5, 5), kWhite));
-  EXPECT_TRUE(Near(canvas.At(45, 25), kWhite));
-  EXPECT_TRUE(Near(canvas.At(70, 10), kBlue));
-  EXPECT_TRUE(Near(canvas.At(70, 14), kWhite));
-  EXPECT_TRUE(Near(canvas.At(70, 51), kBlue));   // top edge of the outline
-  EXPECT_TRUE(Near(canvas.At(70, 70), kWhite));  // inside the outline
-  EXPECT_TRUE(Near(canvas.At(25, 70), kRed));    // ellipse centre
-  EXPECT_TRUE(Near(canvas.At(11, 56), kWhite));  // outside the ellipse, in its box
+  EXPECT_TRUE(Near(canvas.At(25, 25), kRed, 8));
+  EXPECT_TRUE(Near(canvas.At(5, 5), kWhite, 8));
+  EXPECT_TRUE(Near(canvas.At(45, 25), kWhite, 8));
+  EXPECT_TRUE(Near(canvas.At(70, 10), kBlue, 8));
+  EXPECT_TRUE(Near(canvas.At(70, 14), kWhite, 8));
+  EXPECT_TRUE(Near(canvas.At(70, 51), kBlue, 8));   // top edge of the outline
+  EXPECT_TRUE(Near(canvas.At(70, 70), kWhite, 8));  // inside the outline
+  EXPECT_TRUE(Near(canvas.At(25, 70), kRed, 8));    // ellipse centre
+  EXPECT_TRUE(Near(canvas.At(11, 56), kWhite, 8));  // outside the ellipse, in its box
   EXPECT_EQ(LastStatus, kOk);
 }
 
@@ -58,9 +58,9 @@ TEST(DrawingTest, IntegerFormsDrawLikeFloatForms) {
   EXPECT_TRUE(canvas.graphics.FillRectangleI(black, 5, 5, 10, 10));
   EXPECT_TRUE(canvas.graphics.FillEllipseI(black, 30, 5, 20, 20));
   EXPECT_TRUE(canvas.graphics.DrawLineI(pen, 0, 28, 59, 28));
-  EXPECT_TRUE(Near(canvas.At(10, 10), kBlack));
-  EXPECT_TRUE(Near(canvas.At(40, 15), kBlack));
-  EXPECT_TRUE(Near(canvas.At(31, 6), kWhite));
+  EXPECT_TRUE(Near(canvas.At(10, 10), kBlack, 8));
+  EXPECT_TRUE(Near(canvas.At(40, 15), kBlack, 8));
+  EXPECT_TRUE(Near(canvas.At(31, 6), kWhite, 8));
   EXPECT_EQ(Red(canvas.At(30, 28)), Red(canvas.At(10, 28)));
   EXPECT_LT(Red(canvas.At(30, 28)), 128);
 }
@@ -121,7 +121,7 @@ TEST(DrawingTest, PathGradientGoesFromCentreToSurround) {
   EXPECT_GT(Red(centre), 200);
   EXPECT_LT(Red(rim), Red(centre) - 100);
   EXPECT_GT(Blue(rim), 150);
-  EXPECT_TRUE(Near(canvas.At(2, 2), kBlack));  // outside the ellipse
+  EXPECT_TRUE(Near(canvas.At(2, 2), kBlack, 8));  // outside the ellipse
 }
 
 TEST(DrawingTest, PenFromABrushPaintsWithTheBrush) {
@@ -133,9 +133,9 @@ TEST(DrawingTest, PenFromABrushPaintsWithTheBrush) {
   EXPECT_TRUE(pen.SetWidth(6.0f));
   EXPECT_FLOAT_EQ(pen.GetWidth(), 6.0f);
   EXPECT_TRUE(canvas.graphics.DrawLine(pen, 0, 20, 40, 20));
-  EXPECT_TRUE(Near(canvas.At(20, 18), kRed));
-  EXPECT_TRUE(Near(canvas.At(20, 22), kRed));
-  EXPECT_TRUE(Near(canvas.At(20, 26), kWhite));
+  EXPECT_TRUE(Near(canvas.At(20, 18), kRed, 8));
+  EXPECT_TRUE(Near(canvas.At(20, 22), kRed, 8));
+  EXPECT_TRUE(Near(canvas.At(20, 26), kWhite, 8));
 }
 
 TEST(DrawingTest, ClippingLimitsFillsUntilReset) {
@@ -144,8 +144,8 @@ TEST(DrawingTest, ClippingLimitsFillsUntilReset) {
   ASSERT_TRUE(red.Create(kRed));
   EXPECT_TRUE(canvas.graphics.SetClipRect(10, 10, 20, 20));
   EXPECT_TRUE(canvas.graphics.FillRectangle(red, 0, 0, 60, 60));
-  EXPECT_TRUE(Near(canvas.At(20, 20), kRed));
-  EXPECT_TRUE(Near(canvas.At(40, 40), kWhite));
+  EXPECT_TRUE(Near(canvas.At(20, 20), kRed, 8));
+  EXPECT_TRUE(Near(canvas.At(40, 40), kWhite, 8));
 
   GraphicsPath circle;
   ASSERT_TRUE(circle.Create());
@@ -154,13 +154,13 @@ TEST(DrawingTest, ClippingLimitsFillsUntilReset) {
   SolidBrush blue;
   ASSERT_TRUE(blue.Create(kBlue));
   EXPECT_TRUE(canvas.graphics.FillRectangle(blue, 0, 0, 60, 60));
-  EXPECT_TRUE(Near(canvas.At(45, 45), kBlue));
-  EXPECT_TRUE(Near(canvas.At(20, 20), kRed));
-  EXPECT_TRUE(Near(canvas.At(31, 31), kWhite));
+  EXPECT_TRUE(Near(canvas.At(45, 45), kBlue, 8));
+  EXPECT_TRUE(Near(canvas.At(20, 20), kRed, 8));
+  EXPECT_TRUE(Near(canvas.At(31, 31), kWhite, 8));
 
   EXPECT_TRUE(canvas.graphics.ResetClip());
   EXPECT_TRUE(canvas.graphics.FillRectangle(blue, 0, 0, 5, 5));
-  EXPECT_TRUE(Near(canvas.At(2, 2), kBlue));
+  EXPECT_TRUE(Near(canvas.At(2, 2), kBlue, 8));
 }
 
 TEST(DrawingTest, DrawsDecodedPicturesAtTheirSizeAndScaled) {

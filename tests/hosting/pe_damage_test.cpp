@@ -358,69 +358,86 @@ struct PlacingSystem : TableSystem {
   std::map<uint8_t*, uint32_t> placed;
 };
 
-// Without its relocations, marked as stripped of them or not marked as
-// able to move.
-Image Unrelocatable(Image img, bool stripped) {
+// An image whose relocation directory is gone (size 0), holds no block (a
+// list that ends at once) or is kept, with the file header's
+// relocations-stripped flag and the dynamic-base flag as given.
+struct Relocations {
+  const char* what;
+  uint32_t directorySize;
+  bool stripped;
+  bool dynamicBase;
+  bool movesOffBase;  // mapped elsewhere when its preferred base is taken
+};
+
+constexpr uint32_t kItsBlocks = UINT32_MAX;  // the directory left as it is
+
+Image WithRelocations(Image img, const Relocations& row) {
   Layout l(img);
-  Put32(img, l.Directory(5), 0);
-  Put32(img, l.Directory(5) + 4, 0);
-  if (stripped) {
-    Put16(img, l.nt + 22, static_cast<uint16_t>(Get16(img, l.nt + 22) | 0x0001));
-  } else {
-    Put16(img, l.optional + 70, static_cast<uint16_t>(Get16(img, l.optional + 70) & ~0x0040));
+  const uint32_t rva = Get32(img, l.Directory(5));
+  EXPECT_NE(rva, 0u);
+  if (row.directorySize == 0) Put32(img, l.Directory(5), 0);
+  if (row.directorySize != kItsBlocks) {
+    for (uint32_t i = 0; i < row.directorySize; ++i) img[l.RvaToFile(rva) + i] = 0;
+    Put32(img, l.Directory(5) + 4, row.directorySize);
   }
+  const uint16_t file = Get16(img, l.nt + 22) & ~0x0001;
+  Put16(img, l.nt + 22, static_cast<uint16_t>(file | (row.stripped ? 0x0001 : 0)));
+  const uint16_t dll = Get16(img, l.optional + 70) & ~0x0040;
+  Put16(img, l.optional + 70, static_cast<uint16_t>(dll | (row.dynamicBase ? 0x0040 : 0)));
   return img;
 }
 
-TEST_P(DamageTest, AnImageWithoutRelocationsRunsAtItsPreferredBaseOrNotAtAll) {
-  for (bool stripped : {true, false}) {
-    SCOPED_TRACE(stripped ? "stripped" : "not movable");
+// Only an image stripped of its relocations is held to its preferred base,
+// whatever its directory holds; one that simply has none to apply runs
+// anywhere as it is.
+TEST_P(DamageTest, OnlyAnImageStrippedOfRelocationsIsHeldToItsPreferredBase) {
+  const Relocations rows[] = {
+      {"stripped, no directory", 0, true, false, false},
+      {"stripped and dynamic-base, no directory", 0, true, true, false},
+      {"stripped, a list that ends at once", 16, true, false, false},
+      {"stripped, its blocks kept", kItsBlocks, true, false, false},
+      {"not stripped, no directory", 0, false, false, true},
+      {"not stripped, a list that ends at once", 16, false, false, true},
+      {"dynamic-base, no directory", 0, false, true, true},
+  };
+  for (const Relocations& row : rows) {
+    SCOPED_TRACE(row.what);
+    const Image img = WithRelocations(Copy(), row);
+
+    // Its preferred base taken.
     TableSystem fresh(GetParam().machine);
     fresh.AnswerAll();
-    PeModule m;
-    const Image img = Unrelocatable(Copy(), stripped);
-    // Its preferred base taken: refused, with nothing reserved elsewhere.
-    EXPECT_FALSE(m.Load(fresh, img.data(), img.size()));
-    EXPECT_EQ(m.LastError(), LoadError::kFixedBaseTaken) << LoadErrorText(m.LastError());
-    ASSERT_EQ(fresh.reserveCalls.size(), 1u);
-    EXPECT_EQ(fresh.reserveCalls[0].first, GetParam().preferredBase);
-    EXPECT_TRUE(fresh.regions.empty());
-    EXPECT_TRUE(fresh.entryCalls.empty());
-  }
-  const Image img = Unrelocatable(Copy(), true);
+    PeModule off;
+    const bool moved = off.Load(fresh, img.data(), img.size());
+    EXPECT_EQ(moved, row.movesOffBase) << LoadErrorText(off.LastError());
+    if (moved) {
+      EXPECT_NE(off.Handle(), GetParam().preferredBase);
+      // Nothing was relocated: the pointer still holds its preferred-base value.
+      uintptr_t words = off.FindExport("Words");
+      EXPECT_TRUE(words != 0 && Stored(words) - GetParam().preferredBase < off.Size());
+      EXPECT_EQ(fresh.entryCalls.size(), 1u);
+    } else {
+      EXPECT_EQ(off.LastError(), LoadError::kFixedBaseTaken) << LoadErrorText(off.LastError());
+      // Nothing is reserved elsewhere at all.
+      EXPECT_TRUE(fresh.reserveCalls.size() == 1 &&
+                  fresh.reserveCalls[0].first == GetParam().preferredBase);
+      EXPECT_TRUE(fresh.regions.empty());
+      EXPECT_TRUE(fresh.entryCalls.empty());
+    }
 
-  // At its preferred base it runs as it is.
-  PlacingSystem placing(GetParam().machine);
-  placing.AnswerAll();
-  PeModule at;
-  ASSERT_TRUE(at.Load(placing, img.data(), img.size())) << LoadErrorText(at.LastError());
-  EXPECT_EQ(at.Handle(), GetParam().preferredBase);
-  uintptr_t words = at.FindExport("Words");
-  ASSERT_NE(words, 0u);
-  EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(Stored(words))), "alpha");
-  EXPECT_TRUE(at.Unload(placing));
-  EXPECT_TRUE(placing.placed.empty());
-}
-
-TEST_P(DamageTest, ARelocationDirectoryWithoutABlockDoesNotLetAFixedImageMove) {
-  // Too short for a block header, or a list that ends at once: nothing would
-  // be fixed up at another base.
-  for (const uint32_t size : {4u, 7u, 16u}) {
-    SCOPED_TRACE(size);
-    Image img = Copy();
-    Layout l(img);
-    const uint32_t rva = Get32(img, l.Directory(5));
-    ASSERT_NE(rva, 0u);
-    Put32(img, l.Directory(5) + 4, size);
-    for (uint32_t i = 0; i < size; ++i) img[l.RvaToFile(rva) + i] = 0;
-    Put16(img, l.optional + 70, static_cast<uint16_t>(Get16(img, l.optional + 70) & ~0x0040));
-    TableSystem fresh(GetParam().machine);
-    fresh.AnswerAll();
-    PeModule m;
-    EXPECT_FALSE(m.Load(fresh, img.data(), img.size()));
-    EXPECT_EQ(m.LastError(), LoadError::kFixedBaseTaken) << LoadErrorText(m.LastError());
-    EXPECT_TRUE(fresh.regions.empty());
-    EXPECT_TRUE(fresh.entryCalls.empty());
+    // At its preferred base it runs as it is.
+    PlacingSystem placing(GetParam().machine);
+    placing.AnswerAll();
+    PeModule at;
+    EXPECT_TRUE(at.Load(placing, img.data(), img.size())) << LoadErrorText(at.LastError());
+    EXPECT_EQ(at.Handle(), GetParam().preferredBase);
+    if (uintptr_t words = at.Handle() ? at.FindExport("Words") : 0) {
+      EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(Stored(words))), "alpha");
+    } else {
+      ADD_FAILURE() << "no Words at the preferred base";
+    }
+    EXPECT_TRUE(at.Unload(placing));
+    EXPECT_TRUE(placing.placed.empty());
   }
 }
 

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "clicker/win32/fine_timer.h"
 #include "clicker/win32/message_pump.h"
+#include "tests/framework/import_patch.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
@@ -212,6 +215,43 @@ TEST_F(ClickTarget, ALookBeforeThePressCanCallItOffAndLeavesItOnTime) {
   }
   EXPECT_GE(onTime, 5);  // the machine may be busy
   EXPECT_TRUE(PumpUntil([&] { return presses.size() >= 60; }, 2000));
+}
+
+// ClickAt as the system sees it through its imports: the cursor's moves (the
+// first heldShort of them end on an edge) and each input call's presses.
+struct InputCalls {
+  static inline int moves = 0, heldShort = 0;
+  static inline POINT at{};
+  static inline std::vector<std::vector<DWORD>> sent;
+  static BOOL WINAPI Move(int x, int y) { return ++moves, at = {x, heldShort-- > 0 ? 0 : y}, TRUE; }
+  static BOOL WINAPI Read(POINT* p) { return *p = at, TRUE; }
+  static UINT WINAPI Send(UINT count, INPUT* inputs, int) {
+    sent.emplace_back();
+    for (UINT i = 0; i < count; ++i) sent.back().push_back(inputs[i].mi.dwFlags);
+    return count;
+  }
+};
+
+TEST(ClickAt, PressesOnlyOnThePointAndAllInOneInputCall) {
+  using framework::testing::ImportPatch;
+  const ImportPatch move("user32.dll", "SetCursorPos", reinterpret_cast<void*>(&InputCalls::Move));
+  const ImportPatch read("user32.dll", "GetCursorPos", reinterpret_cast<void*>(&InputCalls::Read));
+  const ImportPatch send("user32.dll", "SendInput", reinterpret_cast<void*>(&InputCalls::Send));
+  // X, moves held short, moves made, pressed: held short once is moved again;
+  // twice, or left of every monitor, nothing is pressed.
+  const std::tuple<int32_t, int, int, bool> cases[] = {
+      {150, 0, 1, true}, {150, 1, 2, true}, {150, 2, 2, false}, {-100, 0, 0, false}};
+  for (const auto& [x, heldShort, moves, pressed] : cases) {
+    InputCalls::moves = 0;
+    InputCalls::heldShort = heldShort;
+    InputCalls::sent.clear();
+    EXPECT_EQ(ClickAt(x, 150, RightDoubleClick), pressed);
+    EXPECT_EQ(InputCalls::moves, moves) << heldShort;
+    const ClickSequence presses = ClickSequenceOf(RightDoubleClick);
+    std::vector<std::vector<DWORD>> calls;
+    if (pressed) calls.emplace_back(presses.flags, presses.flags + presses.count);
+    EXPECT_EQ(InputCalls::sent, calls) << heldShort;
+  }
 }
 
 TEST(ClickSequenceOf, UnknownTypesClickLikeALeftSingleClick) {
@@ -517,6 +557,33 @@ TEST(FineTimer, HoldsPairTheSystemCallsAcrossNesting) {
   EXPECT_EQ(ended, 1);
   EXPECT_EQ(FineTimerHolds(), 0);
   SetTimerPeriodCalls(before);
+}
+
+// SetProcessInformation as the fine timer finds it at run time, on Windows
+// 10, which does not know the timer flag.
+struct Throttling {
+  static inline FARPROC(WINAPI* find)(HMODULE, LPCSTR) = nullptr;
+  static inline std::vector<ULONG> masks;
+  static BOOL WINAPI Set(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID info, DWORD) {
+    masks.push_back(static_cast<const PROCESS_POWER_THROTTLING_STATE*>(info)->ControlMask);
+    return masks.back() != PROCESS_POWER_THROTTLING_VALID_FLAGS;
+  }
+  static FARPROC WINAPI Find(HMODULE module, LPCSTR name) {
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 &&
+        std::string(name) == "SetProcessInformation")
+      return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Set));
+    return find(module, name);
+  }
+};
+
+TEST(FineTimer, OptsOutOfPowerThrottlingWhileHeldWhereTheSystemCan) {
+  Throttling::find = &GetProcAddress;
+  const framework::testing::ImportPatch find("kernel32.dll", "GetProcAddress",
+                                             reinterpret_cast<void*>(&Throttling::Find));
+  HoldFineTimer();
+  ReleaseFineTimer();  // the system decides again
+  EXPECT_EQ(Throttling::masks, (std::vector<ULONG>{PROCESS_POWER_THROTTLING_VALID_FLAGS,
+                                                   PROCESS_POWER_THROTTLING_EXECUTION_SPEED, 0}));
 }
 
 TEST(Platform, WineIsTheNtFamilyAndAlphaMakesTheWindowLayered) {

@@ -18,7 +18,9 @@
 #include "framework/shared.h"
 #include "framework/skin_framework.h"
 #include "gdiplus/image.h"
+#include "tests/framework/gdi_meter.h"
 #include "tests/framework/screen_photo.h"
+#include "tests/gdiplus/colours.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
@@ -28,16 +30,9 @@ using framework::testing::Photograph;
 using testing::NoticeCloser;
 using testing::PumpFor;
 
-struct Rgb {
-  int r, g, b;
-};
-Rgb ToRgb(COLORREF c) {
-  return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-bool Near(Rgb a, Rgb b, int tolerance) {
-  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
-         std::abs(a.b - b.b) <= tolerance;
-}
+using test_colours::Near;
+using test_colours::Rgb;
+using test_colours::ToRgb;
 
 class MainWindowLookTest : public ::testing::Test {
  protected:
@@ -61,7 +56,7 @@ class MainWindowLookTest : public ::testing::Test {
   // The window's own rendering of its background and frame at (x, y).
   Rgb Background(int x, int y) {
     framework::WindowRecord* record = skin->WindowOf(main->window());
-    return ToRgb(GetPixel(record->cacheDc1, x, y));
+    return ToRgb(GetPixel(record->frameCache, x, y));
   }
   // What the screen shows at (x, y) of the window.
   Rgb Shown(int x, int y) {
@@ -88,7 +83,7 @@ TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
     const framework::ContainerRecord& container = record->containers[i + 1];
     EXPECT_EQ(container.window, main->form().Control(kOrder[i])) << kOrder[i];
     EXPECT_EQ(container.alpha, 0);
-    EXPECT_EQ(container.groupBox, 1);
+    EXPECT_TRUE(container.groupBox);
   }
   EXPECT_TRUE(Photograph(main->window(),
                          std::string(CLICKER_ARTEFACTS) + "/main-window-" + CLICKER_ARCH + ".png"));
@@ -118,7 +113,7 @@ TEST_F(MainWindowLookTest, EveryGroupBoxIsAContainerAndLetsThePictureThrough) {
   // X, inside 分组框7 but above it, is not the bare picture.
   const Rgb edit = Shown(208, 100);
   EXPECT_FALSE(Near(edit, Background(208, 100), 3));
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
 }
 
 // The label's area as the screen shows it, one value per pixel.
@@ -222,24 +217,8 @@ TEST_F(MainWindowLookTest, AtOneHundredPerCentTheWindowIsPixelForPixelWhatItWas)
       << "the window at 100 % differs from what it was; see main-window-*-96-differs.png";
 }
 
-int LiveGdiObjects() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported > 0) return static_cast<int>(reported);
-  // Wine answers 0 above; it takes a handle by its table index alone.
-  int count = 0;
-  for (uintptr_t index = 1; index < 0x10000; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
-  return count;
-}
-
-SIZE_T PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  // Wine leaves PrivateUsage at 0 and reports committed memory here instead.
-  return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-}
+using framework::testing::LiveGdiObjects;
+using framework::testing::PrivateBytes;
 
 // The pointer sweeps the window for a minute (a few seconds in the emulated
 // i686 build): every control goes hot and cold, the read-out changes all the
@@ -284,7 +263,7 @@ TEST_F(MainWindowLookTest, DISABLED_AMinuteOfMouseMovementLeavesNoGdiObjectsOrMe
   EXPECT_NE(testing::TextOf(main->form().Control("透明标签4")), before);
   EXPECT_LE(objectsAfter, objects + 2);
   EXPECT_LT(bytesAfter, bytes + 2 * 1024 * 1024);
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
 }
 
 }  // namespace

@@ -439,18 +439,19 @@ TEST_F(MainWindowScaleTest, TheTitleBarCloseButtonAndSizingZonesAreAtTheirScaled
   EXPECT_EQ(skin->HitTestTitleButtons(n, centreX, static_cast<int>(close.y + close.h)), 0);
 
   // The glyph is drawn over the clean title band, across the button's middle.
-  ASSERT_NE(record.cacheDc1, nullptr);
-  ASSERT_NE(record.cacheDc2, nullptr);
+  ASSERT_NE(record.frameCache, nullptr);
+  ASSERT_NE(record.titleBandCache, nullptr);
   int glyph = 0;
   for (int x = static_cast<int>(close.x); x < static_cast<int>(close.x + close.w); ++x)
-    if (GetPixel(record.cacheDc1, x, centreY) != GetPixel(record.cacheDc2, x, centreY)) ++glyph;
+    if (GetPixel(record.frameCache, x, centreY) != GetPixel(record.titleBandCache, x, centreY))
+      ++glyph;
   EXPECT_GE(glyph, Px(4)) << "no close glyph across the button";
 
   // The caption's white text lies inside the title bar.
   int white = 0;
   for (int y = 0; y < record.titleHeight; ++y)
     for (int x = m.captionLeft; x < Px(120); ++x) {
-      const COLORREF c = GetPixel(record.cacheDc1, x, y);
+      const COLORREF c = GetPixel(record.frameCache, x, y);
       if (GetRValue(c) > 235 && GetGValue(c) > 235 && GetBValue(c) > 235) ++white;
     }
   EXPECT_GT(white, Px(40)) << "no caption in the title bar";
@@ -483,7 +484,7 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
     SendMessageA(main->window(), WM_MOUSEMOVE, 0,
                  MAKELPARAM(static_cast<int>(close.x + close.w / 2),
                             static_cast<int>(close.y + close.h / 2)));
-    ASSERT_EQ(skin->hotTitleButton, 1);
+    ASSERT_EQ(skin->HotTitleButton(), 1);
     ASSERT_EQ(Record().fadeIn.button, 1);
   }
 
@@ -500,7 +501,7 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
   const framework::TitleButton& close = record.titleButtons[1];
   EXPECT_EQ(close.w, framework::ScaleLength(38, other));
   // Nothing hot or fading is left from the buttons' old places.
-  EXPECT_EQ(skin->hotTitleButton, 0);
+  EXPECT_EQ(skin->HotTitleButton(), 0);
   EXPECT_EQ(record.lastHotButton, 0);
   EXPECT_EQ(record.fadeIn.button, 0);
   // The close button's tip answers where the button now is.
@@ -532,12 +533,12 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
     GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bitmap, &bitmap);
     return bitmap;
   };
-  EXPECT_EQ(bitmapOf(record.cacheDc1).bmWidth, framework::ScaleLength(498, other));
-  EXPECT_EQ(bitmapOf(record.cacheDc1).bmHeight, framework::ScaleLength(468, other));
-  EXPECT_EQ(bitmapOf(record.cacheDc2).bmWidth, framework::ScaleLength(498, other));
-  EXPECT_EQ(bitmapOf(record.cacheDc2).bmHeight, record.titleHeight);
+  EXPECT_EQ(bitmapOf(record.frameCache).bmWidth, framework::ScaleLength(498, other));
+  EXPECT_EQ(bitmapOf(record.frameCache).bmHeight, framework::ScaleLength(468, other));
+  EXPECT_EQ(bitmapOf(record.titleBandCache).bmWidth, framework::ScaleLength(498, other));
+  EXPECT_EQ(bitmapOf(record.titleBandCache).bmHeight, record.titleHeight);
   const RECT caption = skin->CaptionArea(framework::FindWindowNumber(*skin, main->window()));
-  EXPECT_EQ(bitmapOf(record.cacheDc3).bmHeight, caption.bottom - caption.top);
+  EXPECT_EQ(bitmapOf(record.captionCache).bmHeight, caption.bottom - caption.top);
   const int atOther = framework::testing::LiveGdiObjects();
 
   // Back and forth again: the other scale's fonts and caches do not pile up.
@@ -555,7 +556,7 @@ TEST_F(MainWindowScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) 
   PumpFor(200);
   // Fonts, pictures and caches of the other scale are gone again.
   EXPECT_EQ(framework::testing::LiveGdiObjects(), before);
-  EXPECT_TRUE(skin->snapshots.empty());
+  EXPECT_EQ(skin->Snapshots().Count(), 0u);
 }
 
 }  // namespace

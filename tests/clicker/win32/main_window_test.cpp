@@ -192,17 +192,39 @@ TEST_F(MainWindowTest, TheEngineSeesEveryWayABoxChanges) {
   EXPECT_EQ(main->GetText(Box::Y5), "-");
   main->form().SetText("编辑框4", "40");
   EXPECT_EQ(main->GetText(Box::LoopInterval), "40");
-  // Through the clipboard, as a paste with Ctrl+V would do.
-  SetWindowTextA(Get("编辑框3"), "123");
+  // Through the clipboard, as a paste with Ctrl+V would do: by the rule of
+  // typed characters ("1,000" as it stood would read as 1 ms).
+  SetWindowTextA(Get("编辑框3"), "1,000");
   SendMessageA(Get("编辑框3"), EM_SETSEL, 0, -1);
   SendMessageA(Get("编辑框3"), WM_COPY, 0, 0);
   SendMessageA(Get("毫秒数"), WM_PASTE, 0, 0);
-  EXPECT_EQ(main->GetText(Box::ClickFrequency), Text("毫秒数"));
+  EXPECT_EQ(main->GetText(Box::ClickFrequency), "1000");
   for (int b = 0; b <= static_cast<int>(Box::ClickFrequency); ++b) {
     static constexpr const char* kNames[] = {"X",  "Y",  "X1",      "Y1",      "X2",
                                              "Y2", "X3", "Y3",      "X4",      "Y4",
                                              "X5", "Y5", "编辑框3", "编辑框4", "毫秒数"};
     EXPECT_EQ(main->GetText(static_cast<Box>(b)), Text(kNames[b])) << kNames[b];
+  }
+}
+
+TEST_F(MainWindowTest, TheLookBeforeAPressFindsF2BehindEveryKeyButF1) {
+  // Keys ahead of F2 run in their turn on the way to it (F3 starts cursor
+  // clicking); F1 keeps its turn and the stop behind it waits.
+  const HotkeyIds& ids = main->hotkeyIds();
+  SetWindowTextA(Get("X"), "1");
+  SetWindowTextA(Get("Y"), "1");
+  SetWindowTextA(Get("毫秒数"), "100");
+  for (const int32_t ahead : {ids.hotkeyF3, ids.hotkeyF4, 0xBEEF, ids.hotkeyF1}) {
+    notices.clear();
+    PostMessageA(main->window(), WM_HOTKEY, static_cast<WPARAM>(ahead), 0);
+    PostMessageA(main->window(), WM_HOTKEY, static_cast<WPARAM>(ids.hotkeyF2), 0);
+    RunWaitingStop(main->window(), Get("按钮2"), ids);
+    const std::vector<std::string> seen = notices.texts();
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), texts::kLoopEnded), ahead != ids.hotkeyF1);
+    EXPECT_EQ(main->form().Timer("青禾")->running(), ahead == ids.hotkeyF3) << ahead;
+    MSG msg;
+    while (PeekMessageA(&msg, main->window(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) {
+    }
   }
 }
 

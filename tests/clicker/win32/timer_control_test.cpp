@@ -63,5 +63,34 @@ TEST(TimerControl, DestroyingARunningTimerKillsIt) {
   EXPECT_EQ(ticks, 0);
 }
 
+TEST(TimerControl, CounterTimingTicksAtAnyPeriodInEveryLoop) {
+  // A window timer ticks no faster than every 10 ms: some 30 times in 300 ms
+  // at 1 ms. It stands in only in a loop that is not the program's own.
+  for (const int loop : {0, 1, 2}) {
+    int ticks = 0;
+    TimerControl timer(
+        1, [&] { ++ticks; }, TickTiming::Counter);
+    TimerControl end(300, [] { PostQuitMessage(0); });
+    MSG msg;
+    if (loop == 0) WaitPumping(300);
+    if (loop == 1) RunMessageLoop();
+    while (loop == 2 && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    EXPECT_GE(ticks, loop == 2 ? 5 : 150) << loop;
+    EXPECT_LE(ticks, loop == 2 ? 40 : 310) << loop;
+    PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
+}
+
+TEST(PreciseTicker, TicksKeepToTheirGridAndLeaveOutWhatABusySpellMissed) {
+  PreciseTicker ticker(nullptr, 0, [] {});
+  ticker.Start(10);
+  const uint64_t period = ticker.period();
+  const uint64_t first = ticker.due();
+  ticker.Tick(first + period / 4);  // a little late: the next keeps its time
+  EXPECT_EQ(ticker.due(), first + period);
+  ticker.Tick(first + 3 * period + period / 2);  // the program was busy
+  EXPECT_EQ(ticker.due(), first + 4 * period);   // the missed ticks left out
+}
+
 }  // namespace
 }  // namespace clicker::win32

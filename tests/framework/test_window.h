@@ -1,0 +1,74 @@
+#pragma once
+
+// A plain top-level window of a test's own, made hidden: controls go in
+// before the framework is attached to it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/shared.h"
+#include "framework/skin_framework.h"
+#include "tests/framework/gdi_meter.h"
+
+namespace framework::testing {
+
+class TestWindow {
+ public:
+  explicit TestWindow(int width = 480, int height = 360) {
+    static const bool registered = [] {
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = DefWindowProcA;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+      wc.lpszClassName = "TestWindow";
+      return RegisterClassA(&wc) != 0;
+    }();
+    EXPECT_TRUE(registered);
+    hwnd_ = CreateWindowExA(0, "TestWindow", "测试", WS_POPUP, 60, 60, width, height, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~TestWindow() {
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    Pump(10);
+  }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  // A visible child of the window (or of `parent`), with an id of its own.
+  HWND Add(const char* className, DWORD style, int x, int y, int width, int height,
+           const char* text = "", DWORD exStyle = 0, HWND parent = nullptr) {
+    static int id = 100;
+    return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
+                           height, parent != nullptr ? parent : hwnd_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(++id)),
+                           GetModuleHandleA(nullptr), nullptr);
+  }
+  // Attaches the framework, then shows the window painted.
+  void Attach(SkinFramework& framework) {
+    framework_ = &framework;
+    framework.AttachWindow(hwnd_, AttachOptions{});
+    Show();
+  }
+  void Show() {
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    UpdateWindow(hwnd_);
+    Pump(100);
+  }
+  // The window's number and record once attached (a failure and an empty
+  // record before).
+  int Number() const { return framework_ != nullptr ? FindWindowNumber(*framework_, hwnd_) : 0; }
+  WindowRecord& Record() const {
+    WindowRecord* record = framework_ != nullptr ? framework_->Window(Number()) : nullptr;
+    if (record != nullptr) return *record;
+    ADD_FAILURE() << "the window is not attached";
+    static WindowRecord none;
+    return none;
+  }
+
+ private:
+  HWND hwnd_ = nullptr;
+  SkinFramework* framework_ = nullptr;
+};
+
+}  // namespace framework::testing
