@@ -314,17 +314,16 @@ bool CreateFontOrStandIn(gdiplus::Font& font, const char* face, float size, int 
   if (font.Create(face, size, style, unit)) return true;
   // The face GDI shows for the name, in the system's character set.
   char shown[LF_FACESIZE] = {};
-  HFONT asked =
-      CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (asked != nullptr && dc != nullptr) {
-    const HGDIOBJ old = SelectObject(dc, asked);
-    GetTextFaceA(dc, sizeof shown, shown);
-    SelectObject(dc, old);
+  {
+    const OwnedFont asked(CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, face));
+    const MemoryDc dc;
+    if (asked.get() != nullptr && dc.get() != nullptr) {
+      const SelectedObject selected(dc.get(), asked.get());
+      GetTextFaceA(dc.get(), sizeof shown, shown);
+    }
   }
-  if (dc != nullptr) DeleteDC(dc);
-  if (asked != nullptr) DeleteObject(asked);
   if (shown[0] != '\0' && font.Create(shown, size, style, unit)) return true;
   gdiplus::FontFamily sans;
   if (!sans.GenericSansSerif()) return false;

@@ -25,8 +25,6 @@ constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 using framework::WindowText;
 
-// How far right of its start a text drawn in `font` has ink: its extent
-// counts the spacing after the last glyph, which a label may cut.
 // The width of the widest of `texts` drawn in `font`, as the system lays
 // it out (a made-up bold's widening included).
 int WidestExtent(HFONT font, const std::vector<std::string>& texts) {
@@ -43,6 +41,8 @@ int WidestExtent(HFONT font, const std::vector<std::string>& texts) {
   return widest;
 }
 
+// How far right of its start a text drawn in `font` has ink: its extent
+// counts the spacing after the last glyph, which a label may cut.
 int InkWidth(HFONT font, const char* text) {
   const int length = static_cast<int>(std::strlen(text));
   const framework::MemoryDc memory;
@@ -160,10 +160,12 @@ void Form::FontForText(ControlState& control, const char* text) {
   GetClientRect(control.hwnd, &room);
   HFONT wanted = own;
   if (WidestExtent(own, {text}) > room.right) {
-    if (control.narrowed == nullptr) {
-      // Narrowed from the label's own font.
+    if (control.narrowed == nullptr && !control.narrowingFailed) {
+      // Narrowed from the label's own font, once a scale: a face that will
+      // not narrow is not searched again at every new text.
       SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
       control.narrowed = MakeNarrowedFont(control);
+      control.narrowingFailed = control.narrowed == nullptr;
     }
     if (control.narrowed != nullptr) wanted = control.narrowed;
   }
@@ -353,6 +355,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     // A narrowed font of the old scale goes with the others.
     if (control.narrowed != nullptr) old.emplace_back(nullptr, control.narrowed);
     control.narrowed = nullptr;
+    control.narrowingFailed = false;
     if (!control.heldTexts.empty()) FontForText(control, WindowText(control.hwnd).c_str());
   }
   for (const auto& font : old) DeleteObject(font.second);

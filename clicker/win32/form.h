@@ -142,6 +142,7 @@ class Form {
     // own font does not fit (made when first needed at a scale).
     std::vector<std::string> heldTexts;
     HFONT narrowed = nullptr;
+    bool narrowingFailed = false;
     std::unique_ptr<TimerControl> timer;
     TickTiming tickTiming = TickTiming::Window;
     std::function<void()> onClick;
