@@ -6,6 +6,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "framework/shared.h"
 
@@ -106,6 +107,23 @@ LRESULT Form::HandleComposedText(ControlState& control, WPARAM wParam, LPARAM lP
                                                     GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
   if (rest == 0) return 0;
   return CallWindowProcA(control.previous, control.hwnd, WM_IME_COMPOSITION, wParam, rest);
+}
+
+void Form::HandlePaste(ControlState& control) {
+  std::string pasted;
+  if (!OpenClipboard(control.hwnd)) return;
+  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* text = static_cast<const char*>(GlobalLock(data))) {
+      pasted.assign(text, strnlen(text, GlobalSize(data)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  const std::string taken = PastedTextForBox(control.entry->editMode, pasted);
+  // Nothing to take leaves the box as it was, as a paste of nothing does.
+  if (taken.empty()) return;
+  CallWindowProcA(control.previous, control.hwnd, EM_REPLACESEL, TRUE,
+                  reinterpret_cast<LPARAM>(taken.c_str()));
 }
 
 void Form::HandleEditFocusLost(ControlState& control) {
@@ -217,6 +235,10 @@ bool Form::HandleNumericInput(ControlState& control, UINT message, WPARAM wParam
   }
   if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTSTR) != 0) {
     *result = HandleComposedText(control, wParam, lParam);
+    return true;
+  }
+  if (message == WM_PASTE) {
+    HandlePaste(control);
     return true;
   }
   if (message == WM_KILLFOCUS) {
