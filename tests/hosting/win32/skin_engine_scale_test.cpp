@@ -1,6 +1,7 @@
 // The carried skin engine draws a skinned box's buttons at the box's scale
 // (the test prefix's, CLICKER_DPI: 96, 120, 144 or 192): border, corners and
-// focus mark measured in pixels of a button it draws for its dialog.
+// focus mark of a button it draws, measured in pixels against the same
+// button in a box at 100 % (one made DPI-unaware).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,13 +16,7 @@ namespace {
 
 using framework::testing::WhiteCanvas;
 
-// The carried skin's border and face colours (data/skin/skin.txt).
-constexpr COLORREF kBorder = RGB(0x0F, 0x3D, 0x25);
-constexpr COLORREF kFace = RGB(0x2E, 0x7D, 0x52);
-
-INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG ? TRUE : FALSE;
-}
+constexpr COLORREF kBorder = RGB(0x0F, 0x3D, 0x25);  // the carried skin's (data/skin/skin.txt)
 
 // Pixels of `colour` from (x, y) on, a step (dx, dy) at a time.
 int RunOf(const WhiteCanvas& canvas, int x, int y, int dx, int dy, COLORREF colour) {
@@ -32,60 +27,57 @@ int RunOf(const WhiteCanvas& canvas, int x, int y, int dx, int dy, COLORREF colo
   return count;
 }
 
+struct Lengths {
+  int line;        // the border, the same on the top, left and bottom edges (else -1)
+  int corner;      // where the straight top edge begins
+  int focusInset;  // the focus mark's distance from the left edge
+};
+
+// A button the engine draws for a box made while the skin is attached, by a
+// thread of `awareness`: drawn plain and focused, and measured.
+Lengths MeasureButton(DPI_AWARENESS_CONTEXT awareness) {
+  using SetAwareness = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  const auto setAwareness = reinterpret_cast<SetAwareness>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
+  const DPI_AWARENESS_CONTEXT was = setAwareness(awareness);
+  EXPECT_EQ(AttachSkin(SkinData(), SkinDataSize(), "", 0, 0, 0), 1);
+  const HWND box = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+  DetachSkin();
+  setAwareness(was);
+  const int w = 240, h = 76;
+  const WhiteCanvas plain(w, h), focused(w, h);
+  for (const WhiteCanvas* on : {&plain, &focused}) {
+    const UINT state = on == &focused ? ODS_FOCUS : 0;
+    DRAWITEMSTRUCT item{ODT_BUTTON, 100, 0, ODA_DRAWENTIRE, state, box, on->dc(), {0, 0, w, h}, 0};
+    EXPECT_TRUE(SendMessageA(box, WM_DRAWITEM, 100, reinterpret_cast<LPARAM>(&item)));
+  }
+  DestroyWindow(box);
+  const int top = RunOf(plain, w / 2, 0, 0, 1, kBorder);
+  Lengths m{top, RunOf(plain, 0, 0, 1, 0, RGB(255, 255, 255)), w};
+  if (RunOf(plain, 0, h / 2, 1, 0, kBorder) != top ||
+      RunOf(plain, w / 2, h - 1, 0, -1, kBorder) != top)
+    m.line = -1;
+  // The mark is dotted: one of two rows has it in every column.
+  for (int y : {h / 2, h / 2 + 1})
+    for (int x = 0; x < m.focusInset; ++x)
+      if (focused.At(x, y) != plain.At(x, y)) m.focusInset = x;
+  return m;
+}
+
 TEST(SkinEngineScaleTest, ButtonLinesCornersAndFocusMarkHaveTheBoxsScale) {
   const char* value = std::getenv("CLICKER_DPI");
-  const int dpi = value != nullptr ? std::atoi(value) : 96;
-  auto px = [dpi](int design) { return MulDiv(design, dpi, 96); };
+  const double scale = (value != nullptr ? std::atoi(value) : 96) / 96.0;
   ASSERT_TRUE(LoadSkinEngine());
-  ASSERT_EQ(AttachSkin(SkinData(), SkinDataSize(), "", 0, 0, 0), 1);
-  // A dialog of one push button, made while the skin is attached.
-  struct alignas(4) {
-    DLGTEMPLATE dialog;
-    WORD menu, windowClass, title;
-    DLGITEMTEMPLATE item;
-    WORD itemClass[2], itemTitle, creation;
-  } box{{WS_POPUP, 0, 1, 0, 0, 120, 60},
-        0,
-        0,
-        0,
-        {WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 10, 10, 60, 20, 100},
-        {0xFFFF, 0x0080},
-        0,
-        0};
-  const HWND dialog =
-      CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &box.dialog, nullptr, &PlainDialog, 0);
-  DetachSkin();
-  ASSERT_NE(dialog, nullptr);
-  RECT size{};
-  GetClientRect(GetDlgItem(dialog, 100), &size);
-  auto draw = [&](UINT state, const WhiteCanvas& canvas) {
-    DRAWITEMSTRUCT item{ODT_BUTTON,  100,  0, ODA_DRAWENTIRE, state, GetDlgItem(dialog, 100),
-                        canvas.dc(), size, 0};
-    return SendMessageA(dialog, WM_DRAWITEM, 100, reinterpret_cast<LPARAM>(&item)) != 0;
-  };
-  const int w = size.right, h = size.bottom;
-  const WhiteCanvas plain(w, h), focused(w, h);
-  ASSERT_TRUE(draw(0, plain));
-  ASSERT_TRUE(draw(ODS_FOCUS, focused));
-
-  // The border: a hairline of whole pixels, one at 100 % and 125 %, two at
-  // 150 % and 200 %, on every edge.
-  const int line = dpi >= 144 ? 2 : 1;
-  EXPECT_EQ(RunOf(plain, w / 2, 0, 0, 1, kBorder), line);
-  EXPECT_EQ(plain.At(w / 2, line), kFace);
-  EXPECT_EQ(RunOf(plain, 0, h / 2, 1, 0, kBorder), line);
-  EXPECT_EQ(RunOf(plain, w / 2, h - 1, 0, -1, kBorder), line);
-  // The corners: the straight top edge begins where the arc meets it, 2
-  // pixels in at 100 %; the corner pixel itself is left alone.
-  EXPECT_NEAR(RunOf(plain, 0, 0, 1, 0, RGB(255, 255, 255)), px(2), 1);
-  // The focus mark: 3 pixels inside the edge at 100 %.
-  int mark = w;
-  for (int y : {h / 2, h / 2 + 1})
-    for (int x = 0; x < mark; ++x)
-      if (focused.At(x, y) != plain.At(x, y)) mark = x;
-  EXPECT_EQ(mark, px(3));
-  DestroyWindow(dialog);
+  const Lengths design = MeasureButton(DPI_AWARENESS_CONTEXT_UNAWARE);
+  const Lengths scaled = MeasureButton(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   ShutdownSkinHosting();
+  ASSERT_GT(design.line, 0) << "no border, or not one on every edge";
+  // Each as long as at 100 %, scaled to the nearest whole pixel (the arc's
+  // end within half a pixel either way: 125 % rounds a 2-pixel one down).
+  EXPECT_EQ(scaled.line, static_cast<int>(design.line * scale + 0.5));
+  EXPECT_EQ(scaled.focusInset, static_cast<int>(design.focusInset * scale + 0.5));
+  EXPECT_NEAR(scaled.corner, design.corner * scale, 0.5);
 }
 
 }  // namespace
