@@ -109,6 +109,16 @@ WindowRecord& FrameworkTest::Record(int n) {
   return none;
 }
 
+void FrameworkTest::MoveToScale(int n, int dpi) {
+  const HWND window = Record(n).window;
+  const int from = Record(n).metrics.dpi;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  rect.right = rect.left + MulDiv(rect.right - rect.left, dpi, from);
+  rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, dpi, from);
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+}
+
 COLORREF ScreenPixel(int x, int y) {
   HDC screen = GetDC(nullptr);
   const COLORREF pixel = GetPixel(screen, x, y);

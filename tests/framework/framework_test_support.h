@@ -48,6 +48,9 @@ class FrameworkTest : public ::testing::Test {
   int Attach(HWND window, int titleHeight = 25);
   // Record n, or a failure and an empty record.
   WindowRecord& Record(int n);
+  // Window n moved to a monitor at `dpi`, as Windows tells it: the rectangle
+  // suggested is its place with its size scaled by the ratio of the scales.
+  void MoveToScale(int n, int dpi);
 
   std::unique_ptr<SkinFramework> skin;
   std::vector<HWND> windows;

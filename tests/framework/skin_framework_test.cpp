@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <utility>
 
 #include "data/pictures/pictures.h"
@@ -343,15 +342,11 @@ TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleBut
     SCOPED_TRACE(to);
     HWND window = MakeWindow(0, 20, 20, 498, 468);
     const int n = Attach(window);
-    auto scale = [window](int dpi) {
-      RECT rect{20, 20, 20 + ScaleLength(498, dpi), 20 + ScaleLength(468, dpi)};
-      SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
-    };
-    scale(from);
+    MoveToScale(n, from);
     const int x = ScaleLength(498 - 19, to), y = Record(n).metrics.sizingZone;
     ASSERT_EQ(skin->HitTestTitleButtons(n, x, y), 0);
     whileHandling = [&, to = to](const Seen& seen) {
-      if (seen.message == WM_NCLBUTTONDOWN && seen.wParam == HTCAPTION) scale(to);
+      if (seen.message == WM_NCLBUTTONDOWN && seen.wParam == HTCAPTION) MoveToScale(n, to);
     };
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     whileHandling = nullptr;
@@ -363,21 +358,24 @@ TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleBut
   }
 }
 
-// The title buttons' tips are written at the window's scale: on a 200 %
-// laptop beside a 100 % primary monitor "关闭" showed at half size.
+// The title buttons' tips are written at the window's scale, as high as at
+// 100 % scaled: on a 200 % laptop beside a 100 % primary monitor "关闭"
+// showed at half size.
 TEST_F(SkinFrameworkTest, TheTitleButtonsTipsAreWrittenAtTheWindowsScale) {
-  HWND window = MakeWindow();
-  const int n = Attach(window);
-  for (int dpi : {96, 120, 144, 192}) {
-    SCOPED_TRACE(dpi);
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+  const int n = Attach(MakeWindow());
+  auto tipHeight = [&] {
     LOGFONTA font{};
-    const auto tipFont =
-        reinterpret_cast<HGDIOBJ>(SendMessageA(Record(n).tooltip.Window(), WM_GETFONT, 0, 0));
-    ASSERT_EQ(GetObjectA(tipFont, sizeof font, &font), static_cast<int>(sizeof font));
-    EXPECT_EQ(font.lfHeight, -ScaleLength(12, dpi));
+    GetObjectA(
+        reinterpret_cast<HGDIOBJ>(SendMessageA(Record(n).tooltip.Window(), WM_GETFONT, 0, 0)),
+        sizeof font, &font);
+    return static_cast<int>(font.lfHeight);
+  };
+  MoveToScale(n, 96);
+  const int atDesign = tipHeight();
+  ASSERT_NE(atDesign, 0);
+  for (int dpi : {120, 144, 192}) {
+    MoveToScale(n, dpi);
+    EXPECT_EQ(tipHeight(), MulDiv(atDesign, dpi, 96)) << dpi;
   }
 }
 
