@@ -130,11 +130,17 @@ std::vector<std::string> Lines(const std::string& text) {
   }
 }
 
+// The system's own stock objects, past any patch of the program's imports.
+HGDIOBJ SystemStockObject(int object) {
+  static const auto get = reinterpret_cast<HGDIOBJ(WINAPI*)(int)>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetStockObject")));
+  return get(object);
+}
+
 // The stock GUI font as a session that began at another scale made it.
-HGDIOBJ(WINAPI* systemStockObject)(int) = nullptr;
 HFONT stockFontOfAnotherScale = nullptr;
 HGDIOBJ WINAPI StockObjectOfAnotherScale(int object) {
-  return object == DEFAULT_GUI_FONT ? stockFontOfAnotherScale : systemStockObject(object);
+  return object == DEFAULT_GUI_FONT ? stockFontOfAnotherScale : SystemStockObject(object);
 }
 
 class MainWindowScaleTest : public ::testing::Test {
@@ -177,8 +183,10 @@ class MainWindowScaleTest : public ::testing::Test {
   void ExpectLaidOutAt(int atDpi) {
     size_t count = 0;
     const ControlSpec* controls = MainWindowControls(&count);
-    // The default GUI font of a prefix at 96 DPI is 12 pixels high.
-    constexpr int kDefaultAtDesign = 12;
+    // The default GUI font's height at 100 %: the system makes it at its DPI.
+    LOGFONTA gui{};
+    GetObjectA(SystemStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+    const int defaultAtDesign = MulDiv(std::abs(gui.lfHeight), 96, framework::SystemDpi());
     std::vector<RECT> others;
     for (size_t i = 0; i < count; ++i) {
       const ControlSpec& entry = controls[i];
@@ -212,7 +220,7 @@ class MainWindowScaleTest : public ::testing::Test {
                   (growsDown || Within(got.bottom, want.bottom, 1)))
           << got.left << "," << got.top << "-" << got.right << "," << got.bottom << " against "
           << want.left << "," << want.top << "-" << want.right << "," << want.bottom;
-      const int design = entry.font != nullptr ? entry.font->height : kDefaultAtDesign;
+      const int design = entry.font != nullptr ? entry.font->height : defaultAtDesign;
       EXPECT_TRUE(
           Within(std::abs(FontOf(control).lfHeight), framework::ScaleLength(design, atDpi), 1))
           << "font height " << FontOf(control).lfHeight;
@@ -272,11 +280,8 @@ TEST_F(MainWindowScaleTest, EveryControlAndFontSitsAtItsScaledPlaceAndHeight) {
 // controls' font still has its design height at the window's scale.
 TEST_F(MainWindowScaleTest, TheControlsFontHasItsDesignHeightWhateverScaleTheStockFontHas) {
   const int elsewhere = dpi == 96 ? 144 : 96;
-  systemStockObject = reinterpret_cast<HGDIOBJ(WINAPI*)(int)>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetStockObject")));
-  ASSERT_NE(systemStockObject, nullptr);
   LOGFONTA face{};
-  GetObjectA(systemStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  GetObjectA(SystemStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
   face.lfHeight = MulDiv(face.lfHeight, elsewhere, framework::SystemDpi());
   stockFontOfAnotherScale = CreateFontIndirectA(&face);
   {
