@@ -363,19 +363,15 @@ TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleBut
 // showed at half size.
 TEST_F(SkinFrameworkTest, TheTitleButtonsTipsAreWrittenAtTheWindowsScale) {
   const int n = Attach(MakeWindow());
-  auto tipHeight = [&] {
-    LOGFONTA font{};
-    GetObjectA(
-        reinterpret_cast<HGDIOBJ>(SendMessageA(Record(n).tooltip.Window(), WM_GETFONT, 0, 0)),
-        sizeof font, &font);
-    return static_cast<int>(font.lfHeight);
-  };
-  MoveToScale(n, 96);
-  const int atDesign = tipHeight();
-  ASSERT_NE(atDesign, 0);
-  for (int dpi : {120, 144, 192}) {
+  LONG atDesign = 0;
+  for (int dpi : {96, 120, 144, 192}) {
     MoveToScale(n, dpi);
-    EXPECT_EQ(tipHeight(), MulDiv(atDesign, dpi, 96)) << dpi;
+    LOGFONTA font{};
+    const HWND tip = Record(n).tooltip.Window();
+    GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(tip, WM_GETFONT, 0, 0)), sizeof font, &font);
+    if (dpi == 96) atDesign = font.lfHeight;
+    EXPECT_NE(font.lfHeight, 0) << "no font";
+    EXPECT_EQ(font.lfHeight, MulDiv(atDesign, dpi, 96)) << dpi;
   }
 }
 
