@@ -40,3 +40,23 @@ function(clicker_add_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
   endif()
 endfunction()
+
+# clicker_add_test_at_scales(<name> SOURCES ... [LIBS ...] [TIMEOUT s])
+# A Windows test run once per display scale a Windows laptop offers (96, 120,
+# 144 and 192 DPI), each in a Wine prefix of its own (CLICKER_DPI picks it in
+# scripts/lib/wine-exec), as <name>_dpi<N> on the test run's display.
+function(clicker_add_test_at_scales name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main clicker_warnings)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  foreach(dpi IN ITEMS 96 120 144 192)
+    add_test(NAME ${name}_dpi${dpi}
+      COMMAND ${name}
+              --gtest_output=xml:${CLICKER_RESULTS_PREFIX}${CLICKER_RESULTS_DIR}/${name}_dpi${dpi}.xml)
+    set_tests_properties(${name}_dpi${dpi} PROPERTIES
+      ENVIRONMENT CLICKER_DPI=${dpi} RESOURCE_LOCK display TIMEOUT ${T_TIMEOUT})
+  endforeach()
+endfunction()

@@ -112,7 +112,7 @@ void DrawCaption(gdiplus::Graphics& g, const Metrics& m, const ButtonRecord& rec
   const char* face = record.fontFace.empty() ? "宋体" : record.fontFace.c_str();
   const REAL size = record.fontSize > 0 ? static_cast<REAL>(record.fontSize) : m.defaultFontSize;
   if (!font.Create(face, size, record.fontStyle, kFontUnit) &&
-      !font.Create("宋体", size, record.fontStyle, kFontUnit)) {
+      !CreateFontOrStandIn(font, "宋体", size, record.fontStyle, kFontUnit)) {
     return;
   }
   gdiplus::StringFormat format;

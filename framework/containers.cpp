@@ -227,7 +227,8 @@ void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, i
   gdiplus::Font font;
   if (!font.Create(record.fontFace.c_str(), static_cast<float>(record.fontSize), record.fontStyle,
                    kUnitDisplay) &&
-      !font.Create("宋体", static_cast<float>(record.fontSize), record.fontStyle, kUnitDisplay))
+      !CreateFontOrStandIn(font, "宋体", static_cast<float>(record.fontSize), record.fontStyle,
+                           kUnitDisplay))
     return;
   gdiplus::StringFormat format;
   format.CreateGenericDefault();

@@ -89,7 +89,7 @@ int MeasureText(const char* text, const char* face, float fontSize, int style, T
     gdiplus::Graphics graphics;
     graphics.FromHDC(dc.get());
     gdiplus::Font font;
-    font.Create(face, fontSize, style, 1);
+    CreateFontOrStandIn(font, face, fontSize, style, 1);
     gdiplus::StringFormat format;
     format.CreateGenericDefault();
     gdiplus::RectF bounds{};
@@ -107,7 +107,7 @@ void DrawOutlinedText(gdiplus::Graphics& graphics, const char* text, const gdipl
                       const char* face, std::optional<float> fontSize, int style, int align,
                       int lineAlign) {
   gdiplus::Font font;
-  font.Create(face != nullptr ? face : "宋体", fontSize.value_or(13.0f), style, 1);
+  CreateFontOrStandIn(font, face != nullptr ? face : "宋体", fontSize.value_or(13.0f), style, 1);
   gdiplus::StringFormat format;
   format.CreateGenericTypographic();
   format.SetAlign(align);

@@ -128,7 +128,7 @@ void DrawComboText(gdiplus::Graphics& g, const Metrics& m, const std::string& te
                    int width, int height) {
   if (text.empty()) return;
   gdiplus::Font font;
-  if (!font.Create("宋体", m.comboTextSize, 0, kUnitDisplay)) return;
+  if (!CreateFontOrStandIn(font, "宋体", m.comboTextSize, 0, kUnitDisplay)) return;
   gdiplus::StringFormat format;
   if (!format.Create(kStringFormatNoWrap)) return;
   format.SetLineAlign(gdiplus::kStringAlignmentNear);

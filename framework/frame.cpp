@@ -290,9 +290,12 @@ void SkinFramework::DrawCaption(int n, gdiplus::Graphics* graphics, const char* 
            SRCCOPY);
   const int iconSize = m.iconSize;
   const int iconTop = (record->titleHeight - iconSize) / 2;
-  if (icon_ != nullptr)
-    DrawIconEx(record->frameCache, area.left + m.iconGap, iconTop, icon_, iconSize, iconSize, 0,
-               nullptr, DI_NORMAL);
+  // The icon's own picture for the box, in its middle.
+  const CarriedIcon& icon = record->captionIcon;
+  const int inset = (iconSize - icon.size) / 2;
+  if (icon.icon != nullptr)
+    DrawIconEx(record->frameCache, area.left + m.iconGap + inset, iconTop + inset, icon.icon,
+               icon.size, icon.size, 0, nullptr, DI_NORMAL);
   // The text's middle sits 3 pixels below the icon's top edge plus half its size.
   const float left = static_cast<float>(area.left + m.iconGap + iconSize + m.iconTextGap);
   const gdiplus::RectF layout{left, static_cast<float>(area.top),

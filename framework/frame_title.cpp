@@ -246,6 +246,11 @@ LRESULT FrameWindow::OnTimer() {
 LRESULT FrameWindow::OnLButtonDown() {
   const HWND window = hwnd();
   record_->fadeIn.button = 0;
+  // The button pressed is the one under the point as the title bar lies
+  // now: a move begun here may carry the window to another scale, whose
+  // layout puts another button under the same client point.
+  const int pressed =
+      skin_.HitTestTitleButtons(n_, GET_X_LPARAM(message_.lParam), GET_Y_LPARAM(message_.lParam));
   if (record_->titleBar && !record_->maximised && !record_->minimised) {
     RECT client{};
     GetClientRect(window, &client);
@@ -255,7 +260,7 @@ LRESULT FrameWindow::OnLButtonDown() {
   // gone meanwhile and this one been renumbered.
   if (!Refind()) return 0;
   int& hot = skin_.hotTitleButton_;
-  hot = skin_.HitTestTitleButtons(n_, GET_X_LPARAM(message_.lParam), GET_Y_LPARAM(message_.lParam));
+  hot = pressed;
   if (hot != 0) skin_.DrawTitleButton(n_, hot, nullptr, true, true, std::nullopt);
   return 0;
 }

@@ -12,7 +12,7 @@
 
 namespace framework {
 
-// A GDI object (a brush, bitmap or region), deleted at the end.
+// A GDI object (a brush, bitmap, region or font), deleted at the end.
 template <class Handle>
 class GdiObject {
  public:
@@ -44,6 +44,7 @@ class GdiObject {
 using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedRegion = GdiObject<HRGN>;
+using OwnedFont = GdiObject<HFONT>;
 
 // An icon made for us (ImageList_GetIcon, say), destroyed at the end.
 class OwnedIcon {

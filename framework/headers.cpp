@@ -131,7 +131,7 @@ void DrawHeaderItem(SkinFramework& framework, gdiplus::Graphics& graphics, const
   const float width = area.X + area.Width - padding - textLeft;
   if (width <= 1e-7f) return;
   gdiplus::Font gpFont;
-  if (!gpFont.Create(font.face.c_str(), font.size, font.style, kUnitDisplay)) return;
+  if (!CreateFontOrStandIn(gpFont, font.face.c_str(), font.size, font.style, kUnitDisplay)) return;
   gdiplus::StringFormat format;
   format.CreateGenericDefault();
   format.SetFlags(kStringFormatFlagsNoWrap);

@@ -47,7 +47,8 @@ struct Metrics {
   int iconSize = 17;
   int iconTextGap = 4;
   float titleFontSize = 12;
-  int titleOutline = 1;  // the caption's grey outline
+  int titleOutline = 1;    // the caption's grey outline
+  int tipFontHeight = 12;  // the title buttons' tips: 9 points
 
   // Buttons, check boxes and radio buttons.
   int buttonCorner = 3;
@@ -145,6 +146,7 @@ inline constexpr IntLength kIntLengths[] = {
     {&Metrics::iconSize, Scaling::kNearest},
     {&Metrics::iconTextGap, Scaling::kNearest},
     {&Metrics::titleOutline, Scaling::kHairline},
+    {&Metrics::tipFontHeight, Scaling::kNearest},
     {&Metrics::buttonCorner, Scaling::kNearest},
     {&Metrics::focusInset, Scaling::kNearest},
     {&Metrics::minFocusSize, Scaling::kNearest},

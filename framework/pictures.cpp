@@ -12,7 +12,37 @@ namespace {
 constexpr int kSetDpis[3] = {kDesignDpi, kDesignDpi * 3 / 2, kDesignDpi * 2};
 constexpr int kInterpolationHighQualityBicubic = 7;
 
+// An entry of an icon group resource (RT_GROUP_ICON).
+#pragma pack(push, 2)
+struct GroupIconEntry {
+  BYTE width, height;  // 0: 256
+  BYTE colours, reserved;
+  WORD planes, bitCount;
+  DWORD bytes;
+  WORD id;
+};
+#pragma pack(pop)
+
 }  // namespace
+
+int CarriedIconSize(HMODULE module, const char* name, int box) {
+  const HRSRC found = name != nullptr ? FindResourceA(module, name, RT_GROUP_ICON) : nullptr;
+  const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+  const auto* group = static_cast<const BYTE*>(loaded != nullptr ? LockResource(loaded) : nullptr);
+  const DWORD length = found != nullptr ? SizeofResource(module, found) : 0;
+  if (group == nullptr || length < 6) return 0;
+  const WORD count = static_cast<WORD>(group[4] | group[5] << 8);
+  int fitting = 0;
+  int smallest = 0;
+  for (WORD i = 0; i < count && 6 + (i + 1) * sizeof(GroupIconEntry) <= length; ++i) {
+    GroupIconEntry entry;
+    CopyMemory(&entry, group + 6 + i * sizeof entry, sizeof entry);
+    const int size = entry.width != 0 ? entry.width : 256;
+    if (size <= box && size > fitting) fitting = size;
+    if (smallest == 0 || size < smallest) smallest = size;
+  }
+  return fitting != 0 ? fitting : smallest;
+}
 
 Picture PictureFor(const PictureSet& set, int dpi) {
   int best = 0;

@@ -1,12 +1,20 @@
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "data/pictures/pictures.h"
+#include "framework/records.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/image.h"
 
 namespace framework {
+
+// Of the sizes the icon resource `name` of `module` carries, the largest
+// not above `box` pixels (the smallest when none is that small); 0 when
+// there is no such resource.
+int CarriedIconSize(HMODULE module, const char* name, int box);
 
 // The picture of a set drawn for the scale nearest to `dpi` (of two as near,
 // the larger: shrinking keeps an edge sharper than growing).

@@ -16,6 +16,12 @@ namespace framework {
 
 using Bytes = std::vector<uint8_t>;
 
+// An icon loaded at one of the sizes its resource carries.
+struct CarriedIcon {
+  HICON icon = nullptr;
+  int size = 0;
+};
+
 // A 1-based growable table of records. Index 0 is never valid; callers that
 // start from a window property holding 0 find nothing.
 template <class T>
@@ -293,6 +299,11 @@ struct WindowRecord {
   int designTitleHeight = 25;
   // Every length the window is painted with, at its scale.
   Metrics metrics;
+  // The program icon's picture for the caption at that scale; the window's
+  // own, destroyed with a new scale and at the detach.
+  CarriedIcon captionIcon;
+  // The font of the title buttons' tips at that scale, likewise.
+  HFONT tipFont = nullptr;
 };
 
 }  // namespace framework

@@ -310,4 +310,26 @@ FontDescription DescribeFont(HWND control) {
   return description;
 }
 
+bool CreateFontOrStandIn(gdiplus::Font& font, const char* face, float size, int style, int unit) {
+  if (font.Create(face, size, style, unit)) return true;
+  // The face GDI shows for the name, in the system's character set.
+  char shown[LF_FACESIZE] = {};
+  {
+    const OwnedFont asked(CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, face));
+    const MemoryDc dc;
+    if (asked.get() != nullptr && dc.get() != nullptr) {
+      const SelectedObject selected(dc.get(), asked.get());
+      GetTextFaceA(dc.get(), sizeof shown, shown);
+    }
+  }
+  if (shown[0] != '\0' && font.Create(shown, size, style, unit)) return true;
+  gdiplus::FontFamily sans;
+  if (!sans.GenericSansSerif()) return false;
+  const bool made = font.Create(sans, size, style, unit);
+  sans.Delete();
+  return made;
+}
+
 }  // namespace framework

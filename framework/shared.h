@@ -7,6 +7,7 @@
 #include "framework/metrics.h"
 #include "gdiplus/brushes.h"
 #include "gdiplus/flat_api.h"
+#include "gdiplus/font.h"
 #include "gdiplus/graphics_path.h"
 
 namespace framework {
@@ -114,5 +115,10 @@ struct FontDescription {
 };
 // The face, size and style of the control's current font.
 FontDescription DescribeFont(HWND control);
+
+// A GDI+ font of `face`; where the system lacks that face, of the one it
+// shows for it (as GDI stands one in for a missing face), else of the
+// system's sans-serif family. GDI+ alone draws nothing in a missing face.
+bool CreateFontOrStandIn(gdiplus::Font& font, const char* face, float size, int style, int unit);
 
 }  // namespace framework

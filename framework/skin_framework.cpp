@@ -67,8 +67,6 @@ void SetProgramFramework(SkinFramework* framework) {
 SkinFramework::SkinFramework() : defaultBackgroundColour_(GetSysColor(COLOR_BTNFACE)) {}
 
 SkinFramework::~SkinFramework() {
-  if (icon_ != nullptr) DestroyIcon(icon_);
-  icon_ = nullptr;
   StopDrawing();
   if (programFramework == this) programFramework = nullptr;
 }
@@ -91,11 +89,21 @@ void SkinFramework::StopDrawing() {
 void SkinFramework::StartUp() {
   gdiplusToken_ = gdiplus::StartGdiplus(1);
   HINSTANCE module = GetModuleHandleA(nullptr);
-  icon_ = LoadIconA(module, MAKEINTRESOURCEA(129));
-  if (icon_ == nullptr) icon_ = LoadIconA(module, "DEFAULT_ICON");
+  iconName_ = MAKEINTRESOURCEA(129);
+  if (FindResourceA(module, iconName_, RT_GROUP_ICON) == nullptr) iconName_ = "DEFAULT_ICON";
+  if (FindResourceA(module, iconName_, RT_GROUP_ICON) == nullptr) iconName_ = nullptr;
   enabled_ = true;
   veilAlpha_ = 160;
   accentColour_ = 0x00DDCA22;
+}
+
+CarriedIcon SkinFramework::LoadCaptionIcon(int box) const {
+  const HMODULE module = GetModuleHandleA(nullptr);
+  const int size = CarriedIconSize(module, iconName_, box);
+  if (size == 0) return {};
+  const auto icon =
+      static_cast<HICON>(LoadImageA(module, iconName_, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  return icon != nullptr ? CarriedIcon{icon, size} : CarriedIcon{};
 }
 
 void SkinFramework::Settings(bool enabled, std::optional<int> veilAlpha,
@@ -169,6 +177,7 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
     attached.tooltip.AddTool(rect, button.caption.c_str(), static_cast<UINT_PTR>(k));
   }
   attached.tooltipButtons = attached.titleButtons.Count();
+  ScaleTips(attached);
 
   LayOutTitleButtons(n);
   if (options.frameItemCount > 0) attached.frameItemCount = options.frameItemCount;
@@ -192,6 +201,8 @@ void SkinFramework::AttachWindow(HWND window, const AttachOptions& options) {
 void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
   record.metrics = MetricsForDpi(dpi);
   const Metrics& m = record.metrics;
+  if (record.captionIcon.icon != nullptr) DestroyIcon(record.captionIcon.icon);
+  record.captionIcon = LoadCaptionIcon(m.iconSize);
   record.titleHeight = m.Px(record.designTitleHeight);
   record.minTrackWidth = m.minTrackWidth;
   record.minTrackHeight = m.minTrackHeight;
@@ -211,6 +222,29 @@ void SkinFramework::ApplyScale(WindowRecord& record, int dpi) {
   const int count = record.titleButtons.Count();
   record.stripWidth = m.stripPadding + widths + (count - 1) * m.buttonGap + m.Px(1);
   record.stripHeight = m.stripHeight;
+}
+
+void SkinFramework::ScaleTips(WindowRecord& record) {
+  // The system's tooltip face at its design height at the window's scale:
+  // the tooltip takes a font made for the system DPI, which on a monitor of
+  // another scale is too small or too large.
+  const HWND tip = record.tooltip.Window();
+  if (tip == nullptr) return;
+  LOGFONTA face{};
+  const auto shown = reinterpret_cast<HGDIOBJ>(SendMessageA(tip, WM_GETFONT, 0, 0));
+  if (shown == nullptr || GetObjectA(shown, sizeof face, &face) != sizeof face) {
+    NONCLIENTMETRICSA system{};
+    system.cbSize = sizeof system;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0)) return;
+    face = system.lfStatusFont;
+  }
+  face.lfHeight = -record.metrics.tipFontHeight;
+  face.lfWidth = 0;
+  const HFONT font = CreateFontIndirectA(&face);
+  if (font == nullptr) return;
+  SendMessageA(tip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (record.tipFont != nullptr) DeleteObject(record.tipFont);
+  record.tipFont = font;
 }
 
 void SkinFramework::InstallFamilies(int n, HWND window) {
@@ -363,6 +397,7 @@ LRESULT FrameWindow::OnDpiChanged() {
   // the sizing messages, which lay the title bar out with it. A highlight or
   // fade under way belongs to the buttons' old places.
   skin_.ApplyScale(*record_, dpi);
+  skin_.ScaleTips(*record_);
   record_->redrawNeeded = true;
   record_->lastHotButton = 0;
   record_->fadeIn = FadeRecord{};
@@ -553,6 +588,13 @@ void SkinFramework::DetachWindow(HWND window) {
   for (const EditRecord& edit : record.edits)
     if (edit.window != nullptr) ReleaseColourObjects(edit.window);
   ReleaseCaches(record);
+  if (record.captionIcon.icon != nullptr) DestroyIcon(record.captionIcon.icon);
+  if (record.tipFont != nullptr) {
+    // The tooltip may outlive the window: it lets go of the font first.
+    if (record.tooltip.Window() != nullptr)
+      SendMessageA(record.tooltip.Window(), WM_SETFONT, 0, FALSE);
+    DeleteObject(record.tipFont);
+  }
   windows_.Remove(n);
   Renumber();
 }

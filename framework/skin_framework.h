@@ -59,12 +59,12 @@ class SnapshotRegistry {
 class SkinFramework {
  public:
   SkinFramework();
-  // Destroys the program icon and shuts GDI+ down.
+  // Shuts GDI+ down.
   ~SkinFramework();
   SkinFramework(const SkinFramework&) = delete;
   SkinFramework& operator=(const SkinFramework&) = delete;
 
-  // Program start: GDI+, the program icon (resource 129, else "DEFAULT_ICON"),
+  // Program start: GDI+, the program icon's resource (129, else "DEFAULT_ICON"),
   // the start settings.
   void StartUp();
   // Lets go of every picture, then of GDI+ itself (at WM_QUIT and at the end).
@@ -143,6 +143,10 @@ class SkinFramework {
   void DrawCaption(int n, gdiplus::Graphics* graphics, const char* text);
   // The caption area in client coordinates.
   RECT CaptionArea(int n);
+  // The program icon for a caption icon box of `box` pixels, at the largest
+  // size it carries that fits the box (drawn as it is: a resampled icon
+  // blurs); the caller destroys it. A null icon when the program has none.
+  CarriedIcon LoadCaptionIcon(int box) const;
   // Repaints every attached window from scratch.
   void RepaintAll();
 
@@ -151,6 +155,8 @@ class SkinFramework {
   friend class FrameWindow;
   // The window's metrics, title-bar geometry and pictures for `dpi`.
   void ApplyScale(WindowRecord& record, int dpi);
+  // Gives the title buttons' tips the window's scale.
+  void ScaleTips(WindowRecord& record);
   void ReleaseCaches(WindowRecord& record);
   void Renumber();
   void InstallFamilies(int n, HWND window);
@@ -166,7 +172,8 @@ class SkinFramework {
   bool controlFrame_ = true;
   bool firstPlacement_ = true;
   ULONG_PTR gdiplusToken_ = 0;
-  HICON icon_ = nullptr;
+  // The program icon's resource (nullptr: none).
+  const char* iconName_ = nullptr;
   SnapshotRegistry snapshots_;
   // The global image decoded once.
   std::shared_ptr<gdiplus::Bitmap> globalPicture_;

@@ -16,8 +16,30 @@ constexpr char kClassName[] = "ClickerForm";
 constexpr char kFormProperty[] = "Rt_Form";
 constexpr char kIndexProperty[] = "Rt_Index";
 constexpr int kFirstControlId = 1000;
+// The default GUI font's character height at 96 DPI: 9 points, as Chinese
+// Windows makes it (the table's places were laid out for it).
+constexpr int32_t kDefaultFontHeight = 12;
+// Windows 10 1703 asks a window for its size at a new scale before it moves
+// there (WM_GETDPISCALEDSIZE); older headers do not name it.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 using framework::WindowText;
+
+// The width of the widest of `texts` drawn in `font`, as the system lays
+// it out (a made-up bold's widening included).
+int WidestExtent(HFONT font, const std::vector<std::string>& texts) {
+  const framework::MemoryDc memory;
+  const HDC dc = memory.get();
+  if (dc == nullptr) return 0;
+  const framework::SelectedObject selectedFont(dc, font);
+  int widest = 0;
+  for (const std::string& text : texts) {
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    widest = std::max(widest, static_cast<int>(extent.cx));
+  }
+  return widest;
+}
 
 // How far right of its start a text drawn in `font` has ink: its extent
 // counts the spacing after the last glyph, which a label may cut.
@@ -57,7 +79,8 @@ int InkWidth(HFONT font, const char* text) {
 
 }  // namespace
 
-Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count) : spec_(window) {
+Form::Form(const WindowSpec& window, const ControlSpec* controls, size_t count)
+    : spec_(window), designWidth_(window.width), designHeight_(window.height) {
   controls_.resize(count);
   for (size_t i = 0; i < count; ++i) controls_[i].entry = &controls[i];
 }
@@ -66,6 +89,7 @@ Form::~Form() {
   if (window_ != nullptr) DestroyWindow(window_);
   for (ControlState& control : controls_) {
     if (control.background != nullptr) DeleteObject(control.background);
+    if (control.narrowed != nullptr) DeleteObject(control.narrowed);
   }
   for (const auto& font : fonts_) DeleteObject(font.second);
 }
@@ -97,6 +121,56 @@ void Form::OnTick(const char* control, std::function<void()> handler, TickTiming
   if (index == SIZE_MAX) return;
   controls_[index].onTick = std::move(handler);
   controls_[index].tickTiming = timing;
+}
+
+void Form::HoldWhole(const char* label, std::vector<std::string> texts) {
+  const size_t index = IndexOf(label);
+  if (index != SIZE_MAX) controls_[index].heldTexts = std::move(texts);
+}
+
+HFONT Form::MakeNarrowedFont(const ControlState& control) const {
+  RECT room{};
+  GetClientRect(control.hwnd, &room);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0));
+  LOGFONTA face{};
+  if (font == nullptr || GetObjectA(font, sizeof face, &face) != sizeof face) return nullptr;
+  const int widest = WidestExtent(font, control.heldTexts);
+  if (widest <= room.right) return nullptr;
+  TEXTMETRICA metrics{};
+  {
+    const framework::MemoryDc memory;
+    if (memory.get() == nullptr) return nullptr;
+    const framework::SelectedObject selectedFont(memory.get(), font);
+    GetTextMetricsA(memory.get(), &metrics);
+  }
+  // Glyphs narrowed in proportion, then a step at a time until all fit.
+  for (int width = metrics.tmAveCharWidth * room.right / widest; width > 0; --width) {
+    face.lfWidth = width;
+    const HFONT narrowed = CreateFontIndirectA(&face);
+    if (narrowed == nullptr) return nullptr;
+    if (WidestExtent(narrowed, control.heldTexts) <= room.right) return narrowed;
+    DeleteObject(narrowed);
+  }
+  return nullptr;
+}
+
+void Form::FontForText(ControlState& control, const char* text) {
+  const HFONT own = FontFor(control.entry->font);
+  RECT room{};
+  GetClientRect(control.hwnd, &room);
+  HFONT wanted = own;
+  if (WidestExtent(own, {text}) > room.right) {
+    if (control.narrowed == nullptr && !control.narrowingFailed) {
+      // Narrowed from the label's own font, once a scale: a face that will
+      // not narrow is not searched again at every new text.
+      SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
+      control.narrowed = MakeNarrowedFont(control);
+      control.narrowingFailed = control.narrowed == nullptr;
+    }
+    if (control.narrowed != nullptr) wanted = control.narrowed;
+  }
+  if (reinterpret_cast<HFONT>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0)) != wanted)
+    SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(wanted), FALSE);
 }
 
 void Form::OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler) {
@@ -139,8 +213,8 @@ bool Form::Create() {
   if (monitor != nullptr && GetMonitorInfoA(monitor, &info)) screen = info.rcMonitor;
   dpi_ = framework::MonitorDpi(monitor);
   auto place = [&](int& left, int& top, int& width, int& height) {
-    width = Scaled(spec_.width);
-    height = Scaled(spec_.height);
+    width = Scaled(designWidth_);
+    height = Scaled(designHeight_);
     left = screen.left + (screen.right - screen.left - width) / 2;
     top = screen.top + (screen.bottom - screen.top - height) / 2;
   };
@@ -191,14 +265,15 @@ HFONT Form::FontFor(const FontSpec* entry) {
   }
   HFONT font = nullptr;
   if (entry == nullptr) {
-    // The stock font is made for the system DPI: at that scale it serves as
-    // it is, at another one its face at the height it has there.
+    // The default GUI font's face at its design height at the window's
+    // scale. The stock font itself is made for the DPI the session began
+    // at, which since Windows 10 1803 need be neither the system's nor the
+    // window's: its height says nothing about either.
     const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    const int system = framework::SystemDpi();
     LOGFONTA face{};
-    if (dpi_ == system || GetObjectA(stock, sizeof face, &face) != sizeof face) return stock;
-    const int atDesign = MulDiv(face.lfHeight, framework::kDesignDpi, system);
-    face.lfHeight = Scaled(atDesign);
+    if (GetObjectA(stock, sizeof face, &face) != sizeof face) return stock;
+    face.lfHeight = -Scaled(kDefaultFontHeight);
+    face.lfWidth = 0;
     font = CreateFontIndirectA(&face);
     if (font == nullptr) return stock;
   } else {
@@ -222,6 +297,31 @@ void Form::FitLabel(size_t index) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::FitLines(size_t index) {
+  const ControlState& control = controls_[index];
+  if (control.entry->kind != ControlKind::EditBox || !control.entry->multiLine) return;
+  // The box lays its lines out below an inset and shows only as many as
+  // fit whole; the room is its client height less that inset above and below.
+  RECT client{};
+  RECT format{};
+  GetClientRect(control.hwnd, &client);
+  SendMessageA(control.hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const auto lines = static_cast<int>(SendMessageA(control.hwnd, EM_GETLINECOUNT, 0, 0));
+  TEXTMETRICA metrics{};
+  {
+    const framework::WindowDc window(control.hwnd, framework::WindowDc::Area::kClient);
+    if (window.get() == nullptr) return;
+    const framework::SelectedObject selectedFont(
+        window.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0)));
+    GetTextMetricsA(window.get(), &metrics);
+  }
+  const int missing = lines * metrics.tmHeight - (client.bottom - 2 * format.top);
+  if (missing <= 0) return;
+  const RECT rect = ControlRect(index);
+  SetWindowPos(control.hwnd, nullptr, 0, 0, rect.right - rect.left,
+               rect.bottom - rect.top + missing, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 RECT Form::ControlRect(size_t index) const {
   const ControlState& control = controls_[index];
   const ControlSpec& entry = *control.entry;
@@ -243,7 +343,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   for (size_t i = 0; i < controls_.size(); ++i) {
-    const ControlState& control = controls_[i];
+    ControlState& control = controls_[i];
     if (control.hwnd == nullptr) continue;
     const RECT rect = ControlRect(i);
     SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
@@ -251,6 +351,12 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.entry->font)),
                  TRUE);
     FitLabel(i);
+    FitLines(i);
+    // A narrowed font of the old scale goes with the others.
+    if (control.narrowed != nullptr) old.emplace_back(nullptr, control.narrowed);
+    control.narrowed = nullptr;
+    control.narrowingFailed = false;
+    if (!control.heldTexts.empty()) FontForText(control, WindowText(control.hwnd).c_str());
   }
   for (const auto& font : old) DeleteObject(font.second);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -327,6 +433,7 @@ void Form::CreateControl(size_t index) {
   SetPropA(control.hwnd, kIndexProperty, reinterpret_cast<HANDLE>(index + 1));
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
   FitLabel(index);
+  FitLines(index);
   if (entry.kind == ControlKind::EditBox && entry.background != kNoColour) {
     control.background = CreateSolidBrush(entry.background);
   }
@@ -367,6 +474,16 @@ LRESULT Form::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDpiChanged(framework::IsPlausibleDpi(dpi) ? dpi : framework::WindowDpi(window),
                      *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    }
+    case kGetDpiScaledSize: {
+      // Its own layout's size, not the old size scaled by the ratio: that
+      // is off by a pixel where a scaled length rounds the other way, which
+      // the size lock would then take back.
+      const int dpi = static_cast<int>(wParam);
+      if (lParam == 0 || !framework::IsPlausibleDpi(dpi)) break;
+      *reinterpret_cast<SIZE*>(lParam) = SIZE{framework::ScaleLength(designWidth_, dpi),
+                                              framework::ScaleLength(designHeight_, dpi)};
+      return TRUE;
     }
     case WM_WINDOWPOSCHANGED:
       if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOSIZE) == 0)

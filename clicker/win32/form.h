@@ -66,6 +66,10 @@ class Form {
               TickTiming timing = TickTiming::Window);
   void OnNotify(const char* control, std::function<void(WPARAM, LPARAM)> handler);
   void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
+  // A transparent label that must show each of `texts` whole at every scale
+  // (a read-out's widest values). A text its font fits is drawn in that font;
+  // a wider one in the font narrowed to hold the widest of them.
+  void HoldWhole(const char* label, std::vector<std::string> texts);
 
   // Creates the window hidden and centred on its monitor at that monitor's
   // scale, then its controls, then runs the created handler. Returns false
@@ -73,6 +77,13 @@ class Form {
   bool Create();
 
   HWND window() const { return window_; }
+  // The window's outer size of the design (pixels at 96 DPI), at first the
+  // description's: the size it has at every scale, and the one it asks for
+  // when it moves to another.
+  void SetDesignSize(int32_t width, int32_t height) {
+    designWidth_ = width;
+    designHeight_ = height;
+  }
   // The DPI the window is laid out for, and a length of the table at it.
   int dpi() const { return dpi_; }
   int Scaled(int32_t design) const { return framework::ScaleLength(design, dpi_); }
@@ -127,6 +138,11 @@ class Form {
     // An edit box's text as of its last change notification.
     std::string text;
     HBRUSH background = nullptr;
+    // The texts a label must hold whole, and the narrowed font for those its
+    // own font does not fit (made when first needed at a scale).
+    std::vector<std::string> heldTexts;
+    HFONT narrowed = nullptr;
+    bool narrowingFailed = false;
     std::unique_ptr<TimerControl> timer;
     TickTiming tickTiming = TickTiming::Window;
     std::function<void()> onClick;
@@ -158,9 +174,18 @@ class Form {
   // caption needs more than its scaled width (a made-up bold at a small
   // scale widens every glyph by a pixel), it grows to the right.
   void FitLabel(size_t index);
+  // A multi-line box shows whole lines only: where its text needs more
+  // lines than its scaled height holds (a face whose lines stand taller than
+  // the design's), it grows downwards by what is missing.
+  void FitLines(size_t index);
   // The font of a table entry at the window's scale (nullptr: the default
   // GUI font); made once per scale.
   HFONT FontFor(const FontSpec* entry);
+  // Gives a label that holds its texts whole the font `text` needs.
+  void FontForText(ControlState& control, const char* text);
+  // The label's font narrowed until the widest of its held texts fits it;
+  // nullptr when the font fits them as it is.
+  HFONT MakeNarrowedFont(const ControlState& control) const;
   // The window moved to a monitor of another scale, or the scale changed.
   void OnDpiChanged(int dpi, const RECT& suggested);
   ControlState* StateOf(HWND control);
@@ -172,6 +197,8 @@ class Form {
   std::vector<std::pair<const FontSpec*, HFONT>> fonts_;
   HWND window_ = nullptr;
   int dpi_ = framework::kDesignDpi;
+  int32_t designWidth_ = 0;
+  int32_t designHeight_ = 0;
   HBRUSH editBrush_ = nullptr;
   bool sizeChanged_ = true;
   bool labelsOpaque_ = false;

@@ -35,6 +35,7 @@ void Form::SetText(const char* name, const char* text) {
   ControlState& control = controls_[index];
   if (control.entry->kind == ControlKind::TransparentLabel) {
     if (WindowText(control.hwnd) == text) return;
+    if (!control.heldTexts.empty()) FontForText(control, text);
     // The label paints itself anew for its text; over an opaque background
     // brush that is all it takes.
     SetWindowTextA(control.hwnd, text);

@@ -1,5 +1,8 @@
 #include "clicker/win32/main_window.h"
 
+#include <string>
+#include <vector>
+
 #include "clicker/win32/message_pump.h"
 #include "data/pictures/pictures.h"
 #include "framework/containers.h"
@@ -190,6 +193,12 @@ void MainWindow::BindEvents() {
     DispatchHotkey(engine_, hotkeyIds_, static_cast<int32_t>(id));
   });
   form_.OnTick("时钟1", [this] { ShowCursorPosition(); });
+  // The read-out holds every point a desktop can have: up to five digits and
+  // a sign on each axis (monitors left of or above the primary one).
+  std::vector<std::string> widest;
+  for (int32_t digit = 1; digit <= 9; ++digit)
+    widest.push_back(CoordinateText(-11111 * digit, -11111 * digit));
+  form_.HoldWhole("透明标签4", std::move(widest));
   form_.OnTick("时钟2", [this] { SetLabelColours(); });
   form_.OnTick("时钟4", [this] { LockSize(); });
   // Cursor clicking at any period: 1 ms is 1,000 clicks a second.
@@ -269,7 +278,9 @@ void MainWindow::SetLabelColours() {
 
 void MainWindow::LockSize() {
   const HWND hwnd = form_.window();
-  if (hwnd == nullptr || !form_.TakeSizeChange()) return;
+  if (hwnd == nullptr) return;
+  form_.SetDesignSize(kDesignWidth, kLockedHeight);
+  if (!form_.TakeSizeChange()) return;
   RECT r;
   GetWindowRect(hwnd, &r);
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;

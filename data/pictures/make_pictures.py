@@ -12,6 +12,7 @@ its own size, so none of them is a blurred copy of another.
 One palette for all of them: a calm steel blue, white glyphs on the title bar,
 near-black arrows on the controls.
 """
+import io
 import math
 import random
 import struct
@@ -108,14 +109,18 @@ def background():
     image.save(OUT / "background.jpg", "JPEG", quality=86, optimize=True)
 
 
-# Window icon: 128 x 128, 32 bits, one BMP-format entry in an icon file.
+# Window icon: one icon file carrying the sizes a Windows icon carries (16,
+# 20, 24, 32, 40, 48, 64 and 256) beside the 128 x 128 image it has always
+# had, each drawn at its own size; the system and the title bar pick the one
+# a scale needs. 32-bit BMP entries, the 256 one PNG-compressed as Windows
+# keeps it; the 128 one first, byte for byte what it was.
+ICON_SIZES = (128, 16, 20, 24, 32, 40, 48, 64, 256)
 
-def icon_image():
-    size = 128
 
+def icon_image(size=128):
     def draw(d, s):
         # Rounded tile with a vertical blue gradient.
-        tile = Image.new("RGBA", (size * SCALE, size * SCALE), (0, 0, 0, 0))
+        tile = Image.new("RGBA", d._image.size, (0, 0, 0, 0))
         grad = Image.new("RGBA", tile.size)
         gd = ImageDraw.Draw(grad)
         for y in range(tile.size[1]):
@@ -136,10 +141,11 @@ def icon_image():
         d.polygon(points, fill=(255, 255, 255, 255))
         d.line(points + [points[0]], fill=(20, 40, 70, 255), width=s(3), joint="curve")
 
-    return supersampled(size, size, draw)
+    return supersampled(128, 128, draw, size / 128)
 
 
-def write_icon(image):
+def icon_bmp_entry(image):
+    """A 32-bit BMP icon entry: header, colour rows and mask rows, bottom up."""
     width, height = image.size
     rgba = image.convert("RGBA")
     xor = bytearray()
@@ -157,13 +163,28 @@ def write_icon(image):
         mask += row
     header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 32, 0, len(xor) + len(mask),
                          0, 0, 0, 0)
-    image_bytes = header + xor + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(image_bytes),
-                        6 + 16)
-    data = directory + entry + image_bytes
-    assert len(data) == 67646, len(data)
-    (OUT / "icon.ico").write_bytes(data)
+    return header + xor + mask
+
+
+def icon_png_entry(image):
+    out = io.BytesIO()
+    image.save(out, "PNG", optimize=True)
+    return out.getvalue()
+
+
+def write_icon():
+    entries = []
+    for size in ICON_SIZES:
+        image = icon_image(size)
+        entries.append((size, icon_png_entry(image) if size >= 256 else icon_bmp_entry(image)))
+    assert len(entries[0][1]) == 67624, len(entries[0][1])
+    directory = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    table = b""
+    for size, data in entries:
+        table += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    (OUT / "icon.ico").write_bytes(directory + table + b"".join(data for _, data in entries))
 
 
 # Title-bar buttons: white glyphs with a soft shadow on a transparent ground.
@@ -302,7 +323,7 @@ def arrows():
 
 def main():
     background()
-    write_icon(icon_image())
+    write_icon()
     title_buttons()
     check_box()
     arrows()

@@ -48,15 +48,47 @@ void PaintGradient(HWND dialog, HWND target, HDC dc) {
   GdiGradientFill(dc, v, 2, &gr, 1, GRADIENT_FILL_RECT_V);
 }
 
+// The box's DPI: the system scales a per-monitor aware program's dialogs to
+// their monitor (GetDpiForWindow, Windows 10 on); before that every window
+// is at the system DPI, which the DC tells.
+int DpiOf(HWND window, HDC dc) {
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  const HMODULE user = GetModuleHandleA("user32.dll");
+  const auto forWindow =
+      user != nullptr ? reinterpret_cast<DpiForWindow>(
+                            reinterpret_cast<void (*)()>(GetProcAddress(user, "GetDpiForWindow")))
+                      : nullptr;
+  int dpi = forWindow != nullptr ? static_cast<int>(forWindow(window)) : 0;
+  if (dpi < 48 || dpi > 960) dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  return dpi >= 48 && dpi <= 960 ? dpi : 96;
+}
+
+// A button's lengths at the box's scale: drawn for 96 DPI, where the border
+// is one pixel, the corners 6 and the focus mark 3 inside the edge.
+struct ButtonLengths {
+  int line;  // whole pixels: 1 at 100 % and 125 %, 2 at 150 % and 200 %
+  int corner;
+  int focusInset;
+  int pressedShift;
+};
+
+ButtonLengths LengthsAt(int dpi) {
+  const int line = (dpi + 48) / 96;
+  return ButtonLengths{line > 0 ? line : 1, MulDiv(6, dpi, 96), MulDiv(3, dpi, 96),
+                       MulDiv(1, dpi, 96)};
+}
+
 void DrawButton(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT rc = item.rcItem;
+  const ButtonLengths lengths = LengthsAt(DpiOf(item.hwndItem, dc));
   bool pressed = (item.itemState & ODS_SELECTED) != 0;
   HBRUSH face = CreateSolidBrush(Colour(pressed ? gSkin.buttonPressed : gSkin.buttonFace));
-  HPEN border = CreatePen(PS_SOLID, 1, Colour(gSkin.buttonBorder));
+  // Inside the frame: a border wider than a pixel stays within the button.
+  HPEN border = CreatePen(PS_INSIDEFRAME, lengths.line, Colour(gSkin.buttonBorder));
   HGDIOBJ oldBrush = SelectObject(dc, face);
   HGDIOBJ oldPen = SelectObject(dc, border);
-  RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, 6, 6);
+  RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, lengths.corner, lengths.corner);
   SelectObject(dc, oldPen);
   SelectObject(dc, oldBrush);
   DeleteObject(border);
@@ -68,12 +100,12 @@ void DrawButton(const DRAWITEMSTRUCT& item) {
   HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Colour(gSkin.buttonText));
-  if (pressed) OffsetRect(&rc, 1, 1);
+  if (pressed) OffsetRect(&rc, lengths.pressedShift, lengths.pressedShift);
   DrawTextW(dc, text, length, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (oldFont) SelectObject(dc, oldFont);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -lengths.focusInset, -lengths.focusInset);
     DrawFocusRect(dc, &focus);
   }
 }

@@ -147,7 +147,7 @@ main() {
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
     clang libclang-rt-14-dev \
     wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils \
-    locales fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-wine python3 \
+    locales fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-noto-cjk fonts-wine python3 \
     python3-pil
   ensure_qemu
   ensure_binfmt

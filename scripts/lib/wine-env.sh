@@ -23,13 +23,20 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 WINE32=/usr/lib/wine/wine
 WINE64=/usr/lib/wine/wine64
+WINE_MARLETT=/usr/share/wine/fonts/marlett.ttf
 
 # The CJK faces the program asks for, each mapped to the nearest free face of
 # its style: the Song faces to AR PL UMing (which, as SimSun does, carries
-# hand-made bitmaps for small sizes), Kai to AR PL UKai, YaHei to WenQuanYi
-# Micro Hei. GDI+ under Wine finds none of them otherwise. Windows are left
-# unmanaged: the test display has no window manager, and Wine would wait two
-# seconds for one at every hide.
+# hand-made bitmaps for small sizes), Kai to AR PL UKai, YaHei to Noto Sans
+# CJK SC, a Hei face with a bold of its own as YaHei has (a bold made up from
+# a regular face is wider than the real one). GDI+ under Wine finds none of
+# them otherwise. Windows are left unmanaged: the test display has no window
+# manager, and Wine would wait two seconds for one at every hide.
+# Wine draws the caption buttons and arrows of its own controls (the close
+# cross of a message box) with Marlett. Debian's Wine does not find its own
+# faces (it looks for them under a path with "..", which it cannot open), so
+# Marlett fell back to a CJK face and the cross showed as "r": the prefix is
+# told where the face is, and no replacement may ever take its name.
 write_prefix_settings() {
   local out=$1
   printf '%s\r\n' \
@@ -42,8 +49,10 @@ write_prefix_settings() {
     '"SimSun"="AR PL UMing CN"' \
     '"SimSun-ExtB"="AR PL UMing CN"' \
     '"楷体"="AR PL UKai CN"' \
-    '"微软雅黑"="WenQuanYi Micro Hei"' \
-    '"Microsoft YaHei"="WenQuanYi Micro Hei"' '' |
+    '"微软雅黑"="Noto Sans CJK SC"' \
+    '"Microsoft YaHei"="Noto Sans CJK SC"' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' \
+    "\"Marlett (TrueType)\"=\"$(winepath_of "$WINE_MARLETT" | sed 's/\\/\\\\/g')\"" '' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$out"
 }
 
@@ -129,11 +138,12 @@ reset_test_prefixes() {
 }
 
 XVFB_PID=""
-# Starts an Xvfb on a free display and exports DISPLAY.
+# Starts an Xvfb on a free display and exports DISPLAY; its screen is
+# XVFB_SCREEN (width x height x depth), 1280 x 1024 unless told.
 start_xvfb() {
   local n=90
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
   XVFB_PID=$!
   local i
   for i in $(seq 100); do

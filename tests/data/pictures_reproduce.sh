@@ -25,7 +25,9 @@ for kept in "$ROOT"/data/pictures/*.png "$ROOT"/data/pictures/*.jpg "$ROOT"/data
   check "$name is still drawn" test -f "$work/$name"
 done
 # The pictures at 100 % are the ones the window has always been drawn with:
-# at 96 DPI it stays pixel for pixel what it was.
+# at 96 DPI it stays pixel for pixel what it was. (The icon file carries the
+# sizes a Windows icon carries beside its 128 x 128 image of before, which
+# the picture tests find unchanged in it.)
 while read -r sum name; do
   check "$name at 100 % is unchanged" \
     test "$(sha256sum "$ROOT/data/pictures/$name" | cut -c1-64)" = "$sum"
@@ -40,7 +42,7 @@ done <<'SUMS'
   c12308c74d2438f7f3d0dbfd6252a56d72c5a2c82fcf2d79ee0c0a192ca44768  close_button.png
   6b8c8c9b7dd331d3b8cea111b3c3d7c491694c16e0c6946defc32bfad582da65  combo_arrow.png
   dc9a6f0397973e367c8574e4b2a22dbfcf4357707bf67c3d96e34e3564f311ef  help_button.png
-  7d33618f59472d966db6030f28c5a608a0403b45d0cba02ab9e741d3fea500ff  icon.ico
+  9b1405be06008fabe05aa5d16186dc47250f46d8467e51e5c16a767bdf13188e  icon.ico
   4cddb166195ef3611c2f275656d6dbfe4ac5601d942cde92bcded45aa23d3b1c  main_menu_button.png
   3c0246429d95e9e87b90e3ee2c11c621cb899399deceb981571e31abb1e2555b  maximise_button.png
   1dcbe46bda2caf313beabb53536ea106d60fcbcb5ec0c56dc3f5a872a76efe71  minimise_button.png

@@ -1,5 +1,6 @@
 // The frame: the hover fade, the rendered cache and the window on screen.
 #include <cstdlib>
+#include <utility>
 
 #include "data/pictures/pictures.h"
 #include "framework/frame.h"
@@ -314,6 +315,17 @@ TEST_F(FramePixelTest, BorderCaptionAndTheOutsideOfTheCorners) {
   // WM_SETTEXT draws the caption at once.
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("鼠标坐标"));
   EXPECT_GT(whiteIn(Record(n).frameCache), 30);
+}
+
+// The caption's icon is the largest picture the program carries that fits
+// its box, drawn as it is (a resampled icon blurs): 16 pixels at 100 %, 20
+// at 125 %, 24 at 150 % and 32 at 200 %.
+TEST_F(FrameTest, TheCaptionIconIsTheCarriedPictureThatFitsItsBox) {
+  const int n = Attach(MakeWindow(0, 60, 60, 498, 468, "鼠标坐标"));
+  for (const auto& [dpi, size] : {std::pair{96, 16}, {120, 20}, {144, 24}, {192, 32}}) {
+    MoveToScale(n, dpi);
+    EXPECT_EQ(Record(n).captionIcon.size, size) << dpi;
+  }
 }
 
 TEST_F(FramePixelTest, TheHoveredCloseButtonTurnsRed) {

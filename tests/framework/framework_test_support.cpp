@@ -25,6 +25,7 @@ void RegisterTestClass() {
 }  // namespace
 
 bool passSystemCommands = false;
+std::function<void(const Seen&)> whileHandling;
 
 std::vector<Seen>& SeenMessages() {
   static std::vector<Seen> seen;
@@ -33,6 +34,7 @@ std::vector<Seen>& SeenMessages() {
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   SeenMessages().push_back(Seen{window, message, wParam, lParam});
+  if (whileHandling) whileHandling(Seen{window, message, wParam, lParam});
   switch (message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -64,9 +66,11 @@ void FrameworkTest::SetUp() {
   SetProgramFramework(skin.get());
   SeenMessages().clear();
   passSystemCommands = false;
+  whileHandling = nullptr;
 }
 
 void FrameworkTest::TearDown() {
+  whileHandling = nullptr;
   for (HWND window : windows)
     if (IsWindow(window)) DestroyWindow(window);
   Pump();
@@ -103,6 +107,16 @@ WindowRecord& FrameworkTest::Record(int n) {
   ADD_FAILURE() << "no window " << n;
   static WindowRecord none;
   return none;
+}
+
+void FrameworkTest::MoveToScale(int n, int dpi) {
+  const HWND window = Record(n).window;
+  const int from = Record(n).metrics.dpi;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  rect.right = rect.left + MulDiv(rect.right - rect.left, dpi, from);
+  rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, dpi, from);
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
 }
 
 COLORREF ScreenPixel(int x, int y) {

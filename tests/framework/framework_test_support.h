@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,6 +28,9 @@ struct Seen {
 inline constexpr LRESULT kColourMarker = 0x1234;
 std::vector<Seen>& SeenMessages();
 extern bool passSystemCommands;
+// Runs for every message the procedure sees, before it answers (a test's
+// stand-in for what a modal loop does meanwhile); empty by default.
+extern std::function<void(const Seen&)> whileHandling;
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The number of system commands `command` seen (masked with 0xFFF0 unless exact).
 int CountSystemCommands(WPARAM command, bool exact = false);
@@ -44,6 +48,9 @@ class FrameworkTest : public ::testing::Test {
   int Attach(HWND window, int titleHeight = 25);
   // Record n, or a failure and an empty record.
   WindowRecord& Record(int n);
+  // Window n moved to a monitor at `dpi`, as Windows tells it: the rectangle
+  // suggested is its place with its size scaled by the ratio of the scales.
+  void MoveToScale(int n, int dpi);
 
   std::unique_ptr<SkinFramework> skin;
   std::vector<HWND> windows;

@@ -6,6 +6,7 @@
 #include "framework/properties.h"
 #include "tests/framework/framework_test_support.h"
 #include "tests/framework/import_patch.h"
+#include "tests/framework/white_canvas.h"
 
 namespace framework::testing {
 namespace {
@@ -34,6 +35,24 @@ TEST(SharedFunctions, RoundedRectPathClampsItsCorner) {
     path.GetWorldBounds(&bounds);
     EXPECT_NEAR(bounds.Width, 50, 1) << corner;
   }
+}
+
+// A caption in a face the system lacks (宋体 in a prefix without the face
+// replacements) is drawn in the face the system shows for it; GDI+ alone
+// drew nothing, and the title bar stayed empty.
+TEST(SharedFunctions, TextInAFaceTheSystemLacksIsDrawnInTheOneItShowsForIt) {
+  constexpr char kMissing[] = "没有这种字体";
+  gdiplus::FontFamily missing;
+  ASSERT_FALSE(missing.Create(kMissing)) << "the face exists";
+  WhiteCanvas canvas(120, 30);
+  {
+    gdiplus::Graphics graphics;
+    ASSERT_TRUE(graphics.FromHDC(canvas.dc()));
+    DrawOutlinedText(graphics, "鼠标坐标", gdiplus::RectF{0, 0, 120, 30}, 0x00000000, 0x00808080, 1,
+                     kMissing, 12.0f, 1, gdiplus::kStringAlignmentNear,
+                     gdiplus::kStringAlignmentCenter);
+  }
+  EXPECT_GT(canvas.InkRight(), 30) << "nothing drawn";
 }
 
 TEST_F(SharedTest, WindowNumbersClassNamesAndListBoxes) {

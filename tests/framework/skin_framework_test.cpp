@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "data/pictures/pictures.h"
+#include "framework/dpi.h"
 #include "framework/properties.h"
 #include "framework/shared.h"
 #include "tests/framework/framework_test_support.h"
@@ -330,6 +332,47 @@ TEST_F(SkinFrameworkTest, ThePressedButtonRunsOnlyWhenReleasedOverIt) {
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<int>(minimise.x + 5), 8));
   EXPECT_EQ(CountSystemCommands(SC_MINIMIZE, true), 1);
   EXPECT_TRUE(Record(1).minimised);
+}
+
+// A drag that begins just under the top sizing zone, left of the strip, and
+// carries the window to a smaller scale: the move loop lays the title bar out
+// anew, with the close button under the point pressed, which was no button.
+TEST_F(SkinFrameworkTest, APressThatMovesTheWindowToAnotherScaleLeavesNoTitleButtonHot) {
+  for (const auto& [from, to] : {std::pair{120, 96}, {144, 120}, {192, 144}}) {
+    SCOPED_TRACE(to);
+    HWND window = MakeWindow(0, 20, 20, 498, 468);
+    const int n = Attach(window);
+    MoveToScale(n, from);
+    const int x = ScaleLength(498 - 19, to), y = Record(n).metrics.sizingZone;
+    ASSERT_EQ(skin->HitTestTitleButtons(n, x, y), 0);
+    whileHandling = [&, to = to](const Seen& seen) {
+      if (seen.message == WM_NCLBUTTONDOWN && seen.wParam == HTCAPTION) MoveToScale(n, to);
+    };
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    whileHandling = nullptr;
+    ASSERT_EQ(skin->HitTestTitleButtons(n, x, y), Record(n).titleButtons.Count());
+    EXPECT_EQ(skin->HotTitleButton(), 0);
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    EXPECT_EQ(CountSystemCommands(SC_CLOSE), 0) << "the release closed the window";
+    DestroyWindow(window);
+  }
+}
+
+// The title buttons' tips are written at the window's scale, as high as at
+// 100 % scaled: on a 200 % laptop beside a 100 % primary monitor "关闭"
+// showed at half size.
+TEST_F(SkinFrameworkTest, TheTitleButtonsTipsAreWrittenAtTheWindowsScale) {
+  const int n = Attach(MakeWindow());
+  LONG atDesign = 0;
+  for (int dpi : {96, 120, 144, 192}) {
+    MoveToScale(n, dpi);
+    LOGFONTA font{};
+    const HWND tip = Record(n).tooltip.Window();
+    GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(tip, WM_GETFONT, 0, 0)), sizeof font, &font);
+    if (dpi == 96) atDesign = font.lfHeight;
+    EXPECT_NE(font.lfHeight, 0) << "no font";
+    EXPECT_EQ(font.lfHeight, MulDiv(atDesign, dpi, 96)) << dpi;
+  }
 }
 
 TEST_F(SkinFrameworkTest, ADoubleClickOnTheTitleMaximisesOnlyWithAMaximiseButton) {

@@ -29,9 +29,10 @@ TEST(IconResourceTest, ResourceIdLoadsTheIcon) {
 }
 
 TEST(IconResourceTest, IconBytesMakeA32BitIconAndABitmap) {
-  // The image entry starts after the 6-byte header and the 16-byte entry.
-  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(kIconIco + 22), kIconIcoSize - 22, TRUE,
-                                        0x00030000, 0, 0, LR_DEFAULTCOLOR);
+  // The 128 x 128 image follows the directory (6 bytes, and 16 an image).
+  const size_t offset = 6 + 16 * (kIconIco[4] | kIconIco[5] << 8);
+  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(kIconIco + offset), kIconIcoSize - offset,
+                                        TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
   ASSERT_NE(icon, nullptr);
   EXPECT_EQ(IconWidth(icon), 128);
   gdiplus::Bitmap bitmap;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "carried_pngs.h"
 #include "data/pictures/pictures.h"
@@ -80,26 +81,45 @@ TEST(PicturesTest, BackgroundIsA1440By900Jpeg) {
   EXPECT_TRUE(found);
 }
 
-TEST(PicturesTest, IconIsOne128By128BitmapEntry) {
-  ASSERT_EQ(kIconIcoSize, 67646u);
+// The 128 x 128 image the icon has always had, first, and beside it the
+// sizes a Windows icon carries, each of its own size.
+TEST(PicturesTest, IconCarriesThe128ImageAndEverySizeAWindowsIconHas) {
   const unsigned char* p = kIconIco;
   EXPECT_EQ(Little16(p), 0u);      // reserved
   EXPECT_EQ(Little16(p + 2), 1u);  // icon
-  EXPECT_EQ(Little16(p + 4), 1u);  // one image
-  EXPECT_EQ(p[6], 128);
-  EXPECT_EQ(p[7], 128);
-  EXPECT_EQ(Little16(p + 12), 32u);
-  EXPECT_EQ(Little32(p + 14), 67624u);
-  EXPECT_EQ(Little32(p + 18), 22u);
-  const unsigned char* header = p + 22;
-  EXPECT_EQ(Little32(header), 40u);
-  EXPECT_EQ(Little32(header + 4), 128u);
-  EXPECT_EQ(Little32(header + 8), 256u);  // colour and mask rows
-  EXPECT_EQ(Little16(header + 14), 32u);
-  // The pointer in the middle is opaque, the rounded corner transparent.
-  auto alpha = [&](int x, int y) { return header[40 + ((127 - y) * 128 + x) * 4 + 3]; };
-  EXPECT_EQ(alpha(60, 70), 255);
-  EXPECT_EQ(alpha(1, 1), 0);
+  const uint32_t count = Little16(p + 4);
+  std::vector<int> sizes;
+  for (uint32_t i = 0; i < count; ++i) {
+    const unsigned char* entry = p + 6 + 16 * i;
+    const int size = entry[0] != 0 ? entry[0] : 256;
+    sizes.push_back(size);
+    SCOPED_TRACE(size);
+    EXPECT_EQ(entry[1], entry[0]);
+    EXPECT_EQ(Little16(entry + 6), 32u);
+    const uint32_t offset = Little32(entry + 12);
+    ASSERT_LE(offset + Little32(entry + 8), kIconIcoSize);
+    const unsigned char* image = p + offset;
+    if (size == 256) {
+      // Kept PNG-compressed, as Windows keeps its largest size.
+      EXPECT_EQ(std::memcmp(image, "\x89PNG", 4), 0);
+      EXPECT_EQ(BigEndian32(image + 16), 256u);
+      continue;
+    }
+    EXPECT_EQ(Little32(image), 40u);
+    EXPECT_EQ(Little32(image + 4), static_cast<uint32_t>(size));
+    EXPECT_EQ(Little32(image + 8), static_cast<uint32_t>(2 * size));  // colour and mask rows
+    EXPECT_EQ(Little16(image + 14), 32u);
+    // The pointer in the middle is opaque, the rounded corner (as good as)
+    // transparent.
+    auto alpha = [&](int x, int y) { return image[40 + ((size - 1 - y) * size + x) * 4 + 3]; };
+    EXPECT_EQ(alpha(size * 60 / 128, size * 70 / 128), 255);
+    EXPECT_LT(alpha(0, 0), 8);
+  }
+  EXPECT_EQ(sizes, (std::vector<int>{128, 16, 20, 24, 32, 40, 48, 64, 256}));
+  // The 128 x 128 image is the one of before: 67,624 bytes at its old place
+  // after the directory.
+  EXPECT_EQ(Little32(p + 6 + 8), 67624u);
+  EXPECT_EQ(Little32(p + 6 + 12), 6u + 16u * count);
 }
 
 }  // namespace

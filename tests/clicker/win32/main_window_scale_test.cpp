@@ -31,13 +31,16 @@
 #include "gdiplus/image.h"
 #include "gdiplus/string_format.h"
 #include "tests/framework/gdi_meter.h"
+#include "tests/framework/import_patch.h"
 #include "tests/framework/screen_photo.h"
+#include "tests/framework/white_canvas.h"
 #include "win_test_support.h"
 
 namespace clicker::win32 {
 namespace {
 
 using framework::testing::Photograph;
+using framework::testing::WhiteCanvas;
 using testing::NoticeCloser;
 using testing::PumpFor;
 
@@ -73,51 +76,10 @@ LOGFONTA FontOf(HWND control) {
   return font;
 }
 
-// A white 32-bit canvas to draw a text on and find where its ink ends.
-class InkCanvas {
- public:
-  InkCanvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ =
-        CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-    for (int i = 0; i < width * height; ++i) bits_[i] = 0x00FFFFFF;
-  }
-  ~InkCanvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  InkCanvas(const InkCanvas&) = delete;
-  InkCanvas& operator=(const InkCanvas&) = delete;
-  HDC dc() const { return dc_; }
-  // One past the rightmost column with ink, 0 when there is none.
-  int InkRight() const {
-    GdiFlush();
-    for (int x = width_ - 1; x >= 0; --x)
-      for (int y = 0; y < height_; ++y)
-        if ((bits_[y * width_ + x] & 0x00FFFFFF) != 0x00FFFFFF) return x + 1;
-    return 0;
-  }
-
- private:
-  int width_, height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  uint32_t* bits_ = nullptr;
-};
-
 // Where the ink of a text drawn by GDI in the control's own font ends, the
 // text starting at 0 (labels and edit boxes draw their text this way).
 int GdiInkRight(HWND control, const std::string& text) {
-  InkCanvas canvas(1024, 128);
+  WhiteCanvas canvas(1024, 128);
   auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
   HGDIOBJ old = SelectObject(canvas.dc(), font);
   SetBkMode(canvas.dc(), TRANSPARENT);
@@ -130,7 +92,7 @@ int GdiInkRight(HWND control, const std::string& text) {
 // The same for a caption the framework draws with GDI+ in the face, size and
 // style it keeps for the control, laid out from 0 as its painters lay it.
 int DrawnInkRight(const std::string& face, int size, int style, const std::string& text) {
-  InkCanvas canvas(1024, 128);
+  WhiteCanvas canvas(1024, 128);
   {
     gdiplus::Graphics graphics;
     if (!graphics.FromHDC(canvas.dc())) return 0;
@@ -166,6 +128,19 @@ std::vector<std::string> Lines(const std::string& text) {
     if (end == std::string::npos) return lines;
     start = end + 2;
   }
+}
+
+// The system's own stock objects, past any patch of the program's imports.
+HGDIOBJ SystemStockObject(int object) {
+  static const auto get = reinterpret_cast<HGDIOBJ(WINAPI*)(int)>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetStockObject")));
+  return get(object);
+}
+
+// The stock GUI font as a session that began at another scale made it.
+HFONT stockFontOfAnotherScale = nullptr;
+HGDIOBJ WINAPI StockObjectOfAnotherScale(int object) {
+  return object == DEFAULT_GUI_FONT ? stockFontOfAnotherScale : SystemStockObject(object);
 }
 
 class MainWindowScaleTest : public ::testing::Test {
@@ -208,8 +183,10 @@ class MainWindowScaleTest : public ::testing::Test {
   void ExpectLaidOutAt(int atDpi) {
     size_t count = 0;
     const ControlSpec* controls = MainWindowControls(&count);
-    // The default GUI font of a prefix at 96 DPI is 12 pixels high.
-    constexpr int kDefaultAtDesign = 12;
+    // The default GUI font's height at 100 %: the system makes it at its DPI.
+    LOGFONTA gui{};
+    GetObjectA(SystemStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+    const int defaultAtDesign = MulDiv(std::abs(gui.lfHeight), 96, framework::SystemDpi());
     std::vector<RECT> others;
     for (size_t i = 0; i < count; ++i) {
       const ControlSpec& entry = controls[i];
@@ -226,21 +203,24 @@ class MainWindowScaleTest : public ::testing::Test {
       const RECT want = ScaledRect(entry.left, entry.top, entry.width, entry.height, atDpi);
       const RECT got = PlaceInWindow(control, main->window());
       // A transparent label may have grown to the right to show its caption,
-      // into the room beside it only.
+      // a multi-line box downwards to show whole lines, into free room only.
       const bool grows = entry.kind == ControlKind::TransparentLabel && got.right > want.right;
-      if (grows) {
+      const bool growsDown = entry.multiLine && got.bottom > want.bottom;
+      if (grows || growsDown) {
+        const RECT growth = grows ? RECT{want.right, got.top, got.right, got.bottom}
+                                  : RECT{got.left, want.bottom, got.right, got.bottom};
         for (const RECT& other : others) {
-          if (EqualRect(&other, &got)) continue;  // the label itself
+          if (EqualRect(&other, &got)) continue;  // the control itself
           RECT overlap{};
-          const RECT growth{want.right, got.top, got.right, got.bottom};
           EXPECT_FALSE(IntersectRect(&overlap, &growth, &other)) << "it grew over a neighbour";
         }
       }
       EXPECT_TRUE(Within(got.left, want.left, 1) && Within(got.top, want.top, 1) &&
-                  (grows || Within(got.right, want.right, 1)) && Within(got.bottom, want.bottom, 1))
+                  (grows || Within(got.right, want.right, 1)) &&
+                  (growsDown || Within(got.bottom, want.bottom, 1)))
           << got.left << "," << got.top << "-" << got.right << "," << got.bottom << " against "
           << want.left << "," << want.top << "-" << want.right << "," << want.bottom;
-      const int design = entry.font != nullptr ? entry.font->height : kDefaultAtDesign;
+      const int design = entry.font != nullptr ? entry.font->height : defaultAtDesign;
       EXPECT_TRUE(
           Within(std::abs(FontOf(control).lfHeight), framework::ScaleLength(design, atDpi), 1))
           << "font height " << FontOf(control).lfHeight;
@@ -277,8 +257,47 @@ TEST_F(MainWindowScaleTest, TheWindowHasTheScaledSizeCentredOnItsMonitor) {
                                              CLICKER_ARCH + "-dpi" + std::to_string(dpi) + ".png"));
 }
 
+// Windows asks for the size at a new scale before the move; left to itself
+// it scales the old size by the ratio (125 % to 150 %: 748 where the
+// layout is 747).
+TEST_F(MainWindowScaleTest, AskedForItsSizeAtAnotherScaleItAnswersItsLayoutsOwn) {
+  for (int target : {96, 120, 144, 192}) {
+    SCOPED_TRACE(target);
+    SIZE size{1, 1};
+    EXPECT_TRUE(SendMessageA(main->window(), 0x02E4 /* WM_GETDPISCALEDSIZE */,
+                             static_cast<WPARAM>(target), reinterpret_cast<LPARAM>(&size)));
+    EXPECT_EQ(size.cx, framework::ScaleLength(498, target));
+    EXPECT_EQ(size.cy, framework::ScaleLength(468, target));
+  }
+}
+
 TEST_F(MainWindowScaleTest, EveryControlAndFontSitsAtItsScaledPlaceAndHeight) {
   ExpectLaidOutAt(dpi);
+}
+
+// Since Windows 10 1803 the stock fonts can be made for another DPI than the
+// system's (the scale changed without signing out) and the window's: the
+// controls' font still has its design height at the window's scale.
+TEST_F(MainWindowScaleTest, TheControlsFontHasItsDesignHeightWhateverScaleTheStockFontHas) {
+  const int elsewhere = dpi == 96 ? 144 : 96;
+  LOGFONTA face{};
+  GetObjectA(SystemStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = MulDiv(face.lfHeight, elsewhere, framework::SystemDpi());
+  stockFontOfAnotherScale = CreateFontIndirectA(&face);
+  {
+    framework::testing::ImportPatch stock(
+        "gdi32.dll", "GetStockObject", reinterpret_cast<const void*>(&StockObjectOfAnotherScale));
+    ASSERT_TRUE(stock.Active());
+    main.reset();
+    main = std::make_unique<MainWindow>();
+    ASSERT_TRUE(main->Create());
+    PumpFor(300);
+    ExpectLaidOutAt(dpi);
+    MoveToDpi(elsewhere);
+    ExpectLaidOutAt(elsewhere);
+    main.reset();
+  }
+  DeleteObject(stockFontOfAnotherScale);
 }
 
 TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
@@ -330,12 +349,26 @@ TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
         break;
       }
       case ControlKind::TransparentLabel: {
-        // The read-out at its widest on this screen.
-        const std::string text = std::strcmp(entry.name, "透明标签4") == 0
-                                     ? CoordinateText(GetSystemMetrics(SM_CXSCREEN) - 1,
-                                                      GetSystemMetrics(SM_CYSCREEN) - 1)
-                                     : std::string(entry.caption);
-        expectInside(0, GdiInkRight(control, text), client.right, text);
+        if (std::strcmp(entry.name, "透明标签4") != 0) {
+          expectInside(0, GdiInkRight(control, entry.caption), client.right, entry.caption);
+          break;
+        }
+        // The read-out at a monitor left of and above the primary one, and
+        // at the widest a desktop can have: five digits and a sign on each
+        // axis, in the font the label shows each text in.
+        std::vector<std::string> texts{CoordinateText(-1920, -1080), CoordinateText(640, 512)};
+        for (int digit = 1; digit <= 9; ++digit)
+          texts.push_back(CoordinateText(-11111 * digit, -11111 * digit));
+        for (const std::string& text : texts) {
+          main->form().SetText(entry.name, text.c_str());
+          expectInside(0, GdiInkRight(control, text), client.right, text);
+        }
+        // The widest as the window shows it (the read-out changes only
+        // when the pointer moves).
+        main->form().SetText(entry.name, CoordinateText(-88888, -88888).c_str());
+        PumpFor(100);
+        Photograph(main->window(), std::string(CLICKER_ARTEFACTS) + "/main-window-" + CLICKER_ARCH +
+                                       "-dpi" + std::to_string(dpi) + "-widest-read-out.png");
         break;
       }
       default:
@@ -344,16 +377,13 @@ TEST_F(MainWindowScaleTest, EveryCaptionFitsItsControl) {
   }
 }
 
-// The hotkey list is a text, not a caption, in bold YaHei at 10 pixels. A
-// face without a bold of its own (the one Wine maps YaHei to) gets a made-up
-// bold, which widens every glyph by a pixel: the box fits the text less what
-// that adds, as a real bold face lays it out.
-TEST_F(MainWindowScaleTest, TheHotkeyListFitsItsBoxLessAMadeUpBold) {
+// The hotkey list is a text, not a caption, in bold YaHei at 10 pixels: every
+// line whole, across and down, in a face with a bold of its own (as YaHei
+// has; a bold made up from a regular face would widen every glyph).
+TEST_F(MainWindowScaleTest, TheHotkeyListShowsEveryLineWhole) {
   const HWND list = main->form().Control("编辑框1");
-  RECT client{};
-  GetClientRect(list, &client);
-  const LRESULT margins = SendMessageA(list, EM_GETMARGINS, 0, 0);
-  const int right = client.right - HIWORD(margins);
+  RECT format{};
+  SendMessageA(list, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
   LOGFONTA regular{};
   GetObjectA(font, sizeof regular, &regular);
@@ -365,22 +395,14 @@ TEST_F(MainWindowScaleTest, TheHotkeyListFitsItsBoxLessAMadeUpBold) {
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
-    return static_cast<int>(size.cx);
+    return size;
   };
-  // A real bold keeps a CJK glyph one em wide; a made-up one adds a pixel.
-  const bool madeUpBold = extent(font, "开") > extent(plain, "开");
-  size_t count = 0;
-  const ControlSpec* controls = MainWindowControls(&count);
-  for (size_t i = 0; i < count; ++i) {
-    if (std::strcmp(controls[i].name, "编辑框1") != 0) continue;
-    for (const std::string& line : Lines(controls[i].caption)) {
-      const int ink = LOWORD(margins) + GdiInkRight(list, line);
-      const int added = madeUpBold ? extent(font, line) - extent(plain, line) : 0;
-      std::printf("hotkey list at %d DPI: ink to %d of %d, %d of it a made-up bold's\n", dpi, ink,
-                  right, added);
-      EXPECT_LE(ink - added, right) << "\"" << line << "\"";
-    }
-  }
+  EXPECT_EQ(extent(font, "开").cx, extent(plain, "开").cx) << "a made-up bold";
+  const std::vector<std::string> lines = Lines(testing::TextOf(list));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_LE(4 * extent(font, "F1").cy, format.bottom - format.top) << "a line cut off below";
+  for (const std::string& line : lines)
+    EXPECT_LE(format.left + GdiInkRight(list, line), format.right) << "\"" << line << "\"";
   ReleaseDC(list, dc);
   DeleteObject(plain);
 }

@@ -91,5 +91,20 @@ TEST(CarriedSkin, TheEngineMapsAndTakesTheSkinData) {
   EXPECT_EQ(KeptSkinSize(), 0u);
 }
 
+// The system draws the instructions box's close cross as a glyph of its
+// symbol face, Marlett: a face standing in for it would show a letter.
+TEST(InstructionsBox, TheCaptionButtonsFaceIsMarlettItself) {
+  HFONT symbols = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, 0, 0, 0,
+                              0, "Marlett");
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, symbols);
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(dc, sizeof face, face);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(symbols);
+  EXPECT_STREQ(face, "Marlett");
+}
+
 }  // namespace
 }  // namespace hosting

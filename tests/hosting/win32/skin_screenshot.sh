@@ -1,16 +1,29 @@
 #!/bin/bash
 # skin_screenshot.sh win32|win64 SKIN_DEMO_EXE ARTEFACT_DIR
-# Runs the skin demo under Wine, screenshots the instructions box (skinned)
-# and the box after the detach (not skinned), dismisses each with xdotool and
-# checks the skin's colours: present in the first, absent from the second.
+# Runs the skin demo under Wine at the display scale CLICKER_DPI (96, 120, 144
+# or 192), screenshots the instructions box (skinned) and the box after the
+# detach (not skinned), dismisses each with xdotool and checks the skin's
+# colours: present in the first, absent from the second.
 set -uo pipefail
 arch=$1 exe=$2 out=$3
+dpi=${CLICKER_DPI:-96}
+# The pictures at 100 % keep their names; the other scales carry theirs.
+[ "$dpi" = 96 ] || arch=$arch-dpi$dpi
 here=$(cd "$(dirname "$0")" && pwd)
 wine_exec=$here/../../../scripts/lib/wine-exec
 mkdir -p "$out"
+# At 200 % the box is taller than the test display: it gets a display of its
+# own, of a size a screen at that scale has.
+if [ "$dpi" = 192 ]; then
+  source "$here/../../../scripts/lib/wine-env.sh"
+  # The prefix's programs of an earlier test showed on the other display.
+  /usr/lib/wine/wineserver -w 2>/dev/null
+  XVFB_SCREEN=2560x1600x24 start_xvfb
+  trap stop_xvfb EXIT
+fi
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY"; exit 1; }
 
-"$wine_exec" "$arch" "$exe" &
+"$wine_exec" "${arch%%-*}" "$exe" &
 demo=$!
 
 # The box's top-level window: the newest visible window titled like the box.
