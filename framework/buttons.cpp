@@ -279,12 +279,7 @@ void Install(SkinFramework& framework, int windowNumber, HWND control, int kind)
       record.checkState = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
     }
   }
-  WriteProp(control, kWindowNumberKey, index);
-  WriteProp(control, kOwnerNumberKey, windowNumber);
-  const LONG_PTR previous =
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonWindowProc));
-  window->buttons[index].previousProc = reinterpret_cast<WNDPROC>(previous);
-  WriteProp(control, kPreviousProcKey, previous);
+  SubclassControl(framework, kButtonFamily, control, windowNumber, index, &ButtonWindowProc);
   if (kind == kPushButton) {
     SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
   }

@@ -277,11 +277,7 @@ void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<CO
   GenericControlRecord& record = window->genericControls[index];
   record.window = control;
   record.keyColour = keyColour.value_or(GetSysColor(COLOR_BTNFACE));
-  record.previousProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GenericControlWindowProc)));
-  WriteProp(control, kGenericIndexKey, index);
-  WriteProp(control, kGenericOwnerKey, n);
-  WriteProp(control, kGenericProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
+  SubclassControl(framework, kGenericFamily, control, n, index, &GenericControlWindowProc);
   if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr) {
     // The control goes on painting itself; without a colour or an alpha
     // nothing tints what shows through it.
@@ -323,14 +319,8 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   InstallUpDowns(framework, n, container);
   InstallHeaderControls(framework, n, container);
 
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContainerWindowProc)));
-  // The installs above may have grown other tables; the record is found again.
-  if (ContainerRecord* record = framework.Window(n)->containers.At(index))
-    record->previousProc = previous;
-  WriteProp(container, kPreviousProcKey, reinterpret_cast<LONG_PTR>(previous));
-  WriteProp(container, kWindowNumberKey, index);
-  WriteProp(container, kOwnerNumberKey, n);
+  // The installs above may have grown other tables: the record is found again.
+  SubclassControl(framework, kContainerFamily, container, n, index, &ContainerWindowProc);
   WriteProp(container, kTemplateKey, ReadProp(GetParent(container), kParentTemplateKey));
 }
 

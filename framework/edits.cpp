@@ -67,23 +67,12 @@ ARGB FillColour(const SkinFramework& framework) {
 constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
 constexpr Family<ComboRecord> kComboFamily{&WindowRecord::combos};
 
-void Subclass(HWND control, int windowNumber, int index, WNDPROC procedure, WNDPROC* previous) {
-  WriteProp(control, kWindowNumberKey, index);
-  WriteProp(control, kOwnerNumberKey, windowNumber);
-  const LONG_PTR old =
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-  *previous = reinterpret_cast<WNDPROC>(old);
-  WriteProp(control, kPreviousProcKey, old);
-}
-
 void InstallEdit(SkinFramework& framework, int windowNumber, HWND edit) {
   WindowRecord* window = framework.Window(windowNumber);
   if (window == nullptr || window->edits.Find(edit) != 0 || TakenByFramework(edit)) return;
   const int index = window->edits.Append();
   window->edits[index].window = edit;
-  WNDPROC previous = nullptr;
-  Subclass(edit, windowNumber, index, &EditWindowProc, &previous);
-  window->edits[index].previousProc = previous;
+  SubclassControl(framework, kEditFamily, edit, windowNumber, index, &EditWindowProc);
   WriteProp(edit, kTextColourKey, 0);
 }
 
@@ -159,11 +148,7 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
     const int index = window->combos.Append();
     window->combos[index].window = combo;
     ShowSelectedItem(combo);
-    WNDPROC previous = nullptr;
-    Subclass(combo, windowNumber, index, &ComboWindowProc, &previous);
-    window = framework.Window(windowNumber);
-    if (window == nullptr) return;
-    window->combos[index].previousProc = previous;
+    SubclassControl(framework, kComboFamily, combo, windowNumber, index, &ComboWindowProc);
     if (framework.Translucent()) {
       const HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
       if (edit != nullptr) InstallEdit(framework, windowNumber, edit);
