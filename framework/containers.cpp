@@ -59,9 +59,8 @@ constexpr Family<ContainerRecord> kContainerFamily{&WindowRecord::containers};
 // control's key colour.
 void TintBehind(SkinFramework& framework, const GenericControlRecord& record, HDC dc,
                 const RECT& rect) {
-  WindowRecord* window = FindControl(&framework, record.window, kGenericFamily).window;
   const ContainerRecord* container =
-      window != nullptr ? window->containers.At(window->containers.Find(record.window)) : nullptr;
+      FindControl(&framework, record.window, kContainerFamily).record;
   if (container == nullptr || container->option != 0 || container->alpha <= 0) return;
   gdiplus::Graphics graphics;
   if (!graphics.FromHDC(dc)) return;
@@ -246,8 +245,9 @@ void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, i
 
 // Paints the container onto `target` (or its own DC), children left out.
 void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
+  const WindowRecord* window = framework.Window(n);
   ContainerRecord* record = RecordAt(framework, n, index, kContainerFamily);
-  if (record == nullptr) return;
+  if (window == nullptr || record == nullptr) return;
   HWND container = record->window;
   RECT client{};
   GetClientRect(container, &client);
@@ -256,7 +256,7 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   const Snapshot layer(framework, container,
                        RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
   if (layer.dc() == nullptr) return;
-  const Metrics metrics = framework.Window(n)->metrics;
+  const Metrics metrics = window->metrics;
   DrawContainer(*record, metrics, layer.dc(), client.right, client.bottom);
   const WindowDc dc(container, WindowDc::Area::kClient, target);
   ChildClippedDC(container, dc.get(), 1);
