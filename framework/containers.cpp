@@ -143,12 +143,11 @@ struct Caption {
 
 Caption MeasureCaption(const ContainerRecord& record, const Metrics& m, int width) {
   Caption caption;
-  char text[512] = {};
-  GetWindowTextA(record.window, text, sizeof text);
-  caption.text = text;
+  caption.text = WindowText(record.window);
   if (caption.text.empty()) return caption;
-  caption.height = MeasureText(text, record.fontFace.c_str(), static_cast<float>(record.fontSize),
-                               record.fontStyle, &caption.size);
+  caption.height =
+      MeasureText(caption.text.c_str(), record.fontFace.c_str(),
+                  static_cast<float>(record.fontSize), record.fontStyle, &caption.size);
   const LONG style = GetWindowLongA(record.window, GWL_STYLE);
   const int align = style & (BS_LEFT | BS_RIGHT);
   if (align == BS_CENTER)

@@ -179,11 +179,7 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   {
     gdiplus::Graphics graphics;
     graphics.FromHDC(record->frameCache);
-    if (record->titleBar && record->caption) {
-      char text[512] = {};
-      GetWindowTextA(window, text, sizeof text);
-      DrawCaption(n, &graphics, text);
-    }
+    if (record->titleBar && record->caption) DrawCaption(n, &graphics, WindowText(window).c_str());
     for (int k = 1; k <= record->titleButtons.Count(); ++k)
       DrawTitleButton(n, k, &graphics, false, false, std::nullopt);
   }
