@@ -391,7 +391,8 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
  private:
   LRESULT OnShowWindow() {
     const LRESULT result = PassOn();
-    if (!paintsItself_) PaintContainer(framework_, n_, index_, nullptr);
+    const ControlState<ContainerRecord> now = Refind(kContainerFamily);
+    if (!paintsItself_ && now) PaintContainer(framework_, now.n, now.index, nullptr);
     return result;
   }
   LRESULT OnMove() {

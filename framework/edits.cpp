@@ -356,8 +356,11 @@ class EditWindow : public HotWithParent<EditRecord> {
   LRESULT OnSetFocus() {
     record_.focused = true;
     const LRESULT result = PassOn();
-    // The accent frame shows at once, not only at the next repaint.
-    PaintFrame(IsHot(kHotEdit), true);
+    // The accent frame shows at once, not only at the next repaint (the
+    // system may have moved the tables meanwhile).
+    if (const ControlState<EditRecord> now = Refind(kEditFamily))
+      PaintEditFrame(framework_, now.n, now.index, IsHotControl(*now.window, kHotEdit, now.index),
+                     true);
     return result;
   }
   LRESULT OnKillFocus() {
@@ -445,7 +448,9 @@ class ComboWindow : public HotWithParent<ComboRecord> {
     const LRESULT result = PassOn();
     // The system may have moved the tables meanwhile.
     const ControlState<ComboRecord> now = Refind(kComboFamily);
-    if (now) Paint(IsHotControl(*now.window, kHotCombo, index_), now.record->focused);
+    if (now)
+      PaintCombo(framework_, now.n, now.index, IsHotControl(*now.window, kHotCombo, now.index),
+                 now.record->focused);
     return result;
   }
   LRESULT OnSetText() {
