@@ -100,8 +100,6 @@ void SkinFramework::ApplyWindowRegion(HWND window) {
   if (SetWindowRgn(window, region.get(), TRUE) != 0) region.Release();
 }
 
-namespace {}  // namespace
-
 void ReleaseBandCache(HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
   if (dc == nullptr) return;
   if (original != nullptr) SelectObject(dc, original);

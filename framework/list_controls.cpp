@@ -184,8 +184,7 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     return PassOn();
   }
   LRESULT OnArrowKeyRepaint() {
-    if (n_ >= 1 && n_ <= framework_.WindowCount() && Translucent() && record_.arrowKeyHeld)
-      InvalidateRect(hwnd(), nullptr, FALSE);
+    if (Translucent() && record_.arrowKeyHeld) InvalidateRect(hwnd(), nullptr, FALSE);
     return PassOn();
   }
 
