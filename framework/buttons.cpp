@@ -212,8 +212,7 @@ ButtonRecord* RecordOf(SkinFramework& framework, HWND control) {
 // The mouse is over the control: the window's hot control is this button.
 bool IsHot(SkinFramework& framework, HWND control) {
   const ControlState<ButtonRecord> state = FindControl(&framework, control, kButtonFamily);
-  return state.window != nullptr && state.window->hotKind == kHotButton &&
-         state.window->previousHot != 0 && state.window->previousHot == state.index;
+  return state.window != nullptr && IsHotControl(*state.window, kHotButton, state.index);
 }
 
 // The item state of a paint the control asks for itself, read from the control.
@@ -279,12 +278,7 @@ void Install(SkinFramework& framework, int windowNumber, HWND control, int kind)
       record.checkState = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
     }
   }
-  WriteProp(control, kWindowNumberKey, index);
-  WriteProp(control, kOwnerNumberKey, windowNumber);
-  const LONG_PTR previous =
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonWindowProc));
-  window->buttons[index].previousProc = reinterpret_cast<WNDPROC>(previous);
-  WriteProp(control, kPreviousProcKey, previous);
+  SubclassControl(framework, kButtonFamily, control, windowNumber, index, &ButtonWindowProc);
   if (kind == kPushButton) {
     SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
   }
@@ -563,6 +557,7 @@ class ButtonWindow : public ControlWindow<ButtonRecord> {
   // Check boxes and radio buttons paint themselves; push buttons are drawn
   // at their window's WM_DRAWITEM.
   bool PaintsItself() const { return kind_ == kRadioButton || kind_ == kCheckBox; }
+  // After the system had the message: the hot state is looked up afresh.
   void RepaintNow() const {
     RepaintButton(framework_, hwnd(), framework::IsHot(framework_, hwnd()));
   }
@@ -617,7 +612,7 @@ class ButtonWindow : public ControlWindow<ButtonRecord> {
     return PaintThenDefault([this](HDC dc) {
       RECT client{};
       GetClientRect(hwnd(), &client);
-      const UINT state = LiveState(hwnd(), framework::IsHot(framework_, hwnd()));
+      const UINT state = LiveState(hwnd(), IsHot(kHotButton));
       if (kind_ == kCheckBox) {
         PaintCheckBox(framework_, hwnd(), dc, state, client);
       } else {

@@ -59,9 +59,8 @@ constexpr Family<ContainerRecord> kContainerFamily{&WindowRecord::containers};
 // control's key colour.
 void TintBehind(SkinFramework& framework, const GenericControlRecord& record, HDC dc,
                 const RECT& rect) {
-  WindowRecord* window = FindControl(&framework, record.window, kGenericFamily).window;
   const ContainerRecord* container =
-      window != nullptr ? window->containers.At(window->containers.Find(record.window)) : nullptr;
+      FindControl(&framework, record.window, kContainerFamily).record;
   if (container == nullptr || container->option != 0 || container->alpha <= 0) return;
   gdiplus::Graphics graphics;
   if (!graphics.FromHDC(dc)) return;
@@ -144,12 +143,11 @@ struct Caption {
 
 Caption MeasureCaption(const ContainerRecord& record, const Metrics& m, int width) {
   Caption caption;
-  char text[512] = {};
-  GetWindowTextA(record.window, text, sizeof text);
-  caption.text = text;
+  caption.text = WindowText(record.window);
   if (caption.text.empty()) return caption;
-  caption.height = MeasureText(text, record.fontFace.c_str(), static_cast<float>(record.fontSize),
-                               record.fontStyle, &caption.size);
+  caption.height =
+      MeasureText(caption.text.c_str(), record.fontFace.c_str(),
+                  static_cast<float>(record.fontSize), record.fontStyle, &caption.size);
   const LONG style = GetWindowLongA(record.window, GWL_STYLE);
   const int align = style & (BS_LEFT | BS_RIGHT);
   if (align == BS_CENTER)
@@ -246,8 +244,9 @@ void DrawContainer(const ContainerRecord& record, const Metrics& m, HDC layer, i
 
 // Paints the container onto `target` (or its own DC), children left out.
 void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
+  const WindowRecord* window = framework.Window(n);
   ContainerRecord* record = RecordAt(framework, n, index, kContainerFamily);
-  if (record == nullptr) return;
+  if (window == nullptr || record == nullptr) return;
   HWND container = record->window;
   RECT client{};
   GetClientRect(container, &client);
@@ -256,7 +255,7 @@ void PaintContainer(SkinFramework& framework, int n, int index, HDC target) {
   const Snapshot layer(framework, container,
                        RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
   if (layer.dc() == nullptr) return;
-  const Metrics metrics = framework.Window(n)->metrics;
+  const Metrics metrics = window->metrics;
   DrawContainer(*record, metrics, layer.dc(), client.right, client.bottom);
   const WindowDc dc(container, WindowDc::Area::kClient, target);
   ChildClippedDC(container, dc.get(), 1);
@@ -277,11 +276,7 @@ void SkinGenericControl(SkinFramework& framework, HWND control, std::optional<CO
   GenericControlRecord& record = window->genericControls[index];
   record.window = control;
   record.keyColour = keyColour.value_or(GetSysColor(COLOR_BTNFACE));
-  record.previousProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GenericControlWindowProc)));
-  WriteProp(control, kGenericIndexKey, index);
-  WriteProp(control, kGenericOwnerKey, n);
-  WriteProp(control, kGenericProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
+  SubclassControl(framework, kGenericFamily, control, n, index, &GenericControlWindowProc);
   if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr) {
     // The control goes on painting itself; without a colour or an alpha
     // nothing tints what shows through it.
@@ -323,14 +318,8 @@ void SkinContainer(SkinFramework& framework, HWND container, std::optional<int> 
   InstallUpDowns(framework, n, container);
   InstallHeaderControls(framework, n, container);
 
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContainerWindowProc)));
-  // The installs above may have grown other tables; the record is found again.
-  if (ContainerRecord* record = framework.Window(n)->containers.At(index))
-    record->previousProc = previous;
-  WriteProp(container, kPreviousProcKey, reinterpret_cast<LONG_PTR>(previous));
-  WriteProp(container, kWindowNumberKey, index);
-  WriteProp(container, kOwnerNumberKey, n);
+  // The installs above may have grown other tables: the record is found again.
+  SubclassControl(framework, kContainerFamily, container, n, index, &ContainerWindowProc);
   WriteProp(container, kTemplateKey, ReadProp(GetParent(container), kParentTemplateKey));
 }
 
@@ -402,7 +391,8 @@ class ContainerWindow : public ControlWindow<ContainerRecord> {
  private:
   LRESULT OnShowWindow() {
     const LRESULT result = PassOn();
-    if (!paintsItself_) PaintContainer(framework_, n_, index_, nullptr);
+    const ControlState<ContainerRecord> now = Refind(kContainerFamily);
+    if (!paintsItself_ && now) PaintContainer(framework_, now.n, now.index, nullptr);
     return result;
   }
   LRESULT OnMove() {

@@ -113,6 +113,23 @@ inline AttachedState FindAttached(SkinFramework& framework, HWND window) {
   return state;
 }
 
+// Takes `control`, the record of row `index` of window `n`'s table of
+// `family`, over with `procedure`: the procedure it had goes into the record
+// and the family's procedure key, and the family's index and owner keys lead
+// back to the row. The record is looked up here, after whatever the caller's
+// install did in between.
+template <class Record>
+void SubclassControl(SkinFramework& framework, const Family<Record>& family, HWND control, int n,
+                     int index, WNDPROC procedure) {
+  const LONG_PTR previous =
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+  if (Record* record = RecordAt(framework, n, index, family))
+    record->previousProc = reinterpret_cast<WNDPROC>(previous);
+  WriteProp(control, family.indexKey, index);
+  WriteProp(control, family.ownerKey, n);
+  WriteProp(control, family.procKey, previous);
+}
+
 // The object a family's window procedure makes for one message: the
 // control's state and the message, which the family's message map (its
 // Handle) sends on to a handler.

@@ -67,23 +67,12 @@ ARGB FillColour(const SkinFramework& framework) {
 constexpr Family<EditRecord> kEditFamily{&WindowRecord::edits};
 constexpr Family<ComboRecord> kComboFamily{&WindowRecord::combos};
 
-void Subclass(HWND control, int windowNumber, int index, WNDPROC procedure, WNDPROC* previous) {
-  WriteProp(control, kWindowNumberKey, index);
-  WriteProp(control, kOwnerNumberKey, windowNumber);
-  const LONG_PTR old =
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-  *previous = reinterpret_cast<WNDPROC>(old);
-  WriteProp(control, kPreviousProcKey, old);
-}
-
 void InstallEdit(SkinFramework& framework, int windowNumber, HWND edit) {
   WindowRecord* window = framework.Window(windowNumber);
   if (window == nullptr || window->edits.Find(edit) != 0 || TakenByFramework(edit)) return;
   const int index = window->edits.Append();
   window->edits[index].window = edit;
-  WNDPROC previous = nullptr;
-  Subclass(edit, windowNumber, index, &EditWindowProc, &previous);
-  window->edits[index].previousProc = previous;
+  SubclassControl(framework, kEditFamily, edit, windowNumber, index, &EditWindowProc);
   WriteProp(edit, kTextColourKey, 0);
 }
 
@@ -159,11 +148,7 @@ void InstallEditsAndCombos(SkinFramework& framework, int windowNumber, HWND pare
     const int index = window->combos.Append();
     window->combos[index].window = combo;
     ShowSelectedItem(combo);
-    WNDPROC previous = nullptr;
-    Subclass(combo, windowNumber, index, &ComboWindowProc, &previous);
-    window = framework.Window(windowNumber);
-    if (window == nullptr) return;
-    window->combos[index].previousProc = previous;
+    SubclassControl(framework, kComboFamily, combo, windowNumber, index, &ComboWindowProc);
     if (framework.Translucent()) {
       const HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
       if (edit != nullptr) InstallEdit(framework, windowNumber, edit);
@@ -371,8 +356,11 @@ class EditWindow : public HotWithParent<EditRecord> {
   LRESULT OnSetFocus() {
     record_.focused = true;
     const LRESULT result = PassOn();
-    // The accent frame shows at once, not only at the next repaint.
-    PaintFrame(IsHot(kHotEdit), true);
+    // The accent frame shows at once, not only at the next repaint (the
+    // system may have moved the tables meanwhile).
+    if (const ControlState<EditRecord> now = Refind(kEditFamily))
+      PaintEditFrame(framework_, now.n, now.index, IsHotControl(*now.window, kHotEdit, now.index),
+                     true);
     return result;
   }
   LRESULT OnKillFocus() {
@@ -460,7 +448,9 @@ class ComboWindow : public HotWithParent<ComboRecord> {
     const LRESULT result = PassOn();
     // The system may have moved the tables meanwhile.
     const ControlState<ComboRecord> now = Refind(kComboFamily);
-    if (now) Paint(IsHotControl(*now.window, kHotCombo, index_), now.record->focused);
+    if (now)
+      PaintCombo(framework_, now.n, now.index, IsHotControl(*now.window, kHotCombo, now.index),
+                 now.record->focused);
     return result;
   }
   LRESULT OnSetText() {

@@ -100,8 +100,6 @@ void SkinFramework::ApplyWindowRegion(HWND window) {
   if (SetWindowRgn(window, region.get(), TRUE) != 0) region.Release();
 }
 
-namespace {}  // namespace
-
 void ReleaseBandCache(HDC& dc, HGDIOBJ& original, HBITMAP& bitmap) {
   if (dc == nullptr) return;
   if (original != nullptr) SelectObject(dc, original);
@@ -179,11 +177,7 @@ void SkinFramework::RenderFrame(int n, HDC target, bool present) {
   {
     gdiplus::Graphics graphics;
     graphics.FromHDC(record->frameCache);
-    if (record->titleBar && record->caption) {
-      char text[512] = {};
-      GetWindowTextA(window, text, sizeof text);
-      DrawCaption(n, &graphics, text);
-    }
+    if (record->titleBar && record->caption) DrawCaption(n, &graphics, WindowText(window).c_str());
     for (int k = 1; k <= record->titleButtons.Count(); ++k)
       DrawTitleButton(n, k, &graphics, false, false, std::nullopt);
   }

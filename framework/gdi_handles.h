@@ -71,6 +71,12 @@ class MemoryDc {
   MemoryDc(const MemoryDc&) = delete;
   MemoryDc& operator=(const MemoryDc&) = delete;
   HDC get() const { return dc_; }
+  // Hands the DC to whoever deletes it from now on.
+  HDC Release() {
+    const HDC dc = dc_;
+    dc_ = nullptr;
+    return dc;
+  }
 
  private:
   HDC dc_;

@@ -33,11 +33,7 @@ void AddHeader(SkinFramework& framework, int n, HWND header, bool ofListView) {
   HeaderRecord& record = window->headers[index];
   record.window = header;
   record.itemsAreButtons = (GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS) != 0;
-  record.previousProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HeaderWindowProc)));
-  WriteProp(header, kWindowNumberKey, index);
-  WriteProp(header, kOwnerNumberKey, n);
-  WriteProp(header, kPreviousProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
+  SubclassControl(framework, kHeaderFamily, header, n, index, &HeaderWindowProc);
   record.imageList = reinterpret_cast<HANDLE>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
   if (ofListView) {
     FontDescription font = DescribeFont(header);

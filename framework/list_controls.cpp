@@ -44,13 +44,8 @@ void AddListControl(SkinFramework& framework, int n, HWND control) {
   if (window == nullptr || window->listControls.Find(control) != 0 || TakenByFramework(control))
     return;
   const int index = window->listControls.Append();
-  ListControlRecord& record = window->listControls[index];
-  record.window = control;
-  record.previousProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListControlWindowProc)));
-  WriteProp(control, kWindowNumberKey, index);
-  WriteProp(control, kOwnerNumberKey, n);
-  WriteProp(control, kPreviousProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
+  window->listControls[index].window = control;
+  SubclassControl(framework, kListFamily, control, n, index, &ListControlWindowProc);
 }
 
 }  // namespace
@@ -189,8 +184,7 @@ class ListWindow : public ControlWindow<ListControlRecord> {
     return PassOn();
   }
   LRESULT OnArrowKeyRepaint() {
-    if (n_ >= 1 && n_ <= framework_.WindowCount() && Translucent() && record_.arrowKeyHeld)
-      InvalidateRect(hwnd(), nullptr, FALSE);
+    if (Translucent() && record_.arrowKeyHeld) InvalidateRect(hwnd(), nullptr, FALSE);
     return PassOn();
   }
 

@@ -38,7 +38,6 @@ struct Metrics {
   int stripPadding = 2;  // left of the first button
   int buttonTop = 1;
   int buttonGap = 1;
-  int titleButtonHeight = 18;
   int highlightCorner = 5;  // the close button's red
   int pressedShift = 1;     // a pressed button's picture sinks
   int captionLeft = 4;      // the caption area in the title bar
@@ -137,7 +136,6 @@ inline constexpr IntLength kIntLengths[] = {
     {&Metrics::stripPadding, Scaling::kNearest},
     {&Metrics::buttonTop, Scaling::kNearest},
     {&Metrics::buttonGap, Scaling::kNearest},
-    {&Metrics::titleButtonHeight, Scaling::kNearest},
     {&Metrics::highlightCorner, Scaling::kNearest},
     {&Metrics::pressedShift, Scaling::kNearest},
     {&Metrics::captionLeft, Scaling::kNearest},

@@ -22,29 +22,29 @@
 namespace framework {
 namespace {
 
+constexpr Family<TrackbarRecord> kTrackbarFamily{&WindowRecord::trackbars};
+constexpr Family<ProgressRecord> kProgressFamily{&WindowRecord::progressBars};
+constexpr Family<UpDownRecord> kUpDownFamily{&WindowRecord::upDowns};
+
 // Appends a record for every direct child of `className`, subclassed with
 // `procedure`; `fill` sets the style flags. A control already in the table
 // is left alone: subclassing it twice would make the procedure its own
 // predecessor.
 template <class Record, class Fill>
 void InstallAll(SkinFramework& framework, int n, HWND parent, const char* className,
-                Table<Record> WindowRecord::*table, WNDPROC procedure, Fill fill) {
+                const Family<Record>& family, WNDPROC procedure, Fill fill) {
   if (!framework.Enabled() || parent == nullptr) return;
   for (HWND c = FindWindowExA(parent, nullptr, className, nullptr); c != nullptr;
        c = FindWindowExA(parent, c, className, nullptr)) {
     WindowRecord* window = framework.Window(n);
     if (window == nullptr) return;
-    Table<Record>& records = window->*table;
+    Table<Record>& records = window->*family.table;
     if (records.Find(c) != 0 || TakenByFramework(c)) continue;
     const int index = records.Append();
     Record& record = records[index];
     record.window = c;
     fill(record, GetWindowLongA(c, GWL_STYLE));
-    record.previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(c, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-    WriteProp(c, kWindowNumberKey, index);
-    WriteProp(c, kOwnerNumberKey, n);
-    WriteProp(c, kPreviousProcKey, reinterpret_cast<LONG_PTR>(record.previousProc));
+    SubclassControl(framework, family, c, n, index, procedure);
   }
 }
 
@@ -279,7 +279,7 @@ int ProgressFillLength(int position, int low, int high, int size) {
 }
 
 void InstallTrackbars(SkinFramework& framework, int windowNumber, HWND parent) {
-  InstallAll(framework, windowNumber, parent, "msctls_trackbar32", &WindowRecord::trackbars,
+  InstallAll(framework, windowNumber, parent, "msctls_trackbar32", kTrackbarFamily,
              &TrackbarWindowProc, [](TrackbarRecord& record, LONG style) {
                record.vertical = (style & TBS_VERT) != 0;
                record.ticks = TickPlacement(style);
@@ -295,23 +295,17 @@ int TickPlacement(LONG style) {
 }
 
 void InstallProgressBars(SkinFramework& framework, int windowNumber, HWND parent) {
-  InstallAll(framework, windowNumber, parent, "msctls_progress32", &WindowRecord::progressBars,
-             &ProgressWindowProc, [](ProgressRecord& record, LONG style) {
-               record.vertical = (style & PBS_VERTICAL) != 0;
-             });
+  InstallAll(
+      framework, windowNumber, parent, "msctls_progress32", kProgressFamily, &ProgressWindowProc,
+      [](ProgressRecord& record, LONG style) { record.vertical = (style & PBS_VERTICAL) != 0; });
 }
 
 void InstallUpDowns(SkinFramework& framework, int windowNumber, HWND parent) {
-  InstallAll(framework, windowNumber, parent, "msctls_updown32", &WindowRecord::upDowns,
-             &UpDownWindowProc,
+  InstallAll(framework, windowNumber, parent, "msctls_updown32", kUpDownFamily, &UpDownWindowProc,
              [](UpDownRecord& record, LONG style) { record.horizontal = (style & UDS_HORZ) != 0; });
 }
 
 namespace {
-
-constexpr Family<TrackbarRecord> kTrackbarFamily{&WindowRecord::trackbars};
-constexpr Family<ProgressRecord> kProgressFamily{&WindowRecord::progressBars};
-constexpr Family<UpDownRecord> kUpDownFamily{&WindowRecord::upDowns};
 
 // One message to a trackbar.
 class TrackbarWindow : public ControlWindow<TrackbarRecord> {

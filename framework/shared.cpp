@@ -132,16 +132,14 @@ HDC TakeBackgroundSnapshot(SkinFramework& framework, HWND control, const RECT& r
   int height = std::max<LONG>(rect.bottom - rect.top, 1);
   gdiplus::Bitmap pixels;
   if (!pixels.CreateFromScan0(width, height, gdiplus::kPixelFormat32bppARGB)) return nullptr;
-  // The DC first: a bitmap made for a DC that cannot be had would be lost.
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) return nullptr;
-  HBITMAP bitmap = pixels.CreateHBITMAP(0);
-  if (bitmap == nullptr) {
-    DeleteDC(dc);
-    return nullptr;
-  }
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  framework.Snapshots().Add(dc, bitmap, previous);
+  MemoryDc memory;
+  if (memory.get() == nullptr) return nullptr;
+  OwnedBitmap bitmap(pixels.CreateHBITMAP(0));
+  if (bitmap.get() == nullptr) return nullptr;
+  // From here on the registry owns both.
+  const HDC dc = memory.Release();
+  const HGDIOBJ previous = SelectObject(dc, bitmap.get());
+  framework.Snapshots().Add(dc, bitmap.Release(), previous);
 
   // A container with a background template is the source for what it holds.
   HWND parent = GetParent(control);

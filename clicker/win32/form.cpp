@@ -1,6 +1,9 @@
 // The form's window and controls made from the description table, laid out
-// at the window's scale and again at every new scale, and the procedures that
-// route their messages. Text, input methods and focus are in form_text.cpp.
+// at the window's scale and again at every new scale; the window's procedure
+// and its messages, and the controls' procedure, which hands each message to
+// HandleControlMessage. That one (a group box passing its controls' reports
+// on to the window, the hotkey notice 0x8075 of a label, the number boxes'
+// input), the colours, text, input methods and focus are in form_text.cpp.
 #include "clicker/win32/form.h"
 
 #include <cstring>

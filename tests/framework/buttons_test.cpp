@@ -13,7 +13,7 @@
 namespace framework {
 namespace {
 
-using testing::Brightness;
+using testing::ChannelSum;
 using testing::FrameworkScope;
 using testing::LiveGdiObjects;
 using testing::Near;
@@ -31,14 +31,8 @@ class ButtonsTest : public ::testing::Test {
     SetCursorPos(1200, 1000);
   }
 
-  WindowRecord& Record() {
-    WindowRecord* record = framework->WindowOf(window.hwnd());
-    if (record != nullptr) return *record;
-    ADD_FAILURE() << "the window is not attached";
-    static WindowRecord none;
-    return none;
-  }
-  int Number() { return FindWindowNumber(*framework, window.hwnd()); }
+  WindowRecord& Record() { return window.Record(); }
+  int Number() { return window.Number(); }
   const ButtonRecord* ButtonOf(HWND control) {
     const int index = Record().buttons.Find(control);
     return index != 0 ? &Record().buttons[index] : nullptr;
@@ -144,7 +138,7 @@ TEST_F(ButtonsTest, AControlInTheTableIsNotInstalledTwice) {
 
 TEST_F(ButtonsTest, TheEmptyPlaceholderRecordIsReused) {
   HWND push = window.Add("BUTTON", BS_PUSHBUTTON, 10, 10, 80, 24, "push");
-  framework->AttachWindow(window.hwnd(), AttachOptions{});
+  window.Attach(*framework, false);
   ASSERT_EQ(Record().buttons.Count(), 1);
   // Make the one record an empty placeholder, as a table starts out.
   Record().buttons[1] = ButtonRecord{};
@@ -173,7 +167,7 @@ COLORREF Darkest(HWND control, int left, int top, int right, int bottom) {
   for (int y = top; y < bottom; ++y)
     for (int x = left; x < right; ++x) {
       const COLORREF c = PixelOf(control, x, y);
-      if (Brightness(c) < Brightness(darkest)) darkest = c;
+      if (ChannelSum(c) < ChannelSum(darkest)) darkest = c;
     }
   return darkest;
 }
@@ -194,7 +188,7 @@ bool ShowsDarkDot(HWND radio) {
   RECT client{};
   GetClientRect(radio, &client);
   const int top = (client.bottom - 12) / 2;
-  return Brightness(Darkest(radio, 2 + 3, top + 3, 2 + 8, top + 8)) < 600;
+  return ChannelSum(Darkest(radio, 2 + 3, top + 3, 2 + 8, top + 8)) < 600;
 }
 
 TEST_F(ButtonsTest, ClickingARadioRepaintsItAfterTheSystemChangedItsState) {
@@ -247,7 +241,7 @@ RECT DarkBox(HWND control, int threshold) {
   RECT box{client.right, client.bottom, -1, -1};
   for (int y = 2; y < client.bottom - 2; ++y)
     for (int x = 2; x < client.right - 2; ++x) {
-      if (Brightness(PixelOf(control, x, y)) >= threshold) continue;
+      if (ChannelSum(PixelOf(control, x, y)) >= threshold) continue;
       box.left = x < box.left ? x : box.left;
       box.top = y < box.top ? y : box.top;
       box.right = x > box.right ? x : box.right;
@@ -263,8 +257,8 @@ TEST_F(ButtonsTest, PushButtonStatesOnARealControl) {
   const COLORREF background = FrameworkScope::kBackground;
   // Normal: a light face over the background, a darker outline.
   const COLORREF face = PixelOf(push, 12, 26);
-  EXPECT_GT(Brightness(face), Brightness(background) + 150) << std::hex << face;
-  EXPECT_LT(Brightness(PixelOf(push, 50, 31)), Brightness(face) - 30);
+  EXPECT_GT(ChannelSum(face), ChannelSum(background) + 150) << std::hex << face;
+  EXPECT_LT(ChannelSum(PixelOf(push, 50, 31)), ChannelSum(face) - 30);
   // The background shows around the rounded corner.
   EXPECT_TRUE(Near(PixelOf(push, 0, 0), background, 30)) << std::hex << PixelOf(push, 0, 0);
   // The caption is dark and centred.
@@ -280,13 +274,13 @@ TEST_F(ButtonsTest, PushButtonStatesOnARealControl) {
   ASSERT_EQ(GetFocus(), push);
   RepaintButton(*framework, push, false);
   int dark = 0;
-  for (int x = 8; x < 92; ++x) dark += Brightness(PixelOf(push, x, 3)) < Brightness(face) - 60;
+  for (int x = 8; x < 92; ++x) dark += ChannelSum(PixelOf(push, x, 3)) < ChannelSum(face) - 60;
   EXPECT_GT(dark, 10);
   SetFocus(other);
   PumpFor(30);
   RepaintButton(*framework, push, false);
   dark = 0;
-  for (int x = 8; x < 92; ++x) dark += Brightness(PixelOf(push, x, 3)) < Brightness(face) - 60;
+  for (int x = 8; x < 92; ++x) dark += ChannelSum(PixelOf(push, x, 3)) < ChannelSum(face) - 60;
   EXPECT_EQ(dark, 0);
 
   // Pressed: the inset takes on the accent.
@@ -321,12 +315,12 @@ TEST_F(ButtonsTest, CheckBoxStatesOnARealControl) {
   auto boxPixels = [&] {
     int sum = 0;
     for (int y = top; y < top + 13; ++y)
-      for (int x = 2; x < 15; ++x) sum += Brightness(PixelOf(check, x, y));
+      for (int x = 2; x < 15; ++x) sum += ChannelSum(PixelOf(check, x, y));
     return sum;
   };
   const int unchecked = boxPixels();
   const COLORREF face = PixelOf(check, 90, 20);
-  EXPECT_GT(Brightness(face), Brightness(FrameworkScope::kBackground) + 150);
+  EXPECT_GT(ChannelSum(face), ChannelSum(FrameworkScope::kBackground) + 150);
   Click(check);
   ASSERT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_CHECKED);
   // The mark darkens the box.
@@ -356,7 +350,7 @@ TEST_F(ButtonsTest, RadioButtonStatesOnARealControl) {
   // A white circle with a dark rim; no dot.
   EXPECT_TRUE(Near(PixelOf(radio, 2 + 5, top + 2), RGB(255, 255, 255), 8))
       << std::hex << PixelOf(radio, 2 + 5, top + 2);
-  EXPECT_LT(Brightness(PixelOf(radio, 2, top + 5)), 450);
+  EXPECT_LT(ChannelSum(PixelOf(radio, 2, top + 5)), 450);
   EXPECT_FALSE(ShowsDarkDot(radio));
   SendMessageA(radio, BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_TRUE(ShowsOurDot(radio));
@@ -366,8 +360,8 @@ TEST_F(ButtonsTest, RadioButtonStatesOnARealControl) {
   EXPECT_TRUE(ShowsOurDot(radio));
   SendMessageA(radio, WM_MOUSELEAVE, 0, 0);
   // The caption begins 18 pixels right of the circle.
-  EXPECT_GE(Brightness(Darkest(radio, 15, 3, 19, 21)), 450);
-  EXPECT_LT(Brightness(Darkest(radio, 20, 3, 40, 21)), 250);
+  EXPECT_GE(ChannelSum(Darkest(radio, 15, 3, 19, 21)), 450);
+  EXPECT_LT(ChannelSum(Darkest(radio, 20, 3, 40, 21)), 250);
   EnableWindow(radio, FALSE);
   EXPECT_TRUE(Near(PixelOf(radio, 90, 20), RGB(0xC0, 0xC0, 0xC0), 3));
   EXPECT_TRUE(ShowsOurDot(radio));

@@ -11,11 +11,11 @@
 namespace framework {
 namespace {
 
-using testing::Brightness;
+using testing::Blend;
+using testing::ChannelSum;
 using testing::FrameworkScope;
 using testing::LiveGdiObjects;
 using testing::Near;
-using testing::Over;
 using testing::PixelOf;
 using testing::PumpFor;
 using testing::TestWindow;
@@ -31,13 +31,7 @@ class EditsTest : public ::testing::Test {
     SetCursorPos(1200, 1000);
   }
 
-  WindowRecord& Record() {
-    WindowRecord* record = framework->WindowOf(window.hwnd());
-    if (record != nullptr) return *record;
-    ADD_FAILURE() << "the window is not attached";
-    static WindowRecord none;
-    return none;
-  }
+  WindowRecord& Record() { return window.Record(); }
   HWND Combo(DWORD style, int x, int y, int selected) {
     HWND combo = window.Add("COMBOBOX", style | WS_VSCROLL, x, y, 140, 200, "");
     for (const char* item : {"甲项", "乙项", "丙项"})
@@ -46,7 +40,7 @@ class EditsTest : public ::testing::Test {
     return combo;
   }
   // The frame colour over the veiled test background.
-  COLORREF Veiled() { return Over(FrameworkScope::kBackground, kWhite, 32); }
+  COLORREF Veiled() { return Blend(FrameworkScope::kBackground, kWhite, 32); }
 
   FrameworkScope framework;
   TestWindow window{420, 320};
@@ -102,7 +96,7 @@ TEST_F(OpaqueEditsTest, WithoutTranslucencyTheComboEditIsLeftAlone) {
   EXPECT_EQ(TextOf(combo), "甲项");
   // The frame is drawn over opaque white.
   EXPECT_TRUE(Near(PixelOf(edit, 1, 12), kWhite, 4));
-  EXPECT_TRUE(Near(PixelOf(edit, 0, 12), Over(kWhite, kBlack, 80), 6))
+  EXPECT_TRUE(Near(PixelOf(edit, 0, 12), Blend(kWhite, kBlack, 80), 6))
       << std::hex << PixelOf(edit, 0, 12);
 }
 
@@ -110,8 +104,8 @@ TEST_F(EditsTest, AFocusedEditKeepsItsAccentFrameWhenTheMouseLeaves) {
   HWND edit = window.Add("EDIT", ES_AUTOHSCROLL, 10, 10, 120, 24, "", WS_EX_CLIENTEDGE);
   HWND other = window.Add("EDIT", ES_AUTOHSCROLL, 10, 50, 120, 24, "", WS_EX_CLIENTEDGE);
   window.Attach(*framework);
-  const COLORREF normal = Over(Veiled(), kBlack, 80);
-  const COLORREF accent = Over(Veiled(), kAccent, 180);
+  const COLORREF normal = Blend(Veiled(), kBlack, 80);
+  const COLORREF accent = Blend(Veiled(), kAccent, 180);
   EXPECT_TRUE(Near(PixelOf(edit, 0, 12), normal)) << std::hex << PixelOf(edit, 0, 12);
   // The one pixel between the frame and the client area is veiled.
   EXPECT_TRUE(Near(PixelOf(edit, 1, 12), Veiled())) << std::hex << PixelOf(edit, 1, 12);
@@ -154,7 +148,7 @@ TEST_F(EditsTest, ScrollBarsAreLeftToTheSystem) {
   const int barY = (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2 - window_.top;
   // The bar is the system's, not our veil; the frame is ours.
   EXPECT_FALSE(Near(PixelOf(edit, barX, barY), Veiled(), 20));
-  EXPECT_TRUE(Near(PixelOf(edit, 0, 40), Over(Veiled(), kBlack, 80)))
+  EXPECT_TRUE(Near(PixelOf(edit, 0, 40), Blend(Veiled(), kBlack, 80)))
       << std::hex << PixelOf(edit, 0, 40);
   EXPECT_TRUE(Near(PixelOf(edit, 1, 40), Veiled()));
 }
@@ -179,27 +173,27 @@ TEST_F(EditsTest, ComboBoxesAreDrawnWhole) {
   EXPECT_FALSE(HasMagenta(list));
   EXPECT_FALSE(HasMagenta(combo));
   // Frame, a veiled inside, the drop-down button with its arrow, the text.
-  EXPECT_TRUE(Near(PixelOf(list, width / 2, 0), Over(Veiled(), kBlack, 80), 14))
+  EXPECT_TRUE(Near(PixelOf(list, width / 2, 0), Blend(Veiled(), kBlack, 80), 14))
       << std::hex << PixelOf(list, width / 2, 0);
   EXPECT_TRUE(Near(PixelOf(list, 3, height - 3), Veiled(), 14));
   int darkArrow = 0;
   for (int x = width - 17; x < width - 1; ++x)
-    darkArrow += Brightness(PixelOf(list, x, height / 2)) < 200;
+    darkArrow += ChannelSum(PixelOf(list, x, height / 2)) < 200;
   EXPECT_GT(darkArrow, 2);
   const COLORREF button = PixelOf(list, width - 4, height - 4);
   EXPECT_GT(GetRValue(button) - GetBValue(button), 0) << std::hex << button;  // the accent
   int darkText = 0;
-  for (int x = 2; x < width - 20; ++x) darkText += Brightness(PixelOf(list, x, height / 2)) < 250;
+  for (int x = 2; x < width - 20; ++x) darkText += ChannelSum(PixelOf(list, x, height / 2)) < 250;
   EXPECT_GT(darkText, 3);
   // Hot: an accent frame.
   SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_TRUE(Near(PixelOf(list, width / 2, 0), Over(Veiled(), kAccent, 200), 14));
+  EXPECT_TRUE(Near(PixelOf(list, width / 2, 0), Blend(Veiled(), kAccent, 200), 14));
   SendMessageA(list, WM_MOUSELEAVE, 0, 0);
   // A choice made in the list shows.
   auto textPixels = [&] {
     long sum = 0;
     for (int y = 2; y < height - 2; ++y)
-      for (int x = 2; x < width - 20; ++x) sum += Brightness(PixelOf(list, x, y)) * (x + y);
+      for (int x = 2; x < width - 20; ++x) sum += ChannelSum(PixelOf(list, x, y)) * (x + y);
     return sum;
   };
   const long before = textPixels();

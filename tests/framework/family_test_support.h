@@ -19,40 +19,17 @@ namespace framework_test {
 // The framework of the test program (made once, like the program's own).
 framework::SkinFramework& Framework();
 
-inline void Pump(int ms) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(1);
-  } while (static_cast<LONG>(GetTickCount() - end) < 0);
-}
-
+using framework::testing::Blend;
+using framework::testing::PixelOf;
+using framework::testing::Pump;
 using framework::testing::TestWindow;
 using test_colours::Near;
 using test_colours::Rgb;
 using test_colours::ToRgb;
 
+// The mean of the three channels, 0 to 255.
 inline int Brightness(Rgb c) {
   return (c.r + c.g + c.b) / 3;
-}
-
-// What the window shows at (x, y) of its window rectangle.
-inline Rgb PixelOf(HWND window, int x, int y) {
-  HDC dc = GetWindowDC(window);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return ToRgb(c);
-}
-
-// The colour of GDI+ colour `colour` at `alpha` laid over `under`.
-inline Rgb Blend(Rgb under, COLORREF colour, int alpha) {
-  auto mix = [alpha](int u, int c) { return (c * alpha + u * (255 - alpha)) / 255; };
-  return Rgb{mix(under.r, GetRValue(colour)), mix(under.g, GetGValue(colour)),
-             mix(under.b, GetBValue(colour))};
 }
 
 // Framework settings and background for one test; restored afterwards.

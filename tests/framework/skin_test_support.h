@@ -1,8 +1,9 @@
 #pragma once
 
 // Shared pieces of the framework's Wine tests: a framework object, a plain
-// top-level window with controls of the test's choosing, pumping, pixel
-// reads and a count of live GDI objects.
+// top-level window with controls of the test's choosing (test_window.h, with
+// the pumping and pixel reads), pictures of it and a count of live GDI
+// objects.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -21,24 +22,7 @@ namespace framework::testing {
 
 // Lets the window's and the controls' messages run for at least ms.
 inline void PumpFor(int ms) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(1);
-  } while (static_cast<LONG>(GetTickCount() - end) < 0);
-}
-
-// A pixel of what a window shows, read from its window DC (x, y in window
-// coordinates).
-inline COLORREF PixelOf(HWND window, int x, int y) {
-  HDC dc = GetWindowDC(window);
-  const COLORREF colour = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return colour;
+  Pump(static_cast<DWORD>(ms));
 }
 
 // Saves what a window shows (its whole window area) as a PNG file.
@@ -75,16 +59,8 @@ inline std::string ArtefactPath(const char* name) {
 
 using test_colours::Near;
 
-// The result of laying `colour` at `alpha` over `under`, as GDI+ does.
-inline COLORREF Over(COLORREF under, COLORREF colour, int alpha) {
-  auto mix = [alpha](int below, int above) {
-    return (above * alpha + below * (255 - alpha)) / 255;
-  };
-  return RGB(mix(GetRValue(under), GetRValue(colour)), mix(GetGValue(under), GetGValue(colour)),
-             mix(GetBValue(under), GetBValue(colour)));
-}
-
-inline int Brightness(COLORREF colour) {
+// The three channels added up, 0 to 765.
+inline int ChannelSum(COLORREF colour) {
   return GetRValue(colour) + GetGValue(colour) + GetBValue(colour);
 }
 

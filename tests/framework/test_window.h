@@ -1,7 +1,7 @@
 #pragma once
 
 // A plain top-level window of a test's own, made hidden: controls go in
-// before the framework is attached to it.
+// before the framework is attached to it; and what a window shows.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,8 +9,27 @@
 #include "framework/shared.h"
 #include "framework/skin_framework.h"
 #include "tests/framework/gdi_meter.h"
+#include "tests/gdiplus/colours.h"
 
 namespace framework::testing {
+
+// What a window shows at (x, y) of its window rectangle.
+inline test_colours::Rgb PixelOf(HWND window, int x, int y) {
+  HDC dc = GetWindowDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return test_colours::ToRgb(colour);
+}
+
+// `colour` laid at `alpha` over `under`, as GDI+ does.
+inline test_colours::Rgb Blend(COLORREF under, COLORREF colour, int alpha) {
+  auto mix = [alpha](int below, int above) {
+    return (above * alpha + below * (255 - alpha)) / 255;
+  };
+  return test_colours::Rgb{mix(GetRValue(under), GetRValue(colour)),
+                           mix(GetGValue(under), GetGValue(colour)),
+                           mix(GetBValue(under), GetBValue(colour))};
+}
 
 class TestWindow {
  public:
@@ -44,11 +63,11 @@ class TestWindow {
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(++id)),
                            GetModuleHandleA(nullptr), nullptr);
   }
-  // Attaches the framework, then shows the window painted.
-  void Attach(SkinFramework& framework) {
+  // Attaches the framework, then shows the window painted (unless not asked to).
+  void Attach(SkinFramework& framework, bool show = true) {
     framework_ = &framework;
     framework.AttachWindow(hwnd_, AttachOptions{});
-    Show();
+    if (show) Show();
   }
   void Show() {
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
