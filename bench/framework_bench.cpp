@@ -84,8 +84,8 @@ int main() {
   framework::WindowRecord* record = skin.Window(1);
   if (record == nullptr) return 1;
   const framework::TitleButton& close = record->titleButtons[1];
-  const LPARAM onClose = MAKELPARAM(static_cast<int>(close.x + close.w / 2),
-                                    static_cast<int>(close.y + close.h / 2));
+  const LPARAM onClose =
+      MAKELPARAM(static_cast<int>(close.x + close.w / 2), static_cast<int>(close.y + close.h / 2));
   auto fade = [&] {
     SendMessageA(window, WM_MOUSEHOVER, 0, 0);
     SendMessageA(window, WM_MOUSEMOVE, 0, onClose);

@@ -202,7 +202,8 @@ void MainWindow::BindEvents() {
   form_.OnTick("时钟2", [this] { SetLabelColours(); });
   form_.OnTick("时钟4", [this] { LockSize(); });
   // Cursor clicking at any period: 1 ms is 1,000 clicks a second.
-  form_.OnTick("青禾", [this] { engine_.CursorClickTick(); }, TickTiming::Counter);
+  form_.OnTick(
+      "青禾", [this] { engine_.CursorClickTick(); }, TickTiming::Counter);
 }
 
 bool MainWindow::Create() {

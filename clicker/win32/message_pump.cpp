@@ -293,8 +293,7 @@ int RunMessageLoop() {
   return got == 0 ? static_cast<int>(msg.wParam) : -1;
 }
 
-PreciseTicker::PreciseTicker(HWND backstopWindow, UINT_PTR backstopId,
-                             std::function<void()> onTick)
+PreciseTicker::PreciseTicker(HWND backstopWindow, UINT_PTR backstopId, std::function<void()> onTick)
     : backstopWindow_(backstopWindow), backstopId_(backstopId), onTick_(std::move(onTick)) {}
 
 PreciseTicker::~PreciseTicker() {
