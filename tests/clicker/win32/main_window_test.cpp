@@ -125,34 +125,34 @@ TEST_F(MainWindowTest, EveryControlSitsWhereTheTableSaysWithItsCaption) {
   EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
   size_t count = 0;
-  const ControlSpec* specs = MainWindowControls(&count);
+  const ControlSpec* entries = MainWindowControls(&count);
   ASSERT_EQ(count, 49u);
   for (size_t i = 0; i < count; ++i) {
-    const ControlSpec& spec = specs[i];
-    if (spec.kind == ControlKind::Timer) {
-      ASSERT_NE(main->form().Timer(spec.name), nullptr) << spec.name;
+    const ControlSpec& entry = entries[i];
+    if (entry.kind == ControlKind::Timer) {
+      ASSERT_NE(main->form().Timer(entry.name), nullptr) << entry.name;
       continue;
     }
-    const HWND control = Get(spec.name);
-    ASSERT_NE(control, nullptr) << spec.name;
-    const HWND parent = spec.parent ? Get(spec.parent) : window;
-    EXPECT_EQ(GetParent(control), parent) << spec.name;
+    const HWND control = Get(entry.name);
+    ASSERT_NE(control, nullptr) << entry.name;
+    const HWND parent = entry.parent ? Get(entry.parent) : window;
+    EXPECT_EQ(GetParent(control), parent) << entry.name;
     RECT r;
     GetWindowRect(control, &r);
     MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, spec.left) << spec.name;
-    EXPECT_EQ(r.top, spec.top) << spec.name;
-    EXPECT_EQ(r.right - r.left, spec.width) << spec.name;
+    EXPECT_EQ(r.left, entry.left) << entry.name;
+    EXPECT_EQ(r.top, entry.top) << entry.name;
+    EXPECT_EQ(r.right - r.left, entry.width) << entry.name;
     // A multi-line box may grow downwards to show whole lines (the scale
     // tests check it grows into free room only).
-    if (spec.multiLine) {
-      EXPECT_GE(r.bottom - r.top, spec.height) << spec.name;
+    if (entry.multiLine) {
+      EXPECT_GE(r.bottom - r.top, entry.height) << entry.name;
     } else {
-      EXPECT_EQ(r.bottom - r.top, spec.height) << spec.name;
+      EXPECT_EQ(r.bottom - r.top, entry.height) << entry.name;
     }
-    EXPECT_EQ(IsWindowVisible(control) == FALSE, spec.hidden) << spec.name;
-    if (std::strcmp(spec.name, "透明标签4") != 0) {
-      EXPECT_EQ(Text(spec.name), spec.caption) << spec.name;
+    EXPECT_EQ(IsWindowVisible(control) == FALSE, entry.hidden) << entry.name;
+    if (std::strcmp(entry.name, "透明标签4") != 0) {
+      EXPECT_EQ(Text(entry.name), entry.caption) << entry.name;
     }
   }
   EXPECT_FALSE(IsWindowVisible(Get("按钮2")));
